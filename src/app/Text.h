@@ -1,0 +1,57 @@
+// Translatable texts and the one formatter for printf-style and numbered-insert
+// texts. A text whose conversions do not fit its arguments (a bad translation,
+// a template file) is rejected: the untranslated text is used instead, and
+// never undefined behaviour.
+#pragma once
+
+#include <fmt/printf.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace parlix {
+
+using TranslationHook = std::function<std::string(const char* context, const char* text)>;
+
+// Installed by the GUI; without a hook every text is its English source.
+void SetTranslationHook(TranslationHook hook);
+
+// Looks a text up in the current catalog. The (context, text) pair is what the
+// catalog tools collect, so both must be literals at the call site.
+std::string Tr(const char* context, const char* text);
+
+// Turns "%1!d!" inserts into positional printf conversions ("%1$d"), "%1" into "%1$s".
+std::string InsertsToPrintf(std::string_view text);
+
+// printf-style formatting that reports a mismatch instead of misbehaving.
+template <typename... Args>
+bool TryFormat(std::string& out, std::string_view text, const Args&... args) {
+    try {
+        out = fmt::sprintf(text, args...);
+        return true;
+    } catch (const fmt::format_error&) {
+        return false;
+    }
+}
+
+// Formats the translation of `text`; falls back to the source text when the
+// translation's conversions do not fit, and to the bare text as a last resort.
+template <typename... Args>
+std::string TrFormat(const char* context, const char* text, const Args&... args) {
+    std::string out;
+    if (TryFormat(out, Tr(context, text), args...)) return out;
+    if (TryFormat(out, text, args...)) return out;
+    return text;
+}
+
+// The same for texts with numbered inserts.
+template <typename... Args>
+std::string TrFormatInserts(const char* context, const char* text, const Args&... args) {
+    std::string out;
+    if (TryFormat(out, InsertsToPrintf(Tr(context, text)), args...)) return out;
+    if (TryFormat(out, InsertsToPrintf(text), args...)) return out;
+    return text;
+}
+
+}  // namespace parlix

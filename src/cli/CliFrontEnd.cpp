@@ -1,0 +1,77 @@
+#include "cli/CliFrontEnd.h"
+
+#include <fmt/format.h>
+
+#include <fstream>
+#include <cctype>
+#include <unistd.h>
+
+namespace parlix::cli {
+
+int CliFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+    std::lock_guard lock(mutex_);
+    fmt::print(err_, "{}: {}", title, text);
+    if (text.empty() || text.back() != '\n') fmt::print(err_, "\n");
+    std::fflush(err_);
+    return Ask(style);
+}
+
+// Questions read the terminal itself: standard input may carry shell operations.
+int CliFrontEnd::Ask(unsigned style) {
+    const unsigned buttons = style & 0x0F;
+    const bool question = buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
+    if (!question) return buttons == MB_OKCANCEL && answer_ == false ? IDCANCEL : IDOK;
+    if (answer_) return *answer_ ? IDYES : IDNO;
+    std::fstream tty("/dev/tty", std::ios::in | std::ios::out);
+    if (!tty) return buttons == MB_YESNOCANCEL ? IDCANCEL : IDNO;
+    for (;;) {
+        tty << (buttons == MB_YESNOCANCEL ? "[y]es, [n]o or [c]ancel? " : "[y]es or [n]o? ")
+            << std::flush;
+        std::string line;
+        if (!std::getline(tty, line)) return buttons == MB_YESNOCANCEL ? IDCANCEL : IDNO;
+        const char c = line.empty() ? '\0' : static_cast<char>(std::tolower(line[0]));
+        if (c == 'y') return IDYES;
+        if (c == 'n') return IDNO;
+        if (c == 'c' && buttons == MB_YESNOCANCEL) return IDCANCEL;
+    }
+}
+
+void CliFrontEnd::ShowBusyPrompt(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    if (!::isatty(::fileno(err_))) return;
+    fmt::print(err_, "{}\n", text);
+    std::fflush(err_);
+}
+
+void CliFrontEnd::RemoveBusyPrompt() {}
+
+void CliFrontEnd::SetStatusText(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    fmt::print(out_, "{}\n", text);
+    std::fflush(out_);
+}
+
+void CliFrontEnd::SetProgressRange(std::uint32_t range) {
+    std::lock_guard lock(mutex_);
+    range_ = range;
+    DrawProgress();
+}
+
+void CliFrontEnd::SetProgressPos(std::uint32_t pos) {
+    std::lock_guard lock(mutex_);
+    pos_ = pos;
+    DrawProgress();
+}
+
+void CliFrontEnd::DrawProgress() {
+    if (!showProgress_ || !::isatty(::fileno(err_))) return;
+    const std::uint32_t range = range_ ? range_ : 1;
+    const std::uint32_t pos = pos_ > range ? range : pos_;
+    const int width = 40;
+    const int filled = static_cast<int>(static_cast<std::uint64_t>(pos) * width / range);
+    fmt::print(err_, "\r[{:<{}}] {:3}%", std::string(static_cast<std::size_t>(filled), '#'), width,
+               static_cast<std::uint64_t>(pos) * 100 / range);
+    std::fflush(err_);
+}
+
+}  // namespace parlix::cli

@@ -1,0 +1,43 @@
+// The terminal as a front end: message boxes on standard error as
+// "Title: text", questions answered by --yes/--no or at a prompt on the
+// terminal, status texts on standard output, progress on a terminal.
+#pragma once
+
+#include "app/FrontEnd.h"
+
+#include <cstdio>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace parlix::cli {
+
+class CliFrontEnd : public FrontEnd {
+public:
+    CliFrontEnd(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+
+    // The answer to every question, when given on the command line.
+    void SetAnswer(std::optional<bool> yes) { answer_ = yes; }
+    void SetShowProgress(bool on) { showProgress_ = on; }
+
+    int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    void ShowBusyPrompt(const std::string& text) override;
+    void RemoveBusyPrompt() override;
+    void SetStatusText(const std::string& text) override;
+    void SetProgressRange(std::uint32_t range) override;
+    void SetProgressPos(std::uint32_t pos) override;
+
+private:
+    int Ask(unsigned style);
+    void DrawProgress();
+
+    std::FILE* out_;
+    std::FILE* err_;
+    std::mutex mutex_;
+    std::optional<bool> answer_;
+    bool showProgress_ = false;
+    std::uint32_t range_ = 1;
+    std::uint32_t pos_ = 0;
+};
+
+}  // namespace parlix::cli

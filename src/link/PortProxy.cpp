@@ -1,0 +1,81 @@
+#include "link/PortProxy.h"
+
+#include "app/AppSettings.h"
+#include "link/ModuleFraming.h"
+
+namespace parlix {
+
+bool CPortProxy::OpenLine(const std::string& port) {
+    return !port_.Open(port, 0, 0, true) && !port_.Configure(9600, 8, 0, 0) &&
+           !port_.SetHandshaking(0);
+}
+
+bool CPortProxy::CloseLink() { return !port_.Close(); }
+
+void CPortProxy::PurgeLine() { port_.Purge(); }
+
+bool CPortProxy::UpdateBridge(const std::string&, CStatusProgress*) {
+    SetLastError(Status::Unsupported);
+    return false;
+}
+
+std::optional<std::string> CPortProxy::GetBridgeFile() const {
+    if (bridgeFile_.empty()) return std::nullopt;
+    return bridgeFile_;
+}
+
+bool CPortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+    port_.Purge();  // drop what an earlier exchange left behind
+    if (!port_.WriteByte(command)) return false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (!port_.WriteByte(EncodeArgument(args[i]))) return false;
+        if (NeedsPauseAfterArgument(command, i, args)) SleepMs(50);
+    }
+    return true;
+}
+
+bool CPortProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+    if (port_.ReadByteWithin(status, tenths < 0 ? -1 : tenths * 100)) return true;
+    if (GetLastError() == Status::Timeout) SetLastError(Status::WaitTimeout);
+    return false;
+}
+
+bool CPortProxy::ReceiveArguments(std::span<std::int32_t> values) {
+    const int pacing = port_.WritePacing();
+    port_.SetWritePacing(-1);  // argument requests go out back to back
+    bool ok = true;
+    for (auto& value : values) {
+        std::uint8_t reply = 0;
+        if (!port_.Query(kArgRequest, reply) || !DecodeArgument(reply, value)) {
+            ok = false;
+            break;
+        }
+    }
+    port_.SetWritePacing(pacing);
+    return ok;
+}
+
+bool CPortProxy::SetBusy(bool) { return true; }
+
+bool CPortProxy::SaveLanguage(int language) {
+    settings_.SetLangVR(language);
+    return true;
+}
+
+bool CPortProxy::LoadLanguage(std::uint8_t& language) {
+    language = static_cast<std::uint8_t>(settings_.GetLangVR());
+    return true;
+}
+
+bool CPortProxy::ControlModeExchange() {
+    std::uint8_t reply = 0;
+    return port_.Query('b', reply) && port_.Expect('b', 'o');
+}
+
+void CPortProxy::ClearTexts() {
+    deviceName_.clear();
+    deviceDetail_.clear();
+    bridgeFile_.clear();
+}
+
+}  // namespace parlix

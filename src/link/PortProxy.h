@@ -1,0 +1,49 @@
+// The part every proxy shares: its own module port, the four texts that
+// detection fills, and the direct framing that most links reuse.
+#pragma once
+
+#include "link/ModulePort.h"
+#include "link/VoiceProxy.h"
+
+#include <string>
+
+namespace parlix {
+
+class CAppSettings;
+
+class CPortProxy : public CVoiceProxy {
+public:
+    explicit CPortProxy(CAppSettings& settings) : settings_(settings) {}
+
+    bool CloseLink() override;
+    void PurgeLine() override;
+    bool UpdateBridge(const std::string& programFile, CStatusProgress* progress) override;
+    std::string GetDeviceName() const override { return deviceName_; }
+    std::string GetDeviceDetail() const override { return deviceDetail_; }
+    std::optional<std::string> GetBridgeFile() const override;
+    std::string GetTemplateName() const override { return templateName_; }
+    bool SendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    bool ReceiveStatus(std::uint8_t& status, int tenths) override;
+    bool ReceiveArguments(std::span<std::int32_t> values) override;
+    bool SetBusy(bool busy) override;
+    bool SaveLanguage(int language) override;
+    bool LoadLanguage(std::uint8_t& language) override;
+
+    CModulePort& Port() { return port_; }
+
+protected:
+    // Opens the port for bounded transfers at 9600 8N1 without flow control.
+    bool OpenLine(const std::string& port);
+    // 'b' with any reply, then 'b' answered 'o'.
+    bool ControlModeExchange();
+    void ClearTexts();
+
+    CAppSettings& settings_;
+    CModulePort port_;
+    std::string deviceName_;
+    std::string deviceDetail_;
+    std::string bridgeFile_;
+    std::string templateName_;
+};
+
+}  // namespace parlix

@@ -1,0 +1,40 @@
+#include "link/SimLineProtocol.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace parlix::simline {
+
+std::string DefaultSocketPath() {
+    if (const char* explicitPath = std::getenv("PARLIX_SIM_SOCKET"); explicitPath && *explicitPath)
+        return explicitPath;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
+        return std::string(runtime) + "/parlix-sim.sock";
+    return "/tmp/parlix-sim-" + std::to_string(::getuid()) + ".sock";
+}
+
+std::vector<std::uint8_t> EncodeFrame(Frame type, const std::uint8_t* payload, std::size_t size) {
+    std::vector<std::uint8_t> out;
+    out.reserve(kHeaderSize + size);
+    out.push_back(static_cast<std::uint8_t>(type));
+    out.push_back(static_cast<std::uint8_t>(size & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((size >> 8) & 0xFF));
+    out.insert(out.end(), payload, payload + size);
+    return out;
+}
+
+void FrameDecoder::Feed(const std::uint8_t* data, std::size_t size) {
+    buffer_.insert(buffer_.end(), data, data + size);
+}
+
+bool FrameDecoder::Next(Decoded& out) {
+    if (buffer_.size() < kHeaderSize) return false;
+    const std::size_t size = buffer_[1] | (static_cast<std::size_t>(buffer_[2]) << 8);
+    if (buffer_.size() < kHeaderSize + size) return false;
+    out.type = static_cast<Frame>(buffer_[0]);
+    out.payload.assign(buffer_.begin() + kHeaderSize, buffer_.begin() + kHeaderSize + size);
+    buffer_.erase(buffer_.begin(), buffer_.begin() + kHeaderSize + size);
+    return true;
+}
+
+}  // namespace parlix::simline

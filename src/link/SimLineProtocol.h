@@ -1,0 +1,54 @@
+// The virtual serial line between a port opened as "sim:NAME" and parlix-sim.
+//
+// A Unix-domain stream socket carries frames: one type byte, a 16-bit
+// little-endian payload length, then the payload. Data frames carry line bytes;
+// the other frames carry what a real line carries besides data, so that a
+// simulated device sees line settings, RTS, DTR and break like real hardware.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace parlix::simline {
+
+enum class Frame : std::uint8_t {
+    Open = 1,     // host -> server: payload is the device name; first frame on a connection
+    Accept = 2,   // server -> host: the device is attached; no payload
+    Refuse = 3,   // server -> host: payload is the reason; the server closes
+    Data = 4,     // both ways: line bytes
+    Line = 5,     // host -> server: baud (4 bytes LE), data bits, parity, stop bits
+    Rts = 6,      // host -> server: one byte, 0 or 1
+    Dtr = 7,      // host -> server: one byte, 0 or 1
+    Break = 8,    // both ways: one byte, 1 set, 0 cleared
+    Purge = 9,    // host -> server: the host discarded its buffers; no payload
+    Unplug = 10,  // server -> host: the device went away; the server closes
+};
+
+inline constexpr std::size_t kHeaderSize = 3;
+inline constexpr std::size_t kMaxPayload = 0xFFFF;
+
+// Socket of the running parlix-sim: $PARLIX_SIM_SOCKET, else
+// $XDG_RUNTIME_DIR/parlix-sim.sock, else /tmp/parlix-sim-UID.sock.
+std::string DefaultSocketPath();
+
+std::vector<std::uint8_t> EncodeFrame(Frame type, const std::uint8_t* payload, std::size_t size);
+inline std::vector<std::uint8_t> EncodeFrame(Frame type, const std::string& payload) {
+    return EncodeFrame(type, reinterpret_cast<const std::uint8_t*>(payload.data()), payload.size());
+}
+
+// Incremental decoder: feed bytes as they arrive, take whole frames out.
+class FrameDecoder {
+public:
+    struct Decoded {
+        Frame type;
+        std::vector<std::uint8_t> payload;
+    };
+    void Feed(const std::uint8_t* data, std::size_t size);
+    bool Next(Decoded& out);
+
+private:
+    std::vector<std::uint8_t> buffer_;
+};
+
+}  // namespace parlix::simline

@@ -1,0 +1,77 @@
+#include "module/Exchange.h"
+
+#include "app/FrontEnd.h"
+#include "app/Text.h"
+#include "link/Status.h"
+
+namespace parlix {
+namespace {
+constexpr const char* kCtx = "Controller";
+}
+
+CExchange::CExchange(CModuleController& controller, Purge purge) : controller_(controller) {
+    controller_.Lock();
+    if (purge == Purge::Yes && controller_.CurrentProxy()) controller_.CurrentProxy()->PurgeLine();
+}
+
+CExchange::~CExchange() {
+    RemovePrompt();
+    controller_.Unlock();
+}
+
+void CExchange::ShowPrompt(const std::string& text, bool notifyProxy) {
+    controller_.SetBusyPrompt(text, notifyProxy);
+    prompt_ = true;
+    promptNotified_ = notifyProxy;
+}
+
+void CExchange::RemovePrompt() {
+    if (!prompt_) return;
+    prompt_ = false;
+    controller_.SetBusyPrompt(std::nullopt, promptNotified_);
+}
+
+// Without a current link nothing reaches the module; that is a link failure.
+bool CExchange::Send(std::uint8_t command, std::span<const std::int32_t> args) {
+    CVoiceProxy* proxy = controller_.CurrentProxy();
+    if (!proxy) {
+        SetLastError(Status::InvalidHandle);
+        return false;
+    }
+    return proxy->SendCommand(command, args);
+}
+
+bool CExchange::Receive(std::uint8_t& status, int tenths) {
+    CVoiceProxy* proxy = controller_.CurrentProxy();
+    if (!proxy) {
+        SetLastError(Status::InvalidHandle);
+        return false;
+    }
+    return proxy->ReceiveStatus(status, tenths);
+}
+
+bool CExchange::Fetch(std::span<std::int32_t> values) {
+    CVoiceProxy* proxy = controller_.CurrentProxy();
+    if (!proxy) {
+        SetLastError(Status::InvalidHandle);
+        return false;
+    }
+    return proxy->ReceiveArguments(values);
+}
+
+bool CExchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {
+    controller_.SetErrorText(text);
+    controller_.ReportError(appendSystemText, style);
+    return false;
+}
+
+bool CExchange::Unexpected(std::uint8_t status) {
+    return Fail(TrFormat(kCtx, "Unexpected reply (0x%02X).\n", unsigned{status}), false, MB_ICONERROR);
+}
+
+bool CExchange::UnexpectedOrInvalid(std::uint8_t status) {
+    return Fail(TrFormat(kCtx, "Unexpected reply (0x%02X) or invalid arguments.\n", unsigned{status}), false,
+                MB_ICONERROR);
+}
+
+}  // namespace parlix

@@ -1,0 +1,196 @@
+#include "module/ModuleController.h"
+
+#include "app/AppSettings.h"
+#include "app/FrontEnd.h"
+#include "app/Text.h"
+#include "jobs/StatusProgress.h"
+#include "module/Exchange.h"
+
+namespace parlix {
+namespace {
+
+constexpr const char* kCtx = "Controller";
+
+// Restores the cursor on every way out of Connect.
+class WaitCursor {
+public:
+    explicit WaitCursor(FrontEnd& frontEnd) : frontEnd_(frontEnd) { frontEnd_.BeginWaitCursor(); }
+    ~WaitCursor() { frontEnd_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    FrontEnd& frontEnd_;
+};
+
+}  // namespace
+
+CModuleController::CModuleController(CAppSettings& settings, CStatusProgress& owner,
+                                     FrontEnd& frontEnd)
+    : settings_(settings),
+      owner_(owner),
+      frontEnd_(frontEnd),
+      uiThread_(std::this_thread::get_id()),
+      roboNova_(settings),
+      basicStamp_(settings),
+      shield_(settings),
+      zorin_(settings),
+      tryOrder_{&roboNova_, &zorin_, &shield_, &basicStamp_} {}
+
+void CModuleController::Lock() {
+    if (std::this_thread::get_id() != uiThread_) {
+        lock_.lock();
+        return;
+    }
+    if (!lock_.try_lock()) frontEnd_.DispatchingWait([this] { return lock_.try_lock(); });
+}
+
+void CModuleController::Unlock() { lock_.unlock(); }
+
+bool CModuleController::Connect() {
+    CControllerLock lock(*this);
+    WaitCursor cursor(frontEnd_);
+    const std::string port = settings_.CurrentPort();
+    CVoiceProxy* found = nullptr;
+    for (CVoiceProxy* proxy : tryOrder_) {
+        current_ = proxy;
+        if (!proxy->OpenLink(port)) {
+            // A link that failed half-way may hold the port; the reason must survive closing it.
+            const std::error_code reason = GetLastError();
+            proxy->CloseLink();
+            SetLastError(reason);
+            current_ = nullptr;
+            errorText_ = TrFormat(kCtx, "Could not open the port \"%s\".\n", port);
+            ReportError(true, MB_ICONERROR);
+            return false;
+        }
+        if (proxy->Detect()) {
+            found = proxy;
+            break;
+        }
+        proxy->CloseLink();
+    }
+    if (!found) {
+        current_ = nullptr;
+        errorText_ = TrFormat(kCtx, "Could not detect device connected to port \"%s\".\n", port);
+        ReportError(false, MB_ICONERROR);
+        return false;
+    }
+    current_ = found;
+    owner_.SetStatusText(TrFormat(kCtx, "Detected %s on %s...", found->GetDeviceName(), port));
+    if (!found->ConnectModule() && !OfferBridgeUpdate()) {
+        errorText_ = TrFormat(kCtx, "Could not connect to device at port \"%s\".\n", port);
+        ReportError(true, MB_ICONERROR);
+        found->CloseLink();
+        current_ = nullptr;
+        return false;
+    }
+    const std::string detail = found->GetDeviceDetail();
+    const std::string display =
+        detail.empty() ? found->GetDeviceName() : found->GetDeviceName() + " (" + detail + ")";
+    owner_.SetStatusText(TrFormat(kCtx, "Connected to %s on %s", display, port));
+    return true;
+}
+
+bool CModuleController::OfferBridgeUpdate() {
+    CControllerLock lock(*this);
+    const std::string name = current_ ? current_->GetDeviceName() : std::string();
+    const auto bridgeFile = current_ ? current_->GetBridgeFile() : std::nullopt;
+    if (!bridgeFile) {
+        errorText_ = TrFormatInserts(
+            kCtx,
+            "A '%1' device has been found, but the \"bridge\" software is not responding or it is "
+            "outdated.\n\nYou need to manually download the updated \"bridge\" software to the "
+            "device (see instructions).\n",
+            name);
+        ReportError(false, MB_ICONWARNING);
+        return false;
+    }
+    errorText_ = TrFormatInserts(
+        kCtx,
+        "A '%1' device has been found, but the \"bridge\" software is not responding or it is "
+        "outdated.\n\nDo you want to download the updated \"bridge\" software to the device?",
+        name);
+    messageTitle_ = Tr(kCtx, "Confirmation");
+    const int answer = ReportError(false, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) return false;
+    if (answer == IDNO) return true;
+    return current_->UpdateBridge(settings_.ProgramFolder() + "/data/" + *bridgeFile, &owner_);
+}
+
+void CModuleController::Disconnect() {
+    CControllerLock lock(*this);
+    owner_.SetStatusText(Tr(kCtx, "Disconnected"));
+    if (current_ && !current_->CloseLink()) {
+        errorText_ = TrFormat(kCtx, "Error while closing the port \"%s\".\n", settings_.CurrentPort());
+        ReportError(true, MB_ICONWARNING);
+    }
+    current_ = nullptr;
+}
+
+bool CModuleController::EnterControlMode() {
+    CControllerLock lock(*this);
+    if (!current_) {
+        SetLastError(Status::InvalidHandle);
+    } else {
+        current_->PurgeLine();
+        if (current_->EnterControlMode()) {
+            if (current_ == &zorin_) return SetReplyDelay(0);
+            if (current_ == &shield_) return SetReplyDelay(1);
+            return true;
+        }
+    }
+    errorText_ = Tr(kCtx, "Could not enter control mode.\n");
+    ReportError(true, MB_ICONERROR);
+    return false;
+}
+
+bool CModuleController::LeaveControlMode() {
+    CControllerLock lock(*this);
+    if (!current_) {
+        SetLastError(Status::InvalidHandle);
+    } else {
+        current_->PurgeLine();
+        if (current_->LeaveControlMode()) return true;
+    }
+    errorText_ = Tr(kCtx, "Could not leave control mode.\n");
+    ReportError(true, MB_ICONWARNING);
+    return false;
+}
+
+bool CModuleController::SetReplyDelay(int ms) {
+    const int value = ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms;
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('y', {value}) || !x.Receive(status, 30))
+        return x.LinkFailure(Tr(kCtx, "Could not set reply delay.\n"));
+    return status == 'o' || x.Unexpected(status);
+}
+
+int CModuleController::ReportError(bool appendSystemText, unsigned style) {
+    switch (style & 0xF0) {
+        case MB_ICONERROR: messageTitle_ = Tr(kCtx, "Error"); break;
+        case MB_ICONWARNING: messageTitle_ = Tr(kCtx, "Warning"); break;
+        case MB_ICONINFORMATION: messageTitle_ = Tr(kCtx, "Information"); break;
+        default: break;
+    }
+    if (appendSystemText) {
+        const std::error_code last = GetLastError();
+        errorText_ += "\n\n";
+        if (last) errorText_ += last.message();
+    }
+    return frontEnd_.MessageBox(errorText_, messageTitle_, style);
+}
+
+void CModuleController::SetBusyPrompt(const std::optional<std::string>& text, bool notifyProxy) {
+    if (notifyProxy && current_) current_->SetBusy(text.has_value());
+    if (text) {
+        frontEnd_.ShowBusyPrompt(*text);
+        frontEnd_.BeginWaitCursor();
+    } else {
+        frontEnd_.EndWaitCursor();
+        frontEnd_.RemoveBusyPrompt();
+    }
+}
+
+}  // namespace parlix

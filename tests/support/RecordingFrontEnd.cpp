@@ -1,0 +1,97 @@
+#include "support/RecordingFrontEnd.h"
+
+namespace parlix::test {
+
+int RecordingFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+    std::lock_guard lock(mutex_);
+    messages_.push_back({text, title, style});
+    if (!answers_.empty()) {
+        const int button = answers_.front();
+        answers_.pop_front();
+        return button;
+    }
+    const unsigned buttons = style & 0x0F;
+    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
+}
+
+void RecordingFrontEnd::ShowBusyPrompt(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    promptEvents_.push_back(text);
+    promptShown_ = true;
+}
+
+void RecordingFrontEnd::RemoveBusyPrompt() {
+    std::lock_guard lock(mutex_);
+    promptEvents_.push_back("-");
+    promptShown_ = false;
+}
+
+void RecordingFrontEnd::SetStatusText(const std::string& text) {
+    std::lock_guard lock(mutex_);
+    statusTexts_.push_back(text);
+}
+
+void RecordingFrontEnd::SetProgressRange(std::uint32_t range) {
+    std::lock_guard lock(mutex_);
+    range_ = range;
+}
+
+void RecordingFrontEnd::SetProgressPos(std::uint32_t pos) {
+    std::lock_guard lock(mutex_);
+    pos_ = pos;
+}
+
+void RecordingFrontEnd::PostJobFinished(std::uint64_t threadId, int served) {
+    std::lock_guard lock(mutex_);
+    jobsFinished_.emplace_back(threadId, served);
+}
+
+void RecordingFrontEnd::Answer(std::vector<int> buttons) {
+    std::lock_guard lock(mutex_);
+    answers_.assign(buttons.begin(), buttons.end());
+}
+
+std::vector<ShownMessage> RecordingFrontEnd::Messages() const {
+    std::lock_guard lock(mutex_);
+    return messages_;
+}
+
+std::vector<std::string> RecordingFrontEnd::StatusTexts() const {
+    std::lock_guard lock(mutex_);
+    return statusTexts_;
+}
+
+std::vector<std::string> RecordingFrontEnd::PromptEvents() const {
+    std::lock_guard lock(mutex_);
+    return promptEvents_;
+}
+
+bool RecordingFrontEnd::PromptShown() const {
+    std::lock_guard lock(mutex_);
+    return promptShown_;
+}
+
+std::uint32_t RecordingFrontEnd::ProgressRange() const {
+    std::lock_guard lock(mutex_);
+    return range_;
+}
+
+std::uint32_t RecordingFrontEnd::ProgressPos() const {
+    std::lock_guard lock(mutex_);
+    return pos_;
+}
+
+std::vector<std::pair<std::uint64_t, int>> RecordingFrontEnd::JobsFinished() const {
+    std::lock_guard lock(mutex_);
+    return jobsFinished_;
+}
+
+void RecordingFrontEnd::Clear() {
+    std::lock_guard lock(mutex_);
+    messages_.clear();
+    statusTexts_.clear();
+    promptEvents_.clear();
+    jobsFinished_.clear();
+}
+
+}  // namespace parlix::test

@@ -1,0 +1,56 @@
+// A front end for tests: keeps every message box, status text and prompt, and
+// answers message boxes from a script.
+#pragma once
+
+#include "app/FrontEnd.h"
+
+#include <deque>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace parlix::test {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    unsigned style = 0;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingFrontEnd : public FrontEnd {
+public:
+    int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    void ShowBusyPrompt(const std::string& text) override;
+    void RemoveBusyPrompt() override;
+    void SetStatusText(const std::string& text) override;
+    void SetProgressRange(std::uint32_t range) override;
+    void SetProgressPos(std::uint32_t pos) override;
+    void PostJobFinished(std::uint64_t threadId, int served) override;
+
+    // Buttons for the coming message boxes, in order; IDOK (or IDYES) once they run out.
+    void Answer(std::vector<int> buttons);
+
+    std::vector<ShownMessage> Messages() const;
+    std::vector<std::string> StatusTexts() const;
+    // Every prompt shown, and "-" for each removal, in order.
+    std::vector<std::string> PromptEvents() const;
+    bool PromptShown() const;
+    std::uint32_t ProgressRange() const;
+    std::uint32_t ProgressPos() const;
+    std::vector<std::pair<std::uint64_t, int>> JobsFinished() const;
+    void Clear();
+
+private:
+    mutable std::mutex mutex_;
+    std::deque<int> answers_;
+    std::vector<ShownMessage> messages_;
+    std::vector<std::string> statusTexts_;
+    std::vector<std::string> promptEvents_;
+    bool promptShown_ = false;
+    std::uint32_t range_ = 0;
+    std::uint32_t pos_ = 0;
+    std::vector<std::pair<std::uint64_t, int>> jobsFinished_;
+};
+
+}  // namespace parlix::test
