@@ -1,0 +1,383 @@
+#include "link/Serial.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace parlix {
+namespace {
+
+constexpr std::string_view kSimPrefix = "sim:";
+
+// Every event bit that a port accepts in its mask.
+constexpr std::uint32_t kKnownEvents = 0x1FFF;
+
+constexpr std::array<std::uint32_t, 8> kBaudRates{1200,  2400,  4800,  9600,
+                                                  19200, 38400, 57600, 115200};
+
+bool ValidLine(std::uint32_t baud, int dataBits, int parity, int stopBits) {
+    if (std::find(kBaudRates.begin(), kBaudRates.end(), baud) == kBaudRates.end()) return false;
+    if (dataBits < 5 || dataBits > 8 || parity < 0 || parity > 4) return false;
+    // One and a half stop bits exist only with five data bits, two only without.
+    if (stopBits == 0) return true;
+    if (stopBits == 1) return dataBits == 5;
+    if (stopBits == 2) return dataBits != 5;
+    return false;
+}
+
+}  // namespace
+
+CSerial::~CSerial() {
+    // Not through Close(): destruction leaves the thread's last error alone.
+    if (backend_) backend_->Close();
+}
+
+std::string CSerial::DevicePath(const std::string& name) {
+    if (name.starts_with('/')) return name;
+    std::string kept = name.substr(0, kMaxNameLength);
+    if (kept.starts_with(kSimPrefix)) return kept;
+    return "/dev/" + kept;
+}
+
+void CSerial::Begin() {
+    lastError_.clear();
+    ClearLastError();
+}
+
+std::error_code CSerial::Finish(std::error_code ec) {
+    lastError_ = ec;
+    SetLastError(ec);
+    return ec;
+}
+
+void CSerial::ResetState() {
+    occurredEvents_ = 0;
+    eventMask_ = 0;
+    overlapped_ = false;
+    eventChar_ = 0;
+    readInterval_ = kMaxDword;
+    lookahead_.clear();
+}
+
+std::error_code CSerial::Open(const std::string& device, std::uint32_t /*inQueue*/,
+                              std::uint32_t /*outQueue*/, bool overlapped) {
+    // The queue sizes are the driver's business here: they are accepted and ignored.
+    Begin();
+    const std::string path = DevicePath(device);
+    if (backend_) return Finish(Status::AlreadyOpen);
+    std::unique_ptr<SerialBackend> backend;
+    if (auto ec = OpenSerialBackend(path, backend)) return Finish(ec);
+    backend_ = std::move(backend);
+    ResetState();
+    overlapped_ = overlapped;
+
+    // Failures from here on leave the port open.
+    std::error_code ec = ApplyEventMask(EV_RXCHAR | EV_BREAK | EV_ERR);
+    if (!ec) ec = ApplyReadMode(0, kMaxDword);
+    // The device's default configuration; callers apply their own afterwards.
+    backend_->SetLine(LineSettings{});
+    return Finish(ec);
+}
+
+std::error_code CSerial::Close() {
+    Begin();
+    if (!backend_) return Finish({});
+    const std::error_code ec = backend_->Close();
+    backend_.reset();
+    ResetState();
+    return Finish(ec);
+}
+
+std::error_code CSerial::ReadLine(LineSettings& line) {
+    if (!backend_) return Status::InvalidHandle;
+    return backend_->GetLine(line);
+}
+
+template <typename Field>
+int CSerial::LineField(Field LineSettings::*field) {
+    Begin();
+    LineSettings line;
+    if (auto ec = ReadLine(line)) {
+        Finish(ec);
+        return -1;
+    }
+    return static_cast<int>(line.*field);
+}
+
+std::error_code CSerial::Configure(std::uint32_t baud, int dataBits, int parity, int stopBits) {
+    Begin();
+    LineSettings line;
+    if (auto ec = ReadLine(line)) return Finish(ec);
+    if (!ValidLine(baud, dataBits, parity, stopBits)) return Finish(ErrnoCode(EINVAL));
+    line.baud = baud;
+    line.dataBits = dataBits;
+    line.parity = parity;
+    line.stopBits = stopBits;
+    return Finish(backend_->SetLine(line));
+}
+
+std::error_code CSerial::ApplyEventMask(std::uint32_t mask) {
+    if (!backend_) return Status::InvalidHandle;
+    if (mask & ~kKnownEvents) return Status::InvalidParameter;
+    eventMask_ = mask;
+    return {};
+}
+
+std::error_code CSerial::SetEventMask(std::uint32_t mask) {
+    Begin();
+    return Finish(ApplyEventMask(mask));
+}
+
+std::error_code CSerial::SetEventChar(std::uint8_t ch, bool adjustMask) {
+    Begin();
+    if (!backend_) return Finish(Status::InvalidHandle);
+    if (adjustMask) {
+        if (auto ec = ApplyEventMask(eventMask_ | EV_RXFLAG)) return Finish(ec);
+    }
+    eventChar_ = ch;
+    return Finish({});
+}
+
+std::error_code CSerial::SetHandshaking(int mode) {
+    Begin();
+    LineSettings line;
+    if (auto ec = ReadLine(line)) return Finish(ec);
+    if (mode < 0 || mode > 2) return Finish(Status::InvalidArgument);
+    line.handshaking = mode;
+    return Finish(backend_->SetLine(line));
+}
+
+std::error_code CSerial::ApplyReadMode(int mode, std::uint32_t intervalMs) {
+    if (!backend_) return Status::InvalidHandle;
+    if (mode != 0 && mode != 1) return Status::InvalidArgument;
+    readInterval_ = mode == 0 ? intervalMs : 0;
+    return {};
+}
+
+std::error_code CSerial::SetReadMode(int mode, std::uint32_t intervalMs) {
+    Begin();
+    return Finish(ApplyReadMode(mode, intervalMs));
+}
+
+int CSerial::GetBaudRate() {
+    const int baud = LineField(&LineSettings::baud);
+    // A rate that the device cannot name counts as a failure.
+    if (baud == 0) {
+        Finish(ErrnoCode(EINVAL));
+        return -1;
+    }
+    return baud;
+}
+
+int CSerial::GetDataBits() {
+    return LineField(&LineSettings::dataBits);
+}
+
+int CSerial::GetParity() {
+    return LineField(&LineSettings::parity);
+}
+
+int CSerial::GetStopBits() {
+    return LineField(&LineSettings::stopBits);
+}
+
+int CSerial::GetHandshaking() {
+    return LineField(&LineSettings::handshaking);
+}
+
+std::uint32_t CSerial::GetEventMask() {
+    Begin();
+    if (!backend_) {
+        Finish(Status::InvalidHandle);
+        return 0;
+    }
+    return eventMask_;
+}
+
+std::uint8_t CSerial::GetEventChar() {
+    Begin();
+    if (!backend_) {
+        Finish(Status::InvalidHandle);
+        return 0;
+    }
+    return eventChar_;
+}
+
+std::error_code CSerial::CheckTransfer(const Overlapped* ov, std::uint32_t timeoutMs) const {
+    if (!backend_) return Status::InvalidHandle;
+    // Without overlapped I/O nothing can bound or hand back a transfer.
+    if (!overlapped_ && (ov != nullptr || timeoutMs != kInfinite)) return Status::InvalidFunction;
+    return {};
+}
+
+CSerial::Deadline CSerial::DeadlineAfter(std::uint32_t timeoutMs) {
+    if (timeoutMs == kInfinite) return Deadline::max();
+    return SerialBackend::Clock::now() + std::chrono::milliseconds(timeoutMs);
+}
+
+std::size_t CSerial::TakeAvailable(std::uint8_t* data, std::size_t size, std::error_code& ec) {
+    const std::size_t early = std::min(size, lookahead_.size());
+    std::copy_n(lookahead_.begin(), early, data);
+    lookahead_.erase(lookahead_.begin(), lookahead_.begin() + static_cast<std::ptrdiff_t>(early));
+    std::size_t more = 0;
+    if (early < size) ec = backend_->ReadAvailable(data + early, size - early, more);
+    return early + more;
+}
+
+bool CSerial::ReadComplete(std::size_t got, std::size_t size) const {
+    return readInterval_ == kMaxDword || got == size;
+}
+
+std::error_code CSerial::ReadInto(std::uint8_t* data, std::size_t size, Deadline deadline,
+                                  std::size_t& got) {
+    got = 0;
+    if (size == 0) return {};
+    const bool immediate = readInterval_ == kMaxDword;
+    const bool gapped = !immediate && readInterval_ != 0;
+    // Until the first byte only the call's deadline counts; after it, in
+    // gapped mode, a pause longer than the interval also ends the read.
+    Deadline waitUntil = deadline;
+    bool gapBounds = false;
+    for (;;) {
+        std::error_code ec;
+        const std::size_t n = TakeAvailable(data + got, size - got, ec);
+        got += n;
+        if (ec) return ec;
+        if (got == size || immediate) return {};
+        if (gapped && n > 0) {
+            const Deadline gapEnd =
+                SerialBackend::Clock::now() + std::chrono::milliseconds(readInterval_);
+            gapBounds = gapEnd < deadline;
+            waitUntil = gapBounds ? gapEnd : deadline;
+        }
+        bool readable = false;
+        if (auto wec = backend_->WaitReadable(waitUntil, readable)) return wec;
+        if (!readable && SerialBackend::Clock::now() >= waitUntil)
+            return gapBounds ? std::error_code{} : make_error_code(Status::Timeout);
+    }
+}
+
+std::error_code CSerial::Read(void* data, std::uint32_t size, std::uint32_t* got, Overlapped* ov,
+                              std::uint32_t timeoutMs) {
+    Begin();
+    std::uint32_t ownCount = 0;
+    std::uint32_t& count = got ? *got : ownCount;
+    count = 0;
+    if (auto ec = CheckTransfer(ov, timeoutMs)) return Finish(ec);
+    if (data == nullptr && size != 0) return Finish(Status::InvalidParameter);
+    auto* bytes = static_cast<std::uint8_t*>(data);
+    std::error_code ec;
+    if (ov) {
+        const std::size_t n = TakeAvailable(bytes, size, ec);
+        count = static_cast<std::uint32_t>(n);
+        ov->pending = !ec && !ReadComplete(n, size);
+        return Finish(ec);
+    }
+    std::size_t n = 0;
+    ec = ReadInto(bytes, size, DeadlineAfter(timeoutMs), n);
+    count = static_cast<std::uint32_t>(n);
+    return Finish(ec);
+}
+
+std::error_code CSerial::Write(const void* data, std::uint32_t size, std::uint32_t* written,
+                               Overlapped* ov, std::uint32_t timeoutMs) {
+    Begin();
+    std::uint32_t ownCount = 0;
+    std::uint32_t& count = written ? *written : ownCount;
+    count = 0;
+    if (auto ec = CheckTransfer(ov, timeoutMs)) return Finish(ec);
+    if (data == nullptr && size != 0) return Finish(Status::InvalidParameter);
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    std::size_t n = 0;
+    const Deadline deadline = ov ? SerialBackend::Clock::now() : DeadlineAfter(timeoutMs);
+    std::error_code ec = backend_->Write(bytes, size, deadline, n);
+    count = static_cast<std::uint32_t>(n);
+    if (ov) {
+        ov->pending = ec == Status::Timeout;
+        if (ov->pending) ec.clear();
+    }
+    return Finish(ec);
+}
+
+std::error_code CSerial::WriteText(const char* text, std::uint32_t* written, Overlapped* ov,
+                                   std::uint32_t timeoutMs) {
+    if (text == nullptr) {
+        Begin();
+        if (written) *written = 0;
+        return Finish(Status::InvalidParameter);
+    }
+    return Write(text, static_cast<std::uint32_t>(std::strlen(text)), written, ov, timeoutMs);
+}
+
+std::error_code CSerial::WaitForEvent(Overlapped* ov, std::uint32_t timeoutMs) {
+    Begin();
+    if (auto ec = CheckTransfer(ov, timeoutMs)) return Finish(ec);
+    if (eventMask_ == 0) return Finish(Status::InvalidParameter);  // would wait for ever
+    const Deadline deadline = ov ? SerialBackend::Clock::now() : DeadlineAfter(timeoutMs);
+    for (;;) {
+        // Input is taken into the look-ahead so that the event character can
+        // be seen and so that the wait below sleeps until something new comes.
+        std::uint8_t chunk[256];
+        std::size_t n = 0;
+        do {
+            if (auto ec = backend_->ReadAvailable(chunk, sizeof(chunk), n)) return Finish(ec);
+            lookahead_.insert(lookahead_.end(), chunk, chunk + n);
+        } while (n == sizeof(chunk));
+
+        std::uint32_t events = 0;
+        if (backend_->TakeBreakEvent()) events |= EV_BREAK;
+        if (!lookahead_.empty()) events |= EV_RXCHAR;
+        if (std::find(lookahead_.begin(), lookahead_.end(), eventChar_) != lookahead_.end())
+            events |= EV_RXFLAG;
+        events &= eventMask_;
+        if (events != 0) {
+            occurredEvents_ = events;
+            if (ov) ov->pending = false;
+            return Finish({});
+        }
+        if (ov) {
+            ov->pending = true;
+            return Finish({});
+        }
+        if (SerialBackend::Clock::now() >= deadline) return Finish(Status::Timeout);
+        bool readable = false;
+        if (auto ec = backend_->WaitReadable(deadline, readable)) return Finish(ec);
+    }
+}
+
+std::error_code CSerial::EscapeFunction(int function) {
+    Begin();
+    if (!backend_) return Finish(Status::InvalidHandle);
+    switch (function) {
+        case SETRTS:
+            return Finish(backend_->SetRts(true));
+        case CLRRTS:
+            return Finish(backend_->SetRts(false));
+        case SETDTR:
+            return Finish(backend_->SetDtr(true));
+        case CLRDTR:
+            return Finish(backend_->SetDtr(false));
+        case SETBREAK:
+            return Finish(backend_->SetBreak(true));
+        case CLRBREAK:
+            return Finish(backend_->SetBreak(false));
+        default:
+            return Finish(Status::InvalidParameter);
+    }
+}
+
+std::error_code CSerial::Purge() {
+    Begin();
+    if (!backend_) return Finish(Status::InvalidHandle);
+    lookahead_.clear();
+    return Finish(backend_->Purge());
+}
+
+std::error_code CSerial::FlushOutput() {
+    Begin();
+    if (!backend_) return Finish(Status::InvalidHandle);
+    return Finish(backend_->Drain());
+}
+
+}  // namespace parlix

@@ -1,0 +1,256 @@
+#include "link/SimLineBackend.h"
+
+#include "link/Status.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace parlix {
+namespace {
+
+using simline::Frame;
+
+// Data frames stay small so that a write cut off by its deadline loses little time.
+constexpr std::size_t kDataChunk = 1024;
+// A control frame, or the rest of a frame already begun, gets this long.
+constexpr std::chrono::milliseconds kFrameGrace{1000};
+
+}  // namespace
+
+std::error_code SimLineBackend::Connect(const std::string& socketPath, const std::string& name,
+                                        std::unique_ptr<SerialBackend>& out) {
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    if (socketPath.empty() || socketPath.size() >= sizeof(addr.sun_path))
+        return Status::NoSimulator;
+    std::memcpy(addr.sun_path, socketPath.data(), socketPath.size());
+
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return ErrnoCode(errno);
+    int rc;
+    do {
+        rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof(addr));
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0 || ::fcntl(fd, F_SETFL, O_NONBLOCK) != 0) {
+        ::close(fd);
+        return Status::NoSimulator;
+    }
+    std::unique_ptr<SimLineBackend> line(new SimLineBackend(fd));
+
+    const Deadline deadline = Clock::now() + kAttachTimeout;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(name.data());
+    if (line->Send(Frame::Open, bytes, name.size(), deadline)) return Status::NoSimulator;
+    for (;;) {
+        short revents = 0;
+        if (PollUntil(line->fd_, POLLIN, deadline, revents) || revents == 0)
+            return Status::NoSimulator;
+        std::uint8_t buf[512];
+        const ssize_t n = ::recv(line->fd_, buf, sizeof(buf), MSG_DONTWAIT);
+        if (n == 0) return Status::NoSimulator;
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
+            return Status::NoSimulator;
+        }
+        line->decoder_.Feed(buf, static_cast<std::size_t>(n));
+        simline::FrameDecoder::Decoded frame;
+        while (line->decoder_.Next(frame)) {
+            // Anything after the answer stays in the decoder for the line's use.
+            if (frame.type == Frame::Accept) {
+                out = std::move(line);
+                return {};
+            }
+            if (frame.type == Frame::Refuse || frame.type == Frame::Unplug)
+                return Status::NoSimulator;
+        }
+    }
+}
+
+SimLineBackend::~SimLineBackend() {
+    Close();
+}
+
+std::error_code SimLineBackend::Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    return {};
+}
+
+void SimLineBackend::Pump(bool* breakArrived) {
+    std::uint8_t buf[4096];
+    while (!unplugged_) {
+        const ssize_t n = ::recv(fd_, buf, sizeof(buf), MSG_DONTWAIT);
+        if (n > 0) {
+            decoder_.Feed(buf, static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+        unplugged_ = true;  // end of stream or a broken connection
+    }
+    simline::FrameDecoder::Decoded frame;
+    while (decoder_.Next(frame)) Handle(frame, breakArrived);
+}
+
+void SimLineBackend::Handle(const simline::FrameDecoder::Decoded& frame, bool* breakArrived) {
+    switch (frame.type) {
+        case Frame::Data:
+            received_.insert(received_.end(), frame.payload.begin(), frame.payload.end());
+            break;
+        case Frame::Break:
+            if (!frame.payload.empty() && frame.payload[0] != 0) {
+                breakEvent_ = true;
+                if (breakArrived) *breakArrived = true;
+            }
+            break;
+        case Frame::Unplug:
+            unplugged_ = true;
+            break;
+        default:
+            break;  // nothing else is meant for the host
+    }
+}
+
+std::error_code SimLineBackend::Check() {
+    Pump();
+    if (unplugged_) return Status::DeviceUnplugged;
+    return {};
+}
+
+std::error_code SimLineBackend::Send(Frame type, const std::uint8_t* payload, std::size_t size,
+                                     Deadline deadline) {
+    const std::vector<std::uint8_t> frame = simline::EncodeFrame(type, payload, size);
+    std::size_t sent = 0;
+    Deadline limit = deadline;
+    while (sent < frame.size()) {
+        const ssize_t n =
+            ::send(fd_, frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n > 0) {
+            if (sent == 0) limit = std::max(deadline, Clock::now() + kFrameGrace);
+            sent += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            unplugged_ = true;
+            return Status::DeviceUnplugged;
+        }
+        short revents = 0;
+        if (auto ec = PollUntil(fd_, POLLOUT, limit, revents)) return ec;
+        if (revents == 0 && sent == 0) return Status::Timeout;
+        if (revents == 0 || ((revents & (POLLHUP | POLLERR)) && !(revents & POLLOUT))) {
+            // The server stopped taking bytes in the middle of a frame: the
+            // stream cannot be resynchronised, so the line is gone.
+            unplugged_ = true;
+            return Status::DeviceUnplugged;
+        }
+    }
+    return {};
+}
+
+std::error_code SimLineBackend::SendControl(Frame type, const std::uint8_t* payload,
+                                            std::size_t size) {
+    if (auto ec = Check()) return ec;
+    return Send(type, payload, size, Clock::now() + kFrameGrace);
+}
+
+std::error_code SimLineBackend::SetLine(const LineSettings& s) {
+    const std::uint8_t payload[7] = {
+        static_cast<std::uint8_t>(s.baud & 0xFF),
+        static_cast<std::uint8_t>((s.baud >> 8) & 0xFF),
+        static_cast<std::uint8_t>((s.baud >> 16) & 0xFF),
+        static_cast<std::uint8_t>((s.baud >> 24) & 0xFF),
+        static_cast<std::uint8_t>(s.dataBits),
+        static_cast<std::uint8_t>(s.parity),
+        static_cast<std::uint8_t>(s.stopBits),
+    };
+    if (auto ec = SendControl(Frame::Line, payload, sizeof(payload))) return ec;
+    line_ = s;
+    return {};
+}
+
+std::error_code SimLineBackend::GetLine(LineSettings& settings) {
+    if (auto ec = Check()) return ec;
+    settings = line_;
+    return {};
+}
+
+std::error_code SimLineBackend::SetRts(bool on) {
+    const std::uint8_t value = on ? 1 : 0;
+    return SendControl(Frame::Rts, &value, 1);
+}
+
+std::error_code SimLineBackend::SetDtr(bool on) {
+    const std::uint8_t value = on ? 1 : 0;
+    return SendControl(Frame::Dtr, &value, 1);
+}
+
+std::error_code SimLineBackend::SetBreak(bool on) {
+    const std::uint8_t value = on ? 1 : 0;
+    return SendControl(Frame::Break, &value, 1);
+}
+
+std::error_code SimLineBackend::Purge() {
+    if (auto ec = SendControl(Frame::Purge, nullptr, 0)) return ec;
+    // What has reached the socket counts as received, so it goes too.
+    Pump();
+    received_.clear();
+    return {};
+}
+
+std::error_code SimLineBackend::Drain() {
+    return Check();
+}
+
+std::error_code SimLineBackend::WaitReadable(Deadline deadline, bool& readable) {
+    readable = false;
+    for (;;) {
+        bool breakArrived = false;
+        Pump(&breakArrived);
+        if (unplugged_) return Status::DeviceUnplugged;
+        if (!received_.empty()) {
+            readable = true;
+            return {};
+        }
+        if (breakArrived) return {};
+        short revents = 0;
+        if (auto ec = PollUntil(fd_, POLLIN, deadline, revents)) return ec;
+        if (revents == 0) return {};
+    }
+}
+
+std::error_code SimLineBackend::ReadAvailable(std::uint8_t* data, std::size_t size,
+                                              std::size_t& got) {
+    got = 0;
+    if (auto ec = Check()) return ec;
+    got = std::min(size, received_.size());
+    std::copy_n(received_.begin(), got, data);
+    received_.erase(received_.begin(), received_.begin() + static_cast<std::ptrdiff_t>(got));
+    return {};
+}
+
+std::error_code SimLineBackend::Write(const std::uint8_t* data, std::size_t size, Deadline deadline,
+                                      std::size_t& written) {
+    written = 0;
+    if (auto ec = Check()) return ec;
+    while (written < size) {
+        const std::size_t chunk = std::min(kDataChunk, size - written);
+        if (auto ec = Send(Frame::Data, data + written, chunk, deadline)) return ec;
+        written += chunk;
+    }
+    return {};
+}
+
+bool SimLineBackend::TakeBreakEvent() {
+    Pump();
+    const bool seen = breakEvent_;
+    breakEvent_ = false;
+    return seen;
+}
+
+}  // namespace parlix
