@@ -1,1 +1,74 @@
-int main() { return 0; }
+// parlix-cli: the module from the command line, for scripts and for users
+// without a display.
+#include "cli/Session.h"
+#include "cli/Shell.h"
+#include "cli/SimulatorLauncher.h"
+#include "app/PortList.h"
+
+#include <CLI/CLI.hpp>
+#include <fmt/format.h>
+
+#include <iostream>
+
+using namespace parlix;
+using namespace parlix::cli;
+
+namespace {
+
+int ListPorts(Session& session, bool simulate) {
+    for (const PortRecord& port : DiscoverPorts(DiscoveryOptions{}))
+        fmt::print("{}\t{}\t{}\n", port.name, port.friendlyName, port.technology);
+    if (simulate)
+        for (const auto& name : SimulatedPorts())
+            fmt::print("{}\t{}\t{}\n", name, "Simulated module", "simulated");
+    (void)session;
+    return 0;
+}
+
+int Info(Session& session) {
+    if (!session.Open()) return 1;
+    int id = 0;
+    const bool ok = session.Controller().ReadVersionId(id);
+    if (ok) fmt::print("Firmware ID: {}\n", id);
+    std::fflush(stdout);
+    session.Close();
+    return ok ? 0 : 1;
+}
+
+int Shell(Session& session) {
+    if (!session.Open()) return 1;
+    const bool ok = RunShell(session.Controller(), std::cin, stdout, stderr);
+    session.Close();
+    return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Parlix Desk on the command line"};
+    app.require_subcommand(1);
+    app.fallthrough();
+    GlobalOptions options;
+    bool yes = false;
+    bool no = false;
+    app.add_option("-p,--port", options.port, "serial port: ttyUSB0, a device path or sim:NAME");
+    app.add_flag("--simulate", options.simulate,
+                 "offer the simulated devices (starts parlix-sim when none runs)");
+    auto* yesFlag = app.add_flag("-y,--yes", yes, "answer Yes to every question");
+    app.add_flag("-n,--no", no, "answer No to every question")->excludes(yesFlag);
+
+    auto* ports = app.add_subcommand("ports", "list the serial ports");
+    auto* info = app.add_subcommand("info", "connect and show the module");
+    auto* shell = app.add_subcommand(
+        "shell", "run module operations read from standard input, one a line (\"help\" lists them)");
+    CLI11_PARSE(app, argc, argv);
+    if (yes) options.answer = true;
+    if (no) options.answer = false;
+
+    Session session(options, stdout, stderr);
+    if (!session.Prepare()) return 1;
+    if (*ports) return ListPorts(session, options.simulate);
+    if (*info) return Info(session);
+    if (*shell) return Shell(session);
+    return 1;
+}

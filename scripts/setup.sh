@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing need.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config git
+    libfmt-dev libcli11-dev nlohmann-json3-dev libsimpleini-dev libudev-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+    clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

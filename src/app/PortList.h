@@ -1,0 +1,25 @@
+// The settings object's port list, refreshed from port discovery.
+#pragma once
+
+#include "link/PortDiscovery.h"
+
+#include <optional>
+#include <string>
+
+namespace parlix {
+
+class CAppSettings;
+
+// Empties the port list and fills it again in natural order, without duplicates.
+bool RefreshPortList(CAppSettings& settings, const DiscoveryOptions& options = {});
+
+// Waits for `portInUse` to vanish and another port to appear (a board that
+// restarts into its boot loader); the port list is refreshed as it goes.
+std::optional<std::string> WaitForNewPort(CAppSettings& settings, const std::string& portInUse,
+                                          std::uint32_t timeoutMs,
+                                          const DiscoveryOptions& options = {});
+
+// Every port record, in the natural order of their names.
+std::vector<PortRecord> DiscoverPorts(const DiscoveryOptions& options = {});
+
+}  // namespace parlix

@@ -1,0 +1,102 @@
+#include "support/FakeProxy.h"
+
+namespace parlix::test {
+
+void FakeProxy::Log(const std::string& entry) {
+    calls.push_back(entry);
+    if (sharedLog) sharedLog->push_back(tag_ + ":" + entry);
+}
+
+bool FakeProxy::OpenLink(const std::string& port) {
+    Log("open:" + port);
+    if (!openResult) SetLastError(openError);
+    return openResult;
+}
+
+bool FakeProxy::CloseLink() {
+    Log("close");
+    return closeResult;
+}
+
+bool FakeProxy::Detect() {
+    Log("detect");
+    return detectResult;
+}
+
+bool FakeProxy::ConnectModule() {
+    Log("connect");
+    if (!connectResult) SetLastError(Status::WaitTimeout);
+    return connectResult;
+}
+
+bool FakeProxy::UpdateBridge(const std::string& programFile, CStatusProgress*) {
+    Log("update:" + programFile);
+    return updateResult;
+}
+
+bool FakeProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+    std::string entry = "send:";
+    entry += static_cast<char>(command);
+    entry += "[";
+    for (std::size_t i = 0; i < args.size(); ++i) entry += (i ? "," : "") + std::to_string(args[i]);
+    entry += "]";
+    Log(entry);
+    return true;
+}
+
+bool FakeProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+    statusTimeouts.push_back(tenths);
+    if (statuses.empty() || !statuses.front()) {
+        if (!statuses.empty()) statuses.pop_front();
+        SetLastError(Status::WaitTimeout);
+        return false;
+    }
+    status = *statuses.front();
+    statuses.pop_front();
+    return true;
+}
+
+bool FakeProxy::ReceiveArguments(std::span<std::int32_t> values) {
+    Log("fetch:" + std::to_string(values.size()));
+    for (auto& value : values) {
+        if (arguments.empty() || !arguments.front()) {
+            if (!arguments.empty()) arguments.pop_front();
+            SetLastError(Status::Timeout);
+            return false;
+        }
+        value = *arguments.front();
+        arguments.pop_front();
+    }
+    return true;
+}
+
+bool FakeProxy::SetBusy(bool busy) {
+    Log(busy ? "busy:on" : "busy:off");
+    return true;
+}
+
+bool FakeProxy::EnterControlMode() {
+    Log("enter");
+    if (!controlModeResult) SetLastError(Status::Timeout);
+    return controlModeResult;
+}
+
+bool FakeProxy::LeaveControlMode() {
+    Log("leave");
+    if (!controlModeResult) SetLastError(Status::Timeout);
+    return controlModeResult;
+}
+
+bool FakeProxy::SaveLanguage(int lang) {
+    Log("save-language:" + std::to_string(lang));
+    language = static_cast<std::uint8_t>(lang);
+    return true;
+}
+
+bool FakeProxy::LoadLanguage(std::uint8_t& lang) {
+    Log("load-language");
+    lang = language;
+    return true;
+}
+
+}  // namespace parlix::test
