@@ -47,8 +47,8 @@ void CliFrontEnd::RemoveBusyPrompt() {}
 
 void CliFrontEnd::SetStatusText(const std::string& text) {
     std::lock_guard lock(mutex_);
-    fmt::print(out_, "{}\n", text);
-    std::fflush(out_);
+    fmt::print(status_, "{}\n", text);
+    std::fflush(status_);
 }
 
 void CliFrontEnd::SetProgressRange(std::uint32_t range) {

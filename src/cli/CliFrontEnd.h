@@ -19,6 +19,9 @@ public:
     // The answer to every question, when given on the command line.
     void SetAnswer(std::optional<bool> yes) { answer_ = yes; }
     void SetShowProgress(bool on) { showProgress_ = on; }
+    // Where status texts go: standard output for a command whose output they
+    // are, standard error where standard output carries results only.
+    void SetStatusStream(std::FILE* stream) { status_ = stream; }
 
     int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowBusyPrompt(const std::string& text) override;
@@ -33,6 +36,7 @@ private:
 
     std::FILE* out_;
     std::FILE* err_;
+    std::FILE* status_ = out_;
     std::mutex mutex_;
     std::optional<bool> answer_;
     bool showProgress_ = false;

@@ -31,11 +31,13 @@ int Info(Session& session) {
     const bool ok = session.Controller().ReadVersionId(id);
     if (ok) fmt::print("Firmware ID: {}\n", id);
     std::fflush(stdout);
+    session.Front().SetStatusStream(stderr);  // the result ends standard output
     session.Close();
     return ok ? 0 : 1;
 }
 
 int Shell(Session& session) {
+    session.Front().SetStatusStream(stderr);  // standard output carries one line per operation
     if (!session.Open()) return 1;
     const bool ok = RunShell(session.Controller(), std::cin, stdout, stderr);
     session.Close();

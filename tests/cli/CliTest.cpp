@@ -1,0 +1,82 @@
+// parlix-cli as a user runs it, against devices on pseudo-terminals.
+#include "support/ModuleAnswers.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+#include <gmock/gmock.h>
+
+namespace parlix::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+class CliTest : public ::testing::Test {
+protected:
+    ProgramResult Cli(const std::vector<std::string>& args, const std::string& input = {}) {
+        // A private settings folder, so that the user's remembered port plays no part.
+        return RunProgram("parlix-cli", args, input, {{"XDG_CONFIG_HOME", home.Path().string()}});
+    }
+    TempDir home;
+};
+
+TEST_F(CliTest, InfoShowsTheConnectedModuleAndItsFirmwareId) {
+    PtyResponder module(ModuleAnswers('C'));
+    const auto r = Cli({"--port", module.Path(), "info"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Detected Parlix on " + module.Path() + "...\nConnected to Parlix (Rev 2) on " +
+                         module.Path() + "\nFirmware ID: 2\n");
+    EXPECT_EQ(r.err, "Disconnected\n");
+    // Detection, control mode with reply delay 0, the firmware ID, control mode again.
+    EXPECT_EQ(module.ReceivedText(), "bbbx bbyAx bb");
+}
+
+TEST_F(CliTest, SilentPortIsReportedWithoutSystemText) {
+    PtyResponder silent;
+    const auto r = Cli({"--port", silent.Path(), "info"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Error: Could not detect device connected to port \"" + silent.Path() + "\".\n");
+    EXPECT_EQ(r.out, "");
+}
+
+TEST_F(CliTest, MissingPortIsReportedWithTheSystemReason) {
+    const std::string port = home.File("ttyNONE");
+    const auto r = Cli({"--port", port, "info"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Error: Could not open the port \"" + port +
+                         "\".\n\nNo such file or directory\n");
+}
+
+TEST_F(CliTest, ShellPrintsOneLinePerOperation) {
+    PtyResponder module(ModuleAnswers('J'));
+    const auto r = Cli({"--port", module.Path(), "shell"},
+                       "read-version-id\n\nset-reply-delay 20\nno-such-thing\nset-reply-delay x\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "ok id=9\nok\nfailed\nfailed\n");
+    EXPECT_THAT(r.err, HasSubstr("unknown operation \"no-such-thing\""));
+    EXPECT_THAT(r.err, HasSubstr("not a number: \"x\""));
+    EXPECT_THAT(module.ReceivedText(), HasSubstr("yLbb"));  // 20 ms is argument 11
+}
+
+TEST_F(CliTest, ShellHelpListsTheOperations) {
+    PtyResponder module(ModuleAnswers('C'));
+    const auto r = Cli({"--port", module.Path(), "shell"}, "help\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_THAT(r.out, HasSubstr("read-version-id"));
+    EXPECT_THAT(r.out, HasSubstr("set-reply-delay MS"));
+}
+
+TEST_F(CliTest, FailedOperationIsReportedAndExitsWithOne) {
+    auto answers = ModuleAnswers('C');
+    int versionQueries = 0;
+    PtyResponder module([&](std::uint8_t b) -> std::vector<std::uint8_t> {
+        if (b == 'x' && versionQueries++ > 0) return {'e'};  // detection's 'x' is answered
+        return answers(b);
+    });
+    const auto r = Cli({"--port", module.Path(), "shell"}, "read-version-id\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "failed\n");
+    EXPECT_THAT(r.err, HasSubstr("Error: Unexpected reply (0x65) or invalid arguments.\n"));
+}
+
+}  // namespace
+}  // namespace parlix::test
