@@ -43,7 +43,7 @@ TEST_F(CliTest, MissingPortIsReportedWithTheSystemReason) {
     const auto r = Cli({"--port", port, "info"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Error: Could not open the port \"" + port +
-                         "\".\n\nNo such file or directory\n");
+                         "\".\n\n\nNo such file or directory\n");
 }
 
 TEST_F(CliTest, ShellPrintsOneLinePerOperation) {

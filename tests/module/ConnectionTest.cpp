@@ -30,7 +30,7 @@ TEST_F(ConnectionTest, PortThatCannotBeOpenedStopsTheSearchWithTheSystemReason) 
     EXPECT_FALSE(controller.Connect());
     EXPECT_THAT(log, ElementsAre("robo:open:COM3", "robo:close"));
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not open the port \"COM3\".\n\n" +
+                ElementsAre(ShownMessage{"Could not open the port \"COM3\".\n\n\n" +
                                              ErrnoCode(ENOENT).message(),
                                          "Error", 16}));
     EXPECT_FALSE(controller.IsConnected());
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                          "You need to manually download the updated \"bridge\" software to the "
                          "device (see instructions).\n",
                      "Warning", 48},
-                    {"Could not connect to device at port \"COM3\".\n\n" +
+                    {"Could not connect to device at port \"COM3\".\n\n\n" +
                          make_error_code(Status::WaitTimeout).message(),
                      "Error", 16}},
                    {"open:COM3", "detect", "connect", "close"}},
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
                      "Confirmation", 35},
-                    {"Could not connect to device at port \"COM3\".\n\n" +
+                    {"Could not connect to device at port \"COM3\".\n\n\n" +
                          make_error_code(Status::WaitTimeout).message(),
                      "Error", 16}},
                    {"open:COM3", "detect", "connect", "close"}}));
@@ -140,7 +140,7 @@ TEST_F(ConnectionTest, FailedCloseIsAWarning) {
     ASSERT_EQ(front.Messages().size(), 1u);
     EXPECT_EQ(front.Messages()[0].title, "Warning");
     EXPECT_EQ(front.Messages()[0].style, 48u);
-    EXPECT_EQ(front.Messages()[0].text.rfind("Error while closing the port \"COM3\".\n\n", 0), 0u);
+    EXPECT_EQ(front.Messages()[0].text.rfind("Error while closing the port \"COM3\".\n\n\n", 0), 0u);
     EXPECT_FALSE(controller.IsConnected());
 }
 
@@ -151,8 +151,8 @@ TEST_F(ConnectionTest, ControlModeFailuresAreReportedWithTheirSeverity) {
     EXPECT_FALSE(controller.LeaveControlMode());
     const std::string timeout = make_error_code(Status::Timeout).message();
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not enter control mode.\n\n" + timeout, "Error", 16},
-                            ShownMessage{"Could not leave control mode.\n\n" + timeout, "Warning",
+                ElementsAre(ShownMessage{"Could not enter control mode.\n\n\n" + timeout, "Error", 16},
+                            ShownMessage{"Could not leave control mode.\n\n\n" + timeout, "Warning",
                                          48}));
     EXPECT_THAT(direct.calls, ElementsAre("purge", "enter", "purge", "leave"));
 }
@@ -162,7 +162,7 @@ TEST_F(ConnectionTest, CommandWithoutConnectionIsALinkFailure) {
     EXPECT_FALSE(controller.ReadVersionId(id));
     EXPECT_EQ(id, -5);
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not read version ID.\n\n" +
+                ElementsAre(ShownMessage{"Could not read version ID.\n\n\n" +
                                              make_error_code(Status::InvalidHandle).message(),
                                          "Error", 16}));
 }

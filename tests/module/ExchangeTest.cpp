@@ -46,14 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
     Outcomes, VersionFailureTest,
     ::testing::Values(
         FailureCase{"Timeout", std::nullopt, {},
-                    {"Could not read version ID.\n\n" +
+                    {"Could not read version ID.\n\n\n" +
                          make_error_code(Status::WaitTimeout).message(),
                      "Error", 16}},
         FailureCase{"OtherStatus", 'o', {},
                     {"Unexpected reply (0x6F) or invalid arguments.\n", "Error", 16}},
         FailureCase{"MissingArgument", 'x', {std::nullopt},
                     {"Unexpected reply (0x78) or invalid arguments.\n", "Error", 16}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
     struct Case {
@@ -75,7 +75,7 @@ TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
     EXPECT_FALSE(controller.SetReplyDelay(0));
     EXPECT_THAT(front.Messages(),
                 ElementsAre(ShownMessage{"Unexpected reply (0x65).\n", "Error", 16},
-                            ShownMessage{"Could not set reply delay.\n\n" +
+                            ShownMessage{"Could not set reply delay.\n\n\n" +
                                              make_error_code(Status::WaitTimeout).message(),
                                          "Error", 16}));
 }

@@ -2,6 +2,12 @@
 
 namespace parlix::test {
 
+void PrintTo(const ShownMessage& message, std::ostream* os) {
+    std::string text;
+    for (const char c : message.text) text += c == '\n' ? std::string("\\n") : std::string(1, c);
+    *os << "{\"" << text << "\", \"" << message.title << "\", " << message.style << "}";
+}
+
 int RecordingFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
     std::lock_guard lock(mutex_);
     messages_.push_back({text, title, style});

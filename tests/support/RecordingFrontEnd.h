@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct ShownMessage {
     unsigned style = 0;
     bool operator==(const ShownMessage&) const = default;
 };
+
+// Readable failures: the text with its line breaks escaped.
+void PrintTo(const ShownMessage& message, std::ostream* os);
 
 class RecordingFrontEnd : public FrontEnd {
 public:
