@@ -76,6 +76,18 @@ std::string Blanks(std::string s) {
     return s;
 }
 
+// The subsystem of the nearest ancestor that is not part of the serial core
+// itself ("serial-base" on newer kernels), such as "usb-serial" or "pnp".
+std::string ParentBus(udev_device* device) {
+    // Parents are borrowed references that live as long as the child.
+    for (udev_device* parent = udev_device_get_parent(device); parent;
+         parent = udev_device_get_parent(parent)) {
+        const char* subsystem = udev_device_get_subsystem(parent);
+        if (subsystem && std::string_view(subsystem) != "serial-base") return subsystem;
+    }
+    return {};
+}
+
 void Describe(udev* context, const std::string& entryPath, PortRecord& record) {
     if (!context) return;
     char resolved[PATH_MAX];
@@ -96,13 +108,7 @@ void Describe(udev* context, const std::string& entryPath, PortRecord& record) {
     if (!friendly.empty()) record.friendlyName = friendly;
 
     record.technology = Property(device.get(), "ID_BUS");
-    if (record.technology.empty()) {
-        // A borrowed reference: it lives as long as the child.
-        if (udev_device* parent = udev_device_get_parent(device.get())) {
-            if (const char* subsystem = udev_device_get_subsystem(parent))
-                record.technology = subsystem;
-        }
-    }
+    if (record.technology.empty()) record.technology = ParentBus(device.get());
 }
 
 // The ports of the sysfs tty class, in natural order.
