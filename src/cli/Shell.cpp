@@ -1,6 +1,7 @@
 #include "cli/Shell.h"
 
 #include "cli/ShellOperations.h"
+#include "module/ModuleController.h"
 
 #include <fmt/format.h>
 
@@ -24,6 +25,7 @@ void PrintHelp(std::FILE* out) {
 }  // namespace
 
 bool RunShell(CModuleController& controller, std::istream& in, std::FILE* out, std::FILE* err) {
+    ShellContext context{controller};
     bool allOk = true;
     std::string line;
     while (std::getline(in, line)) {
@@ -46,7 +48,7 @@ bool RunShell(CModuleController& controller, std::istream& in, std::FILE* out, s
             fmt::print(err, "parlix-cli: {} takes {} argument(s)\n", name, op->params.size());
         } else {
             try {
-                ok = op->run(controller, ShellArgs(std::move(args)), outputs);
+                ok = op->run(context, ShellArgs(std::move(args)), outputs);
             } catch (const std::invalid_argument& e) {
                 fmt::print(err, "parlix-cli: {}: {}\n", name, e.what());
             }
@@ -57,6 +59,10 @@ bool RunShell(CModuleController& controller, std::istream& in, std::FILE* out, s
         std::fflush(out);
         std::fflush(err);
         allOk = allOk && ok;
+    }
+    if (context.lipsyncRunning) {  // a stream left running ends with the session
+        controller.Interrupt();
+        controller.EndLipsync();
     }
     return allOk;
 }

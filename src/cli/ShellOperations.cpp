@@ -1,7 +1,5 @@
 #include "cli/ShellOperations.h"
 
-#include "module/ModuleController.h"
-
 #include <charconv>
 #include <stdexcept>
 
@@ -20,17 +18,9 @@ namespace {
 
 std::vector<ShellOperation> BuildOperations() {
     std::vector<ShellOperation> ops;
-    ops.push_back({"read-version-id", {}, "read the firmware ID",
-                   [](CModuleController& c, const ShellArgs&, ShellOutputs& out) {
-                       int id = 0;
-                       if (!c.ReadVersionId(id)) return false;
-                       out.emplace_back("id", std::to_string(id));
-                       return true;
-                   }});
-    ops.push_back({"set-reply-delay", {"MS"}, "set the module's reply delay in milliseconds",
-                   [](CModuleController& c, const ShellArgs& a, ShellOutputs&) {
-                       return c.SetReplyDelay(a.Int(0));
-                   }});
+    AddReadOperations(ops);
+    AddEditOperations(ops);
+    AddDeviceOperations(ops);
     return ops;
 }
 

@@ -28,14 +28,25 @@ private:
     std::vector<std::string> words_;
 };
 
+// What the operations of one shell session share.
+struct ShellContext {
+    CModuleController& controller;
+    bool lipsyncRunning = false;  // the controller lock is held for the stream
+};
+
 struct ShellOperation {
     std::string name;
     std::vector<std::string> params;  // as shown by help
     std::string summary;
-    std::function<bool(CModuleController&, const ShellArgs&, ShellOutputs&)> run;
+    std::function<bool(ShellContext&, const ShellArgs&, ShellOutputs&)> run;
 };
 
 const std::vector<ShellOperation>& ShellOperations();
 const ShellOperation* FindShellOperation(const std::string& name);
+
+// The operations by subject, each in its own file.
+void AddReadOperations(std::vector<ShellOperation>& ops);
+void AddEditOperations(std::vector<ShellOperation>& ops);
+void AddDeviceOperations(std::vector<ShellOperation>& ops);
 
 }  // namespace parlix::cli
