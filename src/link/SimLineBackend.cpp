@@ -2,7 +2,6 @@
 
 #include "link/Status.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 namespace parlix {
 namespace {
@@ -31,19 +31,21 @@ std::error_code SimLineBackend::Connect(const std::string& socketPath, const std
         return Status::NoSimulator;
     std::memcpy(addr.sun_path, socketPath.data(), socketPath.size());
 
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return ErrnoCode(errno);
-    int rc;
-    do {
-        rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof(addr));
-    } while (rc != 0 && errno == EINTR);
-    if (rc != 0 || ::fcntl(fd, F_SETFL, O_NONBLOCK) != 0) {
-        ::close(fd);
-        return Status::NoSimulator;
+    const Deadline deadline = Clock::now() + kAttachTimeout;
+    // A server whose backlog is full answers EAGAIN: try again shortly, but
+    // never beyond the attach time-out.
+    while (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof(addr)) != 0) {
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN || Clock::now() >= deadline) {
+            ::close(fd);
+            return Status::NoSimulator;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     std::unique_ptr<SimLineBackend> line(new SimLineBackend(fd));
 
-    const Deadline deadline = Clock::now() + kAttachTimeout;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(name.data());
     if (line->Send(Frame::Open, bytes, name.size(), deadline)) return Status::NoSimulator;
     for (;;) {
