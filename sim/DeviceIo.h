@@ -1,0 +1,36 @@
+// The device's end of a serial line: what a simulated device reads, writes
+// and sees of the line, whichever transport carries it.
+#pragma once
+
+#include "link/SerialBackend.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+namespace parlix::sim {
+
+class DeviceIo {
+  public:
+    virtual ~DeviceIo() = default;
+
+    // A byte from the host, or nothing when the time-out passed or the line is stopping.
+    virtual std::optional<std::uint8_t> Read(std::chrono::milliseconds timeout) = 0;
+    // A byte to the host.
+    virtual void Write(std::uint8_t byte) = 0;
+
+    // The line settings as the device sees them (the host sets them).
+    virtual LineSettings Line() const = 0;
+    // Modem lines and break; transports that do not carry them report false.
+    virtual bool Rts() const { return false; }
+    virtual bool Dtr() const { return false; }
+    // True once for each break the host started since the last call.
+    virtual bool TakeBreak() { return false; }
+
+    // The transport wants the device to return from Serve.
+    virtual bool Stopping() const = 0;
+    // The device goes away: the transport closes the line.
+    virtual void Unplug() = 0;
+};
+
+}  // namespace parlix::sim

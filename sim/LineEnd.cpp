@@ -1,0 +1,156 @@
+#include "sim/LineEnd.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace parlix::sim {
+
+LineEnd::LineEnd(TransportOptions options, Emitter emit, Unplugger unplug)
+    : options_(options), emit_(std::move(emit)), unplug_(std::move(unplug)) {}
+
+void LineEnd::SetLineSource(LineSource source) {
+    std::lock_guard lock(mutex_);
+    lineSource_ = std::move(source);
+}
+
+LineSettings LineEnd::Line() const {
+    std::lock_guard lock(mutex_);
+    LineSettings settings = line_;
+    if (lineSource_) lineSource_(settings);
+    return settings;
+}
+
+LineEnd::Clock::duration LineEnd::ByteTime() const {
+    const auto baud = Line().baud;
+    if (!options_.timing || baud == 0) return Clock::duration::zero();
+    // Start bit, 8 data bits, stop bit.
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(10'000'000'000LL) /
+                                                       baud);
+}
+
+void LineEnd::Deliver(const std::uint8_t* data, std::size_t size) {
+    const auto byteTime = ByteTime();
+    {
+        std::lock_guard lock(mutex_);
+        for (std::size_t i = 0; i < size; ++i) {
+            // A byte cannot arrive before the previous one has left the wire.
+            const auto at = std::max(Clock::now(), inboundFree_) + byteTime;
+            inboundFree_ = at;
+            incoming_.push_back({at, data[i]});
+            if (options_.log) options_.log->RecordByteAt(Direction::HostToDevice, data[i], at);
+        }
+    }
+    wake_.notify_all();
+}
+
+std::optional<std::uint8_t> LineEnd::Read(std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (stopping_) return std::nullopt;
+        const auto now = Clock::now();
+        if (!incoming_.empty() && incoming_.front().at <= now) {
+            const auto value = incoming_.front().value;
+            incoming_.pop_front();
+            return value;
+        }
+        if (now >= deadline) return std::nullopt;
+        auto until = deadline;
+        if (!incoming_.empty()) until = std::min(until, incoming_.front().at);
+        wake_.wait_until(lock, until);
+    }
+}
+
+void LineEnd::Write(std::uint8_t byte) {
+    if (stopping_) return;
+    const auto byteTime = ByteTime();
+    if (byteTime != Clock::duration::zero()) {
+        const auto arrival = std::max(Clock::now(), outboundFree_) + byteTime;
+        outboundFree_ = arrival;
+        std::unique_lock lock(mutex_);
+        wake_.wait_until(lock, arrival, [this] { return stopping_.load(); });
+        if (stopping_) return;
+    }
+    if (options_.log) options_.log->RecordByte(Direction::DeviceToHost, byte);
+    emit_(byte);
+}
+
+void LineEnd::SetLine(const LineSettings& settings) {
+    {
+        std::lock_guard lock(mutex_);
+        line_ = settings;
+    }
+    static const char kParity[] = "NOEMS";
+    Event(fmt::format("line {} {}{}{}", settings.baud, settings.dataBits,
+                      settings.parity >= 0 && settings.parity <= 4 ? kParity[settings.parity] : '?',
+                      settings.stopBits == 0   ? "1"
+                      : settings.stopBits == 1 ? "1.5"
+                                               : "2"));
+}
+
+void LineEnd::SetRts(bool on) {
+    {
+        std::lock_guard lock(mutex_);
+        rts_ = on;
+    }
+    Event(on ? "RTS on" : "RTS off");
+}
+
+void LineEnd::SetDtr(bool on) {
+    {
+        std::lock_guard lock(mutex_);
+        dtr_ = on;
+    }
+    Event(on ? "DTR on" : "DTR off");
+}
+
+void LineEnd::SetBreak(bool on) {
+    {
+        std::lock_guard lock(mutex_);
+        if (on) breakSeen_ = true;
+    }
+    Event(on ? "break on" : "break off");
+    wake_.notify_all();
+}
+
+void LineEnd::NotePurge() {
+    Event("purge");
+}
+
+bool LineEnd::Rts() const {
+    std::lock_guard lock(mutex_);
+    return rts_;
+}
+
+bool LineEnd::Dtr() const {
+    std::lock_guard lock(mutex_);
+    return dtr_;
+}
+
+bool LineEnd::TakeBreak() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(breakSeen_, false);
+}
+
+void LineEnd::Stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+}
+
+void LineEnd::Unplug() {
+    if (unplugged_.exchange(true)) return;
+    Event("unplug");
+    Stop();
+    if (unplug_) unplug_();
+}
+
+void LineEnd::Event(const std::string& text) {
+    if (options_.log) options_.log->RecordEvent(text);
+}
+
+}  // namespace parlix::sim

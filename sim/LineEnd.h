@@ -1,0 +1,80 @@
+// The device end of one connection, shared by both transports: a queue of
+// bytes from the host, the line state the host set, optional wire timing and
+// the wire log. The transport thread feeds it; the device thread reads it.
+#pragma once
+
+#include "sim/DeviceIo.h"
+#include "sim/WireLog.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+
+namespace parlix::sim {
+
+struct TransportOptions {
+    WireLog* log = nullptr;  // not owned; may be null
+    bool timing = false;     // pace bytes at 10 bits a byte at the line's baud
+};
+
+class LineEnd : public DeviceIo {
+  public:
+    using Clock = std::chrono::steady_clock;
+    using Emitter = std::function<void(std::uint8_t)>;  // hands a device byte to the host
+    using Unplugger = std::function<void()>;            // closes the line from the device side
+    using LineSource = std::function<bool(LineSettings&)>;
+
+    LineEnd(TransportOptions options, Emitter emit, Unplugger unplug);
+
+    // Where the line settings come from when the transport reads them itself (a pty's termios).
+    void SetLineSource(LineSource source);
+
+    // Transport side.
+    void Deliver(const std::uint8_t* data, std::size_t size);
+    void SetLine(const LineSettings& settings);
+    void SetRts(bool on);
+    void SetDtr(bool on);
+    void SetBreak(bool on);
+    void NotePurge();
+    void Stop();
+    bool Unplugged() const { return unplugged_; }
+
+    // DeviceIo.
+    std::optional<std::uint8_t> Read(std::chrono::milliseconds timeout) override;
+    void Write(std::uint8_t byte) override;
+    LineSettings Line() const override;
+    bool Rts() const override;
+    bool Dtr() const override;
+    bool TakeBreak() override;
+    bool Stopping() const override { return stopping_; }
+    void Unplug() override;
+
+  private:
+    Clock::duration ByteTime() const;
+    void Event(const std::string& text);
+
+    const TransportOptions options_;
+    const Emitter emit_;
+    const Unplugger unplug_;
+    LineSource lineSource_;
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    struct Arriving {
+        Clock::time_point at;
+        std::uint8_t value;
+    };
+    std::deque<Arriving> incoming_;
+    Clock::time_point inboundFree_{};   // when the host->device wire is free again
+    Clock::time_point outboundFree_{};  // only the device thread touches it
+    LineSettings line_;
+    bool rts_ = false;
+    bool dtr_ = false;
+    bool breakSeen_ = false;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> unplugged_{false};
+};
+
+}  // namespace parlix::sim

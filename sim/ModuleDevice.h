@@ -1,0 +1,81 @@
+// The simulated voice-recognition module: its memory, the scripted user in
+// front of it, injectable faults, and the command protocol it speaks.
+//
+// Everything here is thread-safe: tests change the state, the script and the
+// faults while a transport thread serves the module.
+#pragma once
+
+#include "sim/Device.h"
+#include "sim/ModuleCommands.h"
+#include "sim/ModuleMemory.h"
+#include "sim/UserScript.h"
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace parlix::sim {
+
+struct ModuleFaults {
+    int dropReplyBytes = 0;    // the next n bytes the module sends are lost
+    int garbleReplyBytes = 0;  // the next n bytes the module sends are replaced
+    std::uint8_t garbage = 0xFF;
+    bool silent = false;           // the module answers nothing at all
+    int unplugAfterCommands = -1;  // on each connection, answer this many commands, then unplug
+};
+
+class ModuleDevice : public Device {
+  public:
+    ModuleDevice() : commands_(memory_, script_) {}
+    explicit ModuleDevice(ModuleMemory memory);
+    // Memory, script and faults from JSON (the format sim/README.md describes).
+    // Throws std::invalid_argument with a readable reason on bad content.
+    static std::shared_ptr<ModuleDevice> FromJson(const nlohmann::json& content);
+    static std::shared_ptr<ModuleDevice> FromFile(const std::string& path);
+
+    void Serve(DeviceIo& io) override;
+
+    // State, under the device's lock.
+    ModuleMemory Memory() const;
+    void SetMemory(ModuleMemory memory);
+    void ChangeMemory(const std::function<void(ModuleMemory&)>& change);
+    nlohmann::json ToJson() const;
+
+    // The user script.
+    void Script(Activity activity, Outcome outcome);
+    std::size_t PendingOutcomes(Activity activity) const;
+    void SetSpeechMs(int ms);
+
+    // Faults.
+    void SetFaults(const ModuleFaults& faults);
+    ModuleFaults Faults() const;
+    void DropNextReplyBytes(int count = 1);
+    void GarbleNextReplyBytes(int count = 1, std::uint8_t garbage = 0xFF);
+    void SetSilent(bool silent);
+    // Closes the line now when the module is being served, else at the next connection.
+    void Unplug();
+
+  private:
+    friend class ModuleSession;
+
+    Reply Execute(std::uint8_t command, const std::vector<int>& args);
+    Reply Finish(const std::function<Reply()>& finish);
+    int ReplyDelayMs() const;
+    // The byte that goes out instead of `byte` (nothing: it is lost).
+    std::optional<std::uint8_t> ApplyFaults(std::uint8_t byte);
+    bool TakeUnplug();
+    bool CommandUnplugs(int commandsThisConnection) const;
+
+    mutable std::mutex mutex_;
+    ModuleMemory memory_;
+    UserScript script_;
+    ModuleCommands commands_;
+    ModuleFaults faults_;
+    bool unplugRequested_ = false;
+};
+
+}  // namespace parlix::sim
