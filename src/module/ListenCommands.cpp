@@ -1,8 +1,216 @@
 // Module commands that make the module listen, and the one that stops it.
+#include "app/FrontEnd.h"
 #include "app/Text.h"
+#include "link/Status.h"
 #include "module/Exchange.h"
 
+#include <array>
+
 namespace parlix {
+namespace {
+
+constexpr const char* kCtx = "Controller";
+
+enum class Activity { Training, Recognition };
+
+// 'e' brings the module's error code as two nibbles, high first. `code` gets
+// it, or -1 when it could not be had. Always a failure.
+bool ReportModuleError(CExchange& x, Activity activity, int& code) {
+    std::array<std::int32_t, 2> nibbles{};
+    const bool fetched = x.Fetch(nibbles);
+    if (!fetched || nibbles[0] < 0 || nibbles[0] > 15 || nibbles[1] < 0 || nibbles[1] > 15) {
+        code = -1;
+        // Values out of range came over a working link: say so rather than repeat a stale error.
+        if (fetched) SetLastError(Status::InvalidParameter);
+        return x.LinkFailure(
+            activity == Activity::Training
+                ? Tr(kCtx, "Training ended with error. Could not retrieve error code.\n")
+                : Tr(kCtx, "Recognition failed. Could not retrieve error code.\n"));
+    }
+    code = nibbles[0] * 16 + nibbles[1];
+    const std::string what = ErrorText(code);
+    std::string text;
+    if (activity == Activity::Training) {
+        text = what.empty() ? TrFormat(kCtx, "Training ended with error (0x%02X).\n",
+                                       static_cast<unsigned>(code))
+                            : TrFormat(kCtx, "Training error: %s.\n", what);
+    } else {
+        text = what.empty() ? TrFormat(kCtx, "Recognition failed with error (0x%02X).\n",
+                                       static_cast<unsigned>(code))
+                            : TrFormat(kCtx, "Recognition error: %s.\n", what);
+    }
+    return x.Fail(text, false, MB_ICONWARNING);
+}
+
+// The module's own time-out: nobody spoke. Information, and a failure.
+bool ReportNobodySpoke(CExchange& x) {
+    return x.Fail(Tr(kCtx, "Timeout expired.\n"), false, MB_ICONINFORMATION);
+}
+
+// The answer to a training or a verification of command `index`. A similar
+// command whose index got lost still counts as trained, so that the caller
+// records the training.
+bool TrainingOutcome(CExchange& x, std::uint8_t status, int index, bool nobodySpokeAccepted,
+                     std::int32_t& conflict, int& error) {
+    CModuleController& controller = x.Controller();
+    switch (status) {
+        case 'o':
+            conflict = kConflictNone;
+            return true;
+        case 'r':
+        case 's': {
+            std::int32_t k = 0;
+            if (!x.Fetch({&k, 1})) {
+                conflict = kConflictUnnamed;
+                x.LinkFailure(Tr(
+                    kCtx, "Trained command similar to another. Could not retrieve which one.\n"));
+                return true;
+            }
+            if (status == 'r') {
+                conflict = k;
+                controller.SetErrorText(TrFormat(
+                    kCtx, "Trained command %d is similar to command %d in the same group.\n", index,
+                    k));
+            } else {
+                conflict = -1 - k;
+                controller.SetErrorText(
+                    TrFormat(kCtx, "Trained command %d is similar to trigger word.\n", index));
+            }
+            return true;
+        }
+        case 'e':
+            return ReportModuleError(x, Activity::Training, error);
+        case 't':
+            if (!nobodySpokeAccepted) break;
+            ReportNobodySpoke(x);
+            conflict = kConflictTimedOut;
+            return false;
+        default:
+            break;
+    }
+    return x.Unexpected(status);
+}
+
+// The answer to a recognition: 'r' names a command of the group (group
+// recognition only), 's' a trigger word (group) or a word (wordset).
+bool RecognitionOutcome(CExchange& x, std::uint8_t status, bool wordset, std::int32_t& result) {
+    CModuleController& controller = x.Controller();
+    if (status == 's' || (status == 'r' && !wordset)) {
+        std::int32_t k = 0;
+        if (!x.Fetch({&k, 1})) {
+            result = kConflictUnnamed;
+            x.LinkFailure(wordset
+                              ? Tr(kCtx, "Recognized a word. Could not retrieve which one.\n")
+                              : Tr(kCtx, "Recognized a command. Could not retrieve which one.\n"));
+            return true;
+        }
+        if (wordset) {
+            result = k;
+            controller.SetErrorText(TrFormat(kCtx, "Recognized word %d.\n", k));
+        } else if (status == 'r') {
+            result = k;
+            controller.SetErrorText(TrFormat(kCtx, "Recognized command %d.\n", k));
+        } else {
+            result = -1 - k;
+            controller.SetErrorText(Tr(kCtx, "Recognized trigger word.\n"));
+        }
+        return true;
+    }
+    if (status == 't') return ReportNobodySpoke(x);
+    if (status == 'e') {
+        int code = 0;  // recognition gives no error code to its caller
+        return ReportModuleError(x, Activity::Recognition, code);
+    }
+    return x.Unexpected(status);
+}
+
+}  // namespace
+
+std::string ErrorText(int code) {
+    switch (code) {
+        case 2:
+            return Tr(kCtx, "too long (memory overflow)");
+        case 3:
+            return Tr(kCtx, "too noisy");
+        case 4:
+            return Tr(kCtx, "spoke too soft");
+        case 5:
+            return Tr(kCtx, "spoke too loud");
+        case 6:
+            return Tr(kCtx, "spoke too soon");
+        case 7:
+            return Tr(kCtx, "too many segments/too complex");
+        case 9:
+            return Tr(kCtx, "invalid setup");
+        case 17:
+            return Tr(kCtx, "recognition failed");
+        case 18:
+            return Tr(kCtx, "recognition result is inaccurate");
+        case 19:
+            return Tr(kCtx, "recognition result is doubtful");
+        case 20:
+            return Tr(kCtx, "invalid SD/SV template");
+        case 23:
+            return Tr(kCtx, "bad pattern durations");
+        case 34:
+            return Tr(kCtx, "RSC code/ROM versions don't match");
+        case 35:
+            return Tr(kCtx, "reached limit of available RAM");
+        case 37:
+            return Tr(kCtx, "ran out of time to process");
+        case 42:
+            return Tr(kCtx, "net structure incompatibility");
+        case 45:
+            return Tr(kCtx, "trigger recognized Out of Vocabulary");
+        case 128:
+            return Tr(kCtx, "none of the above");
+        default:
+            return {};
+    }
+}
+
+bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
+    CExchange x(*this);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    std::uint8_t status = 0;
+    const bool received = x.Send('t', {group, index}) && x.Receive(status, recognitionWait_ + 10);
+    x.RemovePrompt();  // the module stopped listening, whatever it said
+    if (!received)
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group));
+    return TrainingOutcome(x, status, index, true, conflict, error);
+}
+
+bool CModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('~', {21, group, index}) || !x.Receive(status, 30))
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group));
+    return TrainingOutcome(x, status, index, false, conflict, error);
+}
+
+bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
+    CExchange x(*this);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    std::uint8_t status = 0;
+    const bool received = x.Send('d', {group}) && x.Receive(status, recognitionWait_ + 20);
+    x.RemovePrompt();
+    if (!received)
+        return x.LinkFailure(TrFormat(kCtx, "Could not recognize commands in group %d.\n", group));
+    return RecognitionOutcome(x, status, false, result);
+}
+
+bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
+    CExchange x(*this);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    std::uint8_t status = 0;
+    const bool received = x.Send('i', {wordset}) && x.Receive(status, recognitionWait_ + 20);
+    x.RemovePrompt();
+    if (!received)
+        return x.LinkFailure(TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset));
+    return RecognitionOutcome(x, status, true, result);
+}
 
 // Runs on the thread that may already hold the lock for a stream, so it takes
 // no lock and purges nothing.

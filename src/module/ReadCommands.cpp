@@ -1,11 +1,47 @@
 // Module commands that read what the module stores.
+#include "app/FrontEnd.h"
 #include "app/Text.h"
+#include "link/Status.h"
 #include "module/Exchange.h"
+
+#include <array>
+#include <vector>
 
 namespace parlix {
 namespace {
+
 constexpr const char* kCtx = "Controller";
+
+// One argument carries -1 to 31; counts use -1 for 32.
+int DecodeCount(std::int32_t value) {
+    return value == -1 ? 32 : value;
 }
+
+// A label travels as one argument per character, value + 'A'.
+std::string DecodeLabel(std::span<const std::int32_t> values) {
+    std::string label;
+    label.reserve(values.size());
+    for (const std::int32_t v : values) label += static_cast<char>('A' + v);
+    return label;
+}
+
+// Nibbles, least significant first.
+std::uint32_t DecodeNibbles(std::span<const std::int32_t> values) {
+    std::uint32_t result = 0;
+    for (std::size_t i = values.size(); i-- > 0;)
+        result = result * 16u + static_cast<std::uint32_t>(values[i]);
+    return result;
+}
+
+// Fetches `count` label characters; a label of no characters needs no request.
+bool FetchLabel(CExchange& x, int count, std::string& label) {
+    std::vector<std::int32_t> values(count > 0 ? static_cast<std::size_t>(count) : 0);
+    if (!values.empty() && !x.Fetch(values)) return false;
+    label = DecodeLabel(values);
+    return true;
+}
+
+}  // namespace
 
 bool CModuleController::ReadVersionId(int& id) {
     CExchange x(*this);
@@ -15,6 +51,220 @@ bool CModuleController::ReadVersionId(int& id) {
     std::int32_t value = 0;
     if (status != 'x' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
     id = value;
+    return true;
+}
+
+bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('m') || !x.Receive(status, 30))
+        return x.LinkFailure(Tr(kCtx, "Could not read active group mask.\n"));
+    std::array<std::int32_t, 8> nibbles{};
+    if (status != 'k' || !x.Fetch(nibbles)) return x.UnexpectedOrInvalid(status);
+    mask = DecodeNibbles(nibbles);
+    return true;
+}
+
+bool CModuleController::ReadCommandCount(int group, int& count) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('c', {group}) || !x.Receive(status, 30))
+        return x.LinkFailure(TrFormat(kCtx, "Could not read command count for group %d.\n", group));
+    std::int32_t value = 0;
+    if (status != 'c' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    count = DecodeCount(value);
+    return true;
+}
+
+bool CModuleController::ReadCommand(int group, int index, std::string& label, int& trained,
+                                    bool& hasConflict, std::int32_t& conflict) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('p', {group, index}) || !x.Receive(status, 30))
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not read command %d of group %d.\n", index, group));
+    if (status != 'd') return x.Unexpected(status);
+
+    std::array<std::int32_t, 3> params{};  // flags, conflict index, label length
+    if (!x.Fetch(params))
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not read params for command %d of group %d.\n", index, group));
+    const std::int32_t flags = params[0] < 0 || params[0] == 7 ? 0 : params[0];
+    trained = flags & 7;
+    if (flags & 0x10) {
+        hasConflict = true;
+        conflict = -1 - params[1];  // a trigger word
+    } else if (flags & 0x08) {
+        hasConflict = true;
+        conflict = params[1];  // a command of the same group
+    } else {
+        hasConflict = false;
+    }
+
+    // A length the module cannot have stored (negative ones included) is no label.
+    const int length = params[2];
+    if (length <= 0 || length > 31) {
+        label.clear();
+        return true;
+    }
+    if (!FetchLabel(x, length, label))
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not read label for command %d of group %d.\n", index, group));
+    return true;
+}
+
+bool CModuleController::ReadGrammarCount(int& count) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('z', {-1}) || !x.Receive(status, 30))
+        return x.LinkFailure(Tr(kCtx, "Could not read grammars count.\n"));
+    std::int32_t value = 0;
+    if (status != 'c' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    count = DecodeCount(value);
+    return true;
+}
+
+bool CModuleController::ReadGrammarWordCount(int grammar, int& count) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('z', {grammar}) || !x.Receive(status, 30))
+        return x.LinkFailure(TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar));
+    std::array<std::int32_t, 2> values{};  // flags, count
+    if (status != 'z' || !x.Fetch(values)) return x.UnexpectedOrInvalid(status);
+    count = DecodeCount(values[1]);
+    return true;
+}
+
+bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
+                                         std::vector<std::string>& labels) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('z', {grammar}) || !x.Receive(status, 30))
+        return x.LinkFailure(TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar));
+    std::array<std::int32_t, 2> values{};  // flags, count
+    if (status != 'z' || !x.Fetch(values)) return x.UnexpectedOrInvalid(status);
+    const int wordCount = DecodeCount(values[1]);
+
+    std::vector<std::string> words;
+    for (int w = 0; w < wordCount; ++w) {
+        std::int32_t length = 0;
+        if (!x.Fetch({&length, 1}))
+            return x.LinkFailure(
+                TrFormat(kCtx, "Could not read word %d length in grammar %d.\n", w, grammar));
+        std::string word;
+        if (!FetchLabel(x, DecodeCount(length), word))
+            return x.LinkFailure(
+                TrFormat(kCtx, "Could not read word %d label in grammar %d.\n", w, grammar));
+        words.push_back(std::move(word));
+    }
+    flags = DecodeCount(values[0]);
+    count = wordCount;
+    labels = std::move(words);
+    return true;
+}
+
+bool CModuleController::ReadSoundTable(std::string& name, int& count) {
+    name.clear();
+    count = 0;
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('h') || !x.Receive(status, 30))
+        return x.LinkFailure(Tr(kCtx, "Could not read optional sound table.\n"));
+    if (status == 'm') return true;  // the module has no sound table
+    if (status != 'h') return x.Unexpected(status);
+
+    std::array<std::int32_t, 3> params{};  // high part, low part, name length
+    if (!x.Fetch(params))
+        return x.LinkFailure(Tr(kCtx, "Could not read params for sound table.\n"));
+    if (params[0] < 0 || params[1] < 0 || params[2] < 0) {
+        // The link worked; the system text names what is wrong instead of a stale error.
+        SetLastError(Status::InvalidParameter);
+        return x.LinkFailure(Tr(kCtx, "Read invalid params for sound table.\n"));
+    }
+    std::string label;
+    if (!FetchLabel(x, params[2], label))
+        return x.LinkFailure(Tr(kCtx, "Could not read label for sound table.\n"));
+    count = params[0] * 32 + params[1];
+    name = std::move(label);
+    return true;
+}
+
+bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
+    bits = -1;
+    length = -1;
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('d', {-1, slot}) || !x.Receive(status, 30))
+        return x.LinkFailure(TrFormat(kCtx, "Could not read message %d.\n", slot));
+    if (status == 'e') return true;  // the slot holds a damaged message
+    if (status != 'g') return x.Unexpected(status);
+
+    std::int32_t width = 0;
+    if (!x.Fetch({&width, 1}))
+        return x.LinkFailure(TrFormat(kCtx, "Could not read status for message %d.\n", slot));
+    bits = width;
+    if (width == 0) {
+        length = 0;
+        return true;
+    }
+    std::array<std::int32_t, 6> nibbles{};
+    if (!x.Fetch(nibbles))
+        return x.LinkFailure(TrFormat(kCtx, "Could not read length for message %d.\n", slot));
+    length = static_cast<int>(DecodeNibbles(nibbles));
+    return true;
+}
+
+bool CModuleController::CheckMessageMemory(bool fix, int& result) {
+    CExchange x(*this);
+    if (fix) x.ShowPrompt(Tr(kCtx, "Fixing memory...\n"), false);
+    std::uint8_t status = 0;
+    const bool received = x.Send('v', {-1, fix ? 1 : 0}) && x.Receive(status, fix ? 400 : 30);
+    x.RemovePrompt();
+    if (!received) return x.LinkFailure(Tr(kCtx, "Could not check device memory.\n"));
+    if (status == 'o') {
+        result = 0;
+        return true;
+    }
+    std::array<std::int32_t, 2> values{};
+    if (status != 'e' || !x.Fetch(values)) return x.UnexpectedOrInvalid(status);
+    result = values[0] * 16 + values[1];
+    return true;
+}
+
+bool CModuleController::ExportCommandData(int group, int index, std::string& data) {
+    CExchange x(*this);
+    x.ShowPrompt(
+        TrFormat(kCtx, "Exporting command %d in group %d...\r\n(Please wait)", index, group),
+        false);
+    std::uint8_t status = 0;
+    if (!x.Send('~', {23, group, index}) || !x.Receive(status, 30))
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not export command %d in group %d.\n", index, group));
+    std::int32_t kind = 0;
+    if (status != '~' || !x.Fetch({&kind, 1}) || kind != 3) return x.UnexpectedOrInvalid(status);
+
+    std::vector<std::int32_t> nibbles(516);
+    std::string digits;
+    digits.reserve(nibbles.size());
+    bool valid = x.Fetch(nibbles);
+    for (std::size_t i = 0; valid && i < nibbles.size(); ++i) {
+        const std::int32_t v = nibbles[i];
+        valid = v >= 0 && v <= 15;
+        digits += static_cast<char>(v < 10 ? '0' + v : 'A' + v - 10);
+    }
+    if (!valid) return x.Fail(Tr(kCtx, "Unexpected or invalid data.\n"), false, MB_ICONERROR);
+    data = std::move(digits);
+    return true;
+}
+
+bool CModuleController::ReadStoredLanguage(int& language) {
+    CExchange x(*this);
+    CVoiceProxy* proxy = CurrentProxy();
+    std::uint8_t value = 0;
+    if (!proxy) SetLastError(Status::InvalidHandle);
+    if (!proxy || !proxy->LoadLanguage(value))
+        return x.LinkFailure(Tr(kCtx, "Could not load language settings.\n"));
+    language = value;
     return true;
 }
 
