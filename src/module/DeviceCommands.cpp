@@ -1,0 +1,173 @@
+// Module commands for sounds, tones, audio tokens, the I/O pins and lip-sync.
+#include "app/FrontEnd.h"
+#include "app/Text.h"
+#include "module/Exchange.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace parlix {
+namespace {
+
+constexpr const char* kCtx = "Controller";
+
+// A negative status wait means "no limit", so a wait computed from the
+// caller's numbers is kept within 0 and INT_MAX.
+int BoundedTenths(std::int64_t tenths) {
+    return static_cast<int>(std::clamp<std::int64_t>(tenths, 0, INT_MAX));
+}
+
+// The token commands count time in units of 24576/895 ms (about 27.5 ms),
+// rounded; any positive time is at least one unit.
+int TokenUnits(int ms) {
+    const std::int64_t units = (std::int64_t{ms} * 895 + 12288) / 24576;
+    return static_cast<int>(ms > 0 && units == 0 ? 1 : units);
+}
+
+}  // namespace
+
+// Values wider than one argument travel as n / 32 and the remainder, both
+// truncated toward zero as C++ division does.
+bool CModuleController::PlaySound(int sound, int volume) {
+    CExchange x(*this);
+    if (!x.Send('w', {sound / 32, sound % 32, volume / 16 - 1}))
+        return x.LinkFailure(TrFormat(kCtx, "Could not play sentence %d.\n", sound));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, 100))
+        return x.Fail(TrFormat(kCtx, "No reply while playing sentence %d.\n", sound), true,
+                      MB_ICONWARNING);
+    return status == 'o' || x.Unexpected(status);
+}
+
+// The dial tone (-1) counts its length in its own steps, the other tones in
+// steps of 40 ms.
+bool CModuleController::PlayTone(int tone, int length) {
+    CExchange x(*this);
+    if (!x.Send('w', {-1, tone, tone == -1 ? length - 1 : length / 40 - 1}))
+        return x.LinkFailure(TrFormat(kCtx, "Could not play tone %d.\n", tone));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, 100))
+        return x.Fail(TrFormat(kCtx, "No reply while playing tone %d.\n", tone), true,
+                      MB_ICONWARNING);
+    return status == 'o' || x.Unexpected(status);
+}
+
+bool CModuleController::SendToken(int bits, int token, int delayMs) {
+    const int units = TokenUnits(delayMs);
+    CExchange x(*this);
+    if (!x.Send('j', {bits, token / 32, token % 32, units / 32, units % 32}))
+        return x.LinkFailure(TrFormat(kCtx,
+                                      "Could not send token %d with %d bits, delayed by %d ms.\n",
+                                      token, bits, delayMs));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, BoundedTenths(std::int64_t{bits} * 3 / 2 + 5)))
+        return x.Fail(
+            TrFormat(kCtx, "No reply while sending token %d with %d bits, delayed by %d ms.\n",
+                     token, bits, delayMs),
+            true, MB_ICONWARNING);
+    return status == 'o' || x.Unexpected(status);
+}
+
+// A positive time-out listens for that long behind the busy prompt; 0 starts
+// continuous listening and returns at once; a negative one polls for what the
+// module heard meanwhile.
+bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int& token) {
+    CExchange x(*this, timeoutMs >= 0 ? CExchange::Purge::Yes : CExchange::Purge::No);
+    std::uint8_t status = 0;
+    if (timeoutMs >= 0) {
+        const int units = TokenUnits(timeoutMs);
+        if (!x.Send('f', {bits, rejection, units / 32, units % 32}))
+            return x.LinkFailure(TrFormat(
+                kCtx, "Could not receive token with %d bits, rejection %d, timeout %d ms.\n", bits,
+                rejection, timeoutMs));
+        if (timeoutMs == 0) return true;
+        x.ShowPrompt(Tr(kCtx, "Listening..."), true);
+        if (!x.Receive(status, timeoutMs / 100 + 10))
+            return x.Fail(
+                TrFormat(kCtx,
+                         "No reply while receiving token with %d bits, rejection %d, timeout %d "
+                         "ms.\n",
+                         bits, rejection, timeoutMs),
+                true, MB_ICONWARNING);
+        x.RemovePrompt();
+    } else if (!x.Receive(status, 0)) {
+        return false;  // nothing heard yet
+    }
+    if (status == 't') {
+        token = -1;
+        x.Fail(Tr(kCtx, "Timeout expired.\n"), false, MB_ICONINFORMATION);
+        return true;
+    }
+    std::array<std::int32_t, 2> parts{};
+    if (status != 'f' || !x.Fetch(parts)) return x.UnexpectedOrInvalid(status);
+    token = parts[0] * 32 + parts[1];
+    return true;
+}
+
+bool CModuleController::SetPinOutput(int pin, int mode) {
+    CExchange x(*this);
+    if (!x.Send('q', {pin, mode}))
+        return x.LinkFailure(TrFormat(kCtx, "Could not query output pin %d.\n", pin));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, 100))
+        return x.Fail(TrFormat(kCtx, "No reply while querying output pin %d.\n", pin), true,
+                      MB_ICONWARNING);
+    return status == 'o' || x.Unexpected(status);
+}
+
+bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
+    CExchange x(*this);
+    if (!x.Send('q', {pin, mode}))
+        return x.LinkFailure(TrFormat(kCtx, "Could not query input pin %d.\n", pin));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, 100))
+        return x.Fail(TrFormat(kCtx, "No reply while querying input pin %d.\n", pin), true,
+                      MB_ICONWARNING);
+    std::int32_t value = 0;
+    if (status != 'p' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    level = value;
+    return true;
+}
+
+// The running stream owns the lock until EndLipsync, whether it started or
+// not, so the caller always ends it the same way.
+bool CModuleController::StartLipsync(int threshold, int timeout) {
+    Lock();
+    CExchange x(*this);
+    if (!x.Send('l',
+                {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15}))
+        return x.LinkFailure(
+            TrFormat(kCtx, "Could not start real-time lipsync with threshold %d and timeout %d.\n",
+                     threshold, timeout));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, 100))
+        return x.Fail(
+            TrFormat(kCtx, "No reply to real-time lipsync with threshold %d and timeout %d.\n",
+                     threshold, timeout),
+            true, MB_ICONWARNING);
+    return status == 'l' || x.Unexpected(status);
+}
+
+// Runs under the lock that StartLipsync kept, on the same thread. A reply
+// that is not a level is left in the buffer by the link: 't' (the module's
+// time-out) or 'i' (interrupted) ends the stream quietly.
+bool CModuleController::ReadLipsyncValue(int& value) {
+    value = -2;
+    CVoiceProxy* proxy = current_;
+    if (!proxy) return false;
+    constexpr std::int32_t kUntouched = 256;
+    std::int32_t buffer = kUntouched;
+    if (proxy->ReceiveArguments({&buffer, 1})) {
+        value = buffer;
+        return true;
+    }
+    if (buffer == kUntouched) return true;  // nothing new
+    if (buffer == 't' || buffer == 'i') return false;
+    errorText_ =
+        TrFormat(kCtx, "Unexpected reply (0x%02X).\n", static_cast<unsigned>(buffer) & 0xFFu);
+    ReportError(false, MB_ICONERROR);
+    return false;
+}
+
+}  // namespace parlix

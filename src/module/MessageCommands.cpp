@@ -1,0 +1,77 @@
+// Module commands for the recorded voice messages.
+#include "app/FrontEnd.h"
+#include "app/Text.h"
+#include "module/Exchange.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace parlix {
+namespace {
+
+constexpr const char* kCtx = "Controller";
+
+// A negative status wait means "no limit", so a wait computed from the
+// caller's numbers is kept within 0 and INT_MAX.
+int BoundedTenths(std::int64_t tenths) {
+    return static_cast<int>(std::clamp<std::int64_t>(tenths, 0, INT_MAX));
+}
+
+}  // namespace
+
+// A negative time-out polls the recording started earlier; otherwise the
+// recording starts and its outcome comes later, so nothing is awaited.
+bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& completed) {
+    completed = false;
+    if (timeout >= 0) {
+        CExchange x(*this);
+        return x.Send('r', {-1, slot, bits, timeout}) ||
+               x.LinkFailure(TrFormat(kCtx,
+                                      "Could not record message %d with %d bits, timeout %d ms.\n",
+                                      slot, bits, timeout));
+    }
+    CExchange x(*this, CExchange::Purge::No);
+    std::uint8_t status = 0;
+    if (!x.Receive(status, 0)) return false;  // still recording
+    completed = true;
+    switch (status) {
+        case 'o': {
+            std::array<std::int32_t, 2> unused{};
+            return x.Fetch(unused) || x.UnexpectedOrInvalid(status);
+        }
+        // A recording that ended early still ended: told, not failed.
+        case 't':
+            x.Fail(Tr(kCtx, "Timeout expired.\n"), false, MB_ICONINFORMATION);
+            return true;
+        case 'i':
+            x.Fail(Tr(kCtx, "Interrupted.\n"), false, MB_ICONINFORMATION);
+            return true;
+        case 'm':
+            x.Fail(Tr(kCtx, "Memory full.\n"), false, MB_ICONINFORMATION);
+            return true;
+        default:
+            return x.UnexpectedOrInvalid(status);
+    }
+}
+
+bool CModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
+    CExchange x(*this);
+    if (!x.Send('p', {-1, slot, (speed & 1) * 4 + (attenuation & 3)}))
+        return x.LinkFailure(TrFormat(kCtx, "Could not play message %d.\n", slot));
+    std::uint8_t status = 0;
+    if (!x.Receive(status, BoundedTenths(std::int64_t{waitTenths} + 10)))
+        return x.Fail(TrFormat(kCtx, "No reply while playing message %d.\n", slot), true,
+                      MB_ICONWARNING);
+    return status == 'o' || x.Unexpected(status);
+}
+
+bool CModuleController::EraseMessage(int slot) {
+    CExchange x(*this);
+    std::uint8_t status = 0;
+    if (!x.Send('e', {-1, slot}) || !x.Receive(status, 100))
+        return x.LinkFailure(TrFormat(kCtx, "Could not erase message %d.\n", slot));
+    return status == 'o' || x.Unexpected(status);
+}
+
+}  // namespace parlix
