@@ -217,7 +217,10 @@ std::shared_ptr<ModuleDevice> ModuleDevice::FromJson(const json& content) {
         if (!content.is_object()) Fail("the module content must be a JSON object");
         auto device = std::make_shared<ModuleDevice>(ParseMemory(content));
         if (content.contains("script")) ParseScript(content.at("script"), device->script_);
-        if (content.contains("faults")) device->faults_ = ParseFaults(content.at("faults"));
+        if (content.contains("faults")) {
+            device->faults_ = ParseFaults(content.at("faults"));
+            device->unplugRequested_ = content.at("faults").value("unplug", false);
+        }
         return device;
     } catch (const json::exception& e) {
         Fail(e.what());

@@ -104,5 +104,13 @@ TEST_F(ModuleJsonScriptTest, ScriptAndFaultsComeFromTheContent) {
     EXPECT_EQ(module->PendingOutcomes(Activity::Train), 1u);
 }
 
+TEST_F(ModuleJsonScriptTest, UnplugFaultUnplugsTheFirstConnection) {
+    Load(json::parse(R"({"faults": {"unplug": true}})"));
+    for (int i = 0; i < 40 && !host->Unplugged(); ++i) std::this_thread::sleep_for(25ms);
+    EXPECT_TRUE(host->Unplugged());
+    host = std::make_unique<LoopHost>(module);
+    EXPECT_EQ(host->Query("b"), 'o') << "the next connection is served";
+}
+
 }  // namespace
 }  // namespace parlix::sim::test
