@@ -23,12 +23,14 @@ class CVoiceList {
     CVoiceList& operator=(const CVoiceList&) = delete;
 
     // Count 0, entries from the module, every entry cleared, count unknown.
-    // Takes the entry locks; the caller holds the list lock.
-    void Clear();
+    // Takes the entry locks (through `wait` when given); the caller holds
+    // the list lock.
+    void Clear(const LockWait* wait = nullptr);
     // Fixed entries from a table of labels (at most 32): value A -1, and
     // `loaded` both for the entries and for the count. The caller holds the
     // list lock.
-    void FillFromLabels(std::span<const std::string> labels, bool loaded);
+    void FillFromLabels(std::span<const std::string> labels, bool loaded,
+                        const LockWait* wait = nullptr);
     // How many entries the count covers; the sound table's count may exceed 32.
     int EntriesInUse() const;
 

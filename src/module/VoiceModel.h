@@ -36,6 +36,8 @@ inline constexpr int kMessageList = 18;
 inline constexpr int kFirstWordsetList = 19;  // wordset = list - 18
 inline constexpr int kFirstGrammarList = 22;  // module grammar = list - 18
 inline constexpr int kMaxGrammars = 28;
+// A wordset or module grammar number is the list number minus this.
+inline constexpr int kWordsetOffset = 18;
 inline constexpr int kListCount = 50;
 // The built-in trigger words, addressable like a list by the queries.
 inline constexpr int kTriggerWordsList = 50;
@@ -152,6 +154,7 @@ class CVoiceModel {
     };
 
     CVoiceList* ListAt(int list);
+    CVoiceEntry* EntryAt(int list, int index);
     // The dispatching wait when called on the GUI thread, else none.
     const LockWait* Wait() const;
     void FillBuiltinLists();
