@@ -46,6 +46,7 @@ class PtyTransportTest : public ::testing::Test {
         pty = PtyTransport::Open(module, options, error);
         ASSERT_TRUE(pty) << error.message();
     }
+    WireLog log;  // outlives the transport that writes to it
     std::shared_ptr<ModuleDevice> module;
     std::unique_ptr<PtyTransport> pty;
 };
@@ -64,7 +65,6 @@ TEST_F(PtyTransportTest, AnswersDetectionAndSurvivesTheHostReopeningThePort) {
 }
 
 TEST_F(PtyTransportTest, DevicePacesBytesAtTheBaudTheHostSet) {
-    WireLog log;
     TransportOptions options;
     options.log = &log;
     options.timing = true;
