@@ -48,6 +48,10 @@ struct ResetCase {
     int messageCount;
 };
 
+void PrintTo(const ResetCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ResetModelTest : public VoiceModelFixture, public ::testing::WithParamInterface<ResetCase> {};
 
 TEST_P(ResetModelTest, ClearsGroupsAndRebuildsFixedLists) {
@@ -121,6 +125,10 @@ struct ClearCase {
     int groupCount;    // count of group 3 afterwards (always known)
     const char* slot;  // label of message slot 0 afterwards; nullptr: list 18 is empty
 };
+
+void PrintTo(const ClearCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ClearAfterResetTest : public VoiceModelFixture,
                             public ::testing::WithParamInterface<ClearCase> {};
