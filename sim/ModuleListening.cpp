@@ -62,8 +62,7 @@ Reply ModuleCommands::Train(int group, int index) {
     }
     const int value = outcome.value;
     return Listen(DelayOf(outcome), [this, group, index, similar, status, value] {
-        // The command may have gone while the person spoke (it cannot: any
-        // command byte ends the listening), but stay safe.
+        // Another line or a test may have removed the command meanwhile.
         if (memory_.Train(group, index, similar, value)) return Reply::Error(kErrorInvalid);
         return status == 'o' ? Status('o') : Status(status, {value});
     });

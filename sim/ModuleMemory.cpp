@@ -25,7 +25,7 @@ bool ValidGroup(int group) {
     return group >= 0 && group < kGroupCount;
 }
 
-// Commands of a group that name `index` as their similar command.
+// Applies `change` to each command of a group that is similar to another command of it.
 template <typename F>
 void ForEachLink(std::vector<StoredCommand>& group, F change) {
     for (auto& command : group)

@@ -19,10 +19,10 @@ const json kGroup = json::parse(R"({
   "messages": { "0": { "bits": 8, "length": 7520 } }
 })");
 
-// Similarity of each command of group 2 as "k", "T" (trigger) or "-".
 class ModuleEditTest : public ModuleFixture {
   protected:
     void SetUp() override { Load(kGroup); }
+    // Similarity of each command of group 2 as "k", "T" (trigger) or "-".
     std::string Links() {
         std::string out;
         const auto memory = module->Memory();
