@@ -71,8 +71,14 @@ Reply ModuleCommands::Train(int group, int index) {
 Reply ModuleCommands::Verify(int group, int index) {
     StoredCommand* command = memory_.Find(group, index);
     if (!command) return Reply::Error(kErrorInvalid);
-    if (command->trained <= 0) return Reply::Error(kErrorNoTemplate);
-    const Outcome outcome = script_.Take(Activity::Verify).value_or(Outcome{});
+    if (command->trained <= 0) return Status('o');  // nothing to compare
+    // Without a script the module finds what it found when the command was trained.
+    Outcome found;
+    if (command->similar == Similarity::Command)
+        found = Outcome::Of(Outcome::Kind::Similar, command->similarIndex);
+    else if (command->similar == Similarity::Trigger)
+        found = Outcome::Of(Outcome::Kind::SimilarTrigger, command->similarIndex);
+    const Outcome outcome = script_.Take(Activity::Verify).value_or(found);
     switch (outcome.kind) {
         case Outcome::Kind::Error:
             return Reply::Error(outcome.value);

@@ -12,7 +12,10 @@ constexpr std::uint8_t kBlockMagic = 0x50;
 constexpr std::uint8_t kBlockVersion = 1;
 constexpr std::size_t kLabelAt = 4;
 constexpr std::size_t kVoiceAt = kLabelAt + kMaxLabel;
-constexpr std::size_t kVoiceBytes = kBlockBytes - 2 - kVoiceAt;
+// The similarity the module found travels with the command, so that a command
+// loaded back is found similar to the same one again.
+constexpr std::size_t kSimilarAt = kBlockBytes - 4;
+constexpr std::size_t kVoiceBytes = kSimilarAt - kVoiceAt;
 
 std::uint16_t BlockSum(const std::vector<std::uint8_t>& block) {
     std::uint16_t sum = 0;
@@ -192,22 +195,25 @@ int ModuleMemory::Import(int group, int index, const std::vector<std::uint8_t>& 
     StoredCommand* command = Find(group, index);
     if (!command) return kErrorInvalid;
     if (block.size() != kBlockBytes || block[0] != kBlockMagic || block[1] != kBlockVersion ||
-        block[2] < 1 || block[2] > kMaxTrained || block[3] > kMaxLabel ||
+        block[2] > kMaxTrained || block[3] > kMaxLabel ||
         ((block[kBlockBytes - 2] << 8) | block[kBlockBytes - 1]) != BlockSum(block))
         return kErrorNoTemplate;
     std::string label(block.begin() + kLabelAt, block.begin() + kLabelAt + block[3]);
     if (!std::all_of(label.begin(), label.end(), IsLabelChar)) return kErrorNoTemplate;
     command->label = std::move(label);
     command->trained = block[2];
-    command->similar = Similarity::None;
-    command->similarIndex = 0;
+    command->similar = block[kSimilarAt] == 1   ? Similarity::Command
+                       : block[kSimilarAt] == 2 ? Similarity::Trigger
+                                                : Similarity::None;
+    command->similarIndex = command->similar == Similarity::None ? 0 : block[kSimilarAt + 1];
     command->voice.assign(block.begin() + kVoiceAt, block.begin() + kVoiceAt + kVoiceBytes);
     return 0;
 }
 
 std::optional<std::vector<std::uint8_t>> ModuleMemory::Export(int group, int index) const {
     const StoredCommand* command = Find(group, index);
-    if (!command || command->trained <= 0) return std::nullopt;
+    // An untrained command travels too: its block keeps the label.
+    if (!command) return std::nullopt;
     std::vector<std::uint8_t> block(kBlockBytes, 0);
     block[0] = kBlockMagic;
     block[1] = kBlockVersion;
@@ -218,6 +224,10 @@ std::optional<std::vector<std::uint8_t>> ModuleMemory::Export(int group, int ind
     if (voice.size() != kVoiceBytes)
         voice = MakeVoiceTemplate(group, index, command->label, command->trained);
     std::copy(voice.begin(), voice.end(), block.begin() + kVoiceAt);
+    block[kSimilarAt] = command->similar == Similarity::Command   ? 1
+                        : command->similar == Similarity::Trigger ? 2
+                                                                  : 0;
+    block[kSimilarAt + 1] = static_cast<std::uint8_t>(command->similarIndex);
     const std::uint16_t sum = BlockSum(block);
     block[kBlockBytes - 2] = static_cast<std::uint8_t>(sum >> 8);
     block[kBlockBytes - 1] = static_cast<std::uint8_t>(sum & 0xFF);

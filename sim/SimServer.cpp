@@ -250,12 +250,15 @@ void SimServer::Serve(Connection& connection) {
     std::shared_ptr<Device> device;
     std::string refusal;
     {
-        std::lock_guard lock(mutex_);
+        // A host that closes and at once reopens (as hosts do while they try
+        // one link after another) finds its device free again.
+        std::unique_lock lock(mutex_);
+        released_.wait_for(lock, std::chrono::seconds(1), [&] { return !inUse_[name]; });
         const auto it = devices_.find(name);
         if (it == devices_.end())
             refusal = "no simulated device named \"" + name + "\"";
         else if (inUse_[name])
-            refusal = "simulated device \"" + name + "\" is in use";
+            refusal = simline::InUseRefusal(name);
         else {
             device = it->second;
             inUse_[name] = true;
@@ -290,8 +293,11 @@ void SimServer::Serve(Connection& connection) {
     line.Stop();
     serving.join();
     if (options_.log) options_.log->RecordEvent("close " + name);
-    std::lock_guard lock(mutex_);
-    inUse_[name] = false;
+    {
+        std::lock_guard lock(mutex_);
+        inUse_[name] = false;
+    }
+    released_.notify_all();
 }
 
 }  // namespace parlix::sim

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <list>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -62,6 +63,7 @@ class SimServer {
     mutable std::mutex mutex_;
     std::map<std::string, std::shared_ptr<Device>> devices_;
     std::map<std::string, bool> inUse_;
+    std::condition_variable released_;
     std::list<std::unique_ptr<Connection>> connections_;
     int active_ = 0;
     std::chrono::steady_clock::time_point lastActivity_;

@@ -26,6 +26,7 @@ public:
     const std::string& SettingsPath() const { return settings_.Path(); }
     const std::string& ConfigPath() const { return config_.Path(); }
     IniFile& Settings() { return settings_; }
+    const IniFile& Settings() const { return settings_; }
     const IniFile& Config() const { return config_; }
 
     // The port list: natural order, unique; simulated ports follow at the end.

@@ -43,6 +43,12 @@ public:
     virtual void SetProgressRange(std::uint32_t range) { (void)range; }
     virtual void SetProgressPos(std::uint32_t pos) { (void)pos; }
 
+    // Disables or enables the main window; returns whether it was enabled.
+    virtual bool EnableMainWindow(bool enable) {
+        (void)enable;
+        return true;
+    }
+
     // A job finished a run; posted, never blocks the job.
     virtual void PostJobFinished(std::uint64_t threadId, int served) {
         (void)threadId;

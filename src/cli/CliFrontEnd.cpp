@@ -75,3 +75,23 @@ void CliFrontEnd::DrawProgress() {
 }
 
 }  // namespace parlix::cli
+
+namespace parlix::cli {
+
+void CliFrontEnd::PostJobFinished(std::uint64_t threadId, int served) {
+    {
+        std::lock_guard lock(queueMutex_);
+        finished_.emplace_back(threadId, served);
+    }
+    finishedChanged_.notify_all();
+}
+
+std::pair<std::uint64_t, int> CliFrontEnd::WaitJobFinished() {
+    std::unique_lock lock(queueMutex_);
+    finishedChanged_.wait(lock, [this] { return !finished_.empty(); });
+    const auto next = finished_.front();
+    finished_.pop_front();
+    return next;
+}
+
+}  // namespace parlix::cli

@@ -5,7 +5,10 @@
 
 #include "app/FrontEnd.h"
 
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <utility>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -29,6 +32,10 @@ public:
     void SetStatusText(const std::string& text) override;
     void SetProgressRange(std::uint32_t range) override;
     void SetProgressPos(std::uint32_t pos) override;
+    void PostJobFinished(std::uint64_t threadId, int served) override;
+
+    // The next job completion, in the order posted; waits for it.
+    std::pair<std::uint64_t, int> WaitJobFinished();
 
 private:
     int Ask(unsigned style);
@@ -42,6 +49,9 @@ private:
     bool showProgress_ = false;
     std::uint32_t range_ = 1;
     std::uint32_t pos_ = 0;
+    std::mutex queueMutex_;  // apart from mutex_, so that posting never waits for a prompt
+    std::deque<std::pair<std::uint64_t, int>> finished_;
+    std::condition_variable finishedChanged_;
 };
 
 }  // namespace parlix::cli

@@ -12,8 +12,7 @@ Session::Session(const GlobalOptions& options, std::FILE* out, std::FILE* err)
     : options_(options),
       err_(err),
       frontEnd_(out, err),
-      progress_(frontEnd_),
-      controller_(settings_, progress_, frontEnd_) {
+      module_(settings_, frontEnd_) {
     frontEnd_.SetAnswer(options.answer);
 }
 
@@ -37,15 +36,30 @@ bool Session::Prepare() {
 }
 
 bool Session::Open() {
-    if (!controller_.Connect()) return false;
-    if (controller_.EnterControlMode()) return true;
-    controller_.Disconnect();
+    CModuleController& controller = Controller();
+    if (!controller.Connect()) return false;
+    if (controller.EnterControlMode()) return true;
+    controller.Disconnect();
     return false;
 }
 
 void Session::Close() {
-    controller_.LeaveControlMode();
-    controller_.Disconnect();
+    Controller().LeaveControlMode();
+    Controller().Disconnect();
+}
+
+bool Session::ConnectAndRead() {
+    module_.SelectGroupRow(0);  // as the window does after connecting: row 0 first
+    if (!module_.Connect()) return false;
+    WaitForJobs();
+    return true;
+}
+
+void Session::WaitForJobs() {
+    while (module_.BusyJobs() > 0) {
+        const auto [thread, served] = frontEnd_.WaitJobFinished();
+        module_.OnJobFinished(thread, served);
+    }
 }
 
 }  // namespace parlix::cli

@@ -4,8 +4,7 @@
 
 #include "app/AppSettings.h"
 #include "cli/CliFrontEnd.h"
-#include "jobs/StatusProgress.h"
-#include "module/ModuleController.h"
+#include "app/ModuleSession.h"
 
 #include <optional>
 #include <string>
@@ -31,8 +30,14 @@ public:
     // Leave control mode and disconnect.
     void Close();
 
+    // The main window's connection: start-up reads, settings and the
+    // background readers; then wait until every job request is served.
+    bool ConnectAndRead();
+    void WaitForJobs();
+
     CAppSettings& Settings() { return settings_; }
-    CModuleController& Controller() { return controller_; }
+    CModuleSession& Module() { return module_; }
+    CModuleController& Controller() { return module_.Controller(); }
     CliFrontEnd& Front() { return frontEnd_; }
 
 private:
@@ -40,8 +45,7 @@ private:
     std::FILE* err_;
     CliFrontEnd frontEnd_;
     CAppSettings settings_;
-    CStatusProgress progress_;
-    CModuleController controller_;
+    CModuleSession module_;
 };
 
 }  // namespace parlix::cli

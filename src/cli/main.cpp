@@ -1,5 +1,6 @@
 // parlix-cli: the module from the command line, for scripts and for users
 // without a display.
+#include "cli/Dump.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
 #include "cli/SimulatorLauncher.h"
@@ -36,6 +37,41 @@ int Info(Session& session) {
     return ok ? 0 : 1;
 }
 
+int Dump(Session& session, bool asJson) {
+    session.Front().SetStatusStream(stderr);  // standard output carries the dump
+    session.Front().SetShowProgress(true);
+    if (!session.ConnectAndRead()) return 1;
+    const auto dump = DumpModel(session.Module().Model());
+    session.Module().Disconnect();
+    if (asJson)
+        fmt::print("{}\n", dump.dump(2));
+    else
+        fmt::print("{}", FormatDump(dump));
+    return 0;
+}
+
+// Export and import run on their jobs, as from the window.
+int CommandFile(Session& session, const std::string& path, bool import) {
+    session.Front().SetStatusStream(stderr);
+    session.Front().SetShowProgress(true);
+    if (!session.ConnectAndRead()) return 1;
+    CModuleSession& module = session.Module();
+    if (module.ModuleId() < 12) {
+        fmt::print(stderr, "parlix-cli: this module keeps no command data (firmware ID {})\n",
+                   module.ModuleId());
+        module.Disconnect();
+        return 1;
+    }
+    if (import)
+        module.RequestImport(path);
+    else
+        module.RequestExport(path);
+    session.WaitForJobs();
+    const bool ok = import ? module.Importer().Succeeded() : module.Exporter().Succeeded();
+    module.Disconnect();
+    return ok ? 0 : 1;
+}
+
 int Shell(Session& session) {
     session.Front().SetStatusStream(stderr);  // standard output carries one line per operation
     if (!session.Open()) return 1;
@@ -63,6 +99,14 @@ int main(int argc, char** argv) {
     auto* info = app.add_subcommand("info", "connect and show the module");
     auto* shell = app.add_subcommand(
         "shell", "run module operations read from standard input, one a line (\"help\" lists them)");
+    bool asJson = false;
+    auto* dump = app.add_subcommand("dump", "read the whole module and print every list");
+    dump->add_flag("--json", asJson, "print JSON");
+    std::string exportPath, importPath;
+    auto* exportCmd = app.add_subcommand("export", "write every command to a command file");
+    exportCmd->add_option("FILE", exportPath, "the command file (.vrcmd)")->required();
+    auto* importCmd = app.add_subcommand("import", "load a command file into the module");
+    importCmd->add_option("FILE", importPath, "the command file (.vrcmd)")->required();
     CLI11_PARSE(app, argc, argv);
     if (yes) options.answer = true;
     if (no) options.answer = false;
@@ -72,5 +116,8 @@ int main(int argc, char** argv) {
     if (*ports) return ListPorts(session, options.simulate);
     if (*info) return Info(session);
     if (*shell) return Shell(session);
+    if (*dump) return Dump(session, asJson);
+    if (*exportCmd) return CommandFile(session, exportPath, false);
+    if (*importCmd) return CommandFile(session, importPath, true);
     return 1;
 }

@@ -46,7 +46,13 @@ bool CPortProxy::ReceiveArguments(std::span<std::int32_t> values) {
     bool ok = true;
     for (auto& value : values) {
         std::uint8_t reply = 0;
-        if (!port_.Query(kArgRequest, reply) || !DecodeArgument(reply, value)) {
+        if (!port_.Query(kArgRequest, reply)) {
+            ok = false;
+            break;
+        }
+        if (!DecodeArgument(reply, value)) {
+            // The byte stays in the value: a stream that ends answers with a status.
+            value = reply;
             ok = false;
             break;
         }

@@ -67,6 +67,8 @@ std::error_code SimLineBackend::Connect(const std::string& socketPath, const std
                 out = std::move(line);
                 return {};
             }
+            if (frame.type == Frame::Refuse && simline::IsInUseRefusal(frame.payload))
+                return Status::PortBusy;
             if (frame.type == Frame::Refuse || frame.type == Frame::Unplug)
                 return Status::NoSimulator;
         }

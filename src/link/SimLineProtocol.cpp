@@ -1,6 +1,7 @@
 #include "link/SimLineProtocol.h"
 
 #include <cstdlib>
+#include <string_view>
 #include <unistd.h>
 
 namespace parlix::simline {
@@ -11,6 +12,19 @@ std::string DefaultSocketPath() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
         return std::string(runtime) + "/parlix-sim.sock";
     return "/tmp/parlix-sim-" + std::to_string(::getuid()) + ".sock";
+}
+
+namespace {
+constexpr std::string_view kInUse = " is in use";
+}
+
+std::string InUseRefusal(const std::string& device) {
+    return "simulated device \"" + device + "\"" + std::string(kInUse);
+}
+
+bool IsInUseRefusal(const std::vector<std::uint8_t>& payload) {
+    const std::string text(payload.begin(), payload.end());
+    return text.size() >= kInUse.size() && text.compare(text.size() - kInUse.size(), kInUse.size(), kInUse) == 0;
 }
 
 std::vector<std::uint8_t> EncodeFrame(Frame type, const std::uint8_t* payload, std::size_t size) {

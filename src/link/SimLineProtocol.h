@@ -28,6 +28,11 @@ enum class Frame : std::uint8_t {
 inline constexpr std::size_t kHeaderSize = 3;
 inline constexpr std::size_t kMaxPayload = 0xFFFF;
 
+// The reason of a Refuse frame for a device that another host holds; the
+// host reports it as a busy port rather than a missing simulator.
+std::string InUseRefusal(const std::string& device);
+bool IsInUseRefusal(const std::vector<std::uint8_t>& payload);
+
 // Socket of the running parlix-sim: $PARLIX_SIM_SOCKET, else
 // $XDG_RUNTIME_DIR/parlix-sim.sock, else /tmp/parlix-sim-UID.sock.
 std::string DefaultSocketPath();

@@ -40,7 +40,7 @@ std::string EncodeLabel(std::string_view text) {
         if (!IsModuleChar(upper)) break;
         label += upper;
     }
-    // A cut through an escape leaves a '^' without its character.
+    // A '^' without its character (a digit cut in half) would show as garbage.
     std::size_t i = 0;
     while (i + 1 < label.size()) i += label[i] == '^' ? 2 : 1;
     if (i < label.size() && label[i] == '^') label.pop_back();

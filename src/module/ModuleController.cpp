@@ -6,6 +6,8 @@
 #include "jobs/StatusProgress.h"
 #include "module/Exchange.h"
 
+#include <algorithm>
+
 namespace parlix {
 namespace {
 
@@ -159,7 +161,8 @@ bool CModuleController::LeaveControlMode() {
 }
 
 bool CModuleController::SetReplyDelay(int ms) {
-    const int value = ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms;
+    // Past 1300 ms the argument would leave the range one byte carries.
+    const int value = std::clamp(ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms, 0, 31);
     CExchange x(*this);
     std::uint8_t status = 0;
     if (!x.Send('y', {value}) || !x.Receive(status, 30))

@@ -57,6 +57,7 @@ TEST_F(ConnectionTest, DisplayNameWithoutDetailIsTheBareName) {
 }
 
 struct BridgeCase {
+    const char* name;
     std::optional<std::string> bridgeFile;
     int answer;
     bool connected;
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, BridgeOfferTest,
     ::testing::Values(
         // No bridge file: the user is told to download it by hand, and the connection fails.
-        BridgeCase{std::nullopt, IDOK, false,
+        BridgeCase{"NoBridgeFile", std::nullopt, IDOK, false,
                    {{std::string(kFoundNoAnswer) +
                          "You need to manually download the updated \"bridge\" software to the "
                          "device (see instructions).\n",
@@ -99,20 +100,21 @@ INSTANTIATE_TEST_SUITE_P(
                      "Error", 16}},
                    {"open:COM3", "detect", "connect", "close"}},
         // No: the connection goes on without an update.
-        BridgeCase{"bridge.bin", IDNO, true,
+        BridgeCase{"No", "bridge.bin", IDNO, true,
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
                      "Confirmation", 35}},
                    {"open:COM3", "detect", "connect"}},
         // Cancel: the connection fails.
-        BridgeCase{"bridge.bin", IDCANCEL, false,
+        BridgeCase{"Cancel", "bridge.bin", IDCANCEL, false,
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
                      "Confirmation", 35},
                     {"Could not connect to device at port \"COM3\".\n\n\n" +
                          make_error_code(Status::WaitTimeout).message(),
                      "Error", 16}},
-                   {"open:COM3", "detect", "connect", "close"}}));
+                   {"open:COM3", "detect", "connect", "close"}}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ConnectionTest, YesDownloadsTheBridgeFromTheDataFolder) {
     UseFakes();

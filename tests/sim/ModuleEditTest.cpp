@@ -98,7 +98,8 @@ TEST_F(ModuleEditTest, ImportedDataExportsAgainAndCarriesLabelAndTraining) {
     EXPECT_EQ(Status('~', import), 'o');
     EXPECT_EQ(At(2, 0).label, "C");
     EXPECT_EQ(At(2, 0).trained, 2);
-    EXPECT_EQ(At(2, 0).similar, Similarity::None) << "the verification sets it again";
+    EXPECT_EQ(At(2, 0).similar, At(2, 2).similar) << "the similarity travels with the data";
+    EXPECT_EQ(At(2, 0).similarIndex, At(2, 2).similarIndex);
     EXPECT_EQ(Ask('~', {23, 2, 0}, 517).args, exported.args);
 }
 

@@ -109,7 +109,7 @@ TEST_F(ModuleReadTest, ArgumentsNamingNothingAnswerAnError) {
         {"command past the end", 'p', {3, 4}, 0x09},
         {"grammar past the end", 'z', {5}, 0x09},
         {"slot -1", 'd', {-1, -1}, 0x09},
-        {"export of an untrained command", '~', {23, 3, 3}, 0x14},
+        {"export past the end", '~', {23, 3, 4}, 0x09},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -117,6 +117,12 @@ TEST_F(ModuleReadTest, ArgumentsNamingNothingAnswerAnError) {
         EXPECT_EQ(answer.status, 'e');
         EXPECT_EQ(answer.args, (std::vector<int>{c.code >> 4, c.code & 15}));
     }
+}
+
+TEST_F(ModuleReadTest, UntrainedCommandExportsItsLabel) {
+    const auto answer = Ask('~', {23, 3, 3}, 1);
+    EXPECT_EQ(answer.status, '~');
+    EXPECT_EQ(answer.args, std::vector<int>{3});
 }
 
 TEST_F(ModuleReadTest, MessageMemoryCheckAndRepair) {

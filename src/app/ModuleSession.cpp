@@ -1,0 +1,156 @@
+#include "app/ModuleSession.h"
+
+#include "app/FrontEnd.h"
+#include "app/Text.h"
+
+namespace parlix {
+namespace {
+constexpr const char* kCtx = "MainFrame";
+}
+
+CModuleSession::CModuleSession(CAppSettings& settings, FrontEnd& frontEnd)
+    : settings_(settings),
+      frontEnd_(frontEnd),
+      data_(settings, frontEnd),
+      groupReader_(data_),
+      commandReader_(data_),
+      exporter_(data_),
+      importer_(data_) {
+    for (CProgramNotify* job : std::initializer_list<CProgramNotify*>{&groupReader_, &commandReader_,
+                                                                     &exporter_, &importer_})
+        job->SetNotifyTarget(&frontEnd);
+    data_.Progress().AttachBars();
+}
+
+CModuleSession::~CModuleSession() { Disconnect(); }
+
+void CModuleSession::StateChanged() {
+    if (stateChanged_) stateChanged_();
+}
+
+RecognitionSupport CModuleSession::Support() {
+    CVoiceModel& model = data_.Model();
+    return {model.HasCapability(Capability::MicDistance),
+            model.HasCapability(Capability::FastRecognition),
+            model.HasCapability(Capability::TrailingSilence)};
+}
+
+bool CModuleSession::Connect() {
+    if (connected_) return true;
+    CModuleController& controller = data_.Controller();
+    if (!controller.Connect()) return false;
+    connected_ = true;
+    moduleId_ = -1;
+    StateChanged();
+    if (!controller.EnterControlMode()) {
+        connected_ = false;
+        StateChanged();
+        controller.Disconnect();
+        return false;
+    }
+    int id = -1;
+    if (!controller.ReadVersionId(id)) {
+        connected_ = false;
+        StateChanged();
+        controller.LeaveControlMode();
+        controller.Disconnect();
+        return false;
+    }
+    moduleId_ = id;
+    if (moduleId_ >= 9) CheckMessageMemory();
+    data_.Progress().MarkConnected(true);
+    controller.SetTimeout(5);
+
+    CVoiceModel& model = data_.Model();
+    model.SetCapabilities(moduleId_);
+    model.ResetModel();
+    if (model.HasCapability(Capability::Grammars)) model.RefreshGrammarCount(controller);
+
+    int language = 0;
+    if (!controller.ReadStoredLanguage(language)) language = 0;
+    builtinLanguage_ = language;
+    controller.SetLanguage(language);
+    model.LoadBuiltinWords(language);
+
+    recognition_.LoadFromSettings(settings_);
+    recognition_.ResetApplied();
+    recognition_.Apply(controller, Support());
+
+    groupReader_.Start();
+    groupReader_.Request();
+    ++busyJobs_;
+    if (selectedRow_ >= 0) {
+        commandReader_.Request(selectedRow_);
+        ++busyJobs_;
+    }
+    connected_ = true;
+    StateChanged();
+    return true;
+}
+
+void CModuleSession::CheckMessageMemory() {
+    CModuleController& controller = data_.Controller();
+    int result = 0;
+    if (!controller.CheckMessageMemory(false, result) || result == 0) return;
+    const std::string warning = Tr("Controller", "Warning");
+    frontEnd_.MessageBox(Tr(kCtx, "The internal message memory check has failed.\nA recovery attempt "
+                                  "will be performed, which may erase all messages."),
+                         warning, MB_ICONWARNING);
+    if (!controller.CheckMessageMemory(true, result) || result != 0)
+        frontEnd_.MessageBox(Tr(kCtx, "Message recovery failed!"), warning, MB_ICONWARNING);
+}
+
+void CModuleSession::Disconnect() {
+    if (!connected_) return;
+    connected_ = false;
+    StateChanged();
+    groupReader_.Stop();
+    commandReader_.Stop();
+    CModuleController& controller = data_.Controller();
+    controller.SetTimeout(-1);
+    controller.LeaveControlMode();
+    controller.Disconnect();
+    data_.Progress().MarkConnected(false);
+    StateChanged();
+}
+
+bool CModuleSession::SetBuiltinLanguage(int language) {
+    builtinLanguage_ = language;
+    if (!data_.Controller().SetLanguage(language)) return false;
+    data_.Model().LoadBuiltinWords(language);
+    StateChanged();
+    return true;
+}
+
+void CModuleSession::SelectGroupRow(int row) {
+    selectedRow_ = row;
+    if (!connected_) return;
+    ++busyJobs_;
+    commandReader_.Request(row);
+}
+
+void CModuleSession::RequestExport(const std::string& path) {
+    ++busyJobs_;
+    exporter_.Request(path);
+    exporter_.Start();
+}
+
+void CModuleSession::RequestImport(const std::string& path) {
+    ++busyJobs_;
+    importer_.Request(path);
+    importer_.Start();
+}
+
+void CModuleSession::OnJobFinished(std::uint64_t threadId, int served) {
+    busyJobs_ -= served;
+    if (threadId == groupReader_.ThreadId()) {
+        if (connected_) commandReader_.Start();
+    } else if (threadId == exporter_.ThreadId()) {
+        exporter_.Stop();
+    } else if (threadId == importer_.ThreadId()) {
+        importer_.Stop();
+    }
+    StateChanged();
+}
+
+}  // namespace parlix

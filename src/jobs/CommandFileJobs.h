@@ -1,0 +1,52 @@
+// The jobs that write every command of the module to a command file and load
+// such a file back. Both always run to the end; they never poll IsRunning.
+#pragma once
+
+#include "jobs/ProgramThread.h"
+
+#include <atomic>
+#include <string>
+
+namespace parlix {
+
+class CProgramData;
+
+class CCommandExporterThread : public CProgramThreadImpl<CCommandExporterThread, std::string> {
+public:
+    explicit CCommandExporterThread(CProgramData& data)
+        : CProgramThreadImpl("CCommandExporterThread"), data_(data) {}
+    ~CCommandExporterThread() { Stop(); }
+    void Run(const std::string& path);
+    // Whether the last run wrote every command.
+    bool Succeeded() const { return succeeded_.load(); }
+    // The export itself, on the calling thread: false when the model is not
+    // completely read, the file cannot be written or a command failed.
+    bool Export(const std::string& path);
+
+private:
+    CProgramData& data_;
+    std::atomic<bool> succeeded_{false};
+};
+
+class CCommandImporterThread : public CProgramThreadImpl<CCommandImporterThread, std::string> {
+public:
+    explicit CCommandImporterThread(CProgramData& data)
+        : CProgramThreadImpl("CCommandImporterThread"), data_(data) {}
+    ~CCommandImporterThread() { Stop(); }
+    void Run(const std::string& path);
+    // Whether the last run loaded the whole file.
+    bool Succeeded() const { return succeeded_.load(); }
+    // The import itself, on the calling thread. Nothing on the module changes
+    // before the whole file has been validated.
+    bool Import(const std::string& path);
+
+private:
+    // Gives group g exactly n commands: erase those kept, add or remove the rest.
+    bool ResizeGroup(int group, int count);
+    bool Fail(const std::string& text);
+
+    CProgramData& data_;
+    std::atomic<bool> succeeded_{false};
+};
+
+}  // namespace parlix
