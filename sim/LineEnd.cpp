@@ -52,6 +52,7 @@ std::optional<std::uint8_t> LineEnd::Read(std::chrono::milliseconds timeout) {
         if (stopping_) return std::nullopt;
         const auto now = Clock::now();
         if (!incoming_.empty() && incoming_.front().at <= now) {
+            lastArrival_ = incoming_.front().at;
             const auto value = incoming_.front().value;
             incoming_.pop_front();
             return value;
@@ -67,7 +68,15 @@ void LineEnd::Write(std::uint8_t byte) {
     if (stopping_) return;
     const auto byteTime = ByteTime();
     if (byteTime != Clock::duration::zero()) {
-        const auto arrival = std::max(Clock::now(), outboundFree_) + byteTime;
+        // The module answers as soon as a request is in: the simulator's own
+        // wake-up after the request is no time of the module's, so a prompt
+        // answer starts when the request arrived. Deliberate delays are longer.
+        auto start = Clock::now();
+        {
+            std::lock_guard lock(mutex_);
+            if (start - lastArrival_ < std::chrono::microseconds(500)) start = lastArrival_;
+        }
+        const auto arrival = std::max(start, outboundFree_) + byteTime;
         outboundFree_ = arrival;
         std::unique_lock lock(mutex_);
         wake_.wait_until(lock, arrival, [this] { return stopping_.load(); });

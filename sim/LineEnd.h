@@ -69,6 +69,7 @@ class LineEnd : public DeviceIo {
     std::deque<Arriving> incoming_;
     Clock::time_point inboundFree_{};   // when the host->device wire is free again
     Clock::time_point outboundFree_{};  // only the device thread touches it
+    Clock::time_point lastArrival_{};   // when the byte the device read last had arrived
     LineSettings line_;
     bool rts_ = false;
     bool dtr_ = false;

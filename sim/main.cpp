@@ -5,6 +5,7 @@
 #include "sim/PtyTransport.h"
 #include "sim/SimServer.h"
 #include "sim/WireLog.h"
+#include "link/PreciseTimers.h"
 
 #include <CLI/CLI.hpp>
 
@@ -39,6 +40,7 @@ std::shared_ptr<ModuleDevice> LoadModule(const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    parlix::UsePreciseTimers();
     CLI::App app{"Simulated Parlix devices for Parlix Desk"};
     std::string socketPath = parlix::simline::DefaultSocketPath();
     std::string moduleFile;

@@ -5,6 +5,7 @@
 #include "cli/Shell.h"
 #include "cli/SimulatorLauncher.h"
 #include "app/PortList.h"
+#include "link/PreciseTimers.h"
 
 #include <CLI/CLI.hpp>
 #include <fmt/format.h>
@@ -83,6 +84,7 @@ int Shell(Session& session) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UsePreciseTimers();
     CLI::App app{"Parlix Desk on the command line"};
     app.require_subcommand(1);
     app.fallthrough();

@@ -208,7 +208,9 @@ std::error_code SimLineBackend::Purge() {
 }
 
 std::error_code SimLineBackend::Drain() {
-    return Check();
+    if (auto ec = Check()) return ec;
+    if (Clock::now() < sentUntil_) std::this_thread::sleep_until(sentUntil_);
+    return {};
 }
 
 std::error_code SimLineBackend::WaitReadable(Deadline deadline, bool& readable) {
@@ -246,6 +248,13 @@ std::error_code SimLineBackend::Write(const std::uint8_t* data, std::size_t size
         const std::size_t chunk = std::min(kDataChunk, size - written);
         if (auto ec = Send(Frame::Data, data + written, chunk, deadline)) return ec;
         written += chunk;
+    }
+    // Ten bits a byte: start, eight data bits, stop.
+    if (line_.baud > 0) {
+        const auto onLine = std::chrono::nanoseconds(10'000'000'000LL * static_cast<long long>(size) /
+                                                     static_cast<long long>(line_.baud));
+        sentUntil_ = std::max(Clock::now(), sentUntil_) +
+                     std::chrono::duration_cast<Clock::duration>(onLine);
     }
     return {};
 }

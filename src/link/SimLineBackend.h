@@ -57,6 +57,9 @@ class SimLineBackend final : public SerialBackend {
     simline::FrameDecoder decoder_;
     std::deque<std::uint8_t> received_;
     LineSettings line_;
+    // When the bytes written so far have left the line at its baud rate:
+    // draining waits for it, as a real port does.
+    Clock::time_point sentUntil_{};
     bool unplugged_ = false;
     bool breakEvent_ = false;
 };

@@ -1,0 +1,26 @@
+// The shortest time a stretch of wire traffic can take: every byte at ten
+// bits, the pacing before each paced host byte and the pauses the module
+// needs after some argument bytes. Nothing overlaps on a half-duplex exchange.
+#pragma once
+
+#include "sim/WireLog.h"
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+namespace parlix::bench {
+
+struct WireWindow {
+    std::chrono::microseconds wall{0};     // first byte's start to last byte's end
+    std::chrono::microseconds minimum{0};  // what the protocol cannot go below
+    std::size_t hostBytes = 0;
+    std::size_t deviceBytes = 0;
+    int pauses = 0;
+};
+
+// Over the byte entries of `entries` from `first` on, at `baud`.
+WireWindow MeasureWindow(const std::vector<sim::WireEntry>& entries, std::size_t first,
+                         std::uint32_t baud);
+
+}  // namespace parlix::bench
