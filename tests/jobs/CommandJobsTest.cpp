@@ -1,0 +1,276 @@
+// Export and import of command files against a scripted module: the file
+// written, the messages, and the module commands sent (and not sent).
+#include "jobs/CommandFile.h"
+#include "jobs/CommandFileJobs.h"
+#include "jobs/JobFixture.h"
+
+#include <gmock/gmock.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace parlix::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+std::string Digits(char c) {
+    return std::string(kCommandDigits, c);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Head(int group, int count) {
+    return "Group " + std::to_string(group) + " : " + std::to_string(count) + "\r\n";
+}
+
+std::string Cmd(int index, const std::string& digits) {
+    return "Command " + std::to_string(index) + " : " + digits + "\r\n";
+}
+
+// The 516 values of a command block whose digits all have this value.
+std::string Values(int value) {
+    std::string s;
+    for (int k = 0; k < kCommandDigits; ++k) s += "," + std::to_string(value);
+    return s;
+}
+
+ShownMessage Error(const std::string& text) {
+    return {text, "Error", MB_ICONERROR};
+}
+
+class CommandExportTest : public JobFixture {
+  protected:
+    std::string path = dir.File("out.vrcmd");
+    CCommandExporterThread exporter{data};
+};
+
+TEST_F(CommandExportTest, WritesEveryGroupHeaderFollowedByItsCommands) {
+    Start(12);
+    LoadGroups({{1, {"A"}}, {4, {"B", "C"}}});
+    ScriptExport(Digits('1'));
+    ScriptExport(Digits('E'));
+    ScriptExport(Digits('F'));
+    ASSERT_TRUE(exporter.Export(path));
+
+    std::string expected;
+    for (int g = 0; g < kGroupLists; ++g) {
+        expected += Head(g, g == 1 ? 1 : g == 4 ? 2 : 0);
+        if (g == 1) expected += Cmd(0, Digits('1'));
+        if (g == 4) expected += Cmd(0, Digits('E')) + Cmd(1, Digits('F'));
+    }
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_THAT(Sends(), ElementsAre("~[23,1,0]", "~[23,4,0]", "~[23,4,1]"));
+    EXPECT_THAT(front.Messages(), IsEmpty());
+    // The section of 3 steps was open and is closed again.
+    EXPECT_THAT(front.Ranges(), ::testing::Contains(4u));
+    EXPECT_EQ(data.Progress().Range(), 1u);
+    EXPECT_EQ(data.Progress().Position(), 0u);
+}
+
+TEST_F(CommandExportTest, FailedCommandEndsTheFileWithTheErrorLine) {
+    Start(12);
+    LoadGroups({{1, {"A"}}, {4, {"B", "C"}}, {6, {"D"}}});
+    ScriptExport(Digits('1'));
+    ScriptExport(Digits('2'));
+    // No answer for command 1 of group 4.
+    EXPECT_FALSE(exporter.Export(path));
+
+    std::string expected = Head(0, 0) + Head(1, 1) + Cmd(0, Digits('1'));
+    expected += Head(2, 0) + Head(3, 0) + Head(4, 2) + Cmd(0, Digits('2'));
+    expected += "Error at group 4 command 1\r\n";
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_THAT(Sends(), ElementsAre("~[23,1,0]", "~[23,4,0]", "~[23,4,1]"));
+    ASSERT_EQ(front.Messages().size(), 1u);
+    EXPECT_EQ(front.Messages()[0].text.rfind("Could not export command 1 in group 4.\n", 0), 0u);
+    EXPECT_EQ(data.Progress().Range(), 1u);
+}
+
+TEST_F(CommandExportTest, GroupNotReadWritesNothingAndSaysNothing) {
+    Start(12);
+    LoadGroups({{1, {"A"}}});
+    model().ResetModel();  // counts unknown again
+    EXPECT_FALSE(exporter.Export(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_THAT(Sends(), IsEmpty());
+    EXPECT_THAT(front.Messages(), IsEmpty());
+}
+
+TEST_F(CommandExportTest, UnwritableFileSaysNothing) {
+    Start(12);
+    LoadGroups({{1, {"A"}}});
+    EXPECT_FALSE(exporter.Export(dir.File("no/such/folder/out.vrcmd")));
+    EXPECT_THAT(Sends(), IsEmpty());
+    EXPECT_THAT(front.Messages(), IsEmpty());
+}
+
+// As a job: the window is disabled for the run and the completion is posted.
+TEST_F(CommandExportTest, JobDisablesTheWindowWhileItRuns) {
+    Start(12);
+    LoadGroups({{2, {"A"}}});
+    ScriptExport(Digits('7'));
+    exporter.SetNotifyTarget(&front);
+    exporter.Request(path);
+    exporter.Start();
+    ASSERT_TRUE(front.WaitForCompletions(1));
+    exporter.Stop();
+    EXPECT_TRUE(exporter.Succeeded());
+    EXPECT_EQ(front.JobsFinished()[0].second, 1);
+    EXPECT_THAT(front.Enables(), ElementsAre(false, true));
+    EXPECT_NE(ReadFile(path).find(Cmd(0, Digits('7'))), std::string::npos);
+}
+
+class CommandImportTest : public JobFixture {
+  protected:
+    std::string Write(const std::string& content) {
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    std::string path = dir.File("in.vrcmd");
+    CCommandImporterThread importer{data};
+};
+
+TEST_F(CommandImportTest, RefusedBeforeTheModuleIsRead) {
+    Start(12);
+    Write(Head(1, 1) + Cmd(0, Digits('1')));
+    EXPECT_FALSE(importer.Import(path));
+    EXPECT_THAT(front.Messages(),
+                ElementsAre(Error("Cannot import commands while the module is busy!")));
+    EXPECT_THAT(Sends(), IsEmpty());
+}
+
+TEST_F(CommandImportTest, MissingFile) {
+    Start(12);
+    LoadGroups({});
+    EXPECT_FALSE(importer.Import(dir.File("absent.vrcmd")));
+    EXPECT_THAT(front.Messages(), ElementsAre(Error("Cannot open the specified file!")));
+    EXPECT_THAT(Sends(), IsEmpty());
+}
+
+// A file that the validation rejects never changes the module, even when
+// its first groups are fine.
+TEST_F(CommandImportTest, InvalidFileChangesNothing) {
+    const std::string files[] = {
+        "",
+        Head(1, 0) + Head(2, 0),
+        Head(1, 1) + Cmd(0, Digits('1')) + Head(2, 2) + Cmd(0, Digits('1')),
+        Head(1, 1) + Cmd(0, Digits('1')) + Head(17, 1) + Cmd(0, Digits('1')),
+        Head(1, 1) + Cmd(1, Digits('1')),
+    };
+    Start(12);
+    LoadGroups({{1, {"A", "B"}}});
+    for (const auto& content : files) {
+        Forget();
+        Write(content);
+        EXPECT_FALSE(importer.Import(path)) << content;
+        EXPECT_THAT(front.Messages(),
+                    ElementsAre(Error("Invalid command file format or empty file!")))
+            << content;
+        EXPECT_THAT(Sends(), IsEmpty()) << content;
+        EXPECT_EQ(model().GetListCount(1), 2);
+    }
+}
+
+TEST_F(CommandImportTest, ShortCommandFailsAfterTheExchangeMessage) {
+    Start(12);
+    LoadGroups({{1, {"A"}}});
+    Write(Head(1, 1) + Cmd(0, "0123"));
+    ScriptOk();  // erase
+    EXPECT_FALSE(importer.Import(path));
+    EXPECT_THAT(front.Messages(),
+                ElementsAre(Error("Unexpected or invalid data.\n"),
+                            Error("Failed to import command data.\n\nImport may be incomplete!")));
+    EXPECT_THAT(Sends(), ElementsAre("e[1,0]"));
+    EXPECT_EQ(data.Progress().Range(), 1u);
+}
+
+TEST_F(CommandImportTest, NoRoomLeftForTheGroup) {
+    std::vector<std::string> many(31, "X");
+    Start(12);
+    LoadGroups({{5, many}});
+    Write(Head(2, 2) + Cmd(0, Digits('1')) + Cmd(1, Digits('2')));
+    ScriptOk();  // the 32nd command
+    EXPECT_FALSE(importer.Import(path));
+    EXPECT_THAT(front.Messages(),
+                ElementsAre(Error("No more room for commands in group 2.\n\nImport may be "
+                                  "incomplete!")));
+    EXPECT_THAT(Sends(), ElementsAre("g[2,0]"));
+}
+
+// The module's group gets exactly the file's count: kept commands are
+// erased, missing ones created, surplus ones removed from the front; then
+// each command is loaded, verified and read again.
+TEST_F(CommandImportTest, ResizesEachGroupToTheFile) {
+    struct Case {
+        int have;
+        int want;
+        std::vector<std::string> resize;
+    };
+    const Case cases[] = {
+        {5, 2, {"e[3,0]", "e[3,1]", "u[3,0]", "u[3,0]", "u[3,0]"}},
+        {1, 3, {"e[3,0]", "g[3,1]", "g[3,2]"}},
+        {2, 2, {"e[3,0]", "e[3,1]"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.have);
+        Start(12);
+        LoadGroups({{3, std::vector<std::string>(static_cast<std::size_t>(c.have), "OLD")}});
+        std::string file = Head(3, c.want);
+        for (int i = 0; i < c.want; ++i) file += Cmd(i, Digits(static_cast<char>('a' + i)));
+        Write(file);
+
+        ScriptOk(static_cast<int>(c.resize.size()));
+        std::vector<std::string> expected = c.resize;
+        for (int i = 0; i < c.want; ++i) {
+            ScriptOk(2);  // loaded, verified
+            ScriptCommand("NEW");
+            expected.push_back("~[8,3," + std::to_string(i) + ",...]");
+            expected.push_back("~[21,3," + std::to_string(i) + "]");
+            expected.push_back("p[3," + std::to_string(i) + "]");
+        }
+        ASSERT_TRUE(importer.Import(path));
+        EXPECT_THAT(Sends(), ElementsAreArray(expected));
+        EXPECT_THAT(front.Messages(), IsEmpty());
+        EXPECT_EQ(model().GetListCount(3), c.want);
+        EXPECT_TRUE(model().IsListLoaded(3));
+        EXPECT_EQ(model().GetTotalCommandCount(), c.want);
+        EXPECT_EQ(data.Progress().Range(), 1u);
+        // Lower-case digits go out as the same values as upper-case ones.
+        EXPECT_THAT(link.calls, ::testing::Contains("send:~[8,3,0" + Values(10) + "]"));
+    }
+}
+
+// A command found similar to another still counts as imported; a training
+// error ends the import after the module's own message.
+TEST_F(CommandImportTest, VerifyOutcomes) {
+    Start(12);
+    LoadGroups({});
+    Write(Head(1, 2) + Cmd(0, Digits('1')) + Cmd(1, Digits('2')));
+    ScriptOk(2);                   // both created
+    ScriptOk();                    // command 0 loaded
+    link.statuses.push_back('r');  // similar to command 1
+    link.arguments.push_back(1);
+    ScriptCommand("FIRST");
+    ScriptOk();                    // command 1 loaded
+    link.statuses.push_back('e');  // a training error
+    link.arguments.push_back(0);
+    link.arguments.push_back(2);
+    EXPECT_FALSE(importer.Import(path));
+    const auto messages = front.Messages();
+    ASSERT_EQ(messages.size(), 2u) << ::testing::PrintToString(messages);
+    EXPECT_EQ(messages[1], Error("Failed to import command data.\n\nImport may be incomplete!"));
+    EXPECT_THAT(Sends(), ElementsAre("g[1,0]", "g[1,1]", "~[8,1,0,...]", "~[21,1,0]", "p[1,0]",
+                                     "~[8,1,1,...]", "~[21,1,1]"));
+    EXPECT_TRUE(model().IsEntryLoaded(1, 0));
+}
+
+}  // namespace
+}  // namespace parlix::test
