@@ -4,6 +4,7 @@
 
 #include "app/AppSettings.h"
 #include "jobs/ProgramData.h"
+#include "module/VoiceModelFixture.h"  // GatedProxy
 #include "support/FakeProxy.h"
 #include "support/RecordingFrontEnd.h"
 #include "support/TempDir.h"
@@ -165,7 +166,7 @@ class JobFixture : public ::testing::Test {
     TempDir dir;
     HistoryFrontEnd front;
     CAppSettings settings;
-    FakeProxy link{"link"};
+    GatedProxy link{"link"};
     CProgramData data{settings, front};
 };
 
