@@ -102,15 +102,17 @@ TEST_F(DirectLinkTest, CommandBytesArePacedAndPausedAfterChosenArguments) {
         std::this_thread::sleep_for(20ms);
         const auto got = device.ReceivedBytes();
         ASSERT_EQ(device.ReceivedText(), c.bytes);
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            const auto next = i + 1 < got.size() ? got[i + 1].when : end;
-            const auto gap = next - got[i].when;
+        // Where the pauses fall, seen by the device. Its clock reads bytes
+        // late under load, so the margins are wide; the host's own duration
+        // below pins the lengths.
+        for (std::size_t i = 0; i + 1 < got.size(); ++i) {
+            const auto gap = got[i + 1].when - got[i].when;
             const bool paused = std::find(c.pausedAfter.begin(), c.pausedAfter.end(), i) !=
                                 c.pausedAfter.end();
             if (paused) {
-                EXPECT_GE(gap, 45ms) << c.bytes << " after byte " << i;
-            } else if (i + 1 < got.size()) {
-                EXPECT_LT(gap, 40ms) << c.bytes << " after byte " << i;
+                EXPECT_GE(gap, 30ms) << c.bytes << " after byte " << i;
+            } else {
+                EXPECT_LT(gap, 30ms) << c.bytes << " after byte " << i;
             }
         }
         // 2 ms before every byte, 50 ms after each chosen argument.
