@@ -64,7 +64,8 @@ void CliFrontEnd::SetProgressPos(std::uint32_t pos) {
 }
 
 void CliFrontEnd::DrawProgress() {
-    if (!showProgress_ || !::isatty(::fileno(err_))) return;
+    // Only while a job or operation has a section open; the idle bar says nothing.
+    if (!showProgress_ || range_ <= 1 || !::isatty(::fileno(err_))) return;
     const std::uint32_t range = range_ ? range_ : 1;
     const std::uint32_t pos = pos_ > range ? range : pos_;
     const int width = 40;
@@ -72,6 +73,15 @@ void CliFrontEnd::DrawProgress() {
     fmt::print(err_, "\r[{:<{}}] {:3}%", std::string(static_cast<std::size_t>(filled), '#'), width,
                static_cast<std::uint64_t>(pos) * 100 / range);
     std::fflush(err_);
+    progressDrawn_ = true;
+}
+
+void CliFrontEnd::FinishProgress() {
+    std::lock_guard lock(mutex_);
+    if (!progressDrawn_) return;
+    fmt::print(err_, "\n");
+    std::fflush(err_);
+    progressDrawn_ = false;
 }
 
 }  // namespace parlix::cli

@@ -22,6 +22,8 @@ public:
     // The answer to every question, when given on the command line.
     void SetAnswer(std::optional<bool> yes) { answer_ = yes; }
     void SetShowProgress(bool on) { showProgress_ = on; }
+    // Ends the progress line on the terminal, if one was drawn.
+    void FinishProgress();
     // Where status texts go: standard output for a command whose output they
     // are, standard error where standard output carries results only.
     void SetStatusStream(std::FILE* stream) { status_ = stream; }
@@ -47,6 +49,7 @@ private:
     std::mutex mutex_;
     std::optional<bool> answer_;
     bool showProgress_ = false;
+    bool progressDrawn_ = false;
     std::uint32_t range_ = 1;
     std::uint32_t pos_ = 0;
     std::mutex queueMutex_;  // apart from mutex_, so that posting never waits for a prompt

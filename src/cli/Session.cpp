@@ -60,6 +60,7 @@ void Session::WaitForJobs() {
         const auto [thread, served] = frontEnd_.WaitJobFinished();
         module_.OnJobFinished(thread, served);
     }
+    frontEnd_.FinishProgress();
 }
 
 }  // namespace parlix::cli
