@@ -38,7 +38,8 @@ int CliFrontEnd::Ask(unsigned style) {
 
 void CliFrontEnd::ShowBusyPrompt(const std::string& text) {
     std::lock_guard lock(mutex_);
-    if (!::isatty(::fileno(err_))) return;
+    // Where a progress bar runs it says enough; per-command prompts would only scroll it away.
+    if (showProgress_ || !::isatty(::fileno(err_))) return;
     fmt::print(err_, "{}\n", text);
     std::fflush(err_);
 }
