@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace parlix::test {
@@ -120,24 +121,30 @@ TEST_F(DirectLinkTest, CommandBytesArePacedAndPausedAfterChosenArguments) {
     }
 }
 
-TEST_F(DirectLinkTest, ReceiveArgumentsDecodesAndStopsAtAnInvalidByte) {
-    std::vector<std::uint8_t> replies = {'Q', '@'};
-    PtyResponder device([&](std::uint8_t b) -> std::vector<std::uint8_t> {
-        if (b != ' ' || replies.empty()) return {};
-        const std::uint8_t r = replies.front();
-        replies.erase(replies.begin());
+// A device that answers argument requests from its own list of bytes.
+PtyResponder::Answer ArgumentReplies(std::vector<std::uint8_t> replies) {
+    auto queue = std::make_shared<std::vector<std::uint8_t>>(std::move(replies));
+    return [queue](std::uint8_t b) -> std::vector<std::uint8_t> {
+        if (b != ' ' || queue->empty()) return {};
+        const std::uint8_t r = queue->front();
+        queue->erase(queue->begin());
         return {r};
-    });
+    };
+}
+
+TEST_F(DirectLinkTest, ReceiveArgumentsDecodesAndStopsAtAnInvalidByte) {
+    PtyResponder device(ArgumentReplies({'Q', '@'}));
     Open(device);
     std::int32_t values[2] = {};
     EXPECT_TRUE(proxy.ReceiveArguments(values));
     EXPECT_THAT(values, ElementsAre(16, -1));
     EXPECT_EQ(proxy.Port().WritePacing(), 2);
 
-    replies = {'a', 'A'};
+    device.SetAnswer(ArgumentReplies({'a', 'A'}));
     device.Clear();
     EXPECT_FALSE(proxy.ReceiveArguments(values));
     EXPECT_EQ(device.ReceivedText(), " ") << "no request after the invalid byte";
+    EXPECT_EQ(values[0], 'a') << "the byte stays for a caller that reads a status there";
 }
 
 TEST_F(DirectLinkTest, StatusWaitIsBoundedInTenthsAndNamesAWaitTimeOut) {
