@@ -53,6 +53,17 @@ class ShellReadEditTest : public ::testing::Test {
         return RunProgram("parlix-cli", {"--port", module_->Path(), "shell"}, input,
                           {{"XDG_CONFIG_HOME", home.Path().string()}});
     }
+    // Every step succeeds, prints its line and sends its bytes, in order.
+    void ExpectAllSucceed(const std::vector<Step>& steps) {
+        PtyResponder* device = nullptr;
+        const auto r = Session(steps, device);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out, Printed(steps));
+        std::string wire;
+        for (const auto& step : steps)
+            wire += step.command + std::string(step.reply.arguments.size(), ' ');
+        EXPECT_THAT(device->ReceivedText(), HasSubstr(wire));
+    }
     static std::string Printed(const std::vector<Step>& steps) {
         std::string printed;
         for (const auto& step : steps) printed += step.printed + "\n";
@@ -95,14 +106,7 @@ TEST_F(ShellReadEditTest, ReadingOperationsPrintTheirOutputs) {
         {"export-command-data 3 2", "~XDC", {'~', "D" + DataBytes()}, "ok data=" + DataDigits()},
         {"read-stored-language", "", {}, "ok language=4"},
     };
-    PtyResponder* device = nullptr;
-    const auto r = Session(steps, device);
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, Printed(steps));
-    std::string wire;
-    for (const auto& step : steps)
-        wire += step.command + std::string(step.reply.arguments.size(), ' ');
-    EXPECT_THAT(device->ReceivedText(), HasSubstr(wire));
+    ExpectAllSucceed(steps);
 }
 
 TEST_F(ShellReadEditTest, EditingOperationsTakeTheirArgumentsInOrder) {
@@ -118,14 +122,7 @@ TEST_F(ShellReadEditTest, EditingOperationsTakeTheirArgumentsInOrder) {
         {"erase-command 3 2", "eDC", {'o', ""}, "ok"},
         {"remove-command 3 2", "uDC", {'o', ""}, "ok"},
     };
-    PtyResponder* device = nullptr;
-    const auto r = Session(steps, device);
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, Printed(steps));
-    std::string wire;
-    for (const auto& step : steps)
-        wire += step.command + std::string(step.reply.arguments.size(), ' ');
-    EXPECT_THAT(device->ReceivedText(), HasSubstr(wire));
+    ExpectAllSucceed(steps);
 }
 
 TEST_F(ShellReadEditTest, FailuresPrintWhatTheOperationStillGave) {
