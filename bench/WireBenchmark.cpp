@@ -10,9 +10,9 @@
 #include "app/AppSettings.h"
 #include "app/ModuleSession.h"
 #include "cli/CliFrontEnd.h"
+#include "link/PreciseTimers.h"
 #include "sim/ModuleDevice.h"
 #include "sim/SimServer.h"
-#include "link/PreciseTimers.h"
 
 #include <fmt/format.h>
 
@@ -38,15 +38,18 @@ void WaitForJobs(CModuleSession& session, cli::CliFrontEnd& front) {
 void Report(const char* phase, const bench::WireWindow& w, Clock::duration endToEnd) {
     const double wall = static_cast<double>(w.wall.count()) / 1000.0;
     const double minimum = static_cast<double>(w.minimum.count()) / 1000.0;
-    fmt::print("{:<8} wall {:9.1f} ms  minimum {:9.1f} ms  ratio {:.4f}  ({} host + {} module bytes, "
-               "{} pauses; end to end {:.1f} ms)\n",
-               phase, wall, minimum, minimum > 0 ? wall / minimum : 0.0, w.hostBytes, w.deviceBytes,
-               w.pauses, std::chrono::duration<double, std::milli>(endToEnd).count());
+    fmt::print(
+        "{:<8} wall {:9.1f} ms  minimum {:9.1f} ms  ratio {:.4f}  ({} host + {} module bytes, "
+        "{} pauses; end to end {:.1f} ms)\n",
+        phase, wall, minimum, minimum > 0 ? wall / minimum : 0.0, w.hostBytes, w.deviceBytes,
+        w.pauses, std::chrono::duration<double, std::milli>(endToEnd).count());
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // An optional argument names a file that receives the whole wire log.
+    const char* logFile = argc > 1 ? argv[1] : nullptr;
     UsePreciseTimers();
     const fs::path dir = fs::temp_directory_path() / fmt::format("parlix-bench-{}", ::getpid());
     fs::create_directories(dir);
@@ -94,6 +97,12 @@ int main() {
 
     session.Disconnect();
     server.Stop();
+    if (logFile) {
+        if (std::FILE* out = std::fopen(logFile, "w")) {
+            std::fputs(log.Dump().c_str(), out);
+            std::fclose(out);
+        }
+    }
     std::fclose(quiet);
     fs::remove_all(dir);
     return imported ? 0 : 1;

@@ -8,7 +8,13 @@
 namespace parlix::sim {
 
 LineEnd::LineEnd(TransportOptions options, Emitter emit, Unplugger unplug)
-    : options_(options), emit_(std::move(emit)), unplug_(std::move(unplug)) {}
+    : options_(options),
+      emit_([emit = std::move(emit)](std::uint8_t byte, Clock::time_point) { emit(byte); }),
+      ahead_(false),
+      unplug_(std::move(unplug)) {}
+
+LineEnd::LineEnd(TransportOptions options, AheadEmitter emit, Unplugger unplug)
+    : options_(options), emit_(std::move(emit)), ahead_(true), unplug_(std::move(unplug)) {}
 
 void LineEnd::SetLineSource(LineSource source) {
     std::lock_guard lock(mutex_);
@@ -30,13 +36,15 @@ LineEnd::Clock::duration LineEnd::ByteTime() const {
                                                        baud);
 }
 
-void LineEnd::Deliver(const std::uint8_t* data, std::size_t size) {
+void LineEnd::Deliver(const std::uint8_t* data, std::size_t size,
+                      std::optional<Clock::time_point> startsAt) {
     const auto byteTime = ByteTime();
+    const auto start = startsAt.value_or(Clock::now());
     {
         std::lock_guard lock(mutex_);
         for (std::size_t i = 0; i < size; ++i) {
             // A byte cannot arrive before the previous one has left the wire.
-            const auto at = std::max(Clock::now(), inboundFree_) + byteTime;
+            const auto at = std::max(start, inboundFree_) + byteTime;
             inboundFree_ = at;
             incoming_.push_back({at, data[i]});
             if (options_.log) options_.log->RecordByteAt(Direction::HostToDevice, data[i], at);
@@ -78,12 +86,19 @@ void LineEnd::Write(std::uint8_t byte) {
         }
         const auto arrival = std::max(start, outboundFree_) + byteTime;
         outboundFree_ = arrival;
+        // Sent ahead, a byte goes once it starts on the wire, and no earlier,
+        // so the device never runs ahead of the line by more than a byte.
+        const auto sendAt = ahead_ ? arrival - byteTime : arrival;
         std::unique_lock lock(mutex_);
-        wake_.wait_until(lock, arrival, [this] { return stopping_.load(); });
+        wake_.wait_until(lock, sendAt, [this] { return stopping_.load(); });
         if (stopping_) return;
+        lock.unlock();
+        if (options_.log) options_.log->RecordByteAt(Direction::DeviceToHost, byte, arrival);
+        emit_(byte, arrival);
+        return;
     }
     if (options_.log) options_.log->RecordByte(Direction::DeviceToHost, byte);
-    emit_(byte);
+    emit_(byte, Clock::now());
 }
 
 void LineEnd::SetLine(const LineSettings& settings) {

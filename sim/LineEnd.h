@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 namespace parlix::sim {
 
@@ -23,16 +24,25 @@ class LineEnd : public DeviceIo {
   public:
     using Clock = std::chrono::steady_clock;
     using Emitter = std::function<void(std::uint8_t)>;  // hands a device byte to the host
-    using Unplugger = std::function<void()>;            // closes the line from the device side
+    // Hands a device byte to the host ahead of time, with the time it arrives.
+    using AheadEmitter = std::function<void(std::uint8_t, Clock::time_point)>;
+    using Unplugger = std::function<void()>;  // closes the line from the device side
     using LineSource = std::function<bool(LineSettings&)>;
 
+    // The host gets each byte once it has arrived.
     LineEnd(TransportOptions options, Emitter emit, Unplugger unplug);
+    // The host holds each byte until it arrives, so it gets it as the byte
+    // starts on the wire.
+    LineEnd(TransportOptions options, AheadEmitter emit, Unplugger unplug);
 
     // Where the line settings come from when the transport reads them itself (a pty's termios).
     void SetLineSource(LineSource source);
 
     // Transport side.
-    void Deliver(const std::uint8_t* data, std::size_t size);
+    // Bytes from the host; `startsAt` is when the first one started on the
+    // wire, if the host said so, else it starts now.
+    void Deliver(const std::uint8_t* data, std::size_t size,
+                 std::optional<Clock::time_point> startsAt = std::nullopt);
     void SetLine(const LineSettings& settings);
     void SetRts(bool on);
     void SetDtr(bool on);
@@ -56,7 +66,8 @@ class LineEnd : public DeviceIo {
     void Event(const std::string& text);
 
     const TransportOptions options_;
-    const Emitter emit_;
+    const AheadEmitter emit_;
+    const bool ahead_;
     const Unplugger unplug_;
     LineSource lineSource_;
 

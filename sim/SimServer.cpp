@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <span>
 #include <utility>
 
 namespace parlix::sim {
@@ -57,6 +58,13 @@ bool Handle(LineEnd& line, const simline::FrameDecoder::Decoded& frame) {
         case Frame::Data:
             line.Deliver(p.data(), p.size());
             break;
+        case Frame::TimedData: {
+            LineEnd::Clock::time_point start;
+            std::span<const std::uint8_t> bytes;
+            if (simline::DecodeTimedData(p, start, bytes))
+                line.Deliver(bytes.data(), bytes.size(), start);
+            break;
+        }
         case Frame::Line:
             if (p.size() >= 7) {
                 LineSettings settings;
@@ -217,7 +225,10 @@ void SimServer::ReapFinished(bool all) {
 
 bool SimServer::SendFrame(Connection& connection, Frame type, const std::uint8_t* data,
                           std::size_t size) {
-    const auto bytes = simline::EncodeFrame(type, data, size);
+    return SendEncoded(connection, simline::EncodeFrame(type, data, size));
+}
+
+bool SimServer::SendEncoded(Connection& connection, const std::vector<std::uint8_t>& bytes) {
     std::lock_guard lock(connection.writeMutex);
     std::size_t sent = 0;
     while (sent < bytes.size()) {
@@ -272,13 +283,15 @@ void SimServer::Serve(Connection& connection) {
     SendFrame(connection, Frame::Accept, nullptr, 0);
     if (options_.log) options_.log->RecordEvent("open " + name);
 
-    LineEnd line(
-        options_,
-        [this, &connection](std::uint8_t byte) { SendFrame(connection, Frame::Data, &byte, 1); },
-        [this, &connection] {
-            SendFrame(connection, Frame::Unplug, nullptr, 0);
-            ::shutdown(connection.fd, SHUT_RDWR);
-        });
+    LineEnd line(options_,
+                 LineEnd::AheadEmitter(
+                     [this, &connection](std::uint8_t byte, LineEnd::Clock::time_point at) {
+                         SendEncoded(connection, simline::EncodeTimedData(at, &byte, 1));
+                     }),
+                 [this, &connection] {
+                     SendFrame(connection, Frame::Unplug, nullptr, 0);
+                     ::shutdown(connection.fd, SHUT_RDWR);
+                 });
     std::thread serving([&] { device->Serve(line); });
 
     // Frames that came with the Open frame are already in the decoder.

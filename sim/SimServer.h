@@ -10,14 +10,15 @@
 
 #include <atomic>
 #include <chrono>
-#include <list>
 #include <condition_variable>
+#include <list>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace parlix::sim {
 
@@ -48,6 +49,7 @@ class SimServer {
 
     void AcceptLoop();
     void Serve(Connection& connection);
+    bool SendEncoded(Connection& connection, const std::vector<std::uint8_t>& bytes);
     bool SendFrame(Connection& connection, simline::Frame type, const std::uint8_t* data,
                    std::size_t size);
     void ReapFinished(bool all);

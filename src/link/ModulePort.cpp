@@ -10,7 +10,7 @@ void SleepMs(int ms) {
 }
 
 bool CModulePort::WriteByte(std::uint8_t byte) {
-    if (writePacing_ >= 0) SleepMs(writePacing_);
+    if (writePacing_ >= 0) Pause(writePacing_);
     std::uint32_t written = 0;
     if (Write(&byte, 1, &written, nullptr, 1000)) return false;
     FlushOutput();  // each byte reaches the line before the next

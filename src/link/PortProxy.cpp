@@ -10,9 +10,13 @@ bool CPortProxy::OpenLine(const std::string& port) {
            !port_.SetHandshaking(0);
 }
 
-bool CPortProxy::CloseLink() { return !port_.Close(); }
+bool CPortProxy::CloseLink() {
+    return !port_.Close();
+}
 
-void CPortProxy::PurgeLine() { port_.Purge(); }
+void CPortProxy::PurgeLine() {
+    port_.Purge();
+}
 
 bool CPortProxy::UpdateBridge(const std::string&, CStatusProgress*) {
     SetLastError(Status::Unsupported);
@@ -29,7 +33,7 @@ bool CPortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t>
     if (!port_.WriteByte(command)) return false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!port_.WriteByte(EncodeArgument(args[i]))) return false;
-        if (NeedsPauseAfterArgument(command, i, args)) SleepMs(50);
+        if (NeedsPauseAfterArgument(command, i, args)) port_.Pause(50);
     }
     return true;
 }
@@ -61,7 +65,9 @@ bool CPortProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return ok;
 }
 
-bool CPortProxy::SetBusy(bool) { return true; }
+bool CPortProxy::SetBusy(bool) {
+    return true;
+}
 
 bool CPortProxy::SaveLanguage(int language) {
     settings_.SetLangVR(language);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace parlix {
 namespace {
@@ -41,6 +43,7 @@ std::string CSerial::DevicePath(const std::string& name) {
 }
 
 void CSerial::Begin() {
+    quietSince_.reset();
     lastError_.clear();
     ClearLastError();
 }
@@ -377,7 +380,18 @@ std::error_code CSerial::Purge() {
 std::error_code CSerial::FlushOutput() {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
-    return Finish(backend_->Drain());
+    SerialBackend::Clock::time_point sentAt;
+    const std::error_code ec = backend_->Drain(sentAt);
+    if (!ec) quietSince_ = sentAt;
+    return Finish(ec);
+}
+
+void CSerial::Pause(int ms) {
+    if (ms <= 0) return;
+    const auto until =
+        quietSince_.value_or(SerialBackend::Clock::now()) + std::chrono::milliseconds(ms);
+    std::this_thread::sleep_until(until);
+    quietSince_ = until;
 }
 
 }  // namespace parlix

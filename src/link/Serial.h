@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,10 @@ class CSerial {
     std::error_code EscapeFunction(int function);
     std::error_code Purge();
     std::error_code FlushOutput();
+    // Keeps the line quiet for `ms`. Right after FlushOutput, or another
+    // pause, the time counts from when the line went quiet rather than from
+    // now, so that a late wake-up from the drain does not lengthen it.
+    void Pause(int ms);
 
     bool IsOpen() const { return backend_ != nullptr; }
     bool IsOverlapped() const { return overlapped_; }
@@ -121,6 +126,9 @@ class CSerial {
     // Input that an event wait took from the device to look for the event
     // character; reads deliver it first.
     std::vector<std::uint8_t> lookahead_;
+    // When the line went quiet after our last flush or pause; any other
+    // operation forgets it.
+    std::optional<SerialBackend::Clock::time_point> quietSince_;
 };
 
 }  // namespace parlix

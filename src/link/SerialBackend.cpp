@@ -6,8 +6,10 @@
 #include "link/TermiosBackend.h"
 
 #include <poll.h>
+#include <algorithm>
 #include <cerrno>
-#include <climits>
+#include <chrono>
+#include <ctime>
 
 namespace parlix {
 
@@ -26,19 +28,19 @@ std::error_code PollUntil(int fd, short events, SerialBackend::Deadline deadline
     using namespace std::chrono;
     revents = 0;
     for (;;) {
-        int timeoutMs = -1;
+        // To the nanosecond: the line's own timing is finer than a millisecond.
+        timespec left{};
+        timespec* timeout = nullptr;
         if (deadline != SerialBackend::Deadline::max()) {
-            const auto left = deadline - SerialBackend::Clock::now();
-            if (left <= SerialBackend::Clock::duration::zero()) {
-                timeoutMs = 0;
-            } else {
-                // Round up so that the wait never ends just short of the deadline.
-                const auto ms = ceil<milliseconds>(left).count();
-                timeoutMs = ms > INT_MAX ? INT_MAX : static_cast<int>(ms);
-            }
+            const auto rest =
+                std::max(deadline - SerialBackend::Clock::now(), SerialBackend::Clock::duration{});
+            const auto secs = duration_cast<seconds>(rest);
+            left.tv_sec = static_cast<time_t>(secs.count());
+            left.tv_nsec = static_cast<long>(duration_cast<nanoseconds>(rest - secs).count());
+            timeout = &left;
         }
         pollfd p{fd, events, 0};
-        const int n = ::poll(&p, 1, timeoutMs);
+        const int n = ::ppoll(&p, 1, timeout, nullptr);
         if (n < 0) {
             if (errno == EINTR) continue;
             return ErrnoCode(errno);
@@ -47,7 +49,7 @@ std::error_code PollUntil(int fd, short events, SerialBackend::Deadline deadline
             revents = p.revents;
             return {};
         }
-        if (timeoutMs == 0 || SerialBackend::Clock::now() >= deadline) return {};
+        if (SerialBackend::Clock::now() >= deadline) return {};
     }
 }
 

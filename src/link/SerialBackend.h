@@ -40,8 +40,9 @@ class SerialBackend {
     virtual std::error_code SetBreak(bool on) = 0;
     // Discards received and unsent data.
     virtual std::error_code Purge() = 0;
-    // Waits until everything written has left.
-    virtual std::error_code Drain() = 0;
+    // Waits until everything written has left; `sentAt` tells when it had,
+    // which may be before the wait ended.
+    virtual std::error_code Drain(Clock::time_point& sentAt) = 0;
 
     // Waits until input is buffered or the deadline passes; `readable` tells
     // which. A backend that reports breaks also returns early, not readable,

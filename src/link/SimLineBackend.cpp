@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <span>
 #include <thread>
 
 namespace parlix {
@@ -104,8 +105,15 @@ void SimLineBackend::Pump(bool* breakArrived) {
 void SimLineBackend::Handle(const simline::FrameDecoder::Decoded& frame, bool* breakArrived) {
     switch (frame.type) {
         case Frame::Data:
-            received_.insert(received_.end(), frame.payload.begin(), frame.payload.end());
+            for (const std::uint8_t byte : frame.payload) received_.push_back({byte, {}});
             break;
+        case Frame::TimedData: {
+            Clock::time_point at;
+            std::span<const std::uint8_t> bytes;
+            if (simline::DecodeTimedData(frame.payload, at, bytes))
+                for (const std::uint8_t byte : bytes) received_.push_back({byte, at});
+            break;
+        }
         case Frame::Break:
             if (!frame.payload.empty() && frame.payload[0] != 0) {
                 breakEvent_ = true;
@@ -128,7 +136,11 @@ std::error_code SimLineBackend::Check() {
 
 std::error_code SimLineBackend::Send(Frame type, const std::uint8_t* payload, std::size_t size,
                                      Deadline deadline) {
-    const std::vector<std::uint8_t> frame = simline::EncodeFrame(type, payload, size);
+    return SendEncoded(simline::EncodeFrame(type, payload, size), deadline);
+}
+
+std::error_code SimLineBackend::SendEncoded(const std::vector<std::uint8_t>& frame,
+                                            Deadline deadline) {
     std::size_t sent = 0;
     Deadline limit = deadline;
     while (sent < frame.size()) {
@@ -201,15 +213,17 @@ std::error_code SimLineBackend::SetBreak(bool on) {
 
 std::error_code SimLineBackend::Purge() {
     if (auto ec = SendControl(Frame::Purge, nullptr, 0)) return ec;
-    // What has reached the socket counts as received, so it goes too.
+    // What has arrived goes, even if not yet taken from the socket; bytes
+    // still on their way arrive afterwards, as on a real line.
     Pump();
-    received_.clear();
+    while (Arrived()) received_.pop_front();
     return {};
 }
 
-std::error_code SimLineBackend::Drain() {
+std::error_code SimLineBackend::Drain(Clock::time_point& sentAt) {
     if (auto ec = Check()) return ec;
-    if (Clock::now() < sentUntil_) std::this_thread::sleep_until(sentUntil_);
+    sentAt = std::max(Clock::now(), sentUntil_);
+    std::this_thread::sleep_until(sentAt);
     return {};
 }
 
@@ -219,14 +233,17 @@ std::error_code SimLineBackend::WaitReadable(Deadline deadline, bool& readable) 
         bool breakArrived = false;
         Pump(&breakArrived);
         if (unplugged_) return Status::DeviceUnplugged;
-        if (!received_.empty()) {
+        if (Arrived()) {
             readable = true;
             return {};
         }
         if (breakArrived) return {};
+        // A byte on its way wakes the wait when it arrives.
+        const Deadline until =
+            received_.empty() ? deadline : std::min(deadline, received_.front().at);
         short revents = 0;
-        if (auto ec = PollUntil(fd_, POLLIN, deadline, revents)) return ec;
-        if (revents == 0) return {};
+        if (auto ec = PollUntil(fd_, POLLIN, until, revents)) return ec;
+        if (revents == 0 && Clock::now() >= deadline) return {};
     }
 }
 
@@ -234,9 +251,10 @@ std::error_code SimLineBackend::ReadAvailable(std::uint8_t* data, std::size_t si
                                               std::size_t& got) {
     got = 0;
     if (auto ec = Check()) return ec;
-    got = std::min(size, received_.size());
-    std::copy_n(received_.begin(), got, data);
-    received_.erase(received_.begin(), received_.begin() + static_cast<std::ptrdiff_t>(got));
+    while (got < size && Arrived()) {
+        data[got++] = received_.front().value;
+        received_.pop_front();
+    }
     return {};
 }
 
@@ -246,15 +264,19 @@ std::error_code SimLineBackend::Write(const std::uint8_t* data, std::size_t size
     if (auto ec = Check()) return ec;
     while (written < size) {
         const std::size_t chunk = std::min(kDataChunk, size - written);
-        if (auto ec = Send(Frame::Data, data + written, chunk, deadline)) return ec;
+        // The chunk starts on the wire once the bytes before it have left.
+        const Clock::time_point start = std::max(Clock::now(), sentUntil_);
+        const std::vector<std::uint8_t> frame =
+            simline::EncodeTimedData(start, data + written, chunk);
+        if (auto ec = SendEncoded(frame, deadline)) return ec;
         written += chunk;
-    }
-    // Ten bits a byte: start, eight data bits, stop.
-    if (line_.baud > 0) {
-        const auto onLine = std::chrono::nanoseconds(10'000'000'000LL * static_cast<long long>(size) /
-                                                     static_cast<long long>(line_.baud));
-        sentUntil_ = std::max(Clock::now(), sentUntil_) +
-                     std::chrono::duration_cast<Clock::duration>(onLine);
+        // Ten bits a byte: start, eight data bits, stop.
+        if (line_.baud > 0) {
+            const auto onLine =
+                std::chrono::nanoseconds(10'000'000'000LL * static_cast<long long>(chunk) /
+                                         static_cast<long long>(line_.baud));
+            sentUntil_ = start + std::chrono::duration_cast<Clock::duration>(onLine);
+        }
     }
     return {};
 }

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <deque>
+#include <vector>
 
 namespace parlix {
 
@@ -31,7 +32,7 @@ class SimLineBackend final : public SerialBackend {
     std::error_code SetDtr(bool on) override;
     std::error_code SetBreak(bool on) override;
     std::error_code Purge() override;
-    std::error_code Drain() override;
+    std::error_code Drain(Clock::time_point& sentAt) override;
     std::error_code WaitReadable(Deadline deadline, bool& readable) override;
     std::error_code ReadAvailable(std::uint8_t* data, std::size_t size, std::size_t& got) override;
     std::error_code Write(const std::uint8_t* data, std::size_t size, Deadline deadline,
@@ -49,13 +50,22 @@ class SimLineBackend final : public SerialBackend {
     // once started it is finished even past the deadline, within a grace.
     std::error_code Send(simline::Frame type, const std::uint8_t* payload, std::size_t size,
                          Deadline deadline);
+    std::error_code SendEncoded(const std::vector<std::uint8_t>& frame, Deadline deadline);
     std::error_code SendControl(simline::Frame type, const std::uint8_t* payload, std::size_t size);
     // The error of a line that the device left, after taking in what is there.
     std::error_code Check();
 
     int fd_;
+    // Bytes the device sent that have not yet arrived count as unread.
+    bool Arrived() const { return !received_.empty() && received_.front().at <= Clock::now(); }
+
+    struct Incoming {
+        std::uint8_t value;
+        Clock::time_point at;  // when it has arrived
+    };
+
     simline::FrameDecoder decoder_;
-    std::deque<std::uint8_t> received_;
+    std::deque<Incoming> received_;
     LineSettings line_;
     // When the bytes written so far have left the line at its baud rate:
     // draining waits for it, as a real port does.

@@ -1,8 +1,9 @@
 #include "link/SimLineProtocol.h"
 
+#include <unistd.h>
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
-#include <unistd.h>
 
 namespace parlix::simline {
 
@@ -24,7 +25,8 @@ std::string InUseRefusal(const std::string& device) {
 
 bool IsInUseRefusal(const std::vector<std::uint8_t>& payload) {
     const std::string text(payload.begin(), payload.end());
-    return text.size() >= kInUse.size() && text.compare(text.size() - kInUse.size(), kInUse.size(), kInUse) == 0;
+    return text.size() >= kInUse.size() &&
+           text.compare(text.size() - kInUse.size(), kInUse.size(), kInUse) == 0;
 }
 
 std::vector<std::uint8_t> EncodeFrame(Frame type, const std::uint8_t* payload, std::size_t size) {
@@ -35,6 +37,34 @@ std::vector<std::uint8_t> EncodeFrame(Frame type, const std::uint8_t* payload, s
     out.push_back(static_cast<std::uint8_t>((size >> 8) & 0xFF));
     out.insert(out.end(), payload, payload + size);
     return out;
+}
+
+namespace {
+constexpr std::size_t kStampSize = 8;
+}
+
+std::vector<std::uint8_t> EncodeTimedData(Clock::time_point at, const std::uint8_t* data,
+                                          std::size_t size) {
+    std::vector<std::uint8_t> payload(kStampSize + size);
+    auto ns = static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(at.time_since_epoch()).count());
+    for (std::size_t i = 0; i < kStampSize; ++i, ns >>= 8)
+        payload[i] = static_cast<std::uint8_t>(ns & 0xFF);
+    std::copy_n(data, size, payload.begin() + kStampSize);
+    return EncodeFrame(Frame::TimedData, payload.data(), payload.size());
+}
+
+bool DecodeTimedData(const std::vector<std::uint8_t>& payload, Clock::time_point& at,
+                     std::span<const std::uint8_t>& bytes) {
+    if (payload.size() < kStampSize) return false;
+    std::uint64_t ns = 0;
+    for (std::size_t i = kStampSize; i-- > 0;) ns = (ns << 8) | payload[i];
+    const auto now = Clock::now();
+    at = Clock::time_point(std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(static_cast<std::int64_t>(ns))));
+    if (at > now + std::chrono::seconds(1) || at < now - std::chrono::seconds(1)) at = now;
+    bytes = std::span<const std::uint8_t>(payload).subspan(kStampSize);
+    return true;
 }
 
 void FrameDecoder::Feed(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,9 @@
 // simulated device sees line settings, RTS, DTR and break like real hardware.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,12 @@ enum class Frame : std::uint8_t {
     Break = 8,    // both ways: one byte, 1 set, 0 cleared
     Purge = 9,    // host -> server: the host discarded its buffers; no payload
     Unplug = 10,  // server -> host: the device went away; the server closes
+    // Both ways: line bytes after an 8-byte little-endian steady-clock time in
+    // nanoseconds. From the host it is when the first byte starts on the wire,
+    // so the wire timing does not depend on how soon the server reads it; from
+    // the server it is when the bytes have arrived, so that a byte can be sent
+    // ahead and the host hands it out on time without a wake-up of the server.
+    TimedData = 11,
 };
 
 inline constexpr std::size_t kHeaderSize = 3;
@@ -42,9 +50,19 @@ inline std::vector<std::uint8_t> EncodeFrame(Frame type, const std::string& payl
     return EncodeFrame(type, reinterpret_cast<const std::uint8_t*>(payload.data()), payload.size());
 }
 
+using Clock = std::chrono::steady_clock;
+
+std::vector<std::uint8_t> EncodeTimedData(Clock::time_point at, const std::uint8_t* data,
+                                          std::size_t size);
+// False when the payload is too short to hold the time. A time more than a
+// second away from now comes from a clock this process does not share, and
+// reads as now.
+bool DecodeTimedData(const std::vector<std::uint8_t>& payload, Clock::time_point& at,
+                     std::span<const std::uint8_t>& bytes);
+
 // Incremental decoder: feed bytes as they arrive, take whole frames out.
 class FrameDecoder {
-public:
+  public:
     struct Decoded {
         Frame type;
         std::vector<std::uint8_t> payload;
@@ -52,7 +70,7 @@ public:
     void Feed(const std::uint8_t* data, std::size_t size);
     bool Next(Decoded& out);
 
-private:
+  private:
     std::vector<std::uint8_t> buffer_;
 };
 

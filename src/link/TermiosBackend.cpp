@@ -227,10 +227,11 @@ std::error_code TermiosBackend::Purge() {
     return {};
 }
 
-std::error_code TermiosBackend::Drain() {
+std::error_code TermiosBackend::Drain(Clock::time_point& sentAt) {
     while (::tcdrain(fd_) != 0) {
         if (errno != EINTR) return ErrnoCode(errno);
     }
+    sentAt = Clock::now();
     return {};
 }
 

@@ -26,7 +26,7 @@ class TermiosBackend final : public SerialBackend {
     std::error_code SetDtr(bool on) override;
     std::error_code SetBreak(bool on) override;
     std::error_code Purge() override;
-    std::error_code Drain() override;
+    std::error_code Drain(Clock::time_point& sentAt) override;
     std::error_code WaitReadable(Deadline deadline, bool& readable) override;
     std::error_code ReadAvailable(std::uint8_t* data, std::size_t size, std::size_t& got) override;
     std::error_code Write(const std::uint8_t* data, std::size_t size, Deadline deadline,

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -76,7 +77,13 @@ class FakeSimServer {
     const std::string& OpenedName() const { return openedName_; }
 
     void Send(Frame type, const Bytes& payload) {
-        const Bytes frame = simline::EncodeFrame(type, payload.data(), payload.size());
+        SendEncoded(simline::EncodeFrame(type, payload.data(), payload.size()));
+    }
+    // Device bytes sent ahead of their arrival at `at`.
+    void SendAhead(Clock::time_point at, const Bytes& bytes) {
+        SendEncoded(simline::EncodeTimedData(at, bytes.data(), bytes.size()));
+    }
+    void SendEncoded(const Bytes& frame) {
         ASSERT_EQ(::send(conn_, frame.data(), frame.size(), MSG_NOSIGNAL),
                   static_cast<ssize_t>(frame.size()));
     }
@@ -174,9 +181,20 @@ TEST_F(SimLineTest, DataTravelsBothWays) {
     Attach();
     ASSERT_FALSE(port_.SetReadMode(1));
     std::uint32_t count = 0;
+    const auto before = Clock::now();
     EXPECT_FALSE(port_.Write("bx", 2, &count, nullptr, 1000));
+    const auto after = Clock::now();
     EXPECT_EQ(count, 2u);
-    ExpectFrame(Frame::Data, B("bx"));
+    // The bytes come with the time they started on the wire.
+    simline::FrameDecoder::Decoded frame;
+    ASSERT_TRUE(server_.Next(frame));
+    ASSERT_EQ(frame.type, Frame::TimedData);
+    Clock::time_point onWire;
+    std::span<const std::uint8_t> bytes;
+    ASSERT_TRUE(simline::DecodeTimedData(frame.payload, onWire, bytes));
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), B("bx"));
+    EXPECT_GE(onWire, before);
+    EXPECT_LE(onWire, after);
 
     char buf[4] = {};
     const auto start = Clock::now();
@@ -224,6 +242,54 @@ TEST_F(SimLineTest, PurgeDropsWhatTheDeviceSent) {
     std::uint32_t got = 1;
     EXPECT_FALSE(port_.Read(buf, sizeof(buf), &got, nullptr, 100));
     EXPECT_EQ(got, 0u);
+}
+
+TEST_F(SimLineTest, BytesSentAheadAreReadOnceTheyArrive) {
+    Attach();
+    ASSERT_FALSE(port_.SetReadMode(1));
+    const auto arrival = Clock::now() + 300ms;
+    server_.SendAhead(arrival, B("ok"));
+    char buf[4] = {};
+    std::uint32_t got = 0;
+    EXPECT_EQ(port_.Read(buf, 1, &got, nullptr, 100), std::error_code(Status::Timeout));
+    EXPECT_EQ(got, 0u);
+    // Still on its way, so a purge leaves it.
+    EXPECT_FALSE(port_.Purge());
+    EXPECT_FALSE(port_.Read(buf, 2, &got, nullptr, 2000));
+    EXPECT_GE(Clock::now(), arrival);
+    EXPECT_EQ(std::string(buf, got), "ok");
+
+    // Once arrived it counts as received: a purge drops it.
+    server_.SendAhead(Clock::now(), B("stale"));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(port_.Purge());
+    EXPECT_EQ(port_.Read(buf, sizeof(buf), &got, nullptr, 100), std::error_code(Status::Timeout));
+    EXPECT_EQ(got, 0u);
+}
+
+TEST_F(SimLineTest, PauseKeepsTheLineQuietAfterTheOutputLeft) {
+    Attach();
+    ASSERT_FALSE(port_.Configure(1200, 8, 0, 0));  // 8.3 ms a byte
+    ExpectFrame(Frame::Line, {0xB0, 0x04, 0, 0, 8, 0, 0});
+    const auto onLine = 100ms / 3;  // four bytes
+
+    // Right after a flush the pause runs from the end of the output.
+    auto start = Clock::now();
+    ASSERT_FALSE(port_.Write("abcd", 4, nullptr, nullptr, 1000));
+    ASSERT_FALSE(port_.FlushOutput());
+    EXPECT_GE(Clock::now() - start, onLine);
+    port_.Pause(50);
+    port_.Pause(20);  // a second pause follows the first
+    EXPECT_GE(Clock::now() - start, onLine + 70ms);
+
+    // Any other operation in between, and the pause runs from its call.
+    ASSERT_FALSE(port_.Write("b", 1, nullptr, nullptr, 1000));
+    ASSERT_FALSE(port_.FlushOutput());
+    std::this_thread::sleep_for(40ms);
+    ASSERT_FALSE(port_.Purge());
+    start = Clock::now();
+    port_.Pause(50);
+    EXPECT_GE(Clock::now() - start, 50ms);
 }
 
 TEST_F(SimLineTest, BreakFromTheDeviceIsAnEvent) {

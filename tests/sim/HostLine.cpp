@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <span>
 
 namespace parlix::sim::test {
 
@@ -213,8 +214,13 @@ bool SocketHost::Pump(std::chrono::milliseconds timeout) {
     decoder_.Feed(chunk, static_cast<std::size_t>(n));
     simline::FrameDecoder::Decoded frame;
     while (decoder_.Next(frame)) {
+        simline::Clock::time_point at{};
+        std::span<const std::uint8_t> bytes;
         if (frame.type == simline::Frame::Data)
-            data_.insert(data_.end(), frame.payload.begin(), frame.payload.end());
+            for (const std::uint8_t byte : frame.payload) data_.emplace_back(byte, at);
+        else if (frame.type == simline::Frame::TimedData &&
+                 simline::DecodeTimedData(frame.payload, at, bytes))
+            for (const std::uint8_t byte : bytes) data_.emplace_back(byte, at);
         else
             frames_.emplace_back(static_cast<std::uint8_t>(frame.type), frame.payload);
     }
@@ -229,7 +235,10 @@ std::optional<std::uint8_t> SocketHost::Read(std::chrono::milliseconds timeout) 
         if (left <= 0ms || !Pump(left)) break;
     }
     if (data_.empty()) return std::nullopt;
-    const auto byte = data_.front();
+    // A byte sent ahead is read once it has arrived, as the program does.
+    const auto [byte, at] = data_.front();
+    if (at > until) return std::nullopt;
+    std::this_thread::sleep_until(at);
     data_.pop_front();
     return byte;
 }

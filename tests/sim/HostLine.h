@@ -99,7 +99,7 @@ class SocketHost : public HostLine {
 
     int fd_ = -1;
     simline::FrameDecoder decoder_;
-    std::deque<std::uint8_t> data_;
+    std::deque<std::pair<std::uint8_t, simline::Clock::time_point>> data_;   // with arrival
     std::deque<std::pair<std::uint8_t, std::vector<std::uint8_t>>> frames_;  // non-data frames
     bool closed_ = false;
 };
