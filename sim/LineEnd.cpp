@@ -168,6 +168,11 @@ void LineEnd::Stop() {
 
 void LineEnd::Unplug() {
     if (unplugged_.exchange(true)) return;
+    if (ahead_) {
+        // Bytes sent ahead are still on the wire; the line goes after them.
+        std::unique_lock lock(mutex_);
+        wake_.wait_until(lock, outboundFree_, [this] { return stopping_.load(); });
+    }
     Event("unplug");
     Stop();
     if (unplug_) unplug_();
