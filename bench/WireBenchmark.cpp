@@ -5,6 +5,12 @@
 // readers read everything, exports every command, resets the commands and
 // imports the file again. For each phase it prints the wall time, the minimum
 // from the wire log and their ratio.
+//
+// Every byte waits for a timed wake-up somewhere, and a CPU that halts when
+// idle takes tens of microseconds to wake on a virtual machine. --low-latency
+// holds a PM QoS request for no wake-up latency while it runs (as
+// latency-sensitive programs do; it needs write access to
+// /dev/cpu_dma_latency), so that the figures show the program's own overhead.
 #include "WireMinimum.h"
 
 #include "app/AppSettings.h"
@@ -14,12 +20,17 @@
 #include "sim/ModuleDevice.h"
 #include "sim/SimServer.h"
 
+#include <fcntl.h>
 #include <fmt/format.h>
+#include <unistd.h>
+#include <CLI/CLI.hpp>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 using namespace parlix;
 namespace fs = std::filesystem;
@@ -45,11 +56,45 @@ void Report(const char* phase, const bench::WireWindow& w, Clock::duration endTo
         w.pauses, std::chrono::duration<double, std::milli>(endToEnd).count());
 }
 
+// Idle CPUs keep polling instead of halting while the descriptor is open.
+class CpuLatencyRequest {
+  public:
+    CpuLatencyRequest() : fd_(::open("/dev/cpu_dma_latency", O_WRONLY | O_CLOEXEC)) {
+        const std::int32_t none = 0;
+        if (fd_ >= 0 && ::write(fd_, &none, sizeof none) != sizeof none) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~CpuLatencyRequest() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    CpuLatencyRequest(const CpuLatencyRequest&) = delete;
+    CpuLatencyRequest& operator=(const CpuLatencyRequest&) = delete;
+    bool Held() const { return fd_ >= 0; }
+
+  private:
+    int fd_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // An optional argument names a file that receives the whole wire log.
-    const char* logFile = argc > 1 ? argv[1] : nullptr;
+    CLI::App app{"Reading, export and import against the wire's minimum"};
+    std::string logFile;
+    bool lowLatency = false;
+    app.add_option("wire-log", logFile, "File that receives the whole wire log");
+    app.add_flag("--low-latency", lowLatency, "Ask the kernel not to halt idle CPUs meanwhile");
+    CLI11_PARSE(app, argc, argv);
+
+    std::optional<CpuLatencyRequest> latency;
+    if (lowLatency) {
+        latency.emplace();
+        if (!latency->Held()) {
+            fmt::print(stderr, "cannot open /dev/cpu_dma_latency for writing\n");
+            return 1;
+        }
+    }
     UsePreciseTimers();
     const fs::path dir = fs::temp_directory_path() / fmt::format("parlix-bench-{}", ::getpid());
     fs::create_directories(dir);
@@ -97,8 +142,8 @@ int main(int argc, char** argv) {
 
     session.Disconnect();
     server.Stop();
-    if (logFile) {
-        if (std::FILE* out = std::fopen(logFile, "w")) {
+    if (!logFile.empty()) {
+        if (std::FILE* out = std::fopen(logFile.c_str(), "w")) {
             std::fputs(log.Dump().c_str(), out);
             std::fclose(out);
         }
