@@ -65,6 +65,8 @@ std::error_code SimLineBackend::Connect(const std::string& socketPath, const std
         while (line->decoder_.Next(frame)) {
             // Anything after the answer stays in the decoder for the line's use.
             if (frame.type == Frame::Accept) {
+                line->timed_ = std::string_view(reinterpret_cast<const char*>(frame.payload.data()),
+                                                frame.payload.size()) == simline::kTimedLine;
                 out = std::move(line);
                 return {};
             }
@@ -267,7 +269,8 @@ std::error_code SimLineBackend::Write(const std::uint8_t* data, std::size_t size
         // The chunk starts on the wire once the bytes before it have left.
         const Clock::time_point start = std::max(Clock::now(), sentUntil_);
         const std::vector<std::uint8_t> frame =
-            simline::EncodeTimedData(start, data + written, chunk);
+            timed_ ? simline::EncodeTimedData(start, data + written, chunk)
+                   : simline::EncodeFrame(Frame::Data, data + written, chunk);
         if (auto ec = SendEncoded(frame, deadline)) return ec;
         written += chunk;
         // Ten bits a byte: start, eight data bits, stop.

@@ -70,6 +70,7 @@ class SimLineBackend final : public SerialBackend {
     // When the bytes written so far have left the line at its baud rate:
     // draining waits for it, as a real port does.
     Clock::time_point sentUntil_{};
+    bool timed_ = false;  // the server takes TimedData frames
     bool unplugged_ = false;
     bool breakEvent_ = false;
 };

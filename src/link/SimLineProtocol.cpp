@@ -43,14 +43,20 @@ namespace {
 constexpr std::size_t kStampSize = 8;
 }
 
-std::vector<std::uint8_t> EncodeTimedData(Clock::time_point at, const std::uint8_t* data,
-                                          std::size_t size) {
+std::vector<std::uint8_t> TimedPayload(Clock::time_point at, const std::uint8_t* data,
+                                       std::size_t size) {
     std::vector<std::uint8_t> payload(kStampSize + size);
     auto ns = static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(at.time_since_epoch()).count());
     for (std::size_t i = 0; i < kStampSize; ++i, ns >>= 8)
         payload[i] = static_cast<std::uint8_t>(ns & 0xFF);
     std::copy_n(data, size, payload.begin() + kStampSize);
+    return payload;
+}
+
+std::vector<std::uint8_t> EncodeTimedData(Clock::time_point at, const std::uint8_t* data,
+                                          std::size_t size) {
+    const std::vector<std::uint8_t> payload = TimedPayload(at, data, size);
     return EncodeFrame(Frame::TimedData, payload.data(), payload.size());
 }
 

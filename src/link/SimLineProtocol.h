@@ -10,13 +10,15 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace parlix::simline {
 
 enum class Frame : std::uint8_t {
-    Open = 1,     // host -> server: payload is the device name; first frame on a connection
-    Accept = 2,   // server -> host: the device is attached; no payload
+    Open = 1,  // host -> server: payload is the device name; first frame on a connection
+    Accept =
+        2,  // server -> host: the device is attached; payload kTimedLine if it speaks TimedData
     Refuse = 3,   // server -> host: payload is the reason; the server closes
     Data = 4,     // both ways: line bytes
     Line = 5,     // host -> server: baud (4 bytes LE), data bits, parity, stop bits
@@ -34,6 +36,10 @@ enum class Frame : std::uint8_t {
 };
 
 inline constexpr std::size_t kHeaderSize = 3;
+// A server that takes TimedData says so in its Accept frame; with a server
+// that does not, the host sends plain Data, and a server sends TimedData only
+// to a host that has sent it.
+inline constexpr std::string_view kTimedLine = "timed";
 inline constexpr std::size_t kMaxPayload = 0xFFFF;
 
 // The reason of a Refuse frame for a device that another host holds; the
@@ -52,6 +58,9 @@ inline std::vector<std::uint8_t> EncodeFrame(Frame type, const std::string& payl
 
 using Clock = std::chrono::steady_clock;
 
+// The payload of a TimedData frame, and the whole frame.
+std::vector<std::uint8_t> TimedPayload(Clock::time_point at, const std::uint8_t* data,
+                                       std::size_t size);
 std::vector<std::uint8_t> EncodeTimedData(Clock::time_point at, const std::uint8_t* data,
                                           std::size_t size);
 // False when the payload is too short to hold the time. A time more than a

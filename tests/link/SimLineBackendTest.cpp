@@ -33,7 +33,8 @@ Bytes B(const std::string& s) {
 // Listens on a socket in a private directory; serves one connection at a time.
 class FakeSimServer {
   public:
-    enum class Answer { Accept, Refuse, Silent };
+    // AcceptUntimed is a server that does not take TimedData frames.
+    enum class Answer { Accept, AcceptUntimed, Refuse, Silent };
 
     FakeSimServer() {
         char dir[] = "/tmp/parlix-simline-XXXXXX";
@@ -69,7 +70,9 @@ class FakeSimServer {
             simline::FrameDecoder::Decoded open;
             if (!Next(open, 2s) || open.type != Frame::Open) return;
             openedName_.assign(open.payload.begin(), open.payload.end());
-            if (answer == Answer::Accept) Send(Frame::Accept, {});
+            if (answer == Answer::Accept)
+                Send(Frame::Accept, Bytes(simline::kTimedLine.begin(), simline::kTimedLine.end()));
+            if (answer == Answer::AcceptUntimed) Send(Frame::Accept, {});
             if (answer == Answer::Refuse) Send(Frame::Refuse, B("no such device"));
         });
     }
@@ -129,8 +132,8 @@ class SimLineTest : public ::testing::Test {
     void TearDown() override { ::unsetenv("PARLIX_SIM_SOCKET"); }
 
     // Opens "sim:module" and takes the default line settings that Open sends.
-    void Attach() {
-        server_.AnswerNext(FakeSimServer::Answer::Accept);
+    void Attach(FakeSimServer::Answer answer = FakeSimServer::Answer::Accept) {
+        server_.AnswerNext(answer);
         ASSERT_FALSE(port_.Open("sim:module", 0, 0, true)) << port_.LastError().message();
         server_.Join();
         ExpectFrame(Frame::Line, {0x80, 0x25, 0, 0, 8, 0, 0});
@@ -205,6 +208,12 @@ TEST_F(SimLineTest, DataTravelsBothWays) {
     server_.Send(Frame::Data, B("k!"));
     EXPECT_FALSE(port_.Read(buf, 3, &count, nullptr, 1000));
     EXPECT_EQ(std::string(buf, count), "ok!");
+}
+
+TEST_F(SimLineTest, ServerWithoutTimedFramesGetsPlainData) {
+    Attach(FakeSimServer::Answer::AcceptUntimed);
+    EXPECT_FALSE(port_.Write("bx", 2, nullptr, nullptr, 1000));
+    ExpectFrame(Frame::Data, B("bx"));
 }
 
 TEST_F(SimLineTest, LineSettingsAndLineFunctionsBecomeFrames) {

@@ -219,9 +219,10 @@ bool SocketHost::Pump(std::chrono::milliseconds timeout) {
         if (frame.type == simline::Frame::Data)
             for (const std::uint8_t byte : frame.payload) data_.emplace_back(byte, at);
         else if (frame.type == simline::Frame::TimedData &&
-                 simline::DecodeTimedData(frame.payload, at, bytes))
+                 simline::DecodeTimedData(frame.payload, at, bytes)) {
             for (const std::uint8_t byte : bytes) data_.emplace_back(byte, at);
-        else
+            timedBytes_ += bytes.size();
+        } else
             frames_.emplace_back(static_cast<std::uint8_t>(frame.type), frame.payload);
     }
     return true;

@@ -90,6 +90,8 @@ class SocketHost : public HostLine {
     void Send(const std::vector<std::uint8_t>& bytes) override;
     using HostLine::Send;
     std::optional<std::uint8_t> Read(std::chrono::milliseconds timeout) override;
+    // Module bytes that came in TimedData frames.
+    std::size_t TimedBytes() const { return timedBytes_; }
     // True once an Unplug frame came and the server closed.
     bool SawUnplug(std::chrono::milliseconds timeout);
     void Close();
@@ -102,6 +104,7 @@ class SocketHost : public HostLine {
     std::deque<std::pair<std::uint8_t, simline::Clock::time_point>> data_;   // with arrival
     std::deque<std::pair<std::uint8_t, std::vector<std::uint8_t>>> frames_;  // non-data frames
     bool closed_ = false;
+    std::size_t timedBytes_ = 0;
 };
 
 // A socket path unique to this test process.

@@ -190,6 +190,23 @@ TEST_F(SimServerTest, LineFramesReachTheDeviceAndTheLog) {
     EXPECT_EQ(log.Bytes(Direction::DeviceToHost), std::vector<std::uint8_t>{'o'});
 }
 
+TEST_F(SimServerTest, TimedFramesOnlyToAHostThatSendsThem) {
+    std::string accepted;
+    SocketHost host(path);
+    ASSERT_EQ(host.Open("module", &accepted), F(Frame::Accept));
+    EXPECT_EQ(accepted, simline::kTimedLine);
+    EXPECT_EQ(host.Query("b"), 'o');
+    EXPECT_EQ(host.TimedBytes(), 0u);
+
+    // Once the host sends them, it gets them.
+    const std::uint8_t request = 'b';
+    host.SendFrame(F(Frame::TimedData), simline::TimedPayload(simline::Clock::now(), &request, 1));
+    EXPECT_EQ(host.Read(1000ms), 'o');
+    EXPECT_EQ(host.Query("b"), 'o');
+    EXPECT_EQ(host.TimedBytes(), 2u);
+    EXPECT_EQ(log.Bytes(Direction::HostToDevice), (std::vector<std::uint8_t>{'b', 'b', 'b'}));
+}
+
 TEST_F(SimServerTest, UnplugSendsTheFrameAndCloses) {
     SocketHost host(path);
     ASSERT_EQ(host.Open("module"), F(Frame::Accept));
