@@ -16,9 +16,8 @@
 namespace parlix::simline {
 
 enum class Frame : std::uint8_t {
-    Open = 1,  // host -> server: payload is the device name; first frame on a connection
-    Accept =
-        2,  // server -> host: the device is attached; payload kTimedLine if it speaks TimedData
+    Open = 1,     // host -> server: payload is the device name; first frame on a connection
+    Accept = 2,   // server -> host: the device is attached; payload kTimedLine or none
     Refuse = 3,   // server -> host: payload is the reason; the server closes
     Data = 4,     // both ways: line bytes
     Line = 5,     // host -> server: baud (4 bytes LE), data bits, parity, stop bits
