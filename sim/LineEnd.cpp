@@ -10,11 +10,10 @@ namespace parlix::sim {
 LineEnd::LineEnd(TransportOptions options, Emitter emit, Unplugger unplug)
     : options_(options),
       emit_([emit = std::move(emit)](std::uint8_t byte, Clock::time_point) { emit(byte); }),
-      ahead_(false),
       unplug_(std::move(unplug)) {}
 
 LineEnd::LineEnd(TransportOptions options, AheadEmitter emit, Unplugger unplug)
-    : options_(options), emit_(std::move(emit)), ahead_(true), unplug_(std::move(unplug)) {}
+    : options_(options), emit_(std::move(emit)), unplug_(std::move(unplug)) {}
 
 void LineEnd::SetLineSource(LineSource source) {
     std::lock_guard lock(mutex_);

@@ -31,8 +31,7 @@ class LineEnd : public DeviceIo {
 
     // The host gets each byte once it has arrived.
     LineEnd(TransportOptions options, Emitter emit, Unplugger unplug);
-    // The host holds each byte until it arrives, so it gets it as the byte
-    // starts on the wire.
+    // The same, until SendAhead().
     LineEnd(TransportOptions options, AheadEmitter emit, Unplugger unplug);
 
     // Where the line settings come from when the transport reads them itself (a pty's termios).
@@ -48,6 +47,10 @@ class LineEnd : public DeviceIo {
     void SetDtr(bool on);
     void SetBreak(bool on);
     void NotePurge();
+    // The host holds each byte until it arrives: from now on it gets each
+    // as the byte starts on the wire. Only for an AheadEmitter.
+    void SendAhead() { ahead_ = true; }
+    bool SendsAhead() const { return ahead_; }
     void Stop();
     bool Unplugged() const { return unplugged_; }
 
@@ -67,7 +70,7 @@ class LineEnd : public DeviceIo {
 
     const TransportOptions options_;
     const AheadEmitter emit_;
-    const bool ahead_;
+    std::atomic<bool> ahead_{false};
     const Unplugger unplug_;
     LineSource lineSource_;
 

@@ -52,15 +52,14 @@ ssize_t ReadSome(int fd, std::uint8_t* data, std::size_t size, int timeoutMs) {
 }
 
 // Applies one frame from the host; false when the host ends the connection.
-bool Handle(LineEnd& line, const simline::FrameDecoder::Decoded& frame,
-            std::atomic<bool>& timedHost) {
+bool Handle(LineEnd& line, const simline::FrameDecoder::Decoded& frame) {
     const auto& p = frame.payload;
     switch (frame.type) {
         case Frame::Data:
             line.Deliver(p.data(), p.size());
             break;
         case Frame::TimedData: {
-            timedHost = true;
+            line.SendAhead();  // a host that sends stamps reads them
             LineEnd::Clock::time_point start;
             std::span<const std::uint8_t> bytes;
             if (simline::DecodeTimedData(p, start, bytes))
@@ -289,17 +288,14 @@ void SimServer::Serve(Connection& connection) {
 
     // A host that never sent TimedData may not know it: it gets plain Data
     // once each byte has arrived.
-    std::atomic<bool> timedHost{false};
     LineEnd line(options_,
-                 LineEnd::AheadEmitter([this, &connection, &timedHost](
-                                           std::uint8_t byte, LineEnd::Clock::time_point at) {
-                     if (timedHost) {
-                         SendEncoded(connection, simline::EncodeTimedData(at, &byte, 1));
-                         return;
-                     }
-                     std::this_thread::sleep_until(at);
-                     SendFrame(connection, Frame::Data, &byte, 1);
-                 }),
+                 LineEnd::AheadEmitter(
+                     [this, &connection, &line](std::uint8_t byte, LineEnd::Clock::time_point at) {
+                         if (line.SendsAhead())
+                             SendEncoded(connection, simline::EncodeTimedData(at, &byte, 1));
+                         else
+                             SendFrame(connection, Frame::Data, &byte, 1);
+                     }),
                  [this, &connection] {
                      SendFrame(connection, Frame::Unplug, nullptr, 0);
                      ::shutdown(connection.fd, SHUT_RDWR);
@@ -309,7 +305,7 @@ void SimServer::Serve(Connection& connection) {
     // Frames that came with the Open frame are already in the decoder.
     bool open = true;
     while (open) {
-        while (open && decoder.Next(frame)) open = Handle(line, frame, timedHost);
+        while (open && decoder.Next(frame)) open = Handle(line, frame);
         if (!open) break;
         const ssize_t n = ReadSome(connection.fd, buffer, sizeof buffer, -1);
         if (n <= 0) break;

@@ -29,6 +29,7 @@ class TimedLineEnd : public ::testing::Test {
         LineSettings settings;
         settings.baud = 2400;
         line_.SetLine(settings);
+        line_.SendAhead();
     }
 
     std::vector<std::int64_t> Times(Direction direction) const {
