@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/IniFile.h"
+#include "base/SettingsStore.h"
 
 #include <mutex>
 #include <string>
@@ -13,7 +14,7 @@ namespace parlix {
 
 inline constexpr const char* kSettingsSection = "Settings";
 
-class CAppSettings {
+class CAppSettings : public SettingsStore {
 public:
     // Locations of the running program: the executable's folder holds data/.
     CAppSettings();
@@ -22,7 +23,7 @@ public:
 
     const std::string& ProgramPath() const { return programPath_; }
     // The program path up to, not including, its last separator.
-    std::string ProgramFolder() const;
+    std::string ProgramFolder() const override;
     const std::string& SettingsPath() const { return settings_.Path(); }
     const std::string& ConfigPath() const { return config_.Path(); }
     IniFile& Settings() { return settings_; }
@@ -39,15 +40,15 @@ public:
     void SetCurrentPort(const std::string& name);
     // A port chosen for this run only (command line), not remembered.
     void UseCurrentPort(const std::string& name);
-    std::string CurrentPort() const;
+    std::string CurrentPort() const override;
 
     // The module's built-in wordset language, kept for the direct and Arduino links.
-    int GetLangVR() const;
-    bool SetLangVR(int language);
+    int GetLangVR() const override;
+    bool SetLangVR(int language) override;
 
     // Config.ini, per host section.
-    std::string Bridge(const std::string& host) const;
-    std::string Template(const std::string& host) const;
+    std::string Bridge(const std::string& host) const override;
+    std::string Template(const std::string& host) const override;
     std::vector<std::string> ConfigSections() const;
 
 private:

@@ -1,7 +1,8 @@
 #include "app/ModuleSession.h"
 
-#include "app/FrontEnd.h"
-#include "app/Text.h"
+#include "app/AppSettings.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
 
 namespace parlix {
 namespace {

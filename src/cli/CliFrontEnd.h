@@ -3,7 +3,7 @@
 // terminal, status texts on standard output, progress on a terminal.
 #pragma once
 
-#include "app/FrontEnd.h"
+#include "base/FrontEnd.h"
 
 #include <condition_variable>
 #include <cstdio>

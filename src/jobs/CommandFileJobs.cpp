@@ -1,10 +1,10 @@
 #include "jobs/CommandFileJobs.h"
 
-#include "app/FrontEnd.h"
-#include "app/Text.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
 #include "jobs/CommandFile.h"
 #include "jobs/ProgramData.h"
-#include "jobs/ProgressSection.h"
+#include "base/ProgressSection.h"
 
 #include <algorithm>
 #include <cstdio>

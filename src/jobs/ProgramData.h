@@ -8,12 +8,12 @@
 
 namespace parlix {
 
-class CAppSettings;
+class SettingsStore;
 class FrontEnd;
 
 class CProgramData {
 public:
-    CProgramData(CAppSettings& settings, FrontEnd& frontEnd)
+    CProgramData(SettingsStore& settings, FrontEnd& frontEnd)
         : progress_(frontEnd), controller_(settings, progress_, frontEnd), model_(&frontEnd) {}
     CProgramData(const CProgramData&) = delete;
     CProgramData& operator=(const CProgramData&) = delete;

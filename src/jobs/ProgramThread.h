@@ -4,7 +4,7 @@
 // one run with the newest argument, and the completion says how many.
 #pragma once
 
-#include "app/FrontEnd.h"
+#include "base/FrontEnd.h"
 
 #include <atomic>
 #include <chrono>

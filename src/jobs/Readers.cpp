@@ -1,7 +1,7 @@
 #include "jobs/Readers.h"
 
 #include "jobs/ProgramData.h"
-#include "jobs/ProgressSection.h"
+#include "base/ProgressSection.h"
 
 namespace parlix {
 

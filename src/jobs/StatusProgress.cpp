@@ -1,6 +1,6 @@
 #include "jobs/StatusProgress.h"
 
-#include "app/FrontEnd.h"
+#include "base/FrontEnd.h"
 
 #include <algorithm>
 

@@ -3,6 +3,8 @@
 // shows the sum of all open sections plus one step while connected.
 #pragma once
 
+#include "base/ProgressSink.h"
+
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -13,17 +15,17 @@ namespace parlix {
 
 class FrontEnd;
 
-class CStatusProgress {
+class CStatusProgress : public ProgressSink {
 public:
     explicit CStatusProgress(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 
     void AttachBars();
-    std::uint32_t BeginProgress(std::uint32_t total);
-    void StepProgress(std::uint32_t handle, std::uint32_t steps = 1);
-    void EndProgress(std::uint32_t handle);
+    std::uint32_t BeginProgress(std::uint32_t total) override;
+    void StepProgress(std::uint32_t handle, std::uint32_t steps = 1) override;
+    void EndProgress(std::uint32_t handle) override;
     void MarkConnected(bool on);
     // Pane 1 of the status bar.
-    void SetStatusText(const std::string& text);
+    void SetStatusText(const std::string& text) override;
 
     std::uint32_t Range() const;
     std::uint32_t Position() const;

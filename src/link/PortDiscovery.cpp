@@ -1,6 +1,6 @@
 #include "link/PortDiscovery.h"
 
-#include "link/Status.h"
+#include "base/Status.h"
 
 #include <dirent.h>
 #include <libudev.h>

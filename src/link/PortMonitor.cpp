@@ -1,6 +1,6 @@
 #include "link/PortMonitor.h"
 
-#include "link/Status.h"
+#include "base/Status.h"
 
 #include <libudev.h>
 #include <poll.h>

@@ -1,6 +1,6 @@
 #include "link/PortProxy.h"
 
-#include "app/AppSettings.h"
+#include "base/SettingsStore.h"
 #include "link/ModuleFraming.h"
 
 namespace parlix {
@@ -18,7 +18,7 @@ void CPortProxy::PurgeLine() {
     port_.Purge();
 }
 
-bool CPortProxy::UpdateBridge(const std::string&, CStatusProgress*) {
+bool CPortProxy::UpdateBridge(const std::string&, ProgressSink*) {
     SetLastError(Status::Unsupported);
     return false;
 }

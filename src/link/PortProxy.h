@@ -9,15 +9,15 @@
 
 namespace parlix {
 
-class CAppSettings;
+class SettingsStore;
 
 class CPortProxy : public CVoiceProxy {
 public:
-    explicit CPortProxy(CAppSettings& settings) : settings_(settings) {}
+    explicit CPortProxy(SettingsStore& settings) : settings_(settings) {}
 
     bool CloseLink() override;
     void PurgeLine() override;
-    bool UpdateBridge(const std::string& programFile, CStatusProgress* progress) override;
+    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     std::string GetDeviceName() const override { return deviceName_; }
     std::string GetDeviceDetail() const override { return deviceDetail_; }
     std::optional<std::string> GetBridgeFile() const override;
@@ -38,7 +38,7 @@ protected:
     bool ControlModeExchange();
     void ClearTexts();
 
-    CAppSettings& settings_;
+    SettingsStore& settings_;
     CModulePort port_;
     std::string deviceName_;
     std::string deviceDetail_;

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "link/SerialBackend.h"
-#include "link/Status.h"
+#include "base/Status.h"
 
 #include <cstddef>
 #include <cstdint>

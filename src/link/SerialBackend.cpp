@@ -2,7 +2,7 @@
 
 #include "link/SimLineBackend.h"
 #include "link/SimLineProtocol.h"
-#include "link/Status.h"
+#include "base/Status.h"
 #include "link/TermiosBackend.h"
 
 #include <poll.h>

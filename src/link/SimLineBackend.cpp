@@ -1,6 +1,6 @@
 #include "link/SimLineBackend.h"
 
-#include "link/Status.h"
+#include "base/Status.h"
 
 #include <poll.h>
 #include <sys/socket.h>

@@ -1,6 +1,6 @@
 #include "link/TermiosBackend.h"
 
-#include "link/Status.h"
+#include "base/Status.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -9,7 +9,7 @@
 
 namespace parlix {
 
-class CStatusProgress;
+class ProgressSink;
 
 class CVoiceProxy {
 public:
@@ -20,7 +20,7 @@ public:
     virtual void PurgeLine() = 0;
     virtual bool Detect() = 0;
     virtual bool ConnectModule() = 0;
-    virtual bool UpdateBridge(const std::string& programFile, CStatusProgress* progress) = 0;
+    virtual bool UpdateBridge(const std::string& programFile, ProgressSink* progress) = 0;
     virtual std::string GetDeviceName() const = 0;
     virtual std::string GetDeviceDetail() const = 0;
     virtual std::optional<std::string> GetBridgeFile() const = 0;

@@ -1,6 +1,6 @@
 // Module commands for sounds, tones, audio tokens, the I/O pins and lip-sync.
-#include "app/FrontEnd.h"
-#include "app/Text.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <algorithm>

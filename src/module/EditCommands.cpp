@@ -1,6 +1,6 @@
 // Module commands that create, remove, erase, rename and load commands.
-#include "app/FrontEnd.h"
-#include "app/Text.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <vector>

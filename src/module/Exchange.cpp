@@ -1,8 +1,8 @@
 #include "module/Exchange.h"
 
-#include "app/FrontEnd.h"
-#include "app/Text.h"
-#include "link/Status.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
+#include "base/Status.h"
 
 namespace parlix {
 namespace {

@@ -1,7 +1,7 @@
 // Label encoding and the texts derived from labels and message slots.
 #include "module/Labels.h"
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 #include <cstdint>
 

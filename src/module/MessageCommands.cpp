@@ -1,6 +1,6 @@
 // Module commands for the recorded voice messages.
-#include "app/FrontEnd.h"
-#include "app/Text.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "module/ModuleController.h"
 
-#include "app/AppSettings.h"
-#include "app/FrontEnd.h"
-#include "app/Text.h"
-#include "jobs/StatusProgress.h"
+#include "base/FrontEnd.h"
+#include "base/ProgressSink.h"
+#include "base/SettingsStore.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <algorithm>
@@ -27,7 +27,7 @@ private:
 
 }  // namespace
 
-CModuleController::CModuleController(CAppSettings& settings, CStatusProgress& owner,
+CModuleController::CModuleController(SettingsStore& settings, ProgressSink& owner,
                                      FrontEnd& frontEnd)
     : settings_(settings),
       owner_(owner),

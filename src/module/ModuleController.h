@@ -17,8 +17,8 @@
 
 namespace parlix {
 
-class CAppSettings;
-class CStatusProgress;
+class SettingsStore;
+class ProgressSink;
 class FrontEnd;
 
 // Conflict values beyond a command index or a trigger word.
@@ -37,7 +37,7 @@ std::string ErrorText(int code);
 
 class CModuleController {
 public:
-    CModuleController(CAppSettings& settings, CStatusProgress& owner, FrontEnd& frontEnd);
+    CModuleController(SettingsStore& settings, ProgressSink& owner, FrontEnd& frontEnd);
     CModuleController(const CModuleController&) = delete;
     CModuleController& operator=(const CModuleController&) = delete;
 
@@ -126,8 +126,8 @@ public:
     int RecognitionWait() const { return recognitionWait_; }
     void SetRecognitionWait(int tenths) { recognitionWait_ = tenths; }
 
-    CAppSettings& Settings() { return settings_; }
-    CStatusProgress& Owner() { return owner_; }
+    SettingsStore& Settings() { return settings_; }
+    ProgressSink& Owner() { return owner_; }
     FrontEnd& Front() { return frontEnd_; }
     CZorinProxy& DirectProxy() { return zorin_; }
     CShieldProxy& ShieldProxy() { return shield_; }
@@ -138,8 +138,8 @@ public:
     void SetTryOrder(const std::array<CVoiceProxy*, 4>& order) { tryOrder_ = order; }
 
 private:
-    CAppSettings& settings_;
-    CStatusProgress& owner_;
+    SettingsStore& settings_;
+    ProgressSink& owner_;
     FrontEnd& frontEnd_;
     std::recursive_mutex lock_;
     std::thread::id uiThread_;

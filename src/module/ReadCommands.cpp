@@ -1,7 +1,7 @@
 // Module commands that read what the module stores.
-#include "app/FrontEnd.h"
-#include "app/Text.h"
-#include "link/Status.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
+#include "base/Status.h"
 #include "module/Exchange.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // Module commands for the recognition settings, the language, the module
 // time-out and the memory reset.
-#include "app/FrontEnd.h"
-#include "app/Text.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // the built-in words.
 #include "module/VoiceModel.h"
 
-#include "app/FrontEnd.h"
+#include "base/FrontEnd.h"
 #include "module/BuiltinWords.h"
 #include "module/Labels.h"
 

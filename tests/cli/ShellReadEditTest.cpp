@@ -1,7 +1,7 @@
 // The shell's operations for reading the module, editing, training and
 // recognising commands, run through parlix-cli against a device on a
 // pseudo-terminal: arguments in order, outputs by name.
-#include "link/Status.h"
+#include "base/Status.h"
 #include "module/WireFixture.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"

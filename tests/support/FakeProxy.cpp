@@ -29,7 +29,7 @@ bool FakeProxy::ConnectModule() {
     return connectResult;
 }
 
-bool FakeProxy::UpdateBridge(const std::string& programFile, CStatusProgress*) {
+bool FakeProxy::UpdateBridge(const std::string& programFile, ProgressSink*) {
     Log("update:" + programFile);
     return updateResult;
 }

@@ -2,7 +2,7 @@
 // queues, so that a test states exactly what the module says.
 #pragma once
 
-#include "link/Status.h"
+#include "base/Status.h"
 #include "link/VoiceProxy.h"
 
 #include <deque>
@@ -40,7 +40,7 @@ public:
     void PurgeLine() override { Log("purge"); }
     bool Detect() override;
     bool ConnectModule() override;
-    bool UpdateBridge(const std::string& programFile, CStatusProgress* progress) override;
+    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     std::string GetDeviceName() const override { return deviceName; }
     std::string GetDeviceDetail() const override { return deviceDetail; }
     std::optional<std::string> GetBridgeFile() const override { return bridgeFile; }

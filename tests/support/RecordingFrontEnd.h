@@ -2,7 +2,7 @@
 // answers message boxes from a script.
 #pragma once
 
-#include "app/FrontEnd.h"
+#include "base/FrontEnd.h"
 
 #include <deque>
 #include <mutex>

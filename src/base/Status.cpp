@@ -1,4 +1,4 @@
-#include "link/Status.h"
+#include "base/Status.h"
 
 namespace parlix {
 namespace {

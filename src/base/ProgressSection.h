@@ -1,13 +1,13 @@
 // A progress section that closes on every way out of a scope.
 #pragma once
 
-#include "jobs/StatusProgress.h"
+#include "base/ProgressSink.h"
 
 namespace parlix {
 
 class ProgressSection {
 public:
-    ProgressSection(CStatusProgress& progress, std::uint32_t total)
+    ProgressSection(ProgressSink& progress, std::uint32_t total)
         : progress_(progress), handle_(progress.BeginProgress(total)) {}
     ~ProgressSection() { progress_.EndProgress(handle_); }
     ProgressSection(const ProgressSection&) = delete;
@@ -15,7 +15,7 @@ public:
     void Step(std::uint32_t n = 1) { progress_.StepProgress(handle_, n); }
 
 private:
-    CStatusProgress& progress_;
+    ProgressSink& progress_;
     std::uint32_t handle_;
 };
 

@@ -1,4 +1,4 @@
-#include "app/FrontEnd.h"
+#include "base/FrontEnd.h"
 
 #include <chrono>
 #include <thread>
