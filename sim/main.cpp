@@ -1,11 +1,11 @@
 // parlix-sim: serves simulated devices on the virtual serial line socket and,
 // when asked, on a pseudo-terminal.
+#include "link/PreciseTimers.h"
 #include "link/SimLineProtocol.h"
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimServer.h"
 #include "sim/WireLog.h"
-#include "link/PreciseTimers.h"
 
 #include <CLI/CLI.hpp>
 

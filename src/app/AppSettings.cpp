@@ -1,10 +1,10 @@
 #include "app/AppSettings.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 
 namespace parlix {
 namespace fs = std::filesystem;
@@ -44,7 +44,9 @@ CAppSettings::CAppSettings(std::string programPath, std::string settingsPath)
     InitConfigPath();
 }
 
-void CAppSettings::InitConfigPath() { config_.SetPath(ProgramFolder() + "/data/Config.ini"); }
+void CAppSettings::InitConfigPath() {
+    config_.SetPath(ProgramFolder() + "/data/Config.ini");
+}
 
 std::string CAppSettings::ProgramFolder() const {
     const auto slash = programPath_.find_last_of('/');
@@ -94,7 +96,9 @@ std::string CAppSettings::CurrentPort() const {
     return currentPort_;
 }
 
-int CAppSettings::GetLangVR() const { return settings_.ReadInt(kSettingsSection, "LangVR", 0); }
+int CAppSettings::GetLangVR() const {
+    return settings_.ReadInt(kSettingsSection, "LangVR", 0);
+}
 
 bool CAppSettings::SetLangVR(int language) {
     return settings_.WriteInt(kSettingsSection, "LangVR", language);
@@ -108,6 +112,8 @@ std::string CAppSettings::Template(const std::string& host) const {
     return config_.ReadString(host, "Template", "").substr(0, 519);
 }
 
-std::vector<std::string> CAppSettings::ConfigSections() const { return config_.SectionNames(1040); }
+std::vector<std::string> CAppSettings::ConfigSections() const {
+    return config_.SectionNames(1040);
+}
 
 }  // namespace parlix

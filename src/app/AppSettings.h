@@ -15,7 +15,7 @@ namespace parlix {
 inline constexpr const char* kSettingsSection = "Settings";
 
 class CAppSettings : public SettingsStore {
-public:
+  public:
     // Locations of the running program: the executable's folder holds data/.
     CAppSettings();
     // Explicit locations, for tests and tools.
@@ -51,7 +51,7 @@ public:
     std::string Template(const std::string& host) const override;
     std::vector<std::string> ConfigSections() const;
 
-private:
+  private:
     void InitConfigPath();
 
     std::string programPath_;

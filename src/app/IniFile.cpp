@@ -2,9 +2,9 @@
 
 #include <SimpleIni.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <mutex>
-#include <unistd.h>
 
 namespace parlix {
 namespace {

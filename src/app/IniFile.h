@@ -13,7 +13,7 @@ namespace parlix {
 int ParseProfileInt(std::string_view text);
 
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path = {}) : path_(std::move(path)) {}
 
     const std::string& Path() const { return path_; }
@@ -31,7 +31,7 @@ public:
     // of a double-zero-terminated list (names beyond it are lost).
     std::vector<std::string> SectionNames(std::size_t maxChars) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -17,13 +17,15 @@ CModuleSession::CModuleSession(CAppSettings& settings, FrontEnd& frontEnd)
       commandReader_(data_),
       exporter_(data_),
       importer_(data_) {
-    for (CProgramNotify* job : std::initializer_list<CProgramNotify*>{&groupReader_, &commandReader_,
-                                                                     &exporter_, &importer_})
+    for (CProgramNotify* job : std::initializer_list<CProgramNotify*>{
+             &groupReader_, &commandReader_, &exporter_, &importer_})
         job->SetNotifyTarget(&frontEnd);
     data_.Progress().AttachBars();
 }
 
-CModuleSession::~CModuleSession() { Disconnect(); }
+CModuleSession::~CModuleSession() {
+    Disconnect();
+}
 
 void CModuleSession::StateChanged() {
     if (stateChanged_) stateChanged_();
@@ -94,8 +96,9 @@ void CModuleSession::CheckMessageMemory() {
     int result = 0;
     if (!controller.CheckMessageMemory(false, result) || result == 0) return;
     const std::string warning = Tr("Controller", "Warning");
-    frontEnd_.MessageBox(Tr(kCtx, "The internal message memory check has failed.\nA recovery attempt "
-                                  "will be performed, which may erase all messages."),
+    frontEnd_.MessageBox(Tr(kCtx,
+                            "The internal message memory check has failed.\nA recovery attempt "
+                            "will be performed, which may erase all messages."),
                          warning, MB_ICONWARNING);
     if (!controller.CheckMessageMemory(true, result) || result != 0)
         frontEnd_.MessageBox(Tr(kCtx, "Message recovery failed!"), warning, MB_ICONWARNING);

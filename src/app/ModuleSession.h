@@ -20,7 +20,7 @@ class CAppSettings;
 class FrontEnd;
 
 class CModuleSession {
-public:
+  public:
     CModuleSession(CAppSettings& settings, FrontEnd& frontEnd);
     ~CModuleSession();
     CModuleSession(const CModuleSession&) = delete;
@@ -41,7 +41,9 @@ public:
     void OnJobFinished(std::uint64_t threadId, int served);
 
     // Called whenever the state the commands depend on changed.
-    void SetStateChangedHandler(std::function<void()> handler) { stateChanged_ = std::move(handler); }
+    void SetStateChangedHandler(std::function<void()> handler) {
+        stateChanged_ = std::move(handler);
+    }
 
     bool IsConnected() const { return connected_; }
     int ModuleId() const { return moduleId_; }
@@ -59,7 +61,7 @@ public:
     CCommandExporterThread& Exporter() { return exporter_; }
     CCommandImporterThread& Importer() { return importer_; }
 
-private:
+  private:
     void CheckMessageMemory();
     void StateChanged();
 

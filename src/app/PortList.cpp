@@ -28,8 +28,9 @@ std::vector<PortRecord> DiscoverPorts(const DiscoveryOptions& options) {
     std::vector<PortRecord> records;
     EnumerateSerialPorts(
         [&](const PortRecord& record) {
-            const bool known = std::any_of(records.begin(), records.end(),
-                                           [&](const PortRecord& r) { return r.name == record.name; });
+            const bool known =
+                std::any_of(records.begin(), records.end(),
+                            [&](const PortRecord& r) { return r.name == record.name; });
             if (!known) records.push_back(record);
             return true;
         },

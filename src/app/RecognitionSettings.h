@@ -25,7 +25,7 @@ struct RecognitionSupport {
 };
 
 class CRecognitionSettings {
-public:
+  public:
     static RecognitionValues Normalised(RecognitionValues values);
     // The trailing silence as a duration: "(%d ms)" shows (value + 4) x 25.
     static int TrailSilenceMs(int value) { return (value + 4) * 25; }
@@ -45,7 +45,7 @@ public:
     // Forgets what was sent, so that the next Apply sends everything.
     void ResetApplied() { appliedKnown_ = false; }
 
-private:
+  private:
     RecognitionValues current_;
     RecognitionValues applied_;
     RecognitionValues saved_;

@@ -26,7 +26,7 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 class FrontEnd {
-public:
+  public:
     virtual ~FrontEnd() = default;
 
     // Shows a message box and blocks the caller (any thread) until answered.

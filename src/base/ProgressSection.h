@@ -6,7 +6,7 @@
 namespace parlix {
 
 class ProgressSection {
-public:
+  public:
     ProgressSection(ProgressSink& progress, std::uint32_t total)
         : progress_(progress), handle_(progress.BeginProgress(total)) {}
     ~ProgressSection() { progress_.EndProgress(handle_); }
@@ -14,7 +14,7 @@ public:
     ProgressSection& operator=(const ProgressSection&) = delete;
     void Step(std::uint32_t n = 1) { progress_.StepProgress(handle_, n); }
 
-private:
+  private:
     ProgressSink& progress_;
     std::uint32_t handle_;
 };

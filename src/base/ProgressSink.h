@@ -10,7 +10,7 @@
 namespace parlix {
 
 class ProgressSink {
-public:
+  public:
     virtual ~ProgressSink() = default;
 
     // Opens a section of `total` steps; the handle names it in the calls below.

@@ -9,7 +9,7 @@
 namespace parlix {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     virtual std::string CurrentPort() const = 0;

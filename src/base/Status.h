@@ -12,19 +12,19 @@
 namespace parlix {
 
 enum class Status : std::uint32_t {
-    InvalidFunction = 1,        // finite time-out on a port opened without overlapped I/O
-    InvalidHandle = 6,          // the port is not open
+    InvalidFunction = 1,  // finite time-out on a port opened without overlapped I/O
+    InvalidHandle = 6,    // the port is not open
     NotEnoughMemory = 8,
-    Unsupported = 20,           // operation not offered by this link
-    BadPacketSum = 23,          // bridge download: packet does not add up to zero
-    ShortReply = 24,            // bridge download: fewer reply bytes than sent
-    PacketRejected = 29,        // bridge download: host refused a packet
+    Unsupported = 20,     // operation not offered by this link
+    BadPacketSum = 23,    // bridge download: packet does not add up to zero
+    ShortReply = 24,      // bridge download: fewer reply bytes than sent
+    PacketRejected = 29,  // bridge download: host refused a packet
     InvalidParameter = 87,
-    WaitTimeout = 258,          // no status byte within the command's time-out
-    BadReply = 1003,            // a host echoed something other than what was sent
+    WaitTimeout = 258,  // no status byte within the command's time-out
+    BadReply = 1003,    // a host echoed something other than what was sent
     Cancelled = 1223,
     AlreadyOpen = 1247,
-    Timeout = 1460,             // a bounded transfer ran out of time
+    Timeout = 1460,  // a bounded transfer ran out of time
     InvalidArgument = 0x80070057u,
     // Linux-only outcomes of opening a port, with an actionable text.
     PortAccessDenied = 0x20000001u,
@@ -43,8 +43,12 @@ inline std::error_code make_error_code(Status s) noexcept {
 // the controller when it appends the system text to a message.
 std::error_code GetLastError() noexcept;
 void SetLastError(std::error_code ec) noexcept;
-inline void SetLastError(Status s) noexcept { SetLastError(make_error_code(s)); }
-inline void ClearLastError() noexcept { SetLastError(std::error_code{}); }
+inline void SetLastError(Status s) noexcept {
+    SetLastError(make_error_code(s));
+}
+inline void ClearLastError() noexcept {
+    SetLastError(std::error_code{});
+}
 
 // errno of the calling thread as an error code in the system category.
 std::error_code ErrnoCode(int err) noexcept;

@@ -2,9 +2,9 @@
 
 #include <fmt/format.h>
 
-#include <fstream>
-#include <cctype>
 #include <unistd.h>
+#include <cctype>
+#include <fstream>
 
 namespace parlix::cli {
 

@@ -8,15 +8,15 @@
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
-#include <utility>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace parlix::cli {
 
 class CliFrontEnd : public FrontEnd {
-public:
+  public:
     CliFrontEnd(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
 
     // The answer to every question, when given on the command line.
@@ -39,7 +39,7 @@ public:
     // The next job completion, in the order posted; waits for it.
     std::pair<std::uint64_t, int> WaitJobFinished();
 
-private:
+  private:
     int Ask(unsigned style);
     void DrawProgress();
 

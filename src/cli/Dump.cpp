@@ -75,7 +75,8 @@ json DumpModel(CVoiceModel& model) {
         const std::string tableName = name ? DecodeLabel(name->label) : std::string();
         json sounds = json::array();
         const int count = list ? list->count : 0;
-        for (int i = 0; i < count; ++i) sounds.push_back(SoundName(tableName, static_cast<unsigned>(i)));
+        for (int i = 0; i < count; ++i)
+            sounds.push_back(SoundName(tableName, static_cast<unsigned>(i)));
         dump["soundTable"] = {{"name", tableName}, {"sounds", sounds}};
     }
     if (model.HasCapability(Capability::Messages)) {
@@ -86,11 +87,12 @@ json DumpModel(CVoiceModel& model) {
                 slots.push_back({{"slot", slot}, {"status", "???"}});
                 continue;
             }
-            slots.push_back({{"slot", slot},
-                             {"status", entry->label},
-                             {"bits", entry->valueA},
-                             {"length", entry->valueB},
-                             {"time", FormatDuration(MessageDuration(entry->valueA, entry->valueB))}});
+            slots.push_back(
+                {{"slot", slot},
+                 {"status", entry->label},
+                 {"bits", entry->valueA},
+                 {"length", entry->valueB},
+                 {"time", FormatDuration(MessageDuration(entry->valueA, entry->valueB))}});
         }
         dump["messages"] = slots;
     }
@@ -104,7 +106,8 @@ std::string FormatDump(const json& dump) {
     auto line = [&](const std::string& text) { out += text + "\n"; };
     line("Group List");
     for (const auto& row : dump["groups"]) {
-        const std::string count = row.contains("count") ? std::to_string(row["count"].get<int>()) : "";
+        const std::string count =
+            row.contains("count") ? std::to_string(row["count"].get<int>()) : "";
         line(fmt::format("  {:>3}  {:<10} {}", row["index"].get<std::string>(),
                          row["kind"].get<std::string>(), count));
     }
@@ -115,16 +118,17 @@ std::string FormatDump(const json& dump) {
             line("");
             line(kind == "Group" ? fmt::format("Group {} Command List", index)
                                  : fmt::format("{} Command List", kind));
-            line(fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", "Index", "Label", "Trained", "Conflict"));
+            line(fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", "Index", "Label", "Trained",
+                             "Conflict"));
             for (const auto& c : row["commands"]) {
-                const std::string trained =
-                    !c.contains("trained")          ? "?"
-                    : c["trained"].get<int>() < 0 ? "N/A"
-                                                    : std::to_string(c["trained"].get<int>());
-                const std::string conflict =
-                    !c.contains("trained") ? "??"
-                    : c.contains("conflict") ? std::to_string(c["conflict"].get<std::int32_t>())
-                                             : "OK";
+                const std::string trained = !c.contains("trained") ? "?"
+                                            : c["trained"].get<int>() < 0
+                                                ? "N/A"
+                                                : std::to_string(c["trained"].get<int>());
+                const std::string conflict = !c.contains("trained") ? "??"
+                                             : c.contains("conflict")
+                                                 ? std::to_string(c["conflict"].get<std::int32_t>())
+                                                 : "OK";
                 line(fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", c["index"].get<int>(),
                                  c["label"].get<std::string>(), trained, conflict));
             }
@@ -149,12 +153,12 @@ std::string FormatDump(const json& dump) {
     if (dump.contains("messages")) {
         line("");
         line("Message List");
-        line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", "Index", "Message Status", "Bits",
-                         "Length (Bytes)", "Time (min:sec)"));
+        line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", "Index", "Message Status",
+                         "Bits", "Length (Bytes)", "Time (min:sec)"));
         for (const auto& m : dump["messages"]) {
             if (!m.contains("bits")) {
-                line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", m["slot"].get<int>(), "???", "?",
-                                 "??", "??"));
+                line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", m["slot"].get<int>(),
+                                 "???", "?", "??", "??"));
                 continue;
             }
             line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", m["slot"].get<int>(),

@@ -9,10 +9,7 @@
 namespace parlix::cli {
 
 Session::Session(const GlobalOptions& options, std::FILE* out, std::FILE* err)
-    : options_(options),
-      err_(err),
-      frontEnd_(out, err),
-      module_(settings_, frontEnd_) {
+    : options_(options), err_(err), frontEnd_(out, err), module_(settings_, frontEnd_) {
     frontEnd_.SetAnswer(options.answer);
 }
 

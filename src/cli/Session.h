@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/AppSettings.h"
-#include "cli/CliFrontEnd.h"
 #include "app/ModuleSession.h"
+#include "cli/CliFrontEnd.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +18,7 @@ struct GlobalOptions {
 };
 
 class Session {
-public:
+  public:
     Session(const GlobalOptions& options, std::FILE* out, std::FILE* err);
 
     // Refreshes the port list and picks the port; false (with a message) when
@@ -40,7 +40,7 @@ public:
     CModuleController& Controller() { return module_.Controller(); }
     CliFrontEnd& Front() { return frontEnd_; }
 
-private:
+  private:
     GlobalOptions options_;
     std::FILE* err_;
     CliFrontEnd frontEnd_;

@@ -17,14 +17,14 @@ using ShellOutputs = std::vector<std::pair<std::string, std::string>>;
 
 // Arguments as typed; the accessors reject what is not a number.
 class ShellArgs {
-public:
+  public:
     explicit ShellArgs(std::vector<std::string> words) : words_(std::move(words)) {}
     std::size_t Size() const { return words_.size(); }
     const std::string& Text(std::size_t i) const { return words_.at(i); }
     // Throws std::invalid_argument with a message for the user.
     int Int(std::size_t i) const;
 
-private:
+  private:
     std::vector<std::string> words_;
 };
 

@@ -1,18 +1,20 @@
 #include "cli/SimulatorLauncher.h"
 
-#include <cerrno>
-#include <chrono>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
 
 namespace parlix::cli {
 
-std::vector<std::string> SimulatedPorts() { return {"sim:module"}; }
+std::vector<std::string> SimulatedPorts() {
+    return {"sim:module"};
+}
 
 bool SimulatorRunning(const std::string& socketPath) {
     sockaddr_un addr{};

@@ -1,14 +1,14 @@
 // parlix-cli: the module from the command line, for scripts and for users
 // without a display.
+#include "app/PortList.h"
 #include "cli/Dump.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
 #include "cli/SimulatorLauncher.h"
-#include "app/PortList.h"
 #include "link/PreciseTimers.h"
 
-#include <CLI/CLI.hpp>
 #include <fmt/format.h>
+#include <CLI/CLI.hpp>
 
 #include <iostream>
 
@@ -100,7 +100,8 @@ int main(int argc, char** argv) {
     auto* ports = app.add_subcommand("ports", "list the serial ports");
     auto* info = app.add_subcommand("info", "connect and show the module");
     auto* shell = app.add_subcommand(
-        "shell", "run module operations read from standard input, one a line (\"help\" lists them)");
+        "shell",
+        "run module operations read from standard input, one a line (\"help\" lists them)");
     bool asJson = false;
     auto* dump = app.add_subcommand("dump", "read the whole module and print every list");
     dump->add_flag("--json", asJson, "print JSON");

@@ -1,9 +1,9 @@
 #include "jobs/CommandFile.h"
 
+#include <fmt/format.h>
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <fmt/format.h>
 
 namespace parlix {
 

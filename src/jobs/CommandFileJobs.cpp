@@ -1,10 +1,10 @@
 #include "jobs/CommandFileJobs.h"
 
 #include "base/FrontEnd.h"
+#include "base/ProgressSection.h"
 #include "base/Text.h"
 #include "jobs/CommandFile.h"
 #include "jobs/ProgramData.h"
-#include "base/ProgressSection.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,13 +24,14 @@ File OpenFile(const std::string& path, const char* mode) {
 
 // The main window is disabled while a command file job runs.
 class DisabledWindow {
-public:
-    explicit DisabledWindow(FrontEnd& front) : front_(front), wasEnabled_(front.EnableMainWindow(false)) {}
+  public:
+    explicit DisabledWindow(FrontEnd& front)
+        : front_(front), wasEnabled_(front.EnableMainWindow(false)) {}
     ~DisabledWindow() { front_.EnableMainWindow(wasEnabled_); }
     DisabledWindow(const DisabledWindow&) = delete;
     DisabledWindow& operator=(const DisabledWindow&) = delete;
 
-private:
+  private:
     FrontEnd& front_;
     bool wasEnabled_;
 };
@@ -52,7 +53,8 @@ bool CCommandExporterThread::Export(const std::string& path) {
     CVoiceModel& model = data_.Model();
     if (!AllGroupsLoaded(model)) return false;
     int total = 0;
-    for (int group = 0; group < kGroupLists; ++group) total += std::max(0, model.GetListCount(group));
+    for (int group = 0; group < kGroupLists; ++group)
+        total += std::max(0, model.GetListCount(group));
     File file = OpenFile(path, "wb");
     if (!file) return false;
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(total));
@@ -110,7 +112,8 @@ bool CCommandImporterThread::Import(const std::string& path) {
             if (!model.ImportEntry(group, command->index, command->digits, controller) ||
                 (model.RefreshCommand(group, command->index, controller),
                  !model.IsEntryLoaded(group, command->index)))
-                return Fail(Tr(kCtx, "Failed to import command data.\n\nImport may be incomplete!"));
+                return Fail(
+                    Tr(kCtx, "Failed to import command data.\n\nImport may be incomplete!"));
             progress.Step();
         }
     }
@@ -125,8 +128,9 @@ bool CCommandImporterThread::ResizeGroup(int group, int count) {
         if (i < have) {
             model.EraseTraining(group, i, controller);
         } else if (!model.CanAddCommand()) {
-            return Fail(TrFormat(kCtx, "No more room for commands in group %d.\n\nImport may be incomplete!",
-                                 group));
+            return Fail(TrFormat(
+                kCtx, "No more room for commands in group %d.\n\nImport may be incomplete!",
+                group));
         } else {
             model.InsertCommand(group, i, controller);
             ++have;
@@ -135,12 +139,13 @@ bool CCommandImporterThread::ResizeGroup(int group, int count) {
     while (count < have) {
         model.RemoveCommandAt(group, 0, controller);
         if (model.GetListCount(group) >= have)
-            return Fail(TrFormat(kCtx, "Failed to reduce command group %d.\n\nImport may be incomplete!",
-                                 group));
+            return Fail(TrFormat(
+                kCtx, "Failed to reduce command group %d.\n\nImport may be incomplete!", group));
         --have;
     }
     if (model.GetListCount(group) != count)
-        return Fail(TrFormat(kCtx, "Failed to resize command group %d.\n\nImport may be incomplete!", group));
+        return Fail(TrFormat(
+            kCtx, "Failed to resize command group %d.\n\nImport may be incomplete!", group));
     return true;
 }
 

@@ -12,7 +12,7 @@ namespace parlix {
 class CProgramData;
 
 class CCommandExporterThread : public CProgramThreadImpl<CCommandExporterThread, std::string> {
-public:
+  public:
     explicit CCommandExporterThread(CProgramData& data)
         : CProgramThreadImpl("CCommandExporterThread"), data_(data) {}
     ~CCommandExporterThread() { Stop(); }
@@ -23,13 +23,13 @@ public:
     // completely read, the file cannot be written or a command failed.
     bool Export(const std::string& path);
 
-private:
+  private:
     CProgramData& data_;
     std::atomic<bool> succeeded_{false};
 };
 
 class CCommandImporterThread : public CProgramThreadImpl<CCommandImporterThread, std::string> {
-public:
+  public:
     explicit CCommandImporterThread(CProgramData& data)
         : CProgramThreadImpl("CCommandImporterThread"), data_(data) {}
     ~CCommandImporterThread() { Stop(); }
@@ -40,7 +40,7 @@ public:
     // before the whole file has been validated.
     bool Import(const std::string& path);
 
-private:
+  private:
     // Gives group g exactly n commands: erase those kept, add or remove the rest.
     bool ResizeGroup(int group, int count);
     bool Fail(const std::string& text);

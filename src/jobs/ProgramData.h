@@ -12,7 +12,7 @@ class SettingsStore;
 class FrontEnd;
 
 class CProgramData {
-public:
+  public:
     CProgramData(SettingsStore& settings, FrontEnd& frontEnd)
         : progress_(frontEnd), controller_(settings, progress_, frontEnd), model_(&frontEnd) {}
     CProgramData(const CProgramData&) = delete;
@@ -23,7 +23,7 @@ public:
     CStatusProgress& Progress() { return progress_; }
     FrontEnd& Front() { return progress_.Front(); }
 
-private:
+  private:
     // The notification part comes first: the controller keeps a reference to it.
     CStatusProgress progress_;
     CModuleController controller_;

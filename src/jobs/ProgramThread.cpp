@@ -1,14 +1,16 @@
 #include "jobs/ProgramThread.h"
 
-#include <cstring>
 #include <pthread.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <cstring>
 
 namespace parlix::detail {
 
-std::uint64_t CurrentThreadId() { return static_cast<std::uint64_t>(::syscall(SYS_gettid)); }
+std::uint64_t CurrentThreadId() {
+    return static_cast<std::uint64_t>(::syscall(SYS_gettid));
+}
 
 void PrepareWorkerThread(const char* name) {
     char shortName[16] = {};  // the kernel keeps 15 characters

@@ -24,17 +24,17 @@ void PrepareWorkerThread(const char* name);
 
 // The window that receives completion notifications.
 class CProgramNotify {
-public:
+  public:
     void SetNotifyTarget(FrontEnd* target) { notify_.store(target); }
     FrontEnd* NotifyTarget() const { return notify_.load(); }
 
-private:
+  private:
     std::atomic<FrontEnd*> notify_{nullptr};
 };
 
 template <class Job, class Arg>
 class CProgramThreadImpl : public CProgramNotify {
-public:
+  public:
     explicit CProgramThreadImpl(const char* name) : name_(name) {}
     CProgramThreadImpl(const CProgramThreadImpl&) = delete;
     CProgramThreadImpl& operator=(const CProgramThreadImpl&) = delete;
@@ -88,7 +88,7 @@ public:
     std::uint64_t ThreadId() const { return threadId_.load(); }
     const char* Name() const { return name_; }
 
-private:
+  private:
     void Loop() {
         detail::PrepareWorkerThread(name_);
         threadId_.store(detail::CurrentThreadId());

@@ -1,7 +1,7 @@
 #include "jobs/Readers.h"
 
-#include "jobs/ProgramData.h"
 #include "base/ProgressSection.h"
+#include "jobs/ProgramData.h"
 
 namespace parlix {
 

@@ -16,7 +16,7 @@ namespace parlix {
 class FrontEnd;
 
 class CStatusProgress : public ProgressSink {
-public:
+  public:
     explicit CStatusProgress(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 
     void AttachBars();
@@ -31,7 +31,7 @@ public:
     std::uint32_t Position() const;
     FrontEnd& Front() { return frontEnd_; }
 
-private:
+  private:
     struct Section {
         std::uint32_t handle;
         std::uint32_t total;

@@ -11,7 +11,7 @@
 namespace parlix {
 
 class CBridgeProxyBase : public CPortProxy {
-public:
+  public:
     using CPortProxy::CPortProxy;
     bool Detect() override;
     bool ConnectModule() override { return false; }
@@ -20,29 +20,29 @@ public:
 };
 
 class CShieldProxy : public CBridgeProxyBase {
-public:
+  public:
     using CBridgeProxyBase::CBridgeProxyBase;
     bool OpenLink(const std::string& port) override;
     const std::string& LastPort() const { return lastPort_; }
 
-private:
+  private:
     std::string lastPort_;  // the board may come back on another port after a restart
 };
 
 class CBasicStampProxy : public CBridgeProxyBase {
-public:
+  public:
     using CBridgeProxyBase::CBridgeProxyBase;
     bool OpenLink(const std::string& port) override;
 };
 
 class CRoboNovaProxy : public CBridgeProxyBase {
-public:
+  public:
     using CBridgeProxyBase::CBridgeProxyBase;
     bool OpenLink(const std::string& port) override;
     bool CloseLink() override;
     void PurgeLine() override;
 
-private:
+  private:
     std::recursive_mutex portLock_;  // taken inside the controller's lock, never around it
 };
 

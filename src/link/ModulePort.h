@@ -9,7 +9,7 @@
 namespace parlix {
 
 class CModulePort : public CSerial {
-public:
+  public:
     int ReadTimeout() const { return readTimeout_; }
     void SetReadTimeout(int ms) { readTimeout_ = ms; }
     int WritePacing() const { return writePacing_; }
@@ -23,7 +23,7 @@ public:
     bool Query(std::uint8_t request, std::uint8_t& reply);
     bool Expect(std::uint8_t request, std::uint8_t expected);
 
-private:
+  private:
     int readTimeout_ = 1000;
     int writePacing_ = 2;
 };

@@ -12,7 +12,7 @@ namespace parlix {
 class SettingsStore;
 
 class CPortProxy : public CVoiceProxy {
-public:
+  public:
     explicit CPortProxy(SettingsStore& settings) : settings_(settings) {}
 
     bool CloseLink() override;
@@ -31,7 +31,7 @@ public:
 
     CModulePort& Port() { return port_; }
 
-protected:
+  protected:
     // Opens the port for bounded transfers at 9600 8N1 without flow control.
     bool OpenLine(const std::string& port);
     // 'b' with any reply, then 'b' answered 'o'.

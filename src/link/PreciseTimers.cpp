@@ -4,6 +4,8 @@
 
 namespace parlix {
 
-void UsePreciseTimers() { ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL); }
+void UsePreciseTimers() {
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+}
 
 }  // namespace parlix

@@ -6,8 +6,8 @@
 // opened without it only takes kInfinite.
 #pragma once
 
-#include "link/SerialBackend.h"
 #include "base/Status.h"
+#include "link/SerialBackend.h"
 
 #include <cstddef>
 #include <cstdint>

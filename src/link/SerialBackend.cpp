@@ -1,8 +1,8 @@
 #include "link/SerialBackend.h"
 
+#include "base/Status.h"
 #include "link/SimLineBackend.h"
 #include "link/SimLineProtocol.h"
-#include "base/Status.h"
 #include "link/TermiosBackend.h"
 
 #include <poll.h>

@@ -12,7 +12,7 @@ namespace parlix {
 class ProgressSink;
 
 class CVoiceProxy {
-public:
+  public:
     virtual ~CVoiceProxy() = default;
 
     virtual bool OpenLink(const std::string& port) = 0;

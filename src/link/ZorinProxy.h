@@ -6,7 +6,7 @@
 namespace parlix {
 
 class CZorinProxy : public CPortProxy {
-public:
+  public:
     using CPortProxy::CPortProxy;
 
     bool OpenLink(const std::string& port) override;

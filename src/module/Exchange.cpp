@@ -1,8 +1,8 @@
 #include "module/Exchange.h"
 
 #include "base/FrontEnd.h"
-#include "base/Text.h"
 #include "base/Status.h"
+#include "base/Text.h"
 
 namespace parlix {
 namespace {
@@ -66,12 +66,14 @@ bool CExchange::Fail(const std::string& text, bool appendSystemText, unsigned st
 }
 
 bool CExchange::Unexpected(std::uint8_t status) {
-    return Fail(TrFormat(kCtx, "Unexpected reply (0x%02X).\n", unsigned{status}), false, MB_ICONERROR);
+    return Fail(TrFormat(kCtx, "Unexpected reply (0x%02X).\n", unsigned{status}), false,
+                MB_ICONERROR);
 }
 
 bool CExchange::UnexpectedOrInvalid(std::uint8_t status) {
-    return Fail(TrFormat(kCtx, "Unexpected reply (0x%02X) or invalid arguments.\n", unsigned{status}), false,
-                MB_ICONERROR);
+    return Fail(
+        TrFormat(kCtx, "Unexpected reply (0x%02X) or invalid arguments.\n", unsigned{status}),
+        false, MB_ICONERROR);
 }
 
 }  // namespace parlix

@@ -13,7 +13,7 @@
 namespace parlix {
 
 class CExchange {
-public:
+  public:
     enum class Purge { Yes, No };
 
     explicit CExchange(CModuleController& controller, Purge purge = Purge::Yes);
@@ -35,12 +35,12 @@ public:
     // Report helpers; each sets the error text, shows one message box and returns false.
     bool Fail(const std::string& text, bool appendSystemText, unsigned style);
     bool LinkFailure(const std::string& text) { return Fail(text, true, 0x10); }
-    bool Unexpected(std::uint8_t status);          // "Unexpected reply (0x%02X).\n"
-    bool UnexpectedOrInvalid(std::uint8_t status); // "... or invalid arguments.\n"
+    bool Unexpected(std::uint8_t status);           // "Unexpected reply (0x%02X).\n"
+    bool UnexpectedOrInvalid(std::uint8_t status);  // "... or invalid arguments.\n"
 
     CModuleController& Controller() { return controller_; }
 
-private:
+  private:
     CModuleController& controller_;
     bool prompt_ = false;
     bool promptNotified_ = false;

@@ -1,7 +1,7 @@
 // Module commands that make the module listen, and the one that stops it.
 #include "base/FrontEnd.h"
-#include "base/Text.h"
 #include "base/Status.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <array>

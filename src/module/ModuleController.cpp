@@ -15,13 +15,13 @@ constexpr const char* kCtx = "Controller";
 
 // Restores the cursor on every way out of Connect.
 class WaitCursor {
-public:
+  public:
     explicit WaitCursor(FrontEnd& frontEnd) : frontEnd_(frontEnd) { frontEnd_.BeginWaitCursor(); }
     ~WaitCursor() { frontEnd_.EndWaitCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     FrontEnd& frontEnd_;
 };
 
@@ -47,7 +47,9 @@ void CModuleController::Lock() {
     if (!lock_.try_lock()) frontEnd_.DispatchingWait([this] { return lock_.try_lock(); });
 }
 
-void CModuleController::Unlock() { lock_.unlock(); }
+void CModuleController::Unlock() {
+    lock_.unlock();
+}
 
 bool CModuleController::Connect() {
     CControllerLock lock(*this);
@@ -124,7 +126,8 @@ void CModuleController::Disconnect() {
     CControllerLock lock(*this);
     owner_.SetStatusText(Tr(kCtx, "Disconnected"));
     if (current_ && !current_->CloseLink()) {
-        errorText_ = TrFormat(kCtx, "Error while closing the port \"%s\".\n", settings_.CurrentPort());
+        errorText_ =
+            TrFormat(kCtx, "Error while closing the port \"%s\".\n", settings_.CurrentPort());
         ReportError(true, MB_ICONWARNING);
     }
     current_ = nullptr;
@@ -172,10 +175,17 @@ bool CModuleController::SetReplyDelay(int ms) {
 
 int CModuleController::ReportError(bool appendSystemText, unsigned style) {
     switch (style & 0xF0) {
-        case MB_ICONERROR: messageTitle_ = Tr(kCtx, "Error"); break;
-        case MB_ICONWARNING: messageTitle_ = Tr(kCtx, "Warning"); break;
-        case MB_ICONINFORMATION: messageTitle_ = Tr(kCtx, "Information"); break;
-        default: break;
+        case MB_ICONERROR:
+            messageTitle_ = Tr(kCtx, "Error");
+            break;
+        case MB_ICONWARNING:
+            messageTitle_ = Tr(kCtx, "Warning");
+            break;
+        case MB_ICONINFORMATION:
+            messageTitle_ = Tr(kCtx, "Information");
+            break;
+        default:
+            break;
     }
     if (appendSystemText) {
         const std::error_code last = GetLastError();

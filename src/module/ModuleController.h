@@ -36,7 +36,7 @@ inline constexpr int kResetMessages = 12;
 std::string ErrorText(int code);
 
 class CModuleController {
-public:
+  public:
     CModuleController(SettingsStore& settings, ProgressSink& owner, FrontEnd& frontEnd);
     CModuleController(const CModuleController&) = delete;
     CModuleController& operator=(const CModuleController&) = delete;
@@ -137,7 +137,7 @@ public:
     // Replaces the links that Connect tries (diagnostics and tests).
     void SetTryOrder(const std::array<CVoiceProxy*, 4>& order) { tryOrder_ = order; }
 
-private:
+  private:
     SettingsStore& settings_;
     ProgressSink& owner_;
     FrontEnd& frontEnd_;
@@ -156,7 +156,7 @@ private:
 
 // Holds the controller lock for a scope.
 class CControllerLock {
-public:
+  public:
     explicit CControllerLock(CModuleController& controller) : controller_(controller) {
         controller_.Lock();
     }
@@ -164,7 +164,7 @@ public:
     CControllerLock(const CControllerLock&) = delete;
     CControllerLock& operator=(const CControllerLock&) = delete;
 
-private:
+  private:
     CModuleController& controller_;
 };
 

@@ -1,7 +1,7 @@
 // Module commands that read what the module stores.
 #include "base/FrontEnd.h"
-#include "base/Text.h"
 #include "base/Status.h"
+#include "base/Text.h"
 #include "module/Exchange.h"
 
 #include <array>

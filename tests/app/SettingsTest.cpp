@@ -31,7 +31,7 @@ TEST(ParseProfileIntTest, ReadsLeadingDigitsLikeAProfileRead) {
 }
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     IniFile ini{dir.File("Settings.ini")};
 };
@@ -63,7 +63,8 @@ TEST_F(IniFileTest, WriteKeepsWhatOthersWroteAndLeavesNoTemporaryFile) {
     EXPECT_EQ(ini.ReadInt("Settings", "Level", 0), 4);
     EXPECT_EQ(ini.ReadString("Mine", "Key", ""), "Value");
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        ++files;
     EXPECT_EQ(files, 1u);
 }
 
@@ -85,7 +86,7 @@ TEST_F(IniFileTest, SectionNamesStopAtTheBuffer) {
 }
 
 class AppSettingsTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     CAppSettings settings{dir.File("bin/parlix-desk"), dir.File("Settings.ini")};
 };

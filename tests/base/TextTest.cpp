@@ -10,9 +10,10 @@ TEST(InsertsToPrintfTest, TurnsNumberedInsertsIntoPositionalConversions) {
         const char* in;
         const char* out;
     };
-    for (const Case c : {Case{"A '%1' device", "A '%1$s' device"}, Case{"%1!d! of %2!d!", "%1$d of %2$d"},
-                         Case{"100%% sure", "100%% sure"}, Case{"%1!02X!", "%1$02X"},
-                         Case{"trailing %", "trailing %"}, Case{"%x", "%x"}})
+    for (const Case c :
+         {Case{"A '%1' device", "A '%1$s' device"}, Case{"%1!d! of %2!d!", "%1$d of %2$d"},
+          Case{"100%% sure", "100%% sure"}, Case{"%1!02X!", "%1$02X"},
+          Case{"trailing %", "trailing %"}, Case{"%x", "%x"}})
         EXPECT_EQ(InsertsToPrintf(c.in), c.out) << c.in;
 }
 

@@ -11,7 +11,7 @@ namespace {
 using ::testing::HasSubstr;
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     ProgramResult Cli(const std::vector<std::string>& args, const std::string& input = {}) {
         // A private settings folder, so that the user's remembered port plays no part.
         return RunProgram("parlix-cli", args, input, {{"XDG_CONFIG_HOME", home.Path().string()}});
@@ -23,8 +23,9 @@ TEST_F(CliTest, InfoShowsTheConnectedModuleAndItsFirmwareId) {
     PtyResponder module(ModuleAnswers('C'));
     const auto r = Cli({"--port", module.Path(), "info"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Detected Parlix on " + module.Path() + "...\nConnected to Parlix (Rev 2) on " +
-                         module.Path() + "\nFirmware ID: 2\n");
+    EXPECT_EQ(r.out, "Detected Parlix on " + module.Path() +
+                         "...\nConnected to Parlix (Rev 2) on " + module.Path() +
+                         "\nFirmware ID: 2\n");
     EXPECT_EQ(r.err, "Disconnected\n");
     // Detection, control mode with reply delay 0, the firmware ID, control mode again.
     EXPECT_EQ(module.ReceivedText(), "bbbx bbyAx bb");
@@ -34,7 +35,8 @@ TEST_F(CliTest, SilentPortIsReportedWithoutSystemText) {
     PtyResponder silent;
     const auto r = Cli({"--port", silent.Path(), "info"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Error: Could not detect device connected to port \"" + silent.Path() + "\".\n");
+    EXPECT_EQ(r.err,
+              "Error: Could not detect device connected to port \"" + silent.Path() + "\".\n");
     EXPECT_EQ(r.out, "");
 }
 
@@ -42,8 +44,8 @@ TEST_F(CliTest, MissingPortIsReportedWithTheSystemReason) {
     const std::string port = home.File("ttyNONE");
     const auto r = Cli({"--port", port, "info"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Error: Could not open the port \"" + port +
-                         "\".\n\n\nNo such file or directory\n");
+    EXPECT_EQ(r.err,
+              "Error: Could not open the port \"" + port + "\".\n\n\nNo such file or directory\n");
 }
 
 TEST_F(CliTest, ShellPrintsOneLinePerOperation) {

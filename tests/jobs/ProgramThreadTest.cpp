@@ -16,7 +16,7 @@ using ::testing::ElementsAre;
 
 // A job whose run lasts until it is cancelled or released.
 class TestJob : public CProgramThreadImpl<TestJob, int> {
-public:
+  public:
     TestJob() : CProgramThreadImpl("CTestJob") {}
     ~TestJob() { Stop(); }
 
@@ -46,7 +46,7 @@ public:
         return started_;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<int> started_;
@@ -54,7 +54,7 @@ private:
 };
 
 class ProgramThreadTest : public ::testing::Test {
-protected:
+  protected:
     ProgramThreadTest() { job.SetNotifyTarget(&front); }
 
     std::vector<int> Served(std::size_t completions) {

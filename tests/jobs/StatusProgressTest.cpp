@@ -7,7 +7,7 @@ namespace parlix {
 namespace {
 
 class StatusProgressTest : public ::testing::Test {
-protected:
+  protected:
     StatusProgressTest() { progress.AttachBars(); }
     test::RecordingFrontEnd front;
     CStatusProgress progress{front};

@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 using ::testing::ElementsAre;
 
 class DirectLinkTest : public ::testing::Test {
-protected:
+  protected:
     void Open(PtyResponder& device) {
         ASSERT_TRUE(proxy.OpenLink(device.Path()));
         device.Clear();
@@ -36,9 +36,9 @@ TEST_F(DirectLinkTest, DetectionNamesTheModelAndRevision) {
         const char* name;
         const char* detail;
     };
-    for (const Case c : {Case{'A', "Zorin", "Rev 0"}, Case{'C', "Parlix", "Rev 2"},
-                         Case{'H', "Parlix", "Rev 7"}, Case{'I', "Parlix 3", "Rev 0"},
-                         Case{'J', "Parlix 3", "Rev 1"}}) {
+    for (const Case c :
+         {Case{'A', "Zorin", "Rev 0"}, Case{'C', "Parlix", "Rev 2"}, Case{'H', "Parlix", "Rev 7"},
+          Case{'I', "Parlix 3", "Rev 0"}, Case{'J', "Parlix 3", "Rev 1"}}) {
         PtyResponder device(ModuleAnswers(c.identity));
         Open(device);
         EXPECT_TRUE(proxy.Detect());
@@ -108,8 +108,8 @@ TEST_F(DirectLinkTest, CommandBytesArePacedAndPausedAfterChosenArguments) {
         // below pins the lengths.
         for (std::size_t i = 0; i + 1 < got.size(); ++i) {
             const auto gap = got[i + 1].when - got[i].when;
-            const bool paused = std::find(c.pausedAfter.begin(), c.pausedAfter.end(), i) !=
-                                c.pausedAfter.end();
+            const bool paused =
+                std::find(c.pausedAfter.begin(), c.pausedAfter.end(), i) != c.pausedAfter.end();
             if (paused) {
                 EXPECT_GE(gap, 30ms) << c.bytes << " after byte " << i;
             } else {

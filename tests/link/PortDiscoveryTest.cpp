@@ -1,7 +1,7 @@
 // Port discovery on fake sysfs trees, the natural port-name order, and the
 // wait for a port that comes back under a new name.
-#include "link/PortDiscovery.h"
 #include "base/Status.h"
+#include "link/PortDiscovery.h"
 
 #include <gtest/gtest.h>
 

@@ -13,10 +13,10 @@ using ConnectionTest = ControllerFixture;
 TEST_F(ConnectionTest, TriesEveryLinkInOrderAndClosesEachThatFindsNothing) {
     UseFakes();
     EXPECT_FALSE(controller.Connect());
-    EXPECT_THAT(log, ElementsAre("robo:open:COM3", "robo:detect", "robo:close", "direct:open:COM3",
-                                 "direct:detect", "direct:close", "shield:open:COM3",
-                                 "shield:detect", "shield:close", "stamp:open:COM3",
-                                 "stamp:detect", "stamp:close"));
+    EXPECT_THAT(log,
+                ElementsAre("robo:open:COM3", "robo:detect", "robo:close", "direct:open:COM3",
+                            "direct:detect", "direct:close", "shield:open:COM3", "shield:detect",
+                            "shield:close", "stamp:open:COM3", "stamp:detect", "stamp:close"));
     EXPECT_THAT(front.Messages(),
                 ElementsAre(ShownMessage{"Could not detect device connected to port \"COM3\".\n",
                                          "Error", 16}));
@@ -29,10 +29,10 @@ TEST_F(ConnectionTest, PortThatCannotBeOpenedStopsTheSearchWithTheSystemReason) 
     robo.openError = ErrnoCode(ENOENT);
     EXPECT_FALSE(controller.Connect());
     EXPECT_THAT(log, ElementsAre("robo:open:COM3", "robo:close"));
-    EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not open the port \"COM3\".\n\n\n" +
-                                             ErrnoCode(ENOENT).message(),
-                                         "Error", 16}));
+    EXPECT_THAT(
+        front.Messages(),
+        ElementsAre(ShownMessage{
+            "Could not open the port \"COM3\".\n\n\n" + ErrnoCode(ENOENT).message(), "Error", 16}));
     EXPECT_FALSE(controller.IsConnected());
 }
 
@@ -90,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, BridgeOfferTest,
     ::testing::Values(
         // No bridge file: the user is told to download it by hand, and the connection fails.
-        BridgeCase{"NoBridgeFile", std::nullopt, IDOK, false,
+        BridgeCase{"NoBridgeFile",
+                   std::nullopt,
+                   IDOK,
+                   false,
                    {{std::string(kFoundNoAnswer) +
                          "You need to manually download the updated \"bridge\" software to the "
                          "device (see instructions).\n",
@@ -100,13 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
                      "Error", 16}},
                    {"open:COM3", "detect", "connect", "close"}},
         // No: the connection goes on without an update.
-        BridgeCase{"No", "bridge.bin", IDNO, true,
+        BridgeCase{"No",
+                   "bridge.bin",
+                   IDNO,
+                   true,
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
                      "Confirmation", 35}},
                    {"open:COM3", "detect", "connect"}},
         // Cancel: the connection fails.
-        BridgeCase{"Cancel", "bridge.bin", IDCANCEL, false,
+        BridgeCase{"Cancel",
+                   "bridge.bin",
+                   IDCANCEL,
+                   false,
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
                      "Confirmation", 35},
@@ -142,7 +151,8 @@ TEST_F(ConnectionTest, FailedCloseIsAWarning) {
     ASSERT_EQ(front.Messages().size(), 1u);
     EXPECT_EQ(front.Messages()[0].title, "Warning");
     EXPECT_EQ(front.Messages()[0].style, 48u);
-    EXPECT_EQ(front.Messages()[0].text.rfind("Error while closing the port \"COM3\".\n\n\n", 0), 0u);
+    EXPECT_EQ(front.Messages()[0].text.rfind("Error while closing the port \"COM3\".\n\n\n", 0),
+              0u);
     EXPECT_FALSE(controller.IsConnected());
 }
 
@@ -152,10 +162,10 @@ TEST_F(ConnectionTest, ControlModeFailuresAreReportedWithTheirSeverity) {
     EXPECT_FALSE(controller.EnterControlMode());
     EXPECT_FALSE(controller.LeaveControlMode());
     const std::string timeout = make_error_code(Status::Timeout).message();
-    EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not enter control mode.\n\n\n" + timeout, "Error", 16},
-                            ShownMessage{"Could not leave control mode.\n\n\n" + timeout, "Warning",
-                                         48}));
+    EXPECT_THAT(
+        front.Messages(),
+        ElementsAre(ShownMessage{"Could not enter control mode.\n\n\n" + timeout, "Error", 16},
+                    ShownMessage{"Could not leave control mode.\n\n\n" + timeout, "Warning", 48}));
     EXPECT_THAT(direct.calls, ElementsAre("purge", "enter", "purge", "leave"));
 }
 

@@ -13,7 +13,7 @@
 namespace parlix::test {
 
 class ControllerFixture : public ::testing::Test {
-protected:
+  protected:
     ControllerFixture()
         : settings(dir.File("bin/parlix-desk"), dir.File("Settings.ini")),
           progress(front),

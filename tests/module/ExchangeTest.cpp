@@ -44,15 +44,21 @@ TEST_P(VersionFailureTest, IsReportedOnceAndLeavesTheOutput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, VersionFailureTest,
-    ::testing::Values(
-        FailureCase{"Timeout", std::nullopt, {},
-                    {"Could not read version ID.\n\n\n" +
-                         make_error_code(Status::WaitTimeout).message(),
-                     "Error", 16}},
-        FailureCase{"OtherStatus", 'o', {},
-                    {"Unexpected reply (0x6F) or invalid arguments.\n", "Error", 16}},
-        FailureCase{"MissingArgument", 'x', {std::nullopt},
-                    {"Unexpected reply (0x78) or invalid arguments.\n", "Error", 16}}),
+    ::testing::Values(FailureCase{"Timeout",
+                                  std::nullopt,
+                                  {},
+                                  {"Could not read version ID.\n\n\n" +
+                                       make_error_code(Status::WaitTimeout).message(),
+                                   "Error", 16}},
+                      FailureCase{"OtherStatus",
+                                  'o',
+                                  {},
+                                  {"Unexpected reply (0x6F) or invalid arguments.\n", "Error", 16}},
+                      FailureCase{
+                          "MissingArgument",
+                          'x',
+                          {std::nullopt},
+                          {"Unexpected reply (0x78) or invalid arguments.\n", "Error", 16}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
@@ -66,7 +72,8 @@ TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
         direct.calls.clear();
         direct.statuses = {'o'};
         EXPECT_TRUE(controller.SetReplyDelay(c.ms)) << c.ms;
-        EXPECT_THAT(direct.calls, ElementsAre("purge", "send:y[" + std::to_string(c.argument) + "]"))
+        EXPECT_THAT(direct.calls,
+                    ElementsAre("purge", "send:y[" + std::to_string(c.argument) + "]"))
             << c.ms;
     }
     direct.statuses = {'e'};

@@ -10,7 +10,7 @@ namespace {
 using ::testing::ElementsAre;
 
 class RecognitionSettingsTest : public ControllerFixture {
-protected:
+  protected:
     void Store(const char* key, int value) { settings.Settings().WriteInt("Settings", key, value); }
     CRecognitionSettings params;
 };

@@ -13,7 +13,7 @@
 namespace parlix::test {
 
 class FakeProxy : public CVoiceProxy {
-public:
+  public:
     explicit FakeProxy(std::string tag = "fake") : tag_(std::move(tag)) {}
 
     // Script.
@@ -56,7 +56,7 @@ public:
 
     std::vector<int> statusTimeouts;  // tenths asked of each ReceiveStatus
 
-private:
+  private:
     void Log(const std::string& entry);
     std::string tag_;
 };

@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
-#include <stdexcept>
 #include <termios.h>
 #include <unistd.h>
+#include <stdexcept>
 
 namespace parlix::test {
 

@@ -14,7 +14,7 @@
 namespace parlix::test {
 
 class PtyResponder {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
     // Given a received byte, the bytes to send back (none: stay silent).
     using Answer = std::function<std::vector<std::uint8_t>(std::uint8_t)>;
@@ -36,7 +36,7 @@ public:
     void SetAnswer(Answer answer);
     void Clear();
 
-private:
+  private:
     void Run();
 
     int master_ = -1;

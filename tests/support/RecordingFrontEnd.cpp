@@ -8,7 +8,8 @@ void PrintTo(const ShownMessage& message, std::ostream* os) {
     *os << "{\"" << text << "\", \"" << message.title << "\", " << message.style << "}";
 }
 
-int RecordingFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+int RecordingFrontEnd::MessageBox(const std::string& text, const std::string& title,
+                                  unsigned style) {
     std::lock_guard lock(mutex_);
     messages_.push_back({text, title, style});
     if (!answers_.empty()) {

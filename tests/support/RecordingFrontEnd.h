@@ -23,7 +23,7 @@ struct ShownMessage {
 void PrintTo(const ShownMessage& message, std::ostream* os);
 
 class RecordingFrontEnd : public FrontEnd {
-public:
+  public:
     int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowBusyPrompt(const std::string& text) override;
     void RemoveBusyPrompt() override;
@@ -45,7 +45,7 @@ public:
     std::vector<std::pair<std::uint64_t, int>> JobsFinished() const;
     void Clear();
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::deque<int> answers_;
     std::vector<ShownMessage> messages_;

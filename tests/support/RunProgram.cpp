@@ -1,12 +1,12 @@
 #include "support/RunProgram.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <poll.h>
 #include <spawn.h>
-#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
 
 extern char** environ;
 
