@@ -11,6 +11,9 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 jobs=$(nproc)
 
+echo "== format"
+"$root/scripts/check-format.sh"
+
 echo "== build and test"
 "$root/scripts/build.sh" "$root/build" -DPARLIX_WERROR=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --no-tests=error
