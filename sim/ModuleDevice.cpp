@@ -85,13 +85,35 @@ Reply ModuleDevice::Finish(const std::function<Reply()>& finish) {
     return finish ? finish() : Reply::None();
 }
 
-int ModuleDevice::ReplyDelayMs() const {
+bool ModuleDevice::SpareCommand() {
     std::lock_guard lock(mutex_);
-    return memory_.replyDelayMs;
+    if (faults_.afterCommands <= 0) return false;
+    --faults_.afterCommands;
+    return true;
 }
 
-std::optional<std::uint8_t> ModuleDevice::ApplyFaults(std::uint8_t byte) {
+bool ModuleDevice::SpareReplyByte() {
     std::lock_guard lock(mutex_);
+    if (faults_.afterReplyBytes <= 0) return false;
+    --faults_.afterReplyBytes;
+    return true;
+}
+
+bool ModuleDevice::TakeFaultUnplug() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(faults_.unplug, false);
+}
+
+int ModuleDevice::ReplyDelayMs(bool spared) {
+    std::lock_guard lock(mutex_);
+    if (spared || faults_.slowReplyBytes <= 0) return memory_.replyDelayMs;
+    --faults_.slowReplyBytes;
+    return memory_.replyDelayMs + faults_.slowReplyMs;
+}
+
+std::optional<std::uint8_t> ModuleDevice::ApplyFaults(std::uint8_t byte, bool spared) {
+    std::lock_guard lock(mutex_);
+    if (spared) return byte;
     if (faults_.silent) return std::nullopt;
     if (faults_.dropReplyBytes > 0) {
         --faults_.dropReplyBytes;

@@ -26,6 +26,14 @@ struct ModuleFaults {
     std::uint8_t garbage = 0xFF;
     bool silent = false;           // the module answers nothing at all
     int unplugAfterCommands = -1;  // on each connection, answer this many commands, then unplug
+    int slowReplyBytes = 0;        // the next n bytes the module sends come late,
+    int slowReplyMs = 0;           // each by this long on top of the reply delay
+    // The reply faults above (lost, replaced, silent, slow) spare the replies
+    // to the next n commands, then the next m reply bytes, so that a fault can
+    // strike at a chosen byte in the middle of a read.
+    int afterCommands = 0;
+    int afterReplyBytes = 0;
+    bool unplug = false;  // unplug instead of sending the first byte not spared
 };
 
 class ModuleDevice : public Device {
@@ -64,9 +72,16 @@ class ModuleDevice : public Device {
 
     Reply Execute(std::uint8_t command, const std::vector<int>& args);
     Reply Finish(const std::function<Reply()>& finish);
-    int ReplyDelayMs() const;
+    // A command starts: whether the reply faults spare its replies.
+    bool SpareCommand();
+    // A reply byte of a command not spared is due: whether the faults spare it.
+    bool SpareReplyByte();
+    // The unplug fault is due for a byte not spared.
+    bool TakeFaultUnplug();
+    // How long the module waits before a byte it sends, slow-reply faults included.
+    int ReplyDelayMs(bool spared);
     // The byte that goes out instead of `byte` (nothing: it is lost).
-    std::optional<std::uint8_t> ApplyFaults(std::uint8_t byte);
+    std::optional<std::uint8_t> ApplyFaults(std::uint8_t byte, bool spared);
     bool TakeUnplug();
     bool CommandUnplugs(int commandsThisConnection) const;
 

@@ -135,6 +135,10 @@ ModuleFaults ParseFaults(const json& faults) {
     out.garbage = static_cast<std::uint8_t>(IntOr(faults, "garbage", 0xFF, 0, 255));
     out.silent = faults.value("silent", false);
     out.unplugAfterCommands = IntOr(faults, "unplugAfterCommands", -1, -1, 1 << 20);
+    out.slowReplyBytes = IntOr(faults, "slowReplyBytes", 0, 0, 1 << 20);
+    out.slowReplyMs = IntOr(faults, "slowReplyMs", 0, 0, 600000);
+    out.afterCommands = IntOr(faults, "afterCommands", 0, 0, 1 << 20);
+    out.afterReplyBytes = IntOr(faults, "afterReplyBytes", 0, 0, 1 << 20);
     return out;
 }
 

@@ -82,6 +82,7 @@ void ModuleSession::StartCommand(std::uint8_t command) {
 }
 
 void ModuleSession::Execute() {
+    spared_ = device_.SpareCommand();
     if (device_.CommandUnplugs(++commands_)) {
         io_.Unplug();
         return;
@@ -114,10 +115,15 @@ void ModuleSession::AnswerArgumentRequest() {
 
 void ModuleSession::Send(std::uint8_t byte) {
     // The reply delay comes before every byte the module sends.
-    const auto delay = Clock::now() + std::chrono::milliseconds(device_.ReplyDelayMs());
+    const bool spared = spared_ || device_.SpareReplyByte();
+    if (!spared && device_.TakeFaultUnplug()) {
+        io_.Unplug();
+        return;
+    }
+    const auto delay = Clock::now() + std::chrono::milliseconds(device_.ReplyDelayMs(spared));
     while (!io_.Stopping() && Clock::now() < delay)
         std::this_thread::sleep_for(std::min<Clock::duration>(delay - Clock::now(), kPoll));
-    if (const auto out = device_.ApplyFaults(byte)) io_.Write(*out);
+    if (const auto out = device_.ApplyFaults(byte, spared)) io_.Write(*out);
 }
 
 }  // namespace parlix::sim

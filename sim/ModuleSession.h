@@ -43,6 +43,7 @@ class ModuleSession {
     std::vector<int> args_;
     Clock::time_point lastByte_{};
     int commands_ = 0;
+    bool spared_ = false;  // the reply faults spare the current command
 
     std::deque<int> replyArgs_;
     std::shared_ptr<LevelStream> stream_;

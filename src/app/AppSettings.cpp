@@ -81,6 +81,11 @@ void CAppSettings::LoadPortFromSettings() {
         currentPort_ = remembered;
 }
 
+std::string CAppSettings::RememberedPort() const {
+    const std::string remembered = settings_.ReadString(kSettingsSection, "ComPort", "*");
+    return remembered == "*" ? std::string() : remembered;
+}
+
 void CAppSettings::SetCurrentPort(const std::string& name) {
     UseCurrentPort(name);
     settings_.WriteString(kSettingsSection, "ComPort", name);

@@ -34,6 +34,8 @@ class CAppSettings : public SettingsStore {
     std::vector<std::string> Ports() const;
     void SetPorts(std::vector<std::string> ports);
     void SetExtraPorts(std::vector<std::string> ports);
+    // ComPort as stored; empty when no port was ever picked.
+    std::string RememberedPort() const;
     // ComPort at start-up: a remembered port that is gone gives way to the first present one.
     void LoadPortFromSettings();
     // The user picked a port: remembered in ComPort at once.

@@ -78,6 +78,13 @@ bool CModuleSession::Connect() {
     recognition_.LoadFromSettings(settings_);
     recognition_.ResetApplied();
     recognition_.Apply(controller, Support());
+    if (controller.LinkLost()) {
+        connected_ = false;
+        StateChanged();
+        controller.Disconnect();
+        data_.Progress().MarkConnected(false);
+        return false;
+    }
 
     groupReader_.Start();
     groupReader_.Request();

@@ -55,6 +55,10 @@ class FrontEnd {
         (void)served;
     }
 
+    // The connection was lost: the module stopped answering or its device
+    // went away. Posted once, after the message that says so; never blocks.
+    virtual void PostLinkLost() {}
+
     // Waits until `done` holds, serving requests that other threads make of
     // this one meanwhile (a worker may be waiting for a message box).
     virtual void DispatchingWait(const std::function<bool()>& done);

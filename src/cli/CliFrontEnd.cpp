@@ -10,6 +10,8 @@ namespace parlix::cli {
 
 int CliFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
     std::lock_guard lock(mutex_);
+    const unsigned buttons = style & 0x0F;
+    if (buttons != MB_YESNO && buttons != MB_YESNOCANCEL) ++failures_;
     fmt::print(err_, "{}: {}", title, text);
     if (text.empty() || text.back() != '\n') fmt::print(err_, "\n");
     std::fflush(err_);

@@ -5,6 +5,7 @@
 
 #include "base/FrontEnd.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -36,6 +37,9 @@ class CliFrontEnd : public FrontEnd {
     void SetProgressPos(std::uint32_t pos) override;
     void PostJobFinished(std::uint64_t threadId, int served) override;
 
+    // Message boxes that reported a failure (every box but a question).
+    int Failures() const { return failures_; }
+
     // The next job completion, in the order posted; waits for it.
     std::pair<std::uint64_t, int> WaitJobFinished();
 
@@ -48,6 +52,7 @@ class CliFrontEnd : public FrontEnd {
     std::FILE* status_ = out_;
     std::mutex mutex_;
     std::optional<bool> answer_;
+    std::atomic<int> failures_ = 0;
     bool showProgress_ = false;
     bool progressDrawn_ = false;
     std::uint32_t range_ = 1;

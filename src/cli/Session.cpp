@@ -13,23 +13,28 @@ Session::Session(const GlobalOptions& options, std::FILE* out, std::FILE* err)
     frontEnd_.SetAnswer(options.answer);
 }
 
-bool Session::Prepare() {
+int Session::Prepare(bool needsPort) {
     RefreshPortList(settings_);
     if (options_.simulate) {
         std::string error;
         if (!EnsureSimulator(settings_.ProgramFolder(), simline::DefaultSocketPath(), error)) {
             fmt::print(err_, "parlix-cli: {}\n", error);
-            return false;
+            return 1;
         }
         settings_.SetExtraPorts(SimulatedPorts());
     }
-    if (!options_.port.empty())
-        settings_.UseCurrentPort(options_.port);
-    else if (options_.simulate)
-        settings_.UseCurrentPort(SimulatedPorts().front());
-    else
-        settings_.LoadPortFromSettings();
-    return true;
+    std::string port = options_.port;
+    if (port.empty() && options_.simulate) port = SimulatedPorts().front();
+    if (port.empty()) port = settings_.RememberedPort();
+    if (port.empty() && needsPort) {
+        // Detection bytes sent to a guessed port could reach anything, the console included.
+        fmt::print(err_,
+                   "parlix-cli: no port given and none remembered; choose one with --port:\n");
+        for (const std::string& name : settings_.Ports()) fmt::print(err_, "  {}\n", name);
+        return 2;
+    }
+    settings_.UseCurrentPort(port);
+    return 0;
 }
 
 bool Session::Open() {

@@ -21,9 +21,11 @@ class Session {
   public:
     Session(const GlobalOptions& options, std::FILE* out, std::FILE* err);
 
-    // Refreshes the port list and picks the port; false (with a message) when
-    // the simulator was asked for and could not be started.
-    bool Prepare();
+    // Refreshes the port list and picks the port: the one given, the simulated
+    // module with --simulate, else the remembered one, never a guessed one.
+    // Returns 0 to go on, else the exit status: 1 when the simulator could not
+    // be started, 2 when a port is needed and none was given or remembered.
+    int Prepare(bool needsPort);
 
     // Connect and enter control mode; on failure the link is closed again.
     bool Open();
@@ -39,6 +41,9 @@ class Session {
     CModuleSession& Module() { return module_; }
     CModuleController& Controller() { return module_.Controller(); }
     CliFrontEnd& Front() { return frontEnd_; }
+
+    // 0 when `ok` and no operation reported a failure, else 1.
+    int ExitStatus(bool ok) const { return ok && frontEnd_.Failures() == 0 ? 0 : 1; }
 
   private:
     GlobalOptions options_;

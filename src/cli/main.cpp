@@ -35,20 +35,24 @@ int Info(Session& session) {
     std::fflush(stdout);
     session.Front().SetStatusStream(stderr);  // the result ends standard output
     session.Close();
-    return ok ? 0 : 1;
+    return session.ExitStatus(ok);
 }
 
 int Dump(Session& session, bool asJson) {
     session.Front().SetStatusStream(stderr);  // standard output carries the dump
     session.Front().SetShowProgress(true);
     if (!session.ConnectAndRead()) return 1;
-    const auto dump = DumpModel(session.Module().Model());
-    session.Module().Disconnect();
+    CModuleSession& module = session.Module();
+    // A lost link leaves nothing worth printing; other failures leave a dump with gaps.
+    const bool lost = module.Controller().LinkLost();
+    const auto dump = lost ? nlohmann::json() : DumpModel(module.Model());
+    module.Disconnect();
+    if (lost) return 1;
     if (asJson)
         fmt::print("{}\n", dump.dump(2));
     else
         fmt::print("{}", FormatDump(dump));
-    return 0;
+    return session.ExitStatus(true);
 }
 
 // Export and import run on their jobs, as from the window.
@@ -70,7 +74,7 @@ int CommandFile(Session& session, const std::string& path, bool import) {
     session.WaitForJobs();
     const bool ok = import ? module.Importer().Succeeded() : module.Exporter().Succeeded();
     module.Disconnect();
-    return ok ? 0 : 1;
+    return session.ExitStatus(ok);
 }
 
 int Shell(Session& session) {
@@ -78,7 +82,7 @@ int Shell(Session& session) {
     if (!session.Open()) return 1;
     const bool ok = RunShell(session.Controller(), std::cin, stdout, stderr);
     session.Close();
-    return ok ? 0 : 1;
+    return session.ExitStatus(ok);
 }
 
 }  // namespace
@@ -110,17 +114,26 @@ int main(int argc, char** argv) {
     exportCmd->add_option("FILE", exportPath, "the command file (.vrcmd)")->required();
     auto* importCmd = app.add_subcommand("import", "load a command file into the module");
     importCmd->add_option("FILE", importPath, "the command file (.vrcmd)")->required();
-    CLI11_PARSE(app, argc, argv);
+    // Usage errors exit 2 with the usage on standard error; help is no error.
+    app.failure_message(CLI::FailureMessage::help);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e, std::cerr, std::cerr);
+        return 2;
+    }
     if (yes) options.answer = true;
     if (no) options.answer = false;
 
     Session session(options, stdout, stderr);
-    if (!session.Prepare()) return 1;
+    if (const int status = session.Prepare(!*ports)) return status;
     if (*ports) return ListPorts(session, options.simulate);
     if (*info) return Info(session);
     if (*shell) return Shell(session);
     if (*dump) return Dump(session, asJson);
     if (*exportCmd) return CommandFile(session, exportPath, false);
     if (*importCmd) return CommandFile(session, importPath, true);
-    return 1;
+    return 2;
 }

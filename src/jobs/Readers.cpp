@@ -5,6 +5,14 @@
 
 namespace parlix {
 
+bool CGroupReaderThread::Going() {
+    return IsRunning() && !data_.Controller().LinkLost();
+}
+
+bool CCommandReaderThread::Going() {
+    return IsRunning() && !data_.Controller().LinkLost();
+}
+
 void CGroupReaderThread::Run(Void) {
     CVoiceModel& model = data_.Model();
     CModuleController& controller = data_.Controller();
@@ -12,22 +20,22 @@ void CGroupReaderThread::Run(Void) {
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(grammars + 20));
     progress.Step();
     std::uint32_t mask = 0;
-    if (!controller.ReadActiveGroupMask(mask) || !IsRunning()) return;
+    if (!controller.ReadActiveGroupMask(mask) || !Going()) return;
     progress.Step();
     if (model.HasCapability(Capability::SoundTable)) model.RefreshSoundTable(controller);
-    if (!IsRunning()) return;
+    if (!Going()) return;
     progress.Step();
     for (int group = 0; group < kGroupLists; ++group) {
         if (mask & (1u << group))
             model.RefreshGroupCount(group, controller);
         else
             model.SetGroupEmpty(group);
-        if (!IsRunning()) return;
+        if (!Going()) return;
         progress.Step();
     }
     for (int grammar = 0; grammar < grammars; ++grammar) {
         model.RefreshGrammarWordCount(grammar, controller);
-        if (!IsRunning()) return;
+        if (!Going()) return;
         progress.Step();
     }
 }
@@ -38,7 +46,7 @@ void CCommandReaderThread::Run(int startNode) {
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(nodes));
     int node = startNode >= 0 && startNode < nodes ? startNode : 0;
     for (int visited = 0; visited < nodes; ++visited, node = (node + 1) % nodes) {
-        if (!IsRunning()) return;
+        if (!Going()) return;
         if (node == kSoundList) {
             progress.Step();
         } else if (node == kMessageList) {
@@ -57,7 +65,7 @@ void CCommandReaderThread::ReadMessages() {
     ProgressSection slots(data_.Progress(), kMessageSlots);
     for (int slot = 0; slot < kMessageSlots; ++slot) {
         data_.Model().RefreshMessage(slot, data_.Controller());
-        if (!IsRunning()) return;
+        if (!Going()) return;
         slots.Step();
     }
 }
@@ -75,7 +83,7 @@ bool CCommandReaderThread::ReadGroup(int node, ProgressSection& progress) {
     if (count < 0) return false;
     ProgressSection commands(data_.Progress(), static_cast<std::uint32_t>(count));
     for (int c = 0; c < model.GetListCount(node); ++c) {
-        if (!IsRunning()) break;
+        if (!Going()) break;
         commands.Step();
         model.RefreshCommand(node, c, data_.Controller());
     }

@@ -18,6 +18,9 @@ class CGroupReaderThread : public CProgramThreadImpl<CGroupReaderThread, Void> {
     void Run(Void);
 
   private:
+    // Running, and the link still answers: a lost link ends the run.
+    bool Going();
+
     CProgramData& data_;
 };
 
@@ -31,6 +34,7 @@ class CCommandReaderThread : public CProgramThreadImpl<CCommandReaderThread, int
     void Run(int startNode);
 
   private:
+    bool Going();
     void ReadMessages();
     // False when the count could not be read: the run ends.
     bool ReadGroup(int node, ProgressSection& progress);

@@ -155,7 +155,7 @@ bool CModuleController::StartLipsync(int threshold, int timeout) {
 bool CModuleController::ReadLipsyncValue(int& value) {
     value = -2;
     CVoiceProxy* proxy = current_;
-    if (!proxy) return false;
+    if (!proxy || linkLost_) return false;
     constexpr std::int32_t kUntouched = 256;
     std::int32_t buffer = kUntouched;
     if (proxy->ReceiveArguments({&buffer, 1})) {

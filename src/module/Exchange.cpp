@@ -11,7 +11,20 @@ constexpr const char* kCtx = "Controller";
 
 CExchange::CExchange(CModuleController& controller, Purge purge) : controller_(controller) {
     controller_.Lock();
-    if (purge == Purge::Yes && controller_.CurrentProxy()) controller_.CurrentProxy()->PurgeLine();
+    CVoiceProxy* proxy = controller_.CurrentProxy();
+    if (purge == Purge::Yes && proxy && !controller_.LinkLost()) proxy->PurgeLine();
+}
+
+// The link that carries the exchange: none without a connection, and none
+// once it is lost, so that nothing more waits for a module that is gone.
+CVoiceProxy* CExchange::Proxy() {
+    if (controller_.LinkLost()) {
+        SetLastError(controller_.LostReason());
+        return nullptr;
+    }
+    CVoiceProxy* proxy = controller_.CurrentProxy();
+    if (!proxy) SetLastError(Status::InvalidHandle);
+    return proxy;
 }
 
 CExchange::~CExchange() {
@@ -33,29 +46,20 @@ void CExchange::RemovePrompt() {
 
 // Without a current link nothing reaches the module; that is a link failure.
 bool CExchange::Send(std::uint8_t command, std::span<const std::int32_t> args) {
-    CVoiceProxy* proxy = controller_.CurrentProxy();
-    if (!proxy) {
-        SetLastError(Status::InvalidHandle);
-        return false;
-    }
+    CVoiceProxy* proxy = Proxy();
+    if (!proxy) return false;
     return proxy->SendCommand(command, args);
 }
 
 bool CExchange::Receive(std::uint8_t& status, int tenths) {
-    CVoiceProxy* proxy = controller_.CurrentProxy();
-    if (!proxy) {
-        SetLastError(Status::InvalidHandle);
-        return false;
-    }
+    CVoiceProxy* proxy = Proxy();
+    if (!proxy) return false;
     return proxy->ReceiveStatus(status, tenths);
 }
 
 bool CExchange::Fetch(std::span<std::int32_t> values) {
-    CVoiceProxy* proxy = controller_.CurrentProxy();
-    if (!proxy) {
-        SetLastError(Status::InvalidHandle);
-        return false;
-    }
+    CVoiceProxy* proxy = Proxy();
+    if (!proxy) return false;
     return proxy->ReceiveArguments(values);
 }
 

@@ -41,6 +41,8 @@ class CExchange {
     CModuleController& Controller() { return controller_; }
 
   private:
+    CVoiceProxy* Proxy();
+
     CModuleController& controller_;
     bool prompt_ = false;
     bool promptNotified_ = false;

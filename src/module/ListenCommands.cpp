@@ -216,7 +216,7 @@ bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
 // no lock and purges nothing.
 bool CModuleController::Interrupt() {
     CVoiceProxy* proxy = current_;
-    if (!proxy) return false;
+    if (!proxy || linkLost_) return false;
     std::uint8_t status = 0;
     return proxy->SendCommand('b', {}) && proxy->ReceiveStatus(status, 50) &&
            proxy->SendCommand('b', {}) && proxy->ReceiveStatus(status, 50) && status == 'o';

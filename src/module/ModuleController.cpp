@@ -3,6 +3,7 @@
 #include "base/FrontEnd.h"
 #include "base/ProgressSink.h"
 #include "base/SettingsStore.h"
+#include "base/Status.h"
 #include "base/Text.h"
 #include "module/Exchange.h"
 
@@ -12,6 +13,12 @@ namespace parlix {
 namespace {
 
 constexpr const char* kCtx = "Controller";
+
+// No reply within the time-out, or the device gone: nothing more will come
+// over this link. A live module that answers wrongly is not a lost link.
+bool IsLinkLoss(std::error_code ec) {
+    return ec == Status::Timeout || ec == Status::WaitTimeout || ec == Status::DeviceUnplugged;
+}
 
 // Restores the cursor on every way out of Connect.
 class WaitCursor {
@@ -54,6 +61,9 @@ void CModuleController::Unlock() {
 bool CModuleController::Connect() {
     CControllerLock lock(*this);
     WaitCursor cursor(frontEnd_);
+    established_ = false;
+    linkLost_ = false;
+    lostReason_.clear();
     const std::string port = settings_.CurrentPort();
     CVoiceProxy* found = nullptr;
     for (CVoiceProxy* proxy : tryOrder_) {
@@ -93,6 +103,7 @@ bool CModuleController::Connect() {
     const std::string display =
         detail.empty() ? found->GetDeviceName() : found->GetDeviceName() + " (" + detail + ")";
     owner_.SetStatusText(TrFormat(kCtx, "Connected to %s on %s", display, port));
+    established_ = true;
     return true;
 }
 
@@ -124,6 +135,7 @@ bool CModuleController::OfferBridgeUpdate() {
 
 void CModuleController::Disconnect() {
     CControllerLock lock(*this);
+    established_ = false;
     owner_.SetStatusText(Tr(kCtx, "Disconnected"));
     if (current_ && !current_->CloseLink()) {
         errorText_ =
@@ -140,8 +152,13 @@ bool CModuleController::EnterControlMode() {
     } else {
         current_->PurgeLine();
         if (current_->EnterControlMode()) {
-            if (current_ == &zorin_) return SetReplyDelay(0);
-            if (current_ == &shield_) return SetReplyDelay(1);
+            connectionDelayCode_ = replyDelayCode_ = -1;
+            int delay = -1;
+            if (current_ == &zorin_) delay = 0;
+            if (current_ == &shield_) delay = 1;
+            if (delay < 0) return true;
+            if (!SetReplyDelay(delay)) return false;
+            connectionDelayCode_ = replyDelayCode_;
             return true;
         }
     }
@@ -152,9 +169,15 @@ bool CModuleController::EnterControlMode() {
 
 bool CModuleController::LeaveControlMode() {
     CControllerLock lock(*this);
+    if (linkLost_) return false;
     if (!current_) {
         SetLastError(Status::InvalidHandle);
     } else {
+        // A long reply delay left in the module would defeat the next detection.
+        if (connectionDelayCode_ >= 0 && replyDelayCode_ != connectionDelayCode_)
+            SendReplyDelay(connectionDelayCode_);
+        connectionDelayCode_ = replyDelayCode_ = -1;
+        if (linkLost_) return false;
         current_->PurgeLine();
         if (current_->LeaveControlMode()) return true;
     }
@@ -165,15 +188,22 @@ bool CModuleController::LeaveControlMode() {
 
 bool CModuleController::SetReplyDelay(int ms) {
     // Past 1300 ms the argument would leave the range one byte carries.
-    const int value = std::clamp(ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms, 0, 31);
+    return SendReplyDelay(std::clamp(ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms, 0, 31));
+}
+
+bool CModuleController::SendReplyDelay(int code) {
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Send('y', {value}) || !x.Receive(status, 30))
+    if (!x.Send('y', {code}) || !x.Receive(status, 30))
         return x.LinkFailure(Tr(kCtx, "Could not set reply delay.\n"));
-    return status == 'o' || x.Unexpected(status);
+    if (status != 'o') return x.Unexpected(status);
+    replyDelayCode_ = code;
+    return true;
 }
 
 int CModuleController::ReportError(bool appendSystemText, unsigned style) {
+    // The failure that lost the link was the one to show.
+    if (linkLost_) return (style & 0x0F) == MB_OK ? IDOK : IDCANCEL;
     switch (style & 0xF0) {
         case MB_ICONERROR:
             messageTitle_ = Tr(kCtx, "Error");
@@ -187,12 +217,20 @@ int CModuleController::ReportError(bool appendSystemText, unsigned style) {
         default:
             break;
     }
+    bool lost = false;
     if (appendSystemText) {
         const std::error_code last = GetLastError();
         errorText_ += "\n\n";
         if (last) errorText_ += last.message();
+        lost = established_ && IsLinkLoss(last);
+        if (lost) {
+            lostReason_ = last;
+            linkLost_ = true;
+        }
     }
-    return frontEnd_.MessageBox(errorText_, messageTitle_, style);
+    const int answer = frontEnd_.MessageBox(errorText_, messageTitle_, style);
+    if (lost) frontEnd_.PostLinkLost();
+    return answer;
 }
 
 void CModuleController::SetBusyPrompt(const std::optional<std::string>& text, bool notifyProxy) {

@@ -7,11 +7,13 @@
 #include "link/ZorinProxy.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
 #include <span>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -119,6 +121,12 @@ class CModuleController {
     void SetUiThread(std::thread::id id) { uiThread_ = id; }
 
     bool IsConnected() const { return current_ != nullptr; }
+    // The module stopped answering, or its device went away, while connected.
+    // The failure that found it was reported; until the next Connect every
+    // exchange fails at once, without touching the line or reporting again.
+    bool LinkLost() const { return linkLost_; }
+    // Why; read under the controller lock.
+    std::error_code LostReason() const { return lostReason_; }
     CVoiceProxy* CurrentProxy() const { return current_; }
     const std::string& ErrorMessage() const { return errorText_; }
     void SetErrorText(std::string text) { errorText_ = std::move(text); }
@@ -138,6 +146,8 @@ class CModuleController {
     void SetTryOrder(const std::array<CVoiceProxy*, 4>& order) { tryOrder_ = order; }
 
   private:
+    bool SendReplyDelay(int code);
+
     SettingsStore& settings_;
     ProgressSink& owner_;
     FrontEnd& frontEnd_;
@@ -147,6 +157,13 @@ class CModuleController {
     std::string messageTitle_;
     int recognitionWait_ = 30;
     CVoiceProxy* current_ = nullptr;
+    bool established_ = false;  // from a successful Connect until Disconnect
+    // The reply delay argument that entering control mode set, and the one in
+    // force: leaving restores the first, so that the next detection works.
+    int connectionDelayCode_ = -1;
+    int replyDelayCode_ = -1;
+    std::atomic<bool> linkLost_ = false;
+    std::error_code lostReason_;
     CRoboNovaProxy roboNova_;
     CBasicStampProxy basicStamp_;
     CShieldProxy shield_;

@@ -10,9 +10,7 @@ namespace {
 using nlohmann::json;
 
 std::string DemoPath() {
-    return (std::filesystem::path(__FILE__).parent_path() / "../../res/data/sim/demo-module.json")
-        .lexically_normal()
-        .string();
+    return PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json";
 }
 
 TEST(ModuleJson, DemoContentUnlocksEveryCapability) {

@@ -26,9 +26,7 @@ fs::path ProgramPath() {
 }
 
 std::string DemoPath() {
-    return (fs::path(__FILE__).parent_path() / "../../res/data/sim/demo-module.json")
-        .lexically_normal()
-        .string();
+    return PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json";
 }
 
 bool Exists(const std::string& path) {
