@@ -42,12 +42,12 @@ int Dump(Session& session, bool asJson) {
     session.Front().SetStatusStream(stderr);  // standard output carries the dump
     session.Front().SetShowProgress(true);
     if (!session.ConnectAndRead()) return 1;
-    const auto dump = DumpModel(session.Module().Model());
+    const ModelSnapshot snapshot = ReadModelSnapshot(session.Module().Model());
     session.Module().Disconnect();
     if (asJson)
-        fmt::print("{}\n", dump.dump(2));
+        fmt::print("{}\n", DumpJson(snapshot).dump(2));
     else
-        fmt::print("{}", FormatDump(dump));
+        fmt::print("{}", FormatDump(snapshot));
     return 0;
 }
 
