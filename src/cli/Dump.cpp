@@ -1,7 +1,6 @@
 #include "cli/Dump.h"
 
 #include "module/Labels.h"
-#include "module/VoiceModel.h"
 
 #include <fmt/format.h>
 
@@ -10,163 +9,159 @@ namespace {
 
 using nlohmann::json;
 
-// The kind and number shown in the group list for a list number.
-std::pair<const char*, std::string> RowName(int list, bool soundTable) {
-    if (list == kTriggerList) return {"Trigger", "0"};
-    if (list < kPasswordList) return {"Group", std::to_string(list)};
-    if (list == kPasswordList) return {"Password", "16"};
-    if (list == kSoundList) return {"SoundTable", soundTable ? "--" : "n/a"};
-    if (list == kMessageList) return {"Messages", soundTable ? "--" : "n/a"};
-    if (list < kFirstGrammarList) return {"Wordset", std::to_string(list - 18)};
-    return {"Grammar", std::to_string(list - 18)};
+const char* KindName(ListKind kind) {
+    switch (kind) {
+        case ListKind::Trigger:
+            return "Trigger";
+        case ListKind::Group:
+            return "Group";
+        case ListKind::Password:
+            return "Password";
+        case ListKind::SoundTable:
+            return "SoundTable";
+        case ListKind::Messages:
+            return "Messages";
+        case ListKind::Wordset:
+            return "Wordset";
+        case ListKind::Grammar:
+            return "Grammar";
+    }
+    return "";
 }
 
-json Commands(CVoiceModel& model, int list, int count) {
-    json commands = json::array();
-    for (int i = 0; i < count; ++i) {
-        const auto entry = model.TryReadEntry(list, i);
-        json row = {{"index", i}};
-        if (!entry || !entry->loaded) {
-            row["label"] = "???";
-        } else {
-            row["label"] = DecodeLabel(entry->label);
-            row["moduleLabel"] = entry->label;
-            row["trained"] = entry->valueA;
-            if (entry->flag) row["conflict"] = entry->valueB;
-        }
-        commands.push_back(row);
-    }
-    return commands;
+// The number column: the sound table and message rows show "--" on modules
+// that have a sound table, else "n/a".
+std::string NumberColumn(const GroupRow& row, const ModelSnapshot& snapshot) {
+    if (row.number) return std::to_string(*row.number);
+    return snapshot.soundTable ? "--" : "n/a";
 }
 
-json Words(CVoiceModel& model, int list, int count) {
-    json words = json::array();
-    for (int i = 0; i < count; ++i) {
-        const auto entry = model.TryReadEntry(list, i);
-        words.push_back(entry && entry->loaded ? DecodeLabel(entry->label) : std::string("???"));
+std::string Word(const std::optional<std::string>& word) {
+    return word.value_or("???");
+}
+
+json WordsJson(const std::vector<std::optional<std::string>>& words) {
+    json list = json::array();
+    for (const auto& word : words) list.push_back(Word(word));
+    return list;
+}
+
+json CommandJson(const CommandRow& command) {
+    json row = {{"index", command.index}};
+    if (!command.known) {
+        row["label"] = "???";
+        return row;
     }
-    return words;
+    row["label"] = command.label;
+    row["moduleLabel"] = command.moduleLabel;
+    row["trained"] = command.trained;
+    if (command.conflict) row["conflict"] = *command.conflict;
+    return row;
+}
+
+json GroupJson(const GroupRow& group, const ModelSnapshot& snapshot) {
+    json row = {{"list", group.list},
+                {"kind", KindName(group.kind)},
+                {"index", NumberColumn(group, snapshot)}};
+    if (group.busy) return row;
+    if (group.count) row["count"] = *group.count;
+    if (HoldsCommands(group.kind)) {
+        json commands = json::array();
+        for (const CommandRow& command : group.commands) commands.push_back(CommandJson(command));
+        row["commands"] = commands;
+    } else if (HoldsWords(group.kind)) {
+        row["words"] = WordsJson(group.words);
+    }
+    return row;
+}
+
+json MessageJson(const MessageRow& message) {
+    if (!message.known) return {{"slot", message.slot}, {"status", "???"}};
+    return {{"slot", message.slot},
+            {"status", message.status},
+            {"bits", message.bits},
+            {"length", message.length},
+            {"time", FormatDuration(message.tenths)}};
+}
+
+std::string CommandLine(const CommandRow& command) {
+    std::string label = "???", trained = "?", conflict = "??";
+    if (command.known) {
+        label = command.label;
+        trained = command.trained < 0 ? "N/A" : std::to_string(command.trained);
+        conflict = command.conflict ? std::to_string(*command.conflict) : "OK";
+    }
+    return fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", command.index, label, trained, conflict);
+}
+
+std::string MessageLine(const MessageRow& message) {
+    constexpr auto kRow = "  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}";
+    if (!message.known) return fmt::format(kRow, message.slot, "???", "?", "??", "??");
+    return fmt::format(kRow, message.slot, message.status, message.bits, message.length,
+                       FormatDuration(message.tenths));
 }
 
 }  // namespace
 
-json DumpModel(CVoiceModel& model) {
-    const bool soundTable = model.HasCapability(Capability::SoundTable);
-    json dump;
-    json groups = json::array();
-    const int rows = kFirstGrammarList + model.GetGrammarCount();
-    for (int list = 0; list < rows; ++list) {
-        const auto [kind, number] = RowName(list, soundTable);
-        const auto snapshot = model.TryReadList(list);
-        json row = {{"list", list}, {"kind", kind}, {"index", number}};
-        if (snapshot && (snapshot->countKnown || list == kSoundList))
-            row["count"] = snapshot->count;
-        if (list < kGroupLists && snapshot)
-            row["commands"] = Commands(model, list, snapshot->count);
-        else if (list >= kFirstWordsetList && snapshot)
-            row["words"] = Words(model, list, snapshot->count);
-        groups.push_back(row);
-    }
-    dump["groups"] = groups;
-
-    if (soundTable) {
-        const auto list = model.TryReadList(kSoundList);
-        const auto name = model.TryReadEntry(kSoundList, 0);
-        const std::string tableName = name ? DecodeLabel(name->label) : std::string();
-        json sounds = json::array();
-        const int count = list ? list->count : 0;
-        for (int i = 0; i < count; ++i)
-            sounds.push_back(SoundName(tableName, static_cast<unsigned>(i)));
-        dump["soundTable"] = {{"name", tableName}, {"sounds", sounds}};
-    }
-    if (model.HasCapability(Capability::Messages)) {
-        json slots = json::array();
-        for (int slot = 0; slot < kMessageSlots; ++slot) {
-            const auto entry = model.TryReadEntry(kMessageList, slot);
-            if (!entry || !entry->loaded) {
-                slots.push_back({{"slot", slot}, {"status", "???"}});
-                continue;
-            }
-            slots.push_back(
-                {{"slot", slot},
-                 {"status", entry->label},
-                 {"bits", entry->valueA},
-                 {"length", entry->valueB},
-                 {"time", FormatDuration(MessageDuration(entry->valueA, entry->valueB))}});
-        }
-        dump["messages"] = slots;
-    }
-    const auto trigger = model.TryReadList(kTriggerWordsList);
-    dump["triggerWords"] = Words(model, kTriggerWordsList, trigger ? trigger->count : 0);
-    return dump;
-}
-
-std::string FormatDump(const json& dump) {
+std::string FormatDump(const ModelSnapshot& snapshot) {
     std::string out;
     auto line = [&](const std::string& text) { out += text + "\n"; };
     line("Group List");
-    for (const auto& row : dump["groups"]) {
-        const std::string count =
-            row.contains("count") ? std::to_string(row["count"].get<int>()) : "";
-        line(fmt::format("  {:>3}  {:<10} {}", row["index"].get<std::string>(),
-                         row["kind"].get<std::string>(), count));
-    }
-    for (const auto& row : dump["groups"]) {
-        const std::string kind = row["kind"];
-        const std::string index = row["index"];
-        if (row.contains("commands")) {
+    for (const GroupRow& row : snapshot.groups)
+        line(fmt::format("  {:>3}  {:<10} {}", NumberColumn(row, snapshot), KindName(row.kind),
+                         row.count ? std::to_string(*row.count) : ""));
+
+    for (const GroupRow& row : snapshot.groups) {
+        if (row.busy) continue;
+        if (HoldsCommands(row.kind)) {
             line("");
-            line(kind == "Group" ? fmt::format("Group {} Command List", index)
-                                 : fmt::format("{} Command List", kind));
+            line(row.kind == ListKind::Group ? fmt::format("Group {} Command List", *row.number)
+                                             : fmt::format("{} Command List", KindName(row.kind)));
             line(fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", "Index", "Label", "Trained",
                              "Conflict"));
-            for (const auto& c : row["commands"]) {
-                const std::string trained = !c.contains("trained") ? "?"
-                                            : c["trained"].get<int>() < 0
-                                                ? "N/A"
-                                                : std::to_string(c["trained"].get<int>());
-                const std::string conflict = !c.contains("trained") ? "??"
-                                             : c.contains("conflict")
-                                                 ? std::to_string(c["conflict"].get<std::int32_t>())
-                                                 : "OK";
-                line(fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", c["index"].get<int>(),
-                                 c["label"].get<std::string>(), trained, conflict));
-            }
-            if (kind == "Trigger")
-                for (const auto& word : dump["triggerWords"])
-                    line(fmt::format("  {:>5}  {}", "T", word.get<std::string>()));
-        } else if (row.contains("words")) {
+            for (const CommandRow& command : row.commands) line(CommandLine(command));
+            if (row.kind == ListKind::Trigger)
+                for (const auto& word : snapshot.triggerWords)
+                    line(fmt::format("  {:>5}  {}", "T", Word(word)));
+        } else if (HoldsWords(row.kind)) {
             line("");
-            line(fmt::format("Wordset {} Command List", index));
+            line(fmt::format("Wordset {} Command List", *row.number));
             int i = 0;
-            for (const auto& word : row["words"])
-                line(fmt::format("  {:>5}  {}", i++, word.get<std::string>()));
+            for (const auto& word : row.words) line(fmt::format("  {:>5}  {}", i++, Word(word)));
         }
     }
-    if (dump.contains("soundTable")) {
+    if (snapshot.soundTable) {
         line("");
         line("Sentence List");
         int i = 0;
-        for (const auto& sound : dump["soundTable"]["sounds"])
-            line(fmt::format("  {:>5}  {}", i++, sound.get<std::string>()));
+        for (const std::string& sound : snapshot.soundTable->sounds)
+            line(fmt::format("  {:>5}  {}", i++, sound));
     }
-    if (dump.contains("messages")) {
+    if (snapshot.messages) {
         line("");
         line("Message List");
         line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", "Index", "Message Status",
                          "Bits", "Length (Bytes)", "Time (min:sec)"));
-        for (const auto& m : dump["messages"]) {
-            if (!m.contains("bits")) {
-                line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", m["slot"].get<int>(),
-                                 "???", "?", "??", "??"));
-                continue;
-            }
-            line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", m["slot"].get<int>(),
-                             m["status"].get<std::string>(), m["bits"].get<int>(),
-                             m["length"].get<int>(), m["time"].get<std::string>()));
-        }
+        for (const MessageRow& message : *snapshot.messages) line(MessageLine(message));
     }
     return out;
+}
+
+json DumpJson(const ModelSnapshot& snapshot) {
+    json dump;
+    json groups = json::array();
+    for (const GroupRow& row : snapshot.groups) groups.push_back(GroupJson(row, snapshot));
+    dump["groups"] = groups;
+    if (snapshot.soundTable)
+        dump["soundTable"] = {{"name", snapshot.soundTable->name},
+                              {"sounds", snapshot.soundTable->sounds}};
+    if (snapshot.messages) {
+        json slots = json::array();
+        for (const MessageRow& message : *snapshot.messages) slots.push_back(MessageJson(message));
+        dump["messages"] = slots;
+    }
+    dump["triggerWords"] = WordsJson(snapshot.triggerWords);
+    return dump;
 }
 
 }  // namespace parlix::cli

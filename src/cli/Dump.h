@@ -1,20 +1,18 @@
 // What `parlix-cli dump` prints: every list of the data model, as the two
-// lists of the main window show them.
+// lists of the main window show them, as text or as JSON.
 #pragma once
+
+#include "app/ModelSnapshot.h"
 
 #include <nlohmann/json.hpp>
 
 #include <string>
 
-namespace parlix {
-class CVoiceModel;
-}
-
 namespace parlix::cli {
 
-// The whole model as JSON: groups, commands, sound table, messages, wordsets, grammars.
-nlohmann::json DumpModel(CVoiceModel& model);
-// The same as text, one line per row.
-std::string FormatDump(const nlohmann::json& dump);
+// The group list, then each list's entries, one line per row.
+std::string FormatDump(const ModelSnapshot& snapshot);
+// The same content: groups, commands, sound table, messages, wordsets, grammars.
+nlohmann::json DumpJson(const ModelSnapshot& snapshot);
 
 }  // namespace parlix::cli

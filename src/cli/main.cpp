@@ -45,13 +45,13 @@ int Dump(Session& session, bool asJson) {
     CModuleSession& module = session.Module();
     // A lost link leaves nothing worth printing; other failures leave a dump with gaps.
     const bool lost = module.Controller().LinkLost();
-    const auto dump = lost ? nlohmann::json() : DumpModel(module.Model());
+    const ModelSnapshot snapshot = ReadModelSnapshot(module.Model());
     module.Disconnect();
     if (lost) return 1;
     if (asJson)
-        fmt::print("{}\n", dump.dump(2));
+        fmt::print("{}\n", DumpJson(snapshot).dump(2));
     else
-        fmt::print("{}", FormatDump(dump));
+        fmt::print("{}", FormatDump(snapshot));
     return session.ExitStatus(true);
 }
 
