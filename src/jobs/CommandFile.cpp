@@ -2,22 +2,95 @@
 
 #include <fmt/format.h>
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdint>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 
 namespace parlix {
+namespace {
 
-std::optional<GroupHeaderLine> ParseGroupHeader(const char* line) {
+// What a formatted scan skips as blanks.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// The few conversions of a formatted scan that the command file uses.
+class Scanner {
+  public:
+    explicit Scanner(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
+
+    // Ordinary characters of the template: matched exactly, no blanks skipped.
+    bool Literal(std::string_view word) {
+        if (text_.substr(pos_, word.size()) != word) return false;
+        pos_ += word.size();
+        return true;
+    }
+    // A blank in the template: any run of blanks, also none.
+    void Blanks() {
+        while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    }
+    // %d, saturated to the range of int instead of wrapping.
+    bool Decimal(int& out) {
+        Blanks();
+        bool negative = false;
+        if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-'))
+            negative = text_[pos_++] == '-';
+        if (pos_ >= text_.size() || !IsDigit(text_[pos_])) return false;
+        constexpr std::int64_t kBeyond = std::int64_t{INT_MAX} + 1;
+        std::int64_t magnitude = 0;
+        while (pos_ < text_.size() && IsDigit(text_[pos_]))
+            magnitude = std::min(magnitude * 10 + (text_[pos_++] - '0'), kBeyond);
+        out = static_cast<int>(negative ? -magnitude : std::min<std::int64_t>(magnitude, INT_MAX));
+        return true;
+    }
+    // %Ns: at least one and at most `width` characters that are not blanks.
+    bool Word(std::size_t width, std::string& out) {
+        Blanks();
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && pos_ - start < width && !IsBlank(text_[pos_])) ++pos_;
+        if (pos_ == start) return false;
+        out.assign(text_.substr(start, pos_ - start));
+        return true;
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool IsCommandData(const std::string& digits) {
+    return digits.size() == static_cast<std::size_t>(kCommandDigits) &&
+           std::all_of(digits.begin(), digits.end(), IsHexDigit);
+}
+
+}  // namespace
+
+std::optional<GroupHeaderLine> ParseGroupHeader(std::string_view line) {
+    Scanner scan(line);
     GroupHeaderLine header;
-    if (std::sscanf(line, "Group %d : %d", &header.group, &header.count) != 2) return std::nullopt;
+    if (!scan.Literal("Group") || !scan.Decimal(header.group)) return std::nullopt;
+    scan.Blanks();
+    if (!scan.Literal(":") || !scan.Decimal(header.count)) return std::nullopt;
     return header;
 }
 
-std::optional<CommandLine> ParseCommandLine(const char* line) {
-    int index = 0;
-    char digits[kCommandDigits + 1] = {};
-    if (std::sscanf(line, "Command %d : %516s", &index, digits) != 2) return std::nullopt;
-    return CommandLine{index, digits};
+std::optional<CommandLine> ParseCommandLine(std::string_view line) {
+    Scanner scan(line);
+    CommandLine command;
+    if (!scan.Literal("Command") || !scan.Decimal(command.index)) return std::nullopt;
+    scan.Blanks();
+    if (!scan.Literal(":") || !scan.Word(kCommandDigits, command.digits)) return std::nullopt;
+    return command;
 }
 
 std::string FormatGroupHeader(int group, int count) {
@@ -32,32 +105,66 @@ std::string FormatErrorLine(int group, int index) {
     return fmt::format("Error at group {} command {}\r\n", group, index);
 }
 
-std::optional<int> ValidateCommandFile(std::FILE* file) {
+std::optional<CommandFileContents> ParseCommandFile(std::string_view text) {
+    // Also keeps the total of announced commands well inside an int.
+    if (text.size() > kCommandFileMaxBytes) return std::nullopt;
+    CommandFileContents contents;
     bool haveHeader = false;
     int count = -1;
     std::uint32_t pending = 0;
-    int total = 0;
-    char line[kCommandFileLineBuffer];
-    for (;;) {
-        std::fill(std::begin(line), std::end(line), '\0');
-        if (!std::fgets(line, sizeof line, file)) break;
-        if (const auto header = ParseGroupHeader(line)) {
+    constexpr std::size_t kRead = kCommandFileLineBuffer - 1;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::string_view line = text.substr(pos, kRead);
+        if (const std::size_t end = line.find('\n'); end != std::string_view::npos)
+            line = line.substr(0, end + 1);
+        pos += line.size();
+        if (auto header = ParseGroupHeader(line)) {
             // Read as unsigned, so a negative group is out of range too.
             if (static_cast<unsigned>(header->group) > 16) return std::nullopt;
             if (header->count < 0 || header->count > 31) return std::nullopt;
             if (haveHeader && pending != 0) return std::nullopt;
             haveHeader = true;
             count = header->count;
-            total += count;
+            contents.total += count;
             pending = (1u << count) - 1;
-        } else if (const auto command = ParseCommandLine(line)) {
+            contents.lines.emplace_back(*header);
+        } else if (auto command = ParseCommandLine(line)) {
             const auto index = static_cast<unsigned>(command->index);
             if (index > 31 || !haveHeader || static_cast<int>(index) >= count) return std::nullopt;
+            // The module would refuse it only after the import has begun.
+            if (!IsCommandData(command->digits)) return std::nullopt;
             pending &= ~(1u << index);
+            contents.lines.emplace_back(std::move(*command));
         }
     }
-    if (pending != 0 || total == 0) return std::nullopt;
-    return total;
+    if (pending != 0 || contents.total == 0) return std::nullopt;
+    return contents;
+}
+
+CommandFileRead ReadCommandFile(const std::string& path, std::string& text, std::size_t limit) {
+    text.clear();
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) return CommandFileRead::kCannotRead;
+    constexpr std::size_t kChunk = 64 * 1024;
+    for (;;) {
+        const std::size_t have = text.size();
+        text.resize(have + kChunk);
+        const std::size_t n = std::fread(text.data() + have, 1, kChunk, file.get());
+        text.resize(have + n);
+        if (text.size() > limit) {
+            text.clear();
+            return CommandFileRead::kTooLarge;
+        }
+        if (n == kChunk) continue;
+        if (!std::ferror(file.get())) return CommandFileRead::kRead;
+        // A folder, for one, opens but does not read.
+        if (errno != EINTR) {
+            text.clear();
+            return CommandFileRead::kCannotRead;
+        }
+        std::clearerr(file.get());
+    }
 }
 
 }  // namespace parlix

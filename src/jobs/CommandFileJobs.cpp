@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <memory>
+#include <variant>
 
 namespace parlix {
 namespace {
@@ -92,30 +92,34 @@ bool CCommandImporterThread::Import(const std::string& path) {
     CVoiceModel& model = data_.Model();
     if (!AllGroupsLoaded(model))
         return Fail(Tr(kCtx, "Cannot import commands while the module is busy!"));
-    File file = OpenFile(path, "rb");
-    if (!file) return Fail(Tr(kCtx, "Cannot open the specified file!"));
-    const auto total = ValidateCommandFile(file.get());
-    if (!total) return Fail(Tr(kCtx, "Invalid command file format or empty file!"));
-    std::rewind(file.get());
+    // Read once: a pipe cannot be read again, and both passes see the same bytes.
+    std::string text;
+    switch (ReadCommandFile(path, text)) {
+        case CommandFileRead::kRead:
+            break;
+        case CommandFileRead::kCannotRead:
+            return Fail(Tr(kCtx, "Cannot open the specified file!"));
+        case CommandFileRead::kTooLarge:  // far beyond any module's commands
+            return Fail(Tr(kCtx, "Invalid command file format or empty file!"));
+    }
+    const auto contents = ParseCommandFile(text);
+    if (!contents) return Fail(Tr(kCtx, "Invalid command file format or empty file!"));
 
-    ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(*total));
+    ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(contents->total));
     CModuleController& controller = data_.Controller();
     int group = -1;
-    char line[kCommandFileLineBuffer];
-    for (;;) {
-        std::fill(std::begin(line), std::end(line), '\0');
-        if (!std::fgets(line, sizeof line, file.get())) break;
-        if (const auto header = ParseGroupHeader(line)) {
+    for (const CommandFileLine& line : contents->lines) {
+        if (const auto* header = std::get_if<GroupHeaderLine>(&line)) {
             group = header->group;
             if (!ResizeGroup(group, header->count)) return false;
-        } else if (const auto command = ParseCommandLine(line)) {
-            if (!model.ImportEntry(group, command->index, command->digits, controller) ||
-                (model.RefreshCommand(group, command->index, controller),
-                 !model.IsEntryLoaded(group, command->index)))
-                return Fail(
-                    Tr(kCtx, "Failed to import command data.\n\nImport may be incomplete!"));
-            progress.Step();
+            continue;
         }
+        const auto& command = std::get<CommandLine>(line);
+        if (!model.ImportEntry(group, command.index, command.digits, controller) ||
+            (model.RefreshCommand(group, command.index, controller),
+             !model.IsEntryLoaded(group, command.index)))
+            return Fail(Tr(kCtx, "Failed to import command data.\n\nImport may be incomplete!"));
+        progress.Step();
     }
     return true;
 }

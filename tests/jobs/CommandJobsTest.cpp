@@ -158,38 +158,40 @@ TEST_F(CommandImportTest, MissingFile) {
 // A file that the validation rejects never changes the module, even when
 // its first groups are fine.
 TEST_F(CommandImportTest, InvalidFileChangesNothing) {
-    const std::string files[] = {
-        "",
-        Head(1, 0) + Head(2, 0),
-        Head(1, 1) + Cmd(0, Digits('1')) + Head(2, 2) + Cmd(0, Digits('1')),
-        Head(1, 1) + Cmd(0, Digits('1')) + Head(17, 1) + Cmd(0, Digits('1')),
-        Head(1, 1) + Cmd(1, Digits('1')),
+    const std::string one = Head(1, 1) + Cmd(0, Digits('1'));
+    const struct {
+        const char* name;
+        std::string content;
+    } files[] = {
+        {"Empty", ""},
+        {"AllCountsZero", Head(1, 0) + Head(2, 0)},
+        {"CommandMissing", one + Head(2, 2) + Cmd(0, Digits('1'))},
+        {"Group17", one + Head(17, 1) + Cmd(0, Digits('1'))},
+        {"IndexNotBelowCount", Head(1, 1) + Cmd(1, Digits('1'))},
+        // Numbers that do not fit their field are not taken modulo 2^32.
+        {"GroupOverflows", one + "Group 4294967296 : 0\r\n"},
+        {"CountOverflows", one + "Group 2 : 4294967297\r\n" + Cmd(0, Digits('1'))},
+        {"BothOverflow", one + "Group 4294967296 : 4294967296\r\n"},
+        {"NegativeGroupOverflows", "Group -4294967295 : 1\r\n" + Cmd(0, Digits('1'))},
+        {"IndexOverflows", Head(1, 1) + "Command 4294967296 : " + Digits('1') + "\r\n"},
+        // Data the module would refuse is found before anything is sent.
+        {"ShortData", one + Head(2, 1) + Cmd(0, "0123")},
+        {"OneDigitShort", one + Head(2, 1) + Cmd(0, std::string(kCommandDigits - 1, '1'))},
+        {"BadLastDigit", one + Head(2, 1) + Cmd(0, std::string(kCommandDigits - 1, '1') + "G")},
+        {"BadFirstDigit", one + Head(2, 1) + Cmd(0, "x" + std::string(kCommandDigits - 1, '1'))},
     };
     Start(12);
     LoadGroups({{1, {"A", "B"}}});
-    for (const auto& content : files) {
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
         Forget();
-        Write(content);
-        EXPECT_FALSE(importer.Import(path)) << content;
+        Write(file.content);
+        EXPECT_FALSE(importer.Import(path));
         EXPECT_THAT(front.Messages(),
-                    ElementsAre(Error("Invalid command file format or empty file!")))
-            << content;
-        EXPECT_THAT(Sends(), IsEmpty()) << content;
+                    ElementsAre(Error("Invalid command file format or empty file!")));
+        EXPECT_THAT(Sends(), IsEmpty());
         EXPECT_EQ(model().GetListCount(1), 2);
     }
-}
-
-TEST_F(CommandImportTest, ShortCommandFailsAfterTheExchangeMessage) {
-    Start(12);
-    LoadGroups({{1, {"A"}}});
-    Write(Head(1, 1) + Cmd(0, "0123"));
-    ScriptOk();  // erase
-    EXPECT_FALSE(importer.Import(path));
-    EXPECT_THAT(front.Messages(),
-                ElementsAre(Error("Unexpected or invalid data.\n"),
-                            Error("Failed to import command data.\n\nImport may be incomplete!")));
-    EXPECT_THAT(Sends(), ElementsAre("e[1,0]"));
-    EXPECT_EQ(data.Progress().Range(), 1u);
 }
 
 TEST_F(CommandImportTest, NoRoomLeftForTheGroup) {
