@@ -8,8 +8,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <variant>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace parlix {
 namespace {
@@ -18,9 +23,71 @@ constexpr const char* kCtx = "CommandFile";
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-File OpenFile(const std::string& path, const char* mode) {
-    return File(std::fopen(path.c_str(), mode), &std::fclose);
-}
+// Where an export writes: a temporary file beside the target that replaces it
+// once every command was written. A failed export leaves an earlier file as
+// it was; with no earlier file, what was written stays, ending in the line
+// that says where it stopped. A target that is no regular file (a pipe, a
+// terminal) is written directly.
+class ExportTarget {
+  public:
+    explicit ExportTarget(const std::string& path) : path_(path) {
+        struct stat st {};
+        existed_ = ::stat(path.c_str(), &st) == 0;
+        if (existed_ && !S_ISREG(st.st_mode)) {
+            file_.reset(std::fopen(path.c_str(), "wb"));
+            return;
+        }
+        std::string pattern = path + ".XXXXXX";
+        const int fd = ::mkstemp(pattern.data());
+        if (fd < 0) return;
+        ::fchmod(fd, 0666 & ~CurrentUmask());
+        file_.reset(::fdopen(fd, "wb"));
+        if (!file_) {
+            ::close(fd);
+            ::unlink(pattern.c_str());
+            return;
+        }
+        temp_ = pattern;
+    }
+    ~ExportTarget() {
+        if (temp_.empty()) return;
+        const bool closed = std::fclose(file_.release()) == 0;
+        if (existed_ || !closed || ::rename(temp_.c_str(), path_.c_str()) != 0)
+            ::unlink(temp_.c_str());
+    }
+    ExportTarget(const ExportTarget&) = delete;
+    ExportTarget& operator=(const ExportTarget&) = delete;
+
+    std::FILE* get() const { return file_.get(); }
+    explicit operator bool() const { return file_ != nullptr; }
+
+    // Everything written: the target becomes the new content.
+    bool Commit() {
+        if (temp_.empty()) return std::fflush(file_.get()) == 0;
+        bool ok = std::fflush(file_.get()) == 0 && ::fsync(::fileno(file_.get())) == 0;
+        ok = std::fclose(file_.release()) == 0 && ok;
+        ok = ok && ::rename(temp_.c_str(), path_.c_str()) == 0;
+        if (!ok) ::unlink(temp_.c_str());
+        temp_.clear();
+        return ok;
+    }
+
+  private:
+    // Read, not set and restored: umask() would change it for every thread.
+    static mode_t CurrentUmask() {
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("Umask:", 0) == 0)
+                return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        return 022;
+    }
+
+    std::string path_;
+    std::string temp_;
+    bool existed_ = false;
+    File file_{nullptr, &std::fclose};
+};
 
 // The main window is disabled while a command file job runs.
 class DisabledWindow {
@@ -55,7 +122,7 @@ bool CCommandExporterThread::Export(const std::string& path) {
     int total = 0;
     for (int group = 0; group < kGroupLists; ++group)
         total += std::max(0, model.GetListCount(group));
-    File file = OpenFile(path, "wb");
+    ExportTarget file(path);
     if (!file) return false;
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(total));
     for (int group = 0; group < kGroupLists; ++group) {
@@ -73,7 +140,7 @@ bool CCommandExporterThread::Export(const std::string& path) {
             progress.Step();
         }
     }
-    return std::fflush(file.get()) == 0;
+    return file.Commit();
 }
 
 void CCommandImporterThread::Run(const std::string& path) {
@@ -109,6 +176,7 @@ bool CCommandImporterThread::Import(const std::string& path) {
     CModuleController& controller = data_.Controller();
     int group = -1;
     for (const CommandFileLine& line : contents->lines) {
+        if (controller.LinkLost()) return false;  // said once already; nothing more to try
         if (const auto* header = std::get_if<GroupHeaderLine>(&line)) {
             group = header->group;
             if (!ResizeGroup(group, header->count)) return false;

@@ -29,7 +29,25 @@ CVoiceProxy* CExchange::Proxy() {
 
 CExchange::~CExchange() {
     RemovePrompt();
+    MarkIfLost();
     controller_.Unlock();
+}
+
+// No reply within the time-out, or the device gone: nothing more will come
+// over this link. A live module that answers wrongly is not a lost link.
+bool CExchange::Note(bool ok) {
+    if (ok) return true;
+    const std::error_code last = GetLastError();
+    if (last == Status::Timeout || last == Status::WaitTimeout || last == Status::DeviceUnplugged)
+        lost_ = last;
+    return false;
+}
+
+// After the exchange's own message, if it shows one: that is the one message.
+void CExchange::MarkIfLost() {
+    if (!lost_) return;
+    controller_.MarkLinkLost(lost_);
+    lost_.clear();
 }
 
 void CExchange::ShowPrompt(const std::string& text, bool notifyProxy) {
@@ -48,24 +66,27 @@ void CExchange::RemovePrompt() {
 bool CExchange::Send(std::uint8_t command, std::span<const std::int32_t> args) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return proxy->SendCommand(command, args);
+    return Note(proxy->SendCommand(command, args));
 }
 
 bool CExchange::Receive(std::uint8_t& status, int tenths) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return proxy->ReceiveStatus(status, tenths);
+    // A poll that finds nothing yet is no silence of the module.
+    if (tenths == 0) return proxy->ReceiveStatus(status, tenths);
+    return Note(proxy->ReceiveStatus(status, tenths));
 }
 
 bool CExchange::Fetch(std::span<std::int32_t> values) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return proxy->ReceiveArguments(values);
+    return Note(proxy->ReceiveArguments(values));
 }
 
 bool CExchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {
     controller_.SetErrorText(text);
     controller_.ReportError(appendSystemText, style);
+    MarkIfLost();
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <span>
 #include <string>
+#include <system_error>
 
 namespace parlix {
 
@@ -42,8 +43,12 @@ class CExchange {
 
   private:
     CVoiceProxy* Proxy();
+    // Notes a failed transfer that means the link is lost.
+    bool Note(bool ok);
+    void MarkIfLost();
 
     CModuleController& controller_;
+    std::error_code lost_;  // a transfer found the link lost
     bool prompt_ = false;
     bool promptNotified_ = false;
 };

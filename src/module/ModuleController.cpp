@@ -14,12 +14,6 @@ namespace {
 
 constexpr const char* kCtx = "Controller";
 
-// No reply within the time-out, or the device gone: nothing more will come
-// over this link. A live module that answers wrongly is not a lost link.
-bool IsLinkLoss(std::error_code ec) {
-    return ec == Status::Timeout || ec == Status::WaitTimeout || ec == Status::DeviceUnplugged;
-}
-
 // Restores the cursor on every way out of Connect.
 class WaitCursor {
   public:
@@ -217,20 +211,20 @@ int CModuleController::ReportError(bool appendSystemText, unsigned style) {
         default:
             break;
     }
-    bool lost = false;
     if (appendSystemText) {
         const std::error_code last = GetLastError();
         errorText_ += "\n\n";
         if (last) errorText_ += last.message();
-        lost = established_ && IsLinkLoss(last);
-        if (lost) {
-            lostReason_ = last;
-            linkLost_ = true;
-        }
     }
-    const int answer = frontEnd_.MessageBox(errorText_, messageTitle_, style);
-    if (lost) frontEnd_.PostLinkLost();
-    return answer;
+    return frontEnd_.MessageBox(errorText_, messageTitle_, style);
+}
+
+void CModuleController::MarkLinkLost(std::error_code reason) {
+    CControllerLock lock(*this);
+    if (!established_ || linkLost_) return;
+    lostReason_ = reason;
+    linkLost_ = true;
+    frontEnd_.PostLinkLost();
 }
 
 void CModuleController::SetBusyPrompt(const std::optional<std::string>& text, bool notifyProxy) {

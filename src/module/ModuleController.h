@@ -127,6 +127,8 @@ class CModuleController {
     bool LinkLost() const { return linkLost_; }
     // Why; read under the controller lock.
     std::error_code LostReason() const { return lostReason_; }
+    // An exchange found the link lost and has shown its one message.
+    void MarkLinkLost(std::error_code reason);
     CVoiceProxy* CurrentProxy() const { return current_; }
     const std::string& ErrorMessage() const { return errorText_; }
     void SetErrorText(std::string text) { errorText_ = std::move(text); }

@@ -94,6 +94,37 @@ TEST_F(CommandExportTest, FailedCommandEndsTheFileWithTheErrorLine) {
     EXPECT_EQ(data.Progress().Range(), 1u);
 }
 
+// An export that fails must not cost the user the file it would have replaced.
+TEST_F(CommandExportTest, FailedExportLeavesAnEarlierFileAsItWas) {
+    Start(12);
+    LoadGroups({{1, {"A"}}, {4, {"B", "C"}}});
+    ScriptExport(Digits('1'));
+    const std::string earlier = Head(0, 0) + Head(1, 0);
+    { std::ofstream(path, std::ios::binary) << earlier; }
+    EXPECT_FALSE(exporter.Export(path));
+
+    EXPECT_EQ(ReadFile(path), earlier);
+    ASSERT_EQ(front.Messages().size(), 1u);
+    // Nothing of the attempt is left beside it.
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("out.vrcmd.")) << entry.path();
+}
+
+// A successful export replaces the earlier file whole.
+TEST_F(CommandExportTest, SuccessfulExportReplacesAnEarlierFile) {
+    Start(12);
+    LoadGroups({{1, {"A"}}});
+    ScriptExport(Digits('1'));
+    { std::ofstream(path, std::ios::binary) << std::string(40000, 'x'); }
+    ASSERT_TRUE(exporter.Export(path));
+    std::string expected;
+    for (int g = 0; g < kGroupLists; ++g) {
+        expected += Head(g, g == 1 ? 1 : 0);
+        if (g == 1) expected += Cmd(0, Digits('1'));
+    }
+    EXPECT_EQ(ReadFile(path), expected);
+}
+
 TEST_F(CommandExportTest, GroupNotReadWritesNothingAndSaysNothing) {
     Start(12);
     LoadGroups({{1, {"A"}}});
