@@ -31,42 +31,30 @@ int TokenUnits(int ms) {
 // truncated toward zero as C++ division does.
 bool CModuleController::PlaySound(int sound, int volume) {
     CExchange x(*this);
-    if (!x.Send('w', {sound / 32, sound % 32, volume / 16 - 1}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not play sentence %d.\n", sound));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while playing sentence %d.\n", sound), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdPlaySound, {sound / 32, sound % 32, volume / 16 - 1}, 100,
+                        {TrFormat(kCtx, "Could not play sentence %d.\n", sound),
+                         TrFormat(kCtx, "No reply while playing sentence %d.\n", sound)});
 }
 
 // The dial tone (-1) counts its length in its own steps, the other tones in
 // steps of 40 ms.
 bool CModuleController::PlayTone(int tone, int length) {
     CExchange x(*this);
-    if (!x.Send('w', {-1, tone, tone == -1 ? length - 1 : length / 40 - 1}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not play tone %d.\n", tone));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while playing tone %d.\n", tone), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdPlayTone, {-1, tone, tone == -1 ? length - 1 : length / 40 - 1}, 100,
+                        {TrFormat(kCtx, "Could not play tone %d.\n", tone),
+                         TrFormat(kCtx, "No reply while playing tone %d.\n", tone)});
 }
 
 bool CModuleController::SendToken(int bits, int token, int delayMs) {
     const int units = TokenUnits(delayMs);
     CExchange x(*this);
-    if (!x.Send('j', {bits, token / 32, token % 32, units / 32, units % 32}))
-        return x.LinkFailure(TrFormat(kCtx,
-                                      "Could not send token %d with %d bits, delayed by %d ms.\n",
-                                      token, bits, delayMs));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, BoundedTenths(std::int64_t{bits} * 3 / 2 + 5)))
-        return x.Fail(
-            TrFormat(kCtx, "No reply while sending token %d with %d bits, delayed by %d ms.\n",
-                     token, bits, delayMs),
-            true, MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(
+        kCmdSendToken, {bits, token / 32, token % 32, units / 32, units % 32},
+        BoundedTenths(std::int64_t{bits} * 3 / 2 + 5),
+        {TrFormat(kCtx, "Could not send token %d with %d bits, delayed by %d ms.\n", token, bits,
+                  delayMs),
+         TrFormat(kCtx, "No reply while sending token %d with %d bits, delayed by %d ms.\n", token,
+                  bits, delayMs)});
 }
 
 // A positive time-out listens for that long behind the busy prompt; 0 starts
@@ -77,7 +65,7 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
     std::uint8_t status = 0;
     if (timeoutMs >= 0) {
         const int units = TokenUnits(timeoutMs);
-        if (!x.Send('f', {bits, rejection, units / 32, units % 32}))
+        if (!x.Send(kCmdReceiveToken, {bits, rejection, units / 32, units % 32}))
             return x.LinkFailure(TrFormat(
                 kCtx, "Could not receive token with %d bits, rejection %d, timeout %d ms.\n", bits,
                 rejection, timeoutMs));
@@ -107,25 +95,18 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
 
 bool CModuleController::SetPinOutput(int pin, int mode) {
     CExchange x(*this);
-    if (!x.Send('q', {pin, mode}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not query output pin %d.\n", pin));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while querying output pin %d.\n", pin), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdPin, {pin, mode}, 100,
+                        {TrFormat(kCtx, "Could not query output pin %d.\n", pin),
+                         TrFormat(kCtx, "No reply while querying output pin %d.\n", pin)});
 }
 
 bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
     CExchange x(*this);
-    if (!x.Send('q', {pin, mode}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not query input pin %d.\n", pin));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while querying input pin %d.\n", pin), true,
-                      MB_ICONWARNING);
     std::int32_t value = 0;
-    if (status != 'p' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdPin, {pin, mode}, 100, 'p', {&value, 1},
+                        {TrFormat(kCtx, "Could not query input pin %d.\n", pin),
+                         TrFormat(kCtx, "No reply while querying input pin %d.\n", pin)}))
+        return false;
     level = value;
     return true;
 }
@@ -135,18 +116,13 @@ bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
 bool CModuleController::StartLipsync(int threshold, int timeout) {
     Lock();
     CExchange x(*this);
-    if (!x.Send('l',
-                {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15}))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not start real-time lipsync with threshold %d and timeout %d.\n",
-                     threshold, timeout));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(
-            TrFormat(kCtx, "No reply to real-time lipsync with threshold %d and timeout %d.\n",
-                     threshold, timeout),
-            true, MB_ICONWARNING);
-    return status == 'l' || x.Unexpected(status);
+    return x.Expect(
+        kCmdLipsync, {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15},
+        100, 'l',
+        {TrFormat(kCtx, "Could not start real-time lipsync with threshold %d and timeout %d.\n",
+                  threshold, timeout),
+         TrFormat(kCtx, "No reply to real-time lipsync with threshold %d and timeout %d.\n",
+                  threshold, timeout)});
 }
 
 // Runs under the lock that StartLipsync kept, on the same thread. A reply

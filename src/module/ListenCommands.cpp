@@ -54,7 +54,7 @@ bool TrainingOutcome(CExchange& x, std::uint8_t status, int index, bool nobodySp
                      std::int32_t& conflict, int& error) {
     CModuleController& controller = x.Controller();
     switch (status) {
-        case 'o':
+        case kStatusDone:
             conflict = kConflictNone;
             return true;
         case 'r':
@@ -171,44 +171,40 @@ std::string ErrorText(int code) {
 
 bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('t', {group, index}) && x.Receive(status, recognitionWait_ + 10);
-    x.RemovePrompt();  // the module stopped listening, whatever it said
-    if (!received)
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group));
+    if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status,
+                   {TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group)}))
+        return false;
     return TrainingOutcome(x, status, index, true, conflict, error);
 }
 
 bool CModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Send('~', {21, group, index}) || !x.Receive(status, 30))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group));
+    if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, 30, status,
+                   {TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group)}))
+        return false;
     return TrainingOutcome(x, status, index, false, conflict, error);
 }
 
 bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('d', {group}) && x.Receive(status, recognitionWait_ + 20);
-    x.RemovePrompt();
-    if (!received)
-        return x.LinkFailure(TrFormat(kCtx, "Could not recognize commands in group %d.\n", group));
+    if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status,
+                   {TrFormat(kCtx, "Could not recognize commands in group %d.\n", group)}))
+        return false;
     return RecognitionOutcome(x, status, false, result);
 }
 
 bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('i', {wordset}) && x.Receive(status, recognitionWait_ + 20);
-    x.RemovePrompt();
-    if (!received)
-        return x.LinkFailure(TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset));
+    if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status,
+                   {TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset)}))
+        return false;
     return RecognitionOutcome(x, status, true, result);
 }
 
@@ -218,8 +214,9 @@ bool CModuleController::Interrupt() {
     CVoiceProxy* proxy = current_;
     if (!proxy) return false;
     std::uint8_t status = 0;
-    return proxy->SendCommand('b', {}) && proxy->ReceiveStatus(status, 50) &&
-           proxy->SendCommand('b', {}) && proxy->ReceiveStatus(status, 50) && status == 'o';
+    return proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&
+           proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&
+           status == kStatusDone;
 }
 
 }  // namespace parlix

@@ -167,10 +167,7 @@ bool CModuleController::SetReplyDelay(int ms) {
     // Past 1300 ms the argument would leave the range one byte carries.
     const int value = std::clamp(ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms, 0, 31);
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('y', {value}) || !x.Receive(status, 30))
-        return x.LinkFailure(Tr(kCtx, "Could not set reply delay.\n"));
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdReplyDelay, {value}, 30, {Tr(kCtx, "Could not set reply delay.\n")});
 }
 
 int CModuleController::ReportError(bool appendSystemText, unsigned style) {

@@ -12,47 +12,44 @@ namespace {
 
 constexpr const char* kCtx = "Controller";
 
-// A setting is one command answered 'o' within 3 s; a missing answer is
-// reported like a failed send.
-bool Apply(CExchange& x, std::uint8_t command, std::initializer_list<std::int32_t> args,
-           const std::string& failText) {
-    std::uint8_t status = 0;
-    if (!x.Send(command, args) || !x.Receive(status, 30)) return x.LinkFailure(failText);
-    return status == 'o' || x.Unexpected(status);
-}
-
 }  // namespace
 
+// A setting is one command answered 'o' within 3 s; a missing answer is
+// reported like a failed send.
 bool CModuleController::SetKnob(int value) {
     CExchange x(*this);
-    return Apply(x, 'k', {value}, Tr(kCtx, "Could not set confidence knob.\n"));
+    return x.ExpectDone(kCmdKnob, {value}, 30, {Tr(kCtx, "Could not set confidence knob.\n")});
 }
 
 bool CModuleController::SetMicDistance(int value) {
     CExchange x(*this);
-    return Apply(x, 'k', {-1, value}, Tr(kCtx, "Could not set microphone distance.\n"));
+    return x.ExpectDone(kCmdMicDistance, {-1, value}, 30,
+                        {Tr(kCtx, "Could not set microphone distance.\n")});
 }
 
 bool CModuleController::SetLevel(int value) {
     CExchange x(*this);
-    return Apply(x, 'v', {value}, Tr(kCtx, "Could not set strictness level.\n"));
+    return x.ExpectDone(kCmdLevel, {value}, 30, {Tr(kCtx, "Could not set strictness level.\n")});
 }
 
 bool CModuleController::SetTrailingSilence(int value) {
     CExchange x(*this);
-    return Apply(x, 't', {-1, value}, Tr(kCtx, "Could not set trailing silence.\n"));
+    return x.ExpectDone(kCmdTrailingSilence, {-1, value}, 30,
+                        {Tr(kCtx, "Could not set trailing silence.\n")});
 }
 
 bool CModuleController::SetFastRecognition(int value) {
     CExchange x(*this);
-    return Apply(x, 'f', {-1, value}, Tr(kCtx, "Could not set fast recognition.\n"));
+    return x.ExpectDone(kCmdFastRecognition, {-1, value}, 30,
+                        {Tr(kCtx, "Could not set fast recognition.\n")});
 }
 
 // The link keeps the accepted language for this module, so that the next
 // connection can restore it.
 bool CModuleController::SetLanguage(int language) {
     CExchange x(*this);
-    if (!Apply(x, 'l', {language}, Tr(kCtx, "Could not set language.\n"))) return false;
+    if (!x.ExpectDone(kCmdLanguage, {language}, 30, {Tr(kCtx, "Could not set language.\n")}))
+        return false;
     return current_->SaveLanguage(language) ||
            x.LinkFailure(Tr(kCtx, "Could not save language permanently.\n"));
 }
@@ -62,7 +59,8 @@ bool CModuleController::SetLanguage(int language) {
 // int limits since the listening commands add their margins to it.
 bool CModuleController::SetTimeout(int seconds) {
     CExchange x(*this);
-    if (!Apply(x, 'o', {seconds}, Tr(kCtx, "Could not set timeout.\n"))) return false;
+    if (!x.ExpectDone(kCmdTimeout, {seconds}, 30, {Tr(kCtx, "Could not set timeout.\n")}))
+        return false;
     constexpr std::int64_t kLimit = INT_MAX - 100;
     recognitionWait_ =
         static_cast<int>(std::clamp<std::int64_t>(std::int64_t{seconds} * 10, -kLimit, kLimit));
@@ -73,12 +71,8 @@ bool CModuleController::SetTimeout(int seconds) {
 // module does not wait for the user.
 bool CModuleController::ResetMemory(int kind) {
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Erasing memory...\n"), false);
-    std::uint8_t status = 0;
-    const bool answered = x.Send('r', {kind}) && x.Receive(status, 400);
-    x.RemovePrompt();
-    if (!answered) return x.LinkFailure(Tr(kCtx, "Could not reset all memory.\n"));
-    return status == 'o' || x.Unexpected(status);
+    x.ShowPrompt(Tr(kCtx, "Erasing memory...\n"), false, true);
+    return x.ExpectDone(kCmdResetMemory, {kind}, 400, {Tr(kCtx, "Could not reset all memory.\n")});
 }
 
 }  // namespace parlix
