@@ -54,9 +54,21 @@ inline constexpr std::int32_t kDataExport = 23;
 inline constexpr std::uint8_t kStatusDone = 'o';   // success, nothing follows
 inline constexpr std::uint8_t kArgRequest = 0x20;  // one space asks for one reply argument
 
-// An argument value travels as one byte: 0 is 'A', -1 is '@', 31 is '`'.
-constexpr std::uint8_t EncodeArgument(std::int32_t value) {
-    return static_cast<std::uint8_t>((value + 0x41) & 0xFF);
+// One argument byte carries -1 to 31; wider values are split by the command.
+inline constexpr std::int32_t kArgMin = -1;
+inline constexpr std::int32_t kArgMax = 31;
+
+constexpr bool IsArgumentValue(std::int32_t value) {
+    return value >= kArgMin && value <= kArgMax;
+}
+
+// An argument value travels as one byte: 0 is 'A', -1 is '@', 31 is '`'. A
+// value outside -1..31 is refused: its byte would mean something else to the
+// module, even another command.
+constexpr bool EncodeArgument(std::int32_t value, std::uint8_t& byte) {
+    if (!IsArgumentValue(value)) return false;
+    byte = static_cast<std::uint8_t>(value + 0x41);
+    return true;
 }
 
 // A reply argument must lie in '@'..'`'; false for anything else.

@@ -1,6 +1,7 @@
 // Module commands that create, remove, erase, rename and load commands.
 #include "base/FrontEnd.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 #include "module/Labels.h"
 
@@ -25,40 +26,47 @@ int HexValue(char c) {
 }  // namespace
 
 bool CModuleController::CreateCommand(int group, int index) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not create command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
-    return x.ExpectDone(
-        kCmdCreateCommand, {group, index}, 30,
-        {TrFormat(kCtx, "Could not create command %d of group %d.\n", index, group)});
+    return x.ExpectDone(kCmdCreateCommand, {group, index}, 30, {failure});
 }
 
 bool CModuleController::RemoveCommand(int group, int index) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not remove command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
-    return x.ExpectDone(
-        kCmdRemoveCommand, {group, index}, 30,
-        {TrFormat(kCtx, "Could not remove command %d of group %d.\n", index, group)});
+    return x.ExpectDone(kCmdRemoveCommand, {group, index}, 30, {failure});
 }
 
 bool CModuleController::EraseCommand(int group, int index) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not erase command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
-    return x.ExpectDone(
-        kCmdEraseCommand, {group, index}, 30,
-        {TrFormat(kCtx, "Could not erase command %d of group %d.\n", index, group)});
+    return x.ExpectDone(kCmdEraseCommand, {group, index}, 30, {failure});
 }
 
 // The label keeps what the module can store, and is sent as it is kept.
 bool CModuleController::RenameCommand(int group, int index, std::string& label) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not rename command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     KeepModuleLabel(label);
     std::vector<std::int32_t> args = {group, index, static_cast<std::int32_t>(label.size())};
     for (const char c : label) args.push_back(LabelArgument(c));
     CExchange x(*this);
-    return x.ExpectDone(
-        kCmdRenameCommand, args, 30,
-        {TrFormat(kCtx, "Could not rename command %d of group %d.\n", index, group)});
+    return x.ExpectDone(kCmdRenameCommand, args, 30, {failure});
 }
 
 // The data is what ExportCommandData gave: any other text is refused before
 // anything reaches the module.
 bool CModuleController::ImportCommandData(int group, int index, const std::string& data) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not import command %d in group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(
         TrFormat(kCtx, "Importing command %d in group %d...\r\n(Please wait)", index, group),
@@ -72,9 +80,7 @@ bool CModuleController::ImportCommandData(int group, int index, const std::strin
             return x.Fail(Tr(kCtx, "Unexpected or invalid data.\n"), false, MB_ICONERROR);
         args.push_back(value);
     }
-    if (!x.Send(kCmdCommandData, args))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not import command %d in group %d.\n", index, group));
+    if (!x.Send(kCmdCommandData, args)) return x.LinkFailure(failure);
     std::uint8_t status = 0;
     if (!x.Receive(status, 30)) return x.UnexpectedOrInvalid(0);  // no status byte at all
     return status == kStatusDone || x.UnexpectedOrInvalid(status);

@@ -2,6 +2,7 @@
 #include "base/FrontEnd.h"
 #include "base/Status.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 
 #include <array>
@@ -170,40 +171,47 @@ std::string ErrorText(int code) {
 }
 
 bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status,
-                   {TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group)}))
+    if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status, {failure}))
         return false;
     return TrainingOutcome(x, status, index, true, conflict, error);
 }
 
 bool CModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, 30, status,
-                   {TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group)}))
+    if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, 30, status, {failure}))
         return false;
     return TrainingOutcome(x, status, index, false, conflict, error);
 }
 
 bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not recognize commands in group %d.\n", group);
+    if (!IsGroupNumber(group)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status,
-                   {TrFormat(kCtx, "Could not recognize commands in group %d.\n", group)}))
+    if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status, {failure}))
         return false;
     return RecognitionOutcome(x, status, false, result);
 }
 
 bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
+    const std::string failure = TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset);
+    if (!IsWordsetNumber(wordset)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status,
-                   {TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset)}))
+    if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status, {failure}))
         return false;
     return RecognitionOutcome(x, status, true, result);
 }

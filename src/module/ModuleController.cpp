@@ -3,10 +3,9 @@
 #include "base/FrontEnd.h"
 #include "base/ProgressSink.h"
 #include "base/SettingsStore.h"
+#include "base/Status.h"
 #include "base/Text.h"
 #include "module/Exchange.h"
-
-#include <algorithm>
 
 namespace parlix {
 namespace {
@@ -163,11 +162,22 @@ bool CModuleController::LeaveControlMode() {
     return false;
 }
 
+// The delay is sent in steps that widen with it: 1 ms up to 10 ms, 10 ms up
+// to 100 ms, 100 ms beyond, as far as 1399 ms (the argument 31).
 bool CModuleController::SetReplyDelay(int ms) {
-    // Past 1300 ms the argument would leave the range one byte carries.
-    const int value = std::clamp(ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms, 0, 31);
+    const std::string failure = Tr(kCtx, "Could not set reply delay.\n");
+    const int value = ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms;
+    if (ms < 0 || !IsArgumentValue(value)) return RefuseValues(failure);
     CExchange x(*this);
-    return x.ExpectDone(kCmdReplyDelay, {value}, 30, {Tr(kCtx, "Could not set reply delay.\n")});
+    return x.ExpectDone(kCmdReplyDelay, {value}, 30, {failure});
+}
+
+bool CModuleController::RefuseValues(const std::string& failure) {
+    CControllerLock lock(*this);
+    SetLastError(Status::InvalidParameter);
+    errorText_ = failure;
+    ReportError(true, MB_ICONERROR);
+    return false;
 }
 
 int CModuleController::ReportError(bool appendSystemText, unsigned style) {

@@ -138,6 +138,10 @@ class CModuleController {
     void SetTryOrder(const std::array<CVoiceProxy*, 4>& order) { tryOrder_ = order; }
 
   private:
+    // Refuses an operation whose values it does not allow: nothing is sent,
+    // and `failure` is reported with the system text of an invalid parameter.
+    bool RefuseValues(const std::string& failure);
+
     SettingsStore& settings_;
     ProgressSink& owner_;
     FrontEnd& frontEnd_;

@@ -2,6 +2,7 @@
 #include "base/FrontEnd.h"
 #include "base/Status.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 #include "module/Labels.h"
 
@@ -64,22 +65,24 @@ bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
 }
 
 bool CModuleController::ReadCommandCount(int group, int& count) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not read command count for group %d.\n", group);
+    if (!IsGroupNumber(group)) return RefuseValues(failure);
     CExchange x(*this);
     std::int32_t value = 0;
-    if (!x.ExpectValues(kCmdCommandCount, {group}, 30, 'c', {&value, 1},
-                        {TrFormat(kCtx, "Could not read command count for group %d.\n", group)}))
-        return false;
+    if (!x.ExpectValues(kCmdCommandCount, {group}, 30, 'c', {&value, 1}, {failure})) return false;
     count = DecodeCount(value);
     return true;
 }
 
 bool CModuleController::ReadCommand(int group, int index, std::string& label, int& trained,
                                     bool& hasConflict, std::int32_t& conflict) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not read command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdReadCommand, {group, index}, 30, status,
-                   {TrFormat(kCtx, "Could not read command %d of group %d.\n", index, group)}))
-        return false;
+    if (!x.Request(kCmdReadCommand, {group, index}, 30, status, {failure})) return false;
     if (status != 'd') return x.Unexpected(status);
 
     std::array<std::int32_t, 3> params{};  // flags, conflict index, label length
@@ -121,22 +124,22 @@ bool CModuleController::ReadGrammarCount(int& count) {
 }
 
 bool CModuleController::ReadGrammarWordCount(int grammar, int& count) {
+    const std::string failure = TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar);
+    if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
     CExchange x(*this);
     std::array<std::int32_t, 2> values{};  // flags, count
-    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values,
-                        {TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar)}))
-        return false;
+    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
     count = DecodeCount(values[1]);
     return true;
 }
 
 bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
                                          std::vector<std::string>& labels) {
+    const std::string failure = TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar);
+    if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
     CExchange x(*this);
     std::array<std::int32_t, 2> values{};  // flags, count
-    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values,
-                        {TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar)}))
-        return false;
+    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
     const int wordCount = DecodeCount(values[1]);
 
     std::vector<std::string> words;
@@ -187,11 +190,11 @@ bool CModuleController::ReadSoundTable(std::string& name, int& count) {
 bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
     bits = -1;
     length = -1;
+    const std::string failure = TrFormat(kCtx, "Could not read message %d.\n", slot);
+    if (!IsMessageSlot(slot)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdReadMessage, {-1, slot}, 30, status,
-                   {TrFormat(kCtx, "Could not read message %d.\n", slot)}))
-        return false;
+    if (!x.Request(kCmdReadMessage, {-1, slot}, 30, status, {failure})) return false;
     if (status == 'e') return true;  // the slot holds a damaged message
     if (status != 'g') return x.Unexpected(status);
 
@@ -228,13 +231,15 @@ bool CModuleController::CheckMessageMemory(bool fix, int& result) {
 }
 
 bool CModuleController::ExportCommandData(int group, int index, std::string& data) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not export command %d in group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(
         TrFormat(kCtx, "Exporting command %d in group %d...\r\n(Please wait)", index, group),
         false);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdCommandData, {kDataExport, group, index}, 30, status,
-                   {TrFormat(kCtx, "Could not export command %d in group %d.\n", index, group)}))
+    if (!x.Request(kCmdCommandData, {kDataExport, group, index}, 30, status, {failure}))
         return false;
     std::int32_t kind = 0;
     if (status != '~' || !x.Fetch({&kind, 1}) || kind != 3) return x.UnexpectedOrInvalid(status);
