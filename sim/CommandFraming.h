@@ -11,6 +11,9 @@
 namespace parlix::sim {
 
 // Argument values travel as 'A' + value; valid bytes lie in '@' (-1) to '`' (31).
+// Written here again on purpose rather than taken from the host's link code:
+// the simulated module is an independent peer, so a mistake in the host's
+// encoding shows up as a disagreement instead of being shared.
 inline constexpr std::uint8_t EncodeArgument(int value) {
     return static_cast<std::uint8_t>(0x41 + value);
 }

@@ -1,18 +1,27 @@
 #include "link/ModuleFraming.h"
 
-#include <string_view>
-
 namespace parlix {
 
 bool NeedsPauseAfterArgument(std::uint8_t command, std::size_t argIndex,
                              std::span<const std::int32_t> args) {
-    if (std::string_view("cdegnptu").find(static_cast<char>(command)) != std::string_view::npos)
-        return argIndex == 0;
-    if (command == '~' && !args.empty()) {
-        if (argIndex == 1) return args[0] == 23 || args[0] == 8;
-        if (argIndex == 2) return args[0] == 23;
+    switch (command) {
+        case kCmdCommandCount:
+        case kCmdRecognizeCommand:  // and read message
+        case kCmdEraseCommand:      // and erase message
+        case kCmdCreateCommand:
+        case kCmdRenameCommand:
+        case kCmdReadCommand:   // and play message
+        case kCmdTrainCommand:  // and trailing silence
+        case kCmdRemoveCommand:
+            return argIndex == 0;
+        case kCmdCommandData:
+            if (args.empty()) return false;
+            if (argIndex == 1) return args[0] == kDataExport || args[0] == kDataImport;
+            if (argIndex == 2) return args[0] == kDataExport;
+            return false;
+        default:
+            return false;
     }
-    return false;
 }
 
 std::string ModelName(std::uint8_t identity) {

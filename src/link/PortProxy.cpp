@@ -3,6 +3,8 @@
 #include "base/SettingsStore.h"
 #include "link/ModuleFraming.h"
 
+#include <vector>
+
 namespace parlix {
 
 bool CPortProxy::OpenLine(const std::string& port) {
@@ -28,11 +30,20 @@ std::optional<std::string> CPortProxy::GetBridgeFile() const {
     return bridgeFile_;
 }
 
+// A command with a value the framing cannot carry is refused whole, before
+// any of its bytes goes out.
 bool CPortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+    std::vector<std::uint8_t> bytes(args.size());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (!EncodeArgument(args[i], bytes[i])) {
+            SetLastError(Status::InvalidParameter);
+            return false;
+        }
+    }
     port_.Purge();  // drop what an earlier exchange left behind
     if (!port_.WriteByte(command)) return false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!port_.WriteByte(EncodeArgument(args[i]))) return false;
+        if (!port_.WriteByte(bytes[i])) return false;
         if (NeedsPauseAfterArgument(command, i, args)) port_.Pause(50);
     }
     return true;

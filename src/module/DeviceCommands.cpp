@@ -1,6 +1,7 @@
 // Module commands for sounds, tones, audio tokens, the I/O pins and lip-sync.
 #include "base/FrontEnd.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 
 #include <algorithm>
@@ -27,60 +28,62 @@ int TokenUnits(int ms) {
 
 }  // namespace
 
-// Values wider than one argument travel as n / 32 and the remainder, both
-// truncated toward zero as C++ division does.
+// Values wider than one argument travel as n / 32 and the remainder. A
+// negative sound would split into negative parts, and -1 first is a tone.
 bool CModuleController::PlaySound(int sound, int volume) {
+    const ExchangeTexts texts{TrFormat(kCtx, "Could not play sentence %d.\n", sound),
+                              TrFormat(kCtx, "No reply while playing sentence %d.\n", sound)};
+    const int level = volume / 16 - 1;
+    if (!IsTwoArgumentValue(sound) || volume < 0 || !IsArgumentValue(level))
+        return RefuseValues(texts.failure);
     CExchange x(*this);
-    if (!x.Send('w', {sound / 32, sound % 32, volume / 16 - 1}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not play sentence %d.\n", sound));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while playing sentence %d.\n", sound), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdPlaySound, {sound / 32, sound % 32, level}, 100, texts);
 }
 
 // The dial tone (-1) counts its length in its own steps, the other tones in
 // steps of 40 ms.
 bool CModuleController::PlayTone(int tone, int length) {
+    const ExchangeTexts texts{TrFormat(kCtx, "Could not play tone %d.\n", tone),
+                              TrFormat(kCtx, "No reply while playing tone %d.\n", tone)};
+    const std::int64_t steps = tone == -1 ? std::int64_t{length} - 1 : length / 40 - 1;
+    if (!InRange(tone, -1, 15) || steps < 0 || steps > kArgMax) return RefuseValues(texts.failure);
     CExchange x(*this);
-    if (!x.Send('w', {-1, tone, tone == -1 ? length - 1 : length / 40 - 1}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not play tone %d.\n", tone));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while playing tone %d.\n", tone), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdPlayTone, {-1, tone, static_cast<std::int32_t>(steps)}, 100, texts);
 }
 
 bool CModuleController::SendToken(int bits, int token, int delayMs) {
+    const ExchangeTexts texts{
+        TrFormat(kCtx, "Could not send token %d with %d bits, delayed by %d ms.\n", token, bits,
+                 delayMs),
+        TrFormat(kCtx, "No reply while sending token %d with %d bits, delayed by %d ms.\n", token,
+                 bits, delayMs)};
+    if (!IsTokenBits(bits) || !IsTokenValue(bits, token) || !IsTokenTime(delayMs))
+        return RefuseValues(texts.failure);
     const int units = TokenUnits(delayMs);
     CExchange x(*this);
-    if (!x.Send('j', {bits, token / 32, token % 32, units / 32, units % 32}))
-        return x.LinkFailure(TrFormat(kCtx,
-                                      "Could not send token %d with %d bits, delayed by %d ms.\n",
-                                      token, bits, delayMs));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, BoundedTenths(std::int64_t{bits} * 3 / 2 + 5)))
-        return x.Fail(
-            TrFormat(kCtx, "No reply while sending token %d with %d bits, delayed by %d ms.\n",
-                     token, bits, delayMs),
-            true, MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdSendToken, {bits, token / 32, token % 32, units / 32, units % 32},
+                        BoundedTenths(std::int64_t{bits} * 3 / 2 + 5), texts);
 }
 
 // A positive time-out listens for that long behind the busy prompt; 0 starts
 // continuous listening and returns at once; a negative one polls for what the
 // module heard meanwhile.
 bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int& token) {
+    // A poll sends nothing, so only a start has values to check.
+    std::string failure;
+    if (timeoutMs >= 0) {
+        failure =
+            TrFormat(kCtx, "Could not receive token with %d bits, rejection %d, timeout %d ms.\n",
+                     bits, rejection, timeoutMs);
+        if (!IsTokenBits(bits) || !InRange(rejection, 0, 2) || !IsTokenTime(timeoutMs))
+            return RefuseValues(failure);
+    }
     CExchange x(*this, timeoutMs >= 0 ? CExchange::Purge::Yes : CExchange::Purge::No);
     std::uint8_t status = 0;
     if (timeoutMs >= 0) {
         const int units = TokenUnits(timeoutMs);
-        if (!x.Send('f', {bits, rejection, units / 32, units % 32}))
-            return x.LinkFailure(TrFormat(
-                kCtx, "Could not receive token with %d bits, rejection %d, timeout %d ms.\n", bits,
-                rejection, timeoutMs));
+        if (!x.Send(kCmdReceiveToken, {bits, rejection, units / 32, units % 32}))
+            return x.LinkFailure(failure);
         if (timeoutMs == 0) return true;
         x.ShowPrompt(Tr(kCtx, "Listening..."), true);
         if (!x.Receive(status, timeoutMs / 100 + 10))
@@ -106,47 +109,41 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
 }
 
 bool CModuleController::SetPinOutput(int pin, int mode) {
+    const ExchangeTexts texts{TrFormat(kCtx, "Could not query output pin %d.\n", pin),
+                              TrFormat(kCtx, "No reply while querying output pin %d.\n", pin)};
+    if (!IsPinNumber(pin) || !InRange(mode, 0, 1)) return RefuseValues(texts.failure);
     CExchange x(*this);
-    if (!x.Send('q', {pin, mode}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not query output pin %d.\n", pin));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while querying output pin %d.\n", pin), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdPin, {pin, mode}, 100, texts);
 }
 
 bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
+    const ExchangeTexts texts{TrFormat(kCtx, "Could not query input pin %d.\n", pin),
+                              TrFormat(kCtx, "No reply while querying input pin %d.\n", pin)};
+    if (!IsPinNumber(pin) || !InRange(mode, 2, 4)) return RefuseValues(texts.failure);
     CExchange x(*this);
-    if (!x.Send('q', {pin, mode}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not query input pin %d.\n", pin));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(TrFormat(kCtx, "No reply while querying input pin %d.\n", pin), true,
-                      MB_ICONWARNING);
     std::int32_t value = 0;
-    if (status != 'p' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdPin, {pin, mode}, 100, 'p', {&value, 1}, texts)) return false;
     level = value;
     return true;
 }
 
-// The running stream owns the lock until EndLipsync, whether it started or
-// not, so the caller always ends it the same way.
+// The running stream owns the lock until EndLipsync, whether it started,
+// failed or was refused, so the caller always ends it the same way. The
+// fields hold 10 bits of threshold and 8 of time-out; a wider value is
+// refused rather than cut to another one.
 bool CModuleController::StartLipsync(int threshold, int timeout) {
     Lock();
+    const ExchangeTexts texts{
+        TrFormat(kCtx, "Could not start real-time lipsync with threshold %d and timeout %d.\n",
+                 threshold, timeout),
+        TrFormat(kCtx, "No reply to real-time lipsync with threshold %d and timeout %d.\n",
+                 threshold, timeout)};
+    if (!InRange(threshold, 0, 1023) || !InRange(timeout, 0, 255))
+        return RefuseValues(texts.failure);
     CExchange x(*this);
-    if (!x.Send('l',
-                {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15}))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not start real-time lipsync with threshold %d and timeout %d.\n",
-                     threshold, timeout));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, 100))
-        return x.Fail(
-            TrFormat(kCtx, "No reply to real-time lipsync with threshold %d and timeout %d.\n",
-                     threshold, timeout),
-            true, MB_ICONWARNING);
-    return status == 'l' || x.Unexpected(status);
+    return x.Expect(kCmdLipsync,
+                    {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15},
+                    100, 'l', texts);
 }
 
 // Runs under the lock that StartLipsync kept, on the same thread. A reply

@@ -50,10 +50,11 @@ void CExchange::MarkIfLost() {
     lost_.clear();
 }
 
-void CExchange::ShowPrompt(const std::string& text, bool notifyProxy) {
+void CExchange::ShowPrompt(const std::string& text, bool notifyProxy, bool untilStatus) {
     controller_.SetBusyPrompt(text, notifyProxy);
     prompt_ = true;
     promptNotified_ = notifyProxy;
+    promptUntilStatus_ = untilStatus;
 }
 
 void CExchange::RemovePrompt() {
@@ -63,10 +64,10 @@ void CExchange::RemovePrompt() {
 }
 
 // Without a current link nothing reaches the module; that is a link failure.
-bool CExchange::Send(std::uint8_t command, std::span<const std::int32_t> args) {
+bool CExchange::Send(std::uint8_t command, CommandArgs args) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return Note(proxy->SendCommand(command, args));
+    return Note(proxy->SendCommand(command, args.Values()));
 }
 
 bool CExchange::Receive(std::uint8_t& status, int tenths) {
@@ -81,6 +82,32 @@ bool CExchange::Fetch(std::span<std::int32_t> values) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
     return Note(proxy->ReceiveArguments(values));
+}
+
+bool CExchange::Request(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t& status,
+                        const ExchangeTexts& texts) {
+    const bool sent = Send(command, args);
+    const bool received = sent && Receive(status, tenths);
+    if (promptUntilStatus_) RemovePrompt();  // the module stopped waiting, whatever it said
+    if (!sent || (!received && texts.noReply.empty())) return LinkFailure(texts.failure);
+    if (!received) return Fail(texts.noReply, true, MB_ICONWARNING);
+    return true;
+}
+
+bool CExchange::Expect(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t accepted,
+                       const ExchangeTexts& texts) {
+    std::uint8_t status = 0;
+    if (!Request(command, args, tenths, status, texts)) return false;
+    return status == accepted || Unexpected(status);
+}
+
+bool CExchange::ExpectValues(std::uint8_t command, CommandArgs args, int tenths,
+                             std::uint8_t accepted, std::span<std::int32_t> values,
+                             const ExchangeTexts& texts) {
+    std::uint8_t status = 0;
+    if (!Request(command, args, tenths, status, texts)) return false;
+    if (status != accepted || !Fetch(values)) return UnexpectedOrInvalid(status);
+    return true;
 }
 
 bool CExchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {

@@ -3,6 +3,7 @@
 // command, its status and reply arguments, and one report on failure.
 #pragma once
 
+#include "link/ModuleFraming.h"
 #include "module/ModuleController.h"
 
 #include <cstdint>
@@ -10,8 +11,32 @@
 #include <span>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace parlix {
+
+// The argument values of one command, however the caller holds them. It only
+// refers to them, so it lives no longer than the call it is passed to.
+class CommandArgs {
+  public:
+    CommandArgs() = default;
+    CommandArgs(std::initializer_list<std::int32_t> values)
+        : values_(values.begin(), values.size()) {}
+    CommandArgs(std::span<const std::int32_t> values) : values_(values) {}
+    CommandArgs(const std::vector<std::int32_t>& values) : values_(values) {}
+    std::span<const std::int32_t> Values() const { return values_; }
+
+  private:
+    std::span<const std::int32_t> values_;
+};
+
+// What an exchange reports when the link fails: `failure` for a failed send,
+// and for a missing status unless `noReply` is given, which is then shown as
+// a warning. Both get the system text of the last error.
+struct ExchangeTexts {
+    std::string failure;
+    std::string noReply = {};
+};
 
 class CExchange {
   public:
@@ -22,16 +47,33 @@ class CExchange {
     CExchange(const CExchange&) = delete;
     CExchange& operator=(const CExchange&) = delete;
 
-    // The busy prompt, removed at the latest when the exchange ends.
-    void ShowPrompt(const std::string& text, bool notifyProxy);
+    // The busy prompt, removed at the latest when the exchange ends. A prompt
+    // of a module that waits for the user ends with the status (`untilStatus`):
+    // Request removes it as soon as the status came or could not be had.
+    void ShowPrompt(const std::string& text, bool notifyProxy, bool untilStatus = false);
     void RemovePrompt();
 
-    bool Send(std::uint8_t command, std::span<const std::int32_t> args = {});
-    bool Send(std::uint8_t command, std::initializer_list<std::int32_t> args) {
-        return Send(command, std::span<const std::int32_t>(args.begin(), args.size()));
-    }
+    bool Send(std::uint8_t command, CommandArgs args = {});
     bool Receive(std::uint8_t& status, int tenths);
     bool Fetch(std::span<std::int32_t> values);
+
+    // Sends the command and waits `tenths` for its status; a failure of
+    // either is reported with `texts`.
+    bool Request(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t& status,
+                 const ExchangeTexts& texts);
+    // A command answered with `accepted` alone; any other status is an unexpected reply.
+    bool Expect(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t accepted,
+                const ExchangeTexts& texts);
+    // A command answered with 'o' alone.
+    bool ExpectDone(std::uint8_t command, CommandArgs args, int tenths,
+                    const ExchangeTexts& texts) {
+        return Expect(command, args, tenths, kStatusDone, texts);
+    }
+    // A command answered with `accepted` and the values fetched into `values`;
+    // another status, or values that cannot be fetched, are an unexpected
+    // reply or invalid arguments.
+    bool ExpectValues(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t accepted,
+                      std::span<std::int32_t> values, const ExchangeTexts& texts);
 
     // Report helpers; each sets the error text, shows one message box and returns false.
     bool Fail(const std::string& text, bool appendSystemText, unsigned style);
@@ -51,6 +93,7 @@ class CExchange {
     std::error_code lost_;  // a transfer found the link lost
     bool prompt_ = false;
     bool promptNotified_ = false;
+    bool promptUntilStatus_ = false;
 };
 
 }  // namespace parlix

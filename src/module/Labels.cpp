@@ -12,34 +12,28 @@ constexpr const char* kCtx = "VoiceModel";
 // A digit travels as '^' and the digit + 17, i.e. '0' becomes "^A".
 constexpr int kDigitShift = 17;
 
-bool IsModuleChar(char c) {
-    return (c >= 'A' && c <= 'Z') || c == '_' || c == '^';
-}
-
-char ToUpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
+void KeepModuleLabel(std::string& label) {
+    std::size_t kept = 0;
+    for (; kept < label.size() && kept < kMaxLabelLength; ++kept) {
+        label[kept] = ToUpperAscii(label[kept]);
+        if (!IsModuleLabelChar(label[kept])) break;
+    }
+    label.resize(kept);
+}
+
 std::string EncodeLabel(std::string_view text) {
-    std::string escaped;
+    std::string label;
     for (const char c : text) {
         if (c >= '0' && c <= '9') {
-            escaped += '^';
-            escaped += static_cast<char>(c + kDigitShift);
+            label += '^';
+            label += static_cast<char>(c + kDigitShift);
         } else {
-            escaped += c;
+            label += c;
         }
     }
-    if (escaped.size() > kMaxLabelLength) escaped.resize(kMaxLabelLength);
-
-    std::string label;
-    for (const char c : escaped) {
-        const char upper = ToUpperAscii(c);
-        if (!IsModuleChar(upper)) break;
-        label += upper;
-    }
+    KeepModuleLabel(label);
     // A '^' without its character (a digit cut in half) would show as garbage.
     std::size_t i = 0;
     while (i + 1 < label.size()) i += label[i] == '^' ? 2 : 1;

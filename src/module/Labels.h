@@ -11,6 +11,26 @@ namespace parlix {
 // A module label holds 'A'-'Z', '_' and '^' only, at most this many characters.
 inline constexpr int kMaxLabelLength = 31;
 
+constexpr char ToUpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+constexpr bool IsModuleLabelChar(char c) {
+    return (c >= 'A' && c <= 'Z') || c == '_' || c == '^';
+}
+
+// A label character travels as one argument, the character minus 'A'.
+constexpr std::int32_t LabelArgument(char c) {
+    return c - 'A';
+}
+constexpr char LabelChar(std::int32_t argument) {
+    return static_cast<char>('A' + argument);
+}
+
+// Keeps of `label` what the module stores, in place: at most 31 characters,
+// upper-cased, ending before the first one that is not 'A'-'Z', '_' or '^'.
+void KeepModuleLabel(std::string& label);
+
 // The user's text in module form: every digit d becomes '^' and 'A' + d, the
 // text is cut to 31 bytes and upper-cased, and it ends before the first
 // character the module cannot store. "room2" gives "ROOM^C", "light 2" "LIGHT".

@@ -2,6 +2,7 @@
 #include "base/FrontEnd.h"
 #include "base/Status.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 
 #include <array>
@@ -54,7 +55,7 @@ bool TrainingOutcome(CExchange& x, std::uint8_t status, int index, bool nobodySp
                      std::int32_t& conflict, int& error) {
     CModuleController& controller = x.Controller();
     switch (status) {
-        case 'o':
+        case kStatusDone:
             conflict = kConflictNone;
             return true;
         case 'r':
@@ -170,45 +171,48 @@ std::string ErrorText(int code) {
 }
 
 bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('t', {group, index}) && x.Receive(status, recognitionWait_ + 10);
-    x.RemovePrompt();  // the module stopped listening, whatever it said
-    if (!received)
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group));
+    if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status, {failure}))
+        return false;
     return TrainingOutcome(x, status, index, true, conflict, error);
 }
 
 bool CModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Send('~', {21, group, index}) || !x.Receive(status, 30))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group));
+    if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, 30, status, {failure}))
+        return false;
     return TrainingOutcome(x, status, index, false, conflict, error);
 }
 
 bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not recognize commands in group %d.\n", group);
+    if (!IsGroupNumber(group)) return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('d', {group}) && x.Receive(status, recognitionWait_ + 20);
-    x.RemovePrompt();
-    if (!received)
-        return x.LinkFailure(TrFormat(kCtx, "Could not recognize commands in group %d.\n", group));
+    if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status, {failure}))
+        return false;
     return RecognitionOutcome(x, status, false, result);
 }
 
 bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
+    const std::string failure = TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset);
+    if (!IsWordsetNumber(wordset)) return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true);
+    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('i', {wordset}) && x.Receive(status, recognitionWait_ + 20);
-    x.RemovePrompt();
-    if (!received)
-        return x.LinkFailure(TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset));
+    if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status, {failure}))
+        return false;
     return RecognitionOutcome(x, status, true, result);
 }
 
@@ -218,8 +222,9 @@ bool CModuleController::Interrupt() {
     CVoiceProxy* proxy = current_;
     if (!proxy || linkLost_) return false;
     std::uint8_t status = 0;
-    return proxy->SendCommand('b', {}) && proxy->ReceiveStatus(status, 50) &&
-           proxy->SendCommand('b', {}) && proxy->ReceiveStatus(status, 50) && status == 'o';
+    return proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&
+           proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&
+           status == kStatusDone;
 }
 
 }  // namespace parlix

@@ -1,6 +1,7 @@
 // Module commands for the recorded voice messages.
 #include "base/FrontEnd.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 
 #include <algorithm>
@@ -25,18 +26,20 @@ int BoundedTenths(std::int64_t tenths) {
 bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& completed) {
     completed = false;
     if (timeout >= 0) {
+        const std::string failure =
+            TrFormat(kCtx, "Could not record message %d with %d bits, timeout %d ms.\n", slot, bits,
+                     timeout);
+        if (!IsMessageSlot(slot) || !IsOneArgumentValue(bits) || !IsOneArgumentValue(timeout))
+            return RefuseValues(failure);
         CExchange x(*this);
-        return x.Send('r', {-1, slot, bits, timeout}) ||
-               x.LinkFailure(TrFormat(kCtx,
-                                      "Could not record message %d with %d bits, timeout %d ms.\n",
-                                      slot, bits, timeout));
+        return x.Send(kCmdRecordMessage, {-1, slot, bits, timeout}) || x.LinkFailure(failure);
     }
     CExchange x(*this, CExchange::Purge::No);
     std::uint8_t status = 0;
     if (!x.Receive(status, 0)) return false;  // still recording
     completed = true;
     switch (status) {
-        case 'o': {
+        case kStatusDone: {
             std::array<std::int32_t, 2> unused{};
             return x.Fetch(unused) || x.UnexpectedOrInvalid(status);
         }
@@ -56,22 +59,20 @@ bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& com
 }
 
 bool CModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
+    const ExchangeTexts texts{TrFormat(kCtx, "Could not play message %d.\n", slot),
+                              TrFormat(kCtx, "No reply while playing message %d.\n", slot)};
+    if (!IsMessageSlot(slot)) return RefuseValues(texts.failure);
     CExchange x(*this);
-    if (!x.Send('p', {-1, slot, (speed & 1) * 4 + (attenuation & 3)}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not play message %d.\n", slot));
-    std::uint8_t status = 0;
-    if (!x.Receive(status, BoundedTenths(std::int64_t{waitTenths} + 10)))
-        return x.Fail(TrFormat(kCtx, "No reply while playing message %d.\n", slot), true,
-                      MB_ICONWARNING);
-    return status == 'o' || x.Unexpected(status);
+    // Speed and attenuation are cut to their bits of the one argument.
+    return x.ExpectDone(kCmdPlayMessage, {-1, slot, (speed & 1) * 4 + (attenuation & 3)},
+                        BoundedTenths(std::int64_t{waitTenths} + 10), texts);
 }
 
 bool CModuleController::EraseMessage(int slot) {
+    const std::string failure = TrFormat(kCtx, "Could not erase message %d.\n", slot);
+    if (!IsMessageSlot(slot)) return RefuseValues(failure);
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('e', {-1, slot}) || !x.Receive(status, 100))
-        return x.LinkFailure(TrFormat(kCtx, "Could not erase message %d.\n", slot));
-    return status == 'o' || x.Unexpected(status);
+    return x.ExpectDone(kCmdEraseMessage, {-1, slot}, 100, {failure});
 }
 
 }  // namespace parlix

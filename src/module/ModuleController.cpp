@@ -7,8 +7,6 @@
 #include "base/Text.h"
 #include "module/Exchange.h"
 
-#include <algorithm>
-
 namespace parlix {
 namespace {
 
@@ -180,19 +178,29 @@ bool CModuleController::LeaveControlMode() {
     return false;
 }
 
+// The delay is sent in steps that widen with it: 1 ms up to 10 ms, 10 ms up
+// to 100 ms, 100 ms beyond, as far as 1399 ms (the argument 31).
 bool CModuleController::SetReplyDelay(int ms) {
-    // Past 1300 ms the argument would leave the range one byte carries.
-    return SendReplyDelay(std::clamp(ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms, 0, 31));
+    const std::string failure = Tr(kCtx, "Could not set reply delay.\n");
+    const int value = ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms;
+    if (ms < 0 || !IsArgumentValue(value)) return RefuseValues(failure);
+    return SendReplyDelay(value);
 }
 
 bool CModuleController::SendReplyDelay(int code) {
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('y', {code}) || !x.Receive(status, 30))
-        return x.LinkFailure(Tr(kCtx, "Could not set reply delay.\n"));
-    if (status != 'o') return x.Unexpected(status);
+    if (!x.ExpectDone(kCmdReplyDelay, {code}, 30, {Tr(kCtx, "Could not set reply delay.\n")}))
+        return false;
     replyDelayCode_ = code;
     return true;
+}
+
+bool CModuleController::RefuseValues(const std::string& failure) {
+    CControllerLock lock(*this);
+    SetLastError(Status::InvalidParameter);
+    errorText_ = failure;
+    ReportError(true, MB_ICONERROR);
+    return false;
 }
 
 int CModuleController::ReportError(bool appendSystemText, unsigned style) {

@@ -149,6 +149,9 @@ class CModuleController {
 
   private:
     bool SendReplyDelay(int code);
+    // Refuses an operation whose values it does not allow: nothing is sent,
+    // and `failure` is reported with the system text of an invalid parameter.
+    bool RefuseValues(const std::string& failure);
 
     SettingsStore& settings_;
     ProgressSink& owner_;

@@ -2,7 +2,9 @@
 #include "base/FrontEnd.h"
 #include "base/Status.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
+#include "module/Labels.h"
 
 #include <array>
 #include <vector>
@@ -17,11 +19,10 @@ int DecodeCount(std::int32_t value) {
     return value == -1 ? 32 : value;
 }
 
-// A label travels as one argument per character, value + 'A'.
-std::string DecodeLabel(std::span<const std::int32_t> values) {
+std::string LabelFromArguments(std::span<const std::int32_t> values) {
     std::string label;
     label.reserve(values.size());
-    for (const std::int32_t v : values) label += static_cast<char>('A' + v);
+    for (const std::int32_t v : values) label += LabelChar(v);
     return label;
 }
 
@@ -37,7 +38,7 @@ std::uint32_t DecodeNibbles(std::span<const std::int32_t> values) {
 bool FetchLabel(CExchange& x, int count, std::string& label) {
     std::vector<std::int32_t> values(count > 0 ? static_cast<std::size_t>(count) : 0);
     if (!values.empty() && !x.Fetch(values)) return false;
-    label = DecodeLabel(values);
+    label = LabelFromArguments(values);
     return true;
 }
 
@@ -45,44 +46,43 @@ bool FetchLabel(CExchange& x, int count, std::string& label) {
 
 bool CModuleController::ReadVersionId(int& id) {
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('x') || !x.Receive(status, 30))
-        return x.LinkFailure(Tr(kCtx, "Could not read version ID.\n"));
     std::int32_t value = 0;
-    if (status != 'x' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdVersion, {}, 30, 'x', {&value, 1},
+                        {Tr(kCtx, "Could not read version ID.\n")}))
+        return false;
     id = value;
     return true;
 }
 
 bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('m') || !x.Receive(status, 30))
-        return x.LinkFailure(Tr(kCtx, "Could not read active group mask.\n"));
     std::array<std::int32_t, 8> nibbles{};
-    if (status != 'k' || !x.Fetch(nibbles)) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdGroupMask, {}, 30, 'k', nibbles,
+                        {Tr(kCtx, "Could not read active group mask.\n")}))
+        return false;
     mask = DecodeNibbles(nibbles);
     return true;
 }
 
 bool CModuleController::ReadCommandCount(int group, int& count) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not read command count for group %d.\n", group);
+    if (!IsGroupNumber(group)) return RefuseValues(failure);
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('c', {group}) || !x.Receive(status, 30))
-        return x.LinkFailure(TrFormat(kCtx, "Could not read command count for group %d.\n", group));
     std::int32_t value = 0;
-    if (status != 'c' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdCommandCount, {group}, 30, 'c', {&value, 1}, {failure})) return false;
     count = DecodeCount(value);
     return true;
 }
 
 bool CModuleController::ReadCommand(int group, int index, std::string& label, int& trained,
                                     bool& hasConflict, std::int32_t& conflict) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not read command %d of group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Send('p', {group, index}) || !x.Receive(status, 30))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not read command %d of group %d.\n", index, group));
+    if (!x.Request(kCmdReadCommand, {group, index}, 30, status, {failure})) return false;
     if (status != 'd') return x.Unexpected(status);
 
     std::array<std::int32_t, 3> params{};  // flags, conflict index, label length
@@ -103,7 +103,7 @@ bool CModuleController::ReadCommand(int group, int index, std::string& label, in
 
     // A length the module cannot have stored (negative ones included) is no label.
     const int length = params[2];
-    if (length <= 0 || length > 31) {
+    if (length <= 0 || length > kMaxLabelLength) {
         label.clear();
         return true;
     }
@@ -115,34 +115,31 @@ bool CModuleController::ReadCommand(int group, int index, std::string& label, in
 
 bool CModuleController::ReadGrammarCount(int& count) {
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('z', {-1}) || !x.Receive(status, 30))
-        return x.LinkFailure(Tr(kCtx, "Could not read grammars count.\n"));
     std::int32_t value = 0;
-    if (status != 'c' || !x.Fetch({&value, 1})) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdGrammar, {-1}, 30, 'c', {&value, 1},
+                        {Tr(kCtx, "Could not read grammars count.\n")}))
+        return false;
     count = DecodeCount(value);
     return true;
 }
 
 bool CModuleController::ReadGrammarWordCount(int grammar, int& count) {
+    const std::string failure = TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar);
+    if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('z', {grammar}) || !x.Receive(status, 30))
-        return x.LinkFailure(TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar));
     std::array<std::int32_t, 2> values{};  // flags, count
-    if (status != 'z' || !x.Fetch(values)) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
     count = DecodeCount(values[1]);
     return true;
 }
 
 bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
                                          std::vector<std::string>& labels) {
+    const std::string failure = TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar);
+    if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
     CExchange x(*this);
-    std::uint8_t status = 0;
-    if (!x.Send('z', {grammar}) || !x.Receive(status, 30))
-        return x.LinkFailure(TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar));
     std::array<std::int32_t, 2> values{};  // flags, count
-    if (status != 'z' || !x.Fetch(values)) return x.UnexpectedOrInvalid(status);
+    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
     const int wordCount = DecodeCount(values[1]);
 
     std::vector<std::string> words;
@@ -168,8 +165,9 @@ bool CModuleController::ReadSoundTable(std::string& name, int& count) {
     count = 0;
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Send('h') || !x.Receive(status, 30))
-        return x.LinkFailure(Tr(kCtx, "Could not read optional sound table.\n"));
+    if (!x.Request(kCmdSoundTable, {}, 30, status,
+                   {Tr(kCtx, "Could not read optional sound table.\n")}))
+        return false;
     if (status == 'm') return true;  // the module has no sound table
     if (status != 'h') return x.Unexpected(status);
 
@@ -192,10 +190,11 @@ bool CModuleController::ReadSoundTable(std::string& name, int& count) {
 bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
     bits = -1;
     length = -1;
+    const std::string failure = TrFormat(kCtx, "Could not read message %d.\n", slot);
+    if (!IsMessageSlot(slot)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
-    if (!x.Send('d', {-1, slot}) || !x.Receive(status, 30))
-        return x.LinkFailure(TrFormat(kCtx, "Could not read message %d.\n", slot));
+    if (!x.Request(kCmdReadMessage, {-1, slot}, 30, status, {failure})) return false;
     if (status == 'e') return true;  // the slot holds a damaged message
     if (status != 'g') return x.Unexpected(status);
 
@@ -216,12 +215,12 @@ bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
 
 bool CModuleController::CheckMessageMemory(bool fix, int& result) {
     CExchange x(*this);
-    if (fix) x.ShowPrompt(Tr(kCtx, "Fixing memory...\n"), false);
+    if (fix) x.ShowPrompt(Tr(kCtx, "Fixing memory...\n"), false, true);
     std::uint8_t status = 0;
-    const bool received = x.Send('v', {-1, fix ? 1 : 0}) && x.Receive(status, fix ? 400 : 30);
-    x.RemovePrompt();
-    if (!received) return x.LinkFailure(Tr(kCtx, "Could not check device memory.\n"));
-    if (status == 'o') {
+    if (!x.Request(kCmdCheckMemory, {-1, fix ? 1 : 0}, fix ? 400 : 30, status,
+                   {Tr(kCtx, "Could not check device memory.\n")}))
+        return false;
+    if (status == kStatusDone) {
         result = 0;
         return true;
     }
@@ -232,14 +231,16 @@ bool CModuleController::CheckMessageMemory(bool fix, int& result) {
 }
 
 bool CModuleController::ExportCommandData(int group, int index, std::string& data) {
+    const std::string failure =
+        TrFormat(kCtx, "Could not export command %d in group %d.\n", index, group);
+    if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(
         TrFormat(kCtx, "Exporting command %d in group %d...\r\n(Please wait)", index, group),
         false);
     std::uint8_t status = 0;
-    if (!x.Send('~', {23, group, index}) || !x.Receive(status, 30))
-        return x.LinkFailure(
-            TrFormat(kCtx, "Could not export command %d in group %d.\n", index, group));
+    if (!x.Request(kCmdCommandData, {kDataExport, group, index}, 30, status, {failure}))
+        return false;
     std::int32_t kind = 0;
     if (status != '~' || !x.Fetch({&kind, 1}) || kind != 3) return x.UnexpectedOrInvalid(status);
 

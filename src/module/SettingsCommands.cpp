@@ -2,83 +2,86 @@
 // time-out and the memory reset.
 #include "base/FrontEnd.h"
 #include "base/Text.h"
+#include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
-
-#include <algorithm>
-#include <climits>
 
 namespace parlix {
 namespace {
 
 constexpr const char* kCtx = "Controller";
 
-// A setting is one command answered 'o' within 3 s; a missing answer is
-// reported like a failed send.
-bool Apply(CExchange& x, std::uint8_t command, std::initializer_list<std::int32_t> args,
-           const std::string& failText) {
-    std::uint8_t status = 0;
-    if (!x.Send(command, args) || !x.Receive(status, 30)) return x.LinkFailure(failText);
-    return status == 'o' || x.Unexpected(status);
-}
-
 }  // namespace
 
+// A setting is one command answered 'o' within 3 s; a missing answer is
+// reported like a failed send. The settings dialog keeps each setting in its
+// own range; here a value only has to be one the command can carry.
 bool CModuleController::SetKnob(int value) {
+    const std::string failure = Tr(kCtx, "Could not set confidence knob.\n");
+    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
     CExchange x(*this);
-    return Apply(x, 'k', {value}, Tr(kCtx, "Could not set confidence knob.\n"));
+    return x.ExpectDone(kCmdKnob, {value}, 30, {failure});
 }
 
 bool CModuleController::SetMicDistance(int value) {
+    const std::string failure = Tr(kCtx, "Could not set microphone distance.\n");
+    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
     CExchange x(*this);
-    return Apply(x, 'k', {-1, value}, Tr(kCtx, "Could not set microphone distance.\n"));
+    return x.ExpectDone(kCmdMicDistance, {-1, value}, 30, {failure});
 }
 
 bool CModuleController::SetLevel(int value) {
+    const std::string failure = Tr(kCtx, "Could not set strictness level.\n");
+    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
     CExchange x(*this);
-    return Apply(x, 'v', {value}, Tr(kCtx, "Could not set strictness level.\n"));
+    return x.ExpectDone(kCmdLevel, {value}, 30, {failure});
 }
 
 bool CModuleController::SetTrailingSilence(int value) {
+    const std::string failure = Tr(kCtx, "Could not set trailing silence.\n");
+    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
     CExchange x(*this);
-    return Apply(x, 't', {-1, value}, Tr(kCtx, "Could not set trailing silence.\n"));
+    return x.ExpectDone(kCmdTrailingSilence, {-1, value}, 30, {failure});
 }
 
 bool CModuleController::SetFastRecognition(int value) {
+    const std::string failure = Tr(kCtx, "Could not set fast recognition.\n");
+    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
     CExchange x(*this);
-    return Apply(x, 'f', {-1, value}, Tr(kCtx, "Could not set fast recognition.\n"));
+    return x.ExpectDone(kCmdFastRecognition, {-1, value}, 30, {failure});
 }
 
 // The link keeps the accepted language for this module, so that the next
-// connection can restore it.
+// connection can restore it. The module knows six languages, 0 to 5.
 bool CModuleController::SetLanguage(int language) {
+    const std::string failure = Tr(kCtx, "Could not set language.\n");
+    if (!InRange(language, 0, 5)) return RefuseValues(failure);
     CExchange x(*this);
-    if (!Apply(x, 'l', {language}, Tr(kCtx, "Could not set language.\n"))) return false;
+    if (!x.ExpectDone(kCmdLanguage, {language}, 30, {failure})) return false;
     return current_->SaveLanguage(language) ||
            x.LinkFailure(Tr(kCtx, "Could not save language permanently.\n"));
 }
 
 // Listening commands wait for as long as the module listens, so the
-// recognition wait follows the accepted time-out. It is kept clear of the
-// int limits since the listening commands add their margins to it.
+// recognition wait follows the accepted time-out. The time-out is one
+// argument, -1 (what disconnecting sends) to 31 seconds.
 bool CModuleController::SetTimeout(int seconds) {
+    const std::string failure = Tr(kCtx, "Could not set timeout.\n");
+    if (!IsArgumentValue(seconds)) return RefuseValues(failure);
     CExchange x(*this);
-    if (!Apply(x, 'o', {seconds}, Tr(kCtx, "Could not set timeout.\n"))) return false;
-    constexpr std::int64_t kLimit = INT_MAX - 100;
-    recognitionWait_ =
-        static_cast<int>(std::clamp<std::int64_t>(std::int64_t{seconds} * 10, -kLimit, kLimit));
+    if (!x.ExpectDone(kCmdTimeout, {seconds}, 30, {failure})) return false;
+    recognitionWait_ = seconds * 10;
     return true;
 }
 
 // Erasing takes long; the prompt says so without telling the link, since the
 // module does not wait for the user.
 bool CModuleController::ResetMemory(int kind) {
+    const std::string failure = Tr(kCtx, "Could not reset all memory.\n");
+    if (kind != kResetAll && kind != kResetCommands && kind != kResetMessages)
+        return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Erasing memory...\n"), false);
-    std::uint8_t status = 0;
-    const bool answered = x.Send('r', {kind}) && x.Receive(status, 400);
-    x.RemovePrompt();
-    if (!answered) return x.LinkFailure(Tr(kCtx, "Could not reset all memory.\n"));
-    return status == 'o' || x.Unexpected(status);
+    x.ShowPrompt(Tr(kCtx, "Erasing memory...\n"), false, true);
+    return x.ExpectDone(kCmdResetMemory, {kind}, 400, {failure});
 }
 
 }  // namespace parlix
