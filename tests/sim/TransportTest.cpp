@@ -4,6 +4,7 @@
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimServer.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -139,13 +140,9 @@ TEST_F(SimServerTest, RefusesADeviceAlreadyInUseUntilItIsFree) {
 
     first.reset();
     // The server notices the close and frees the device.
-    bool accepted = false;
-    for (int attempt = 0; attempt < 50 && !accepted; ++attempt) {
-        SocketHost third(path);
-        accepted = third.Open("module") == F(Frame::Accept);
-        if (!accepted) std::this_thread::sleep_for(20ms);
-    }
-    EXPECT_TRUE(accepted);
+    ASSERT_TRUE(parlix::test::WaitUntil([this] { return server->ActiveConnections() == 0; }));
+    SocketHost third(path);
+    EXPECT_EQ(third.Open("module"), F(Frame::Accept));
 }
 
 TEST_F(SimServerTest, DeviceKeepsItsStateAcrossConnections) {
@@ -155,18 +152,11 @@ TEST_F(SimServerTest, DeviceKeepsItsStateAcrossConnections) {
         EXPECT_EQ(host.Command('g', {3, 0}), 'o');
         EXPECT_EQ(host.Command('y', {2}), 'o');
     }
-    bool checked = false;
-    for (int attempt = 0; attempt < 50 && !checked; ++attempt) {
-        SocketHost host(path);
-        if (host.Open("module") != F(Frame::Accept)) {
-            std::this_thread::sleep_for(20ms);
-            continue;
-        }
-        checked = true;
-        EXPECT_EQ(host.Command('c', {3}), 'c');
-        EXPECT_EQ(host.Fetch(1), std::vector<int>{1});
-    }
-    EXPECT_TRUE(checked);
+    ASSERT_TRUE(parlix::test::WaitUntil([this] { return server->ActiveConnections() == 0; }));
+    SocketHost host(path);
+    ASSERT_EQ(host.Open("module"), F(Frame::Accept));
+    EXPECT_EQ(host.Command('c', {3}), 'c');
+    EXPECT_EQ(host.Fetch(1), std::vector<int>{1});
     EXPECT_EQ(module->Memory().replyDelayMs, 2);
 }
 
