@@ -43,6 +43,18 @@ TEST_F(IniFileTest, MissingFileOrKeyGivesTheDefault) {
     EXPECT_EQ(ini.ReadInt("Settings", "SplitPos", -1), -1);
 }
 
+TEST_F(IniFileTest, StoredKeyReadsAsANumberEvenWhenItIsNone) {
+    struct Case {
+        const char* stored;
+        int value;
+    };
+    const Case cases[] = {{"12", 12}, {"-3", -3}, {"7x", 7}, {"abc", 0}, {"", 0}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(ini.WriteString("Settings", "Key", c.stored));
+        EXPECT_EQ(ini.ReadInt("Settings", "Key", 99), c.value) << '"' << c.stored << '"';
+    }
+}
+
 TEST_F(IniFileTest, WritesPlainIniThatReadsBack) {
     ASSERT_TRUE(ini.WriteString("Settings", "ComPort", "ttyUSB0"));
     ASSERT_TRUE(ini.WriteInt("Settings", "LangVR", 3));

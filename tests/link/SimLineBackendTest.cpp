@@ -3,10 +3,14 @@
 #include "link/Serial.h"
 #include "link/SimLineBackend.h"
 #include "link/SimLineProtocol.h"
+#include "support/StatusCodes.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
+#include <linux/sockios.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -20,6 +24,8 @@
 
 namespace parlix {
 namespace {
+
+using test::ParlixCode;
 
 using namespace std::chrono_literals;
 using simline::Frame;
@@ -106,6 +112,14 @@ class FakeSimServer {
             decoder_.Feed(buf, static_cast<std::size_t>(n));
         }
         return true;
+    }
+
+    // True once the host has taken in everything sent to it.
+    bool WaitTaken() {
+        return test::WaitUntil([this] {
+            int unread = 0;
+            return ::ioctl(conn_, SIOCOUTQ, &unread) == 0 && unread == 0;
+        });
     }
 
     void Hangup() {
@@ -201,7 +215,7 @@ TEST_F(SimLineTest, DataTravelsBothWays) {
 
     char buf[4] = {};
     const auto start = Clock::now();
-    EXPECT_EQ(port_.Read(buf, 1, &count, nullptr, 200), std::error_code(Status::Timeout));
+    EXPECT_EQ(port_.Read(buf, 1, &count, nullptr, 200), ParlixCode(1460));
     EXPECT_GE(Clock::now() - start, 190ms);
 
     server_.Send(Frame::Data, B("o"));
@@ -260,7 +274,7 @@ TEST_F(SimLineTest, BytesSentAheadAreReadOnceTheyArrive) {
     server_.SendAhead(arrival, B("ok"));
     char buf[4] = {};
     std::uint32_t got = 0;
-    EXPECT_EQ(port_.Read(buf, 1, &got, nullptr, 100), std::error_code(Status::Timeout));
+    EXPECT_EQ(port_.Read(buf, 1, &got, nullptr, 100), ParlixCode(1460));
     EXPECT_EQ(got, 0u);
     // Still on its way, so a purge leaves it.
     EXPECT_FALSE(port_.Purge());
@@ -270,9 +284,8 @@ TEST_F(SimLineTest, BytesSentAheadAreReadOnceTheyArrive) {
 
     // Once arrived it counts as received: a purge drops it.
     server_.SendAhead(Clock::now(), B("stale"));
-    std::this_thread::sleep_for(50ms);
     EXPECT_FALSE(port_.Purge());
-    EXPECT_EQ(port_.Read(buf, sizeof(buf), &got, nullptr, 100), std::error_code(Status::Timeout));
+    EXPECT_EQ(port_.Read(buf, sizeof(buf), &got, nullptr, 100), ParlixCode(1460));
     EXPECT_EQ(got, 0u);
 }
 
@@ -291,11 +304,13 @@ TEST_F(SimLineTest, PauseKeepsTheLineQuietAfterTheOutputLeft) {
     port_.Pause(20);  // a second pause follows the first
     EXPECT_GE(Clock::now() - start, onLine + 70ms);
 
-    // Any other operation in between, and the pause runs from its call.
+    // Any other operation in between, and the pause runs from its call: here
+    // a read that waits well past the end of the output.
     ASSERT_FALSE(port_.Write("b", 1, nullptr, nullptr, 1000));
     ASSERT_FALSE(port_.FlushOutput());
-    std::this_thread::sleep_for(40ms);
-    ASSERT_FALSE(port_.Purge());
+    ASSERT_FALSE(port_.SetReadMode(1));
+    char byte = 0;
+    ASSERT_EQ(port_.Read(&byte, 1, nullptr, nullptr, 40), ParlixCode(1460));
     start = Clock::now();
     port_.Pause(50);
     EXPECT_GE(Clock::now() - start, 50ms);
@@ -305,10 +320,13 @@ TEST_F(SimLineTest, BreakFromTheDeviceIsAnEvent) {
     Attach();
     ASSERT_FALSE(port_.SetEventMask(EV_BREAK));
     server_.Send(Frame::Break, {0});  // the end of a break is no event
-    EXPECT_EQ(port_.WaitForEvent(nullptr, 200), std::error_code(Status::Timeout));
+    EXPECT_EQ(port_.WaitForEvent(nullptr, 200), ParlixCode(1460));
 
+    // A byte that is no event under this mask: once the port has taken it,
+    // the port is inside its wait, and the break comes during it.
     std::thread device([this] {
-        std::this_thread::sleep_for(100ms);
+        server_.Send(Frame::Data, B("z"));
+        ASSERT_TRUE(server_.WaitTaken());
         server_.Send(Frame::Break, {1});
     });
     EXPECT_FALSE(port_.WaitForEvent(nullptr, 3000));
@@ -319,15 +337,12 @@ TEST_F(SimLineTest, BreakFromTheDeviceIsAnEvent) {
 TEST_F(SimLineTest, BreakDuringAReadDoesNotEndIt) {
     Attach();
     ASSERT_FALSE(port_.SetReadMode(1));
-    std::thread device([this] {
-        server_.Send(Frame::Break, {1});
-        std::this_thread::sleep_for(100ms);
-        server_.Send(Frame::Data, B("z"));
-    });
+    // The break is taken in before the byte, which is still on its way.
+    server_.Send(Frame::Break, {1});
+    server_.SendAhead(Clock::now() + 100ms, B("z"));
     char byte = 0;
     std::uint32_t got = 0;
     EXPECT_FALSE(port_.Read(&byte, 1, &got, nullptr, 3000));
-    device.join();
     EXPECT_EQ(got, 1u);
     EXPECT_EQ(byte, 'z');
 }

@@ -1,5 +1,6 @@
 // Connecting, control mode and the one report format.
 #include "module/ControllerFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -98,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                          "You need to manually download the updated \"bridge\" software to the "
                          "device (see instructions).\n",
                      "Warning", 48},
-                    {"Could not connect to device at port \"COM3\".\n\n\n" +
-                         make_error_code(Status::WaitTimeout).message(),
+                    {"Could not connect to device at port \"COM3\".\n\n\n" + kWaitTimeoutText,
                      "Error", 16}},
                    {"open:COM3", "detect", "connect", "close"}},
         // No: the connection goes on without an update.
@@ -119,8 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
                      "Confirmation", 35},
-                    {"Could not connect to device at port \"COM3\".\n\n\n" +
-                         make_error_code(Status::WaitTimeout).message(),
+                    {"Could not connect to device at port \"COM3\".\n\n\n" + kWaitTimeoutText,
                      "Error", 16}},
                    {"open:COM3", "detect", "connect", "close"}}),
     [](const auto& param) { return std::string(param.param.name); });
@@ -146,7 +145,7 @@ TEST_F(ConnectionTest, DisconnectClosesTheLinkAndSaysSo) {
 TEST_F(ConnectionTest, FailedCloseIsAWarning) {
     ConnectDirect();
     direct.closeResult = false;
-    SetLastError(Status::InvalidHandle);
+    SetLastError(ParlixCode(6));
     controller.Disconnect();
     ASSERT_EQ(front.Messages().size(), 1u);
     EXPECT_EQ(front.Messages()[0].title, "Warning");
@@ -161,11 +160,11 @@ TEST_F(ConnectionTest, ControlModeFailuresAreReportedWithTheirSeverity) {
     direct.controlModeResult = false;
     EXPECT_FALSE(controller.EnterControlMode());
     EXPECT_FALSE(controller.LeaveControlMode());
-    const std::string timeout = make_error_code(Status::Timeout).message();
     EXPECT_THAT(
         front.Messages(),
-        ElementsAre(ShownMessage{"Could not enter control mode.\n\n\n" + timeout, "Error", 16},
-                    ShownMessage{"Could not leave control mode.\n\n\n" + timeout, "Warning", 48}));
+        ElementsAre(
+            ShownMessage{"Could not enter control mode.\n\n\n" + kTimeoutText, "Error", 16},
+            ShownMessage{"Could not leave control mode.\n\n\n" + kTimeoutText, "Warning", 48}));
     EXPECT_THAT(direct.calls, ElementsAre("purge", "enter", "purge", "leave"));
 }
 
@@ -174,8 +173,7 @@ TEST_F(ConnectionTest, CommandWithoutConnectionIsALinkFailure) {
     EXPECT_FALSE(controller.ReadVersionId(id));
     EXPECT_EQ(id, -5);
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not read version ID.\n\n\n" +
-                                             make_error_code(Status::InvalidHandle).message(),
+                ElementsAre(ShownMessage{"Could not read version ID.\n\n\n" + kInvalidHandleText,
                                          "Error", 16}));
 }
 

@@ -2,6 +2,8 @@
 // how long each answer is awaited, and how each outcome is reported.
 #include "module/ControllerFixture.h"
 #include "support/ModuleAnswers.h"
+#include "support/StatusCodes.h"
+#include "support/WaitUntil.h"
 
 #include <gmock/gmock.h>
 
@@ -16,9 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-const std::string kWaitTimeout = make_error_code(Status::WaitTimeout).message();
-const std::string kNoLink = make_error_code(Status::InvalidHandle).message();
 
 struct CommandCase {
     const char* name;
@@ -120,8 +119,8 @@ TEST_P(DeviceCommandTest, MissingStatusIsAWarningWithTheSystemText) {
     const CommandCase& c = GetParam();
     ConnectDirect();
     EXPECT_FALSE(c.call(controller));
-    EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{c.noReplyText + "\n\n" + kWaitTimeout, "Warning", 48}));
+    EXPECT_THAT(front.Messages(), ElementsAre(ShownMessage{
+                                      c.noReplyText + "\n\n" + kWaitTimeoutText, "Warning", 48}));
 }
 
 TEST_P(DeviceCommandTest, OtherStatusIsUnexpected) {
@@ -139,7 +138,7 @@ TEST_P(DeviceCommandTest, UnsentCommandIsAnError) {
     const CommandCase& c = GetParam();
     EXPECT_FALSE(c.call(controller));  // no link
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{c.sendText + "\n\n" + kNoLink, "Error", 16}));
+                ElementsAre(ShownMessage{c.sendText + "\n\n" + kInvalidHandleText, "Error", 16}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, DeviceCommandTest, ::testing::ValuesIn(kCommands),
@@ -290,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
             {40},
             kListening,
             {{"No reply while receiving token with 8 bits, rejection 2, timeout 3000 ms.\n\n\n" +
-                  kWaitTimeout,
+                  kWaitTimeoutText,
               "Warning", 48}}},
         TokenCase{"OtherStatus",
                   3000,
@@ -339,11 +338,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DeviceCommandsTest, UnsentTokenListeningIsAnErrorWithoutPrompt) {
     int token = 99;
     EXPECT_FALSE(controller.ReceiveToken(4, 1, 500, token));
-    EXPECT_THAT(
-        front.Messages(),
-        ElementsAre(ShownMessage{
-            "Could not receive token with 4 bits, rejection 1, timeout 500 ms.\n\n\n" + kNoLink,
-            "Error", 16}));
+    EXPECT_THAT(front.Messages(),
+                ElementsAre(ShownMessage{
+                    "Could not receive token with 4 bits, rejection 1, timeout 500 ms.\n\n\n" +
+                        kInvalidHandleText,
+                    "Error", 16}));
     EXPECT_THAT(front.PromptEvents(), IsEmpty());
 }
 
@@ -519,12 +518,7 @@ TEST_F(DeviceWireTest, ContinuousListeningIsPolledWithoutSending) {
     EXPECT_TRUE(controller.ReceiveToken(4, 0, 0, token));
     EXPECT_FALSE(controller.ReceiveToken(4, 0, -1, token));
     device.Send({'f'});
-    bool heard = false;
-    for (int i = 0; i < 200 && !heard; ++i) {
-        heard = controller.ReceiveToken(4, 0, -1, token);
-        if (!heard) std::this_thread::sleep_for(10ms);
-    }
-    EXPECT_TRUE(heard);
+    EXPECT_TRUE(WaitUntil([&] { return controller.ReceiveToken(4, 0, -1, token); }));
     EXPECT_EQ(token, 5);
     EXPECT_EQ(device.ReceivedText(), "fEAAA  ");
     EXPECT_THAT(front.Messages(), IsEmpty());

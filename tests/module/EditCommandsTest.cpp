@@ -1,6 +1,7 @@
 // Creating, removing, erasing, renaming and loading commands.
 #include "module/ControllerFixture.h"
 #include "module/WireFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -8,8 +9,6 @@ namespace parlix::test {
 namespace {
 
 using ::testing::ElementsAre;
-
-const std::string kWaitTimeout = make_error_code(Status::WaitTimeout).message();
 
 ShownMessage Error(std::string text) {
     return {std::move(text), "Error", 16};
@@ -70,7 +69,7 @@ TEST_F(EditCommandsTest, CommandsAnsweredWithDone) {
         Answer({std::nullopt});
         EXPECT_FALSE((controller.*c.edit)(3, 2));
         EXPECT_THAT(front.Messages(),
-                    ElementsAre(Error(std::string(c.failure) + "\n\n" + kWaitTimeout)));
+                    ElementsAre(Error(std::string(c.failure) + "\n\n" + kWaitTimeoutText)));
     }
     Answer({'e'});
     EXPECT_FALSE(controller.EraseCommand(3, 2));
@@ -118,8 +117,8 @@ TEST_F(EditCommandsTest, RenameKeepsWhatTheModuleCanStore) {
     std::string label = "on";
     EXPECT_FALSE(controller.RenameCommand(3, 2, label));
     EXPECT_EQ(label, "ON");
-    EXPECT_THAT(front.Messages(),
-                ElementsAre(Error("Could not rename command 2 of group 3.\n\n\n" + kWaitTimeout)));
+    EXPECT_THAT(front.Messages(), ElementsAre(Error("Could not rename command 2 of group 3.\n\n\n" +
+                                                    kWaitTimeoutText)));
 }
 
 TEST_F(EditCommandsTest, ImportSendsTheDigitsAsValues) {
@@ -177,9 +176,8 @@ TEST_F(EditCommandsTest, ImportWithoutALinkReportsTheSendFailure) {
     controller.Disconnect();
     front.Clear();
     EXPECT_FALSE(controller.ImportCommandData(3, 2, DataDigits()));
-    EXPECT_THAT(front.Messages(),
-                ElementsAre(Error("Could not import command 2 in group 3.\n\n\n" +
-                                  make_error_code(Status::InvalidHandle).message())));
+    EXPECT_THAT(front.Messages(), ElementsAre(Error("Could not import command 2 in group 3.\n\n\n" +
+                                                    kInvalidHandleText)));
 }
 
 // The bytes on a real line.

@@ -1,5 +1,6 @@
 // The exchange pattern, seen through the first commands built on it.
 #include "module/ControllerFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -44,21 +45,19 @@ TEST_P(VersionFailureTest, IsReportedOnceAndLeavesTheOutput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, VersionFailureTest,
-    ::testing::Values(FailureCase{"Timeout",
-                                  std::nullopt,
-                                  {},
-                                  {"Could not read version ID.\n\n\n" +
-                                       make_error_code(Status::WaitTimeout).message(),
-                                   "Error", 16}},
-                      FailureCase{"OtherStatus",
-                                  'o',
-                                  {},
-                                  {"Unexpected reply (0x6F) or invalid arguments.\n", "Error", 16}},
-                      FailureCase{
-                          "MissingArgument",
-                          'x',
-                          {std::nullopt},
-                          {"Unexpected reply (0x78) or invalid arguments.\n", "Error", 16}}),
+    ::testing::Values(
+        FailureCase{"Timeout",
+                    std::nullopt,
+                    {},
+                    {"Could not read version ID.\n\n\n" + kWaitTimeoutText, "Error", 16}},
+        FailureCase{"OtherStatus",
+                    'o',
+                    {},
+                    {"Unexpected reply (0x6F) or invalid arguments.\n", "Error", 16}},
+        FailureCase{"MissingArgument",
+                    'x',
+                    {std::nullopt},
+                    {"Unexpected reply (0x78) or invalid arguments.\n", "Error", 16}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
@@ -82,8 +81,7 @@ TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
     EXPECT_FALSE(controller.SetReplyDelay(0));
     EXPECT_THAT(front.Messages(),
                 ElementsAre(ShownMessage{"Unexpected reply (0x65).\n", "Error", 16},
-                            ShownMessage{"Could not set reply delay.\n\n\n" +
-                                             make_error_code(Status::WaitTimeout).message(),
+                            ShownMessage{"Could not set reply delay.\n\n\n" + kWaitTimeoutText,
                                          "Error", 16}));
 }
 

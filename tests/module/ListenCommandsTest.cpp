@@ -3,6 +3,7 @@
 // listening module.
 #include "module/ControllerFixture.h"
 #include "module/WireFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -17,10 +18,6 @@ using Statuses = std::deque<std::optional<std::uint8_t>>;
 using Replies = std::deque<std::optional<std::int32_t>>;
 
 constexpr std::int32_t kUntouched = 777;
-
-const std::string kWaitTimeout = make_error_code(Status::WaitTimeout).message();
-const std::string kFetchTimeout = make_error_code(Status::Timeout).message();
-const std::string kInvalid = make_error_code(Status::InvalidParameter).message();
 
 ShownMessage Error(std::string text) {
     return {std::move(text), "Error", 16};
@@ -111,8 +108,8 @@ std::vector<TrainingCase> CommonTrainingCases() {
          kConflictUnnamed,
          kUntouched,
          {Error("Trained command similar to another. Could not retrieve which one.\n\n\n" +
-                kFetchTimeout)},
-         "Trained command similar to another. Could not retrieve which one.\n\n\n" + kFetchTimeout},
+                kTimeoutText)},
+         "Trained command similar to another. Could not retrieve which one.\n\n\n" + kTimeoutText},
         {"error with a text",
          {'e'},
          {0, 3},
@@ -143,24 +140,26 @@ std::vector<TrainingCase> CommonTrainingCases() {
          false,
          kUntouched,
          -1,
-         {Error("Training ended with error. Could not retrieve error code.\n\n\n" + kFetchTimeout)},
-         "Training ended with error. Could not retrieve error code.\n\n\n" + kFetchTimeout},
+         {Error("Training ended with error. Could not retrieve error code.\n\n\n" + kTimeoutText)},
+         "Training ended with error. Could not retrieve error code.\n\n\n" + kTimeoutText},
         {"error nibble out of range",
          {'e'},
          {1, 16},
          false,
          kUntouched,
          -1,
-         {Error("Training ended with error. Could not retrieve error code.\n\n\n" + kInvalid)},
-         "Training ended with error. Could not retrieve error code.\n\n\n" + kInvalid},
+         {Error("Training ended with error. Could not retrieve error code.\n\n\n" +
+                kInvalidParameterText)},
+         "Training ended with error. Could not retrieve error code.\n\n\n" + kInvalidParameterText},
         {"error nibble '@'",
          {'e'},
          {-1, 3},
          false,
          kUntouched,
          -1,
-         {Error("Training ended with error. Could not retrieve error code.\n\n\n" + kInvalid)},
-         "Training ended with error. Could not retrieve error code.\n\n\n" + kInvalid},
+         {Error("Training ended with error. Could not retrieve error code.\n\n\n" +
+                kInvalidParameterText)},
+         "Training ended with error. Could not retrieve error code.\n\n\n" + kInvalidParameterText},
         {"unknown status",
          {'x'},
          {},
@@ -197,8 +196,8 @@ TEST_F(ListenCommandsTest, TrainingOutcomes) {
                      false,
                      kUntouched,
                      kUntouched,
-                     {Error("Could not train command 0 of group 1.\n\n\n" + kWaitTimeout)},
-                     "Could not train command 0 of group 1.\n\n\n" + kWaitTimeout});
+                     {Error("Could not train command 0 of group 1.\n\n\n" + kWaitTimeoutText)},
+                     "Could not train command 0 of group 1.\n\n\n" + kWaitTimeoutText});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Answer(c.statuses, c.replies);
@@ -243,8 +242,8 @@ TEST_F(ListenCommandsTest, VerificationOutcomes) {
                      false,
                      kUntouched,
                      kUntouched,
-                     {Error("Could not verify command 0 of group 1.\n\n\n" + kWaitTimeout)},
-                     "Could not verify command 0 of group 1.\n\n\n" + kWaitTimeout});
+                     {Error("Could not verify command 0 of group 1.\n\n\n" + kWaitTimeoutText)},
+                     "Could not verify command 0 of group 1.\n\n\n" + kWaitTimeoutText});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Answer(c.statuses, c.replies);
@@ -279,16 +278,16 @@ TEST_F(ListenCommandsTest, RecognitionOutcomes) {
          {std::nullopt},
          true,
          kConflictUnnamed,
-         {Error("Recognized a command. Could not retrieve which one.\n\n\n" + kFetchTimeout)},
-         "Recognized a command. Could not retrieve which one.\n\n\n" + kFetchTimeout},
+         {Error("Recognized a command. Could not retrieve which one.\n\n\n" + kTimeoutText)},
+         "Recognized a command. Could not retrieve which one.\n\n\n" + kTimeoutText},
         {"trigger word, unnamed",
          false,
          {'s'},
          {std::nullopt},
          true,
          kConflictUnnamed,
-         {Error("Recognized a command. Could not retrieve which one.\n\n\n" + kFetchTimeout)},
-         "Recognized a command. Could not retrieve which one.\n\n\n" + kFetchTimeout},
+         {Error("Recognized a command. Could not retrieve which one.\n\n\n" + kTimeoutText)},
+         "Recognized a command. Could not retrieve which one.\n\n\n" + kTimeoutText},
         {"word", true, {'s'}, {4}, true, 4, {}, "Recognized word 4.\n"},
         {"word, unnamed",
          true,
@@ -296,8 +295,8 @@ TEST_F(ListenCommandsTest, RecognitionOutcomes) {
          {std::nullopt},
          true,
          kConflictUnnamed,
-         {Error("Recognized a word. Could not retrieve which one.\n\n\n" + kFetchTimeout)},
-         "Recognized a word. Could not retrieve which one.\n\n\n" + kFetchTimeout},
+         {Error("Recognized a word. Could not retrieve which one.\n\n\n" + kTimeoutText)},
+         "Recognized a word. Could not retrieve which one.\n\n\n" + kTimeoutText},
         {"a wordset names no command",
          true,
          {'r'},
@@ -344,8 +343,8 @@ TEST_F(ListenCommandsTest, RecognitionOutcomes) {
          {std::nullopt},
          false,
          kUntouched,
-         {Error("Recognition failed. Could not retrieve error code.\n\n\n" + kFetchTimeout)},
-         "Recognition failed. Could not retrieve error code.\n\n\n" + kFetchTimeout},
+         {Error("Recognition failed. Could not retrieve error code.\n\n\n" + kTimeoutText)},
+         "Recognition failed. Could not retrieve error code.\n\n\n" + kTimeoutText},
         {"done is no answer",
          false,
          {'o'},
@@ -360,16 +359,16 @@ TEST_F(ListenCommandsTest, RecognitionOutcomes) {
          {},
          false,
          kUntouched,
-         {Error("Could not recognize commands in group 2.\n\n\n" + kWaitTimeout)},
-         "Could not recognize commands in group 2.\n\n\n" + kWaitTimeout},
+         {Error("Could not recognize commands in group 2.\n\n\n" + kWaitTimeoutText)},
+         "Could not recognize commands in group 2.\n\n\n" + kWaitTimeoutText},
         {"no status for a word",
          true,
          {std::nullopt},
          {},
          false,
          kUntouched,
-         {Error("Could not recognize word in set 5.\n\n\n" + kWaitTimeout)},
-         "Could not recognize word in set 5.\n\n\n" + kWaitTimeout},
+         {Error("Could not recognize word in set 5.\n\n\n" + kWaitTimeoutText)},
+         "Could not recognize word in set 5.\n\n\n" + kWaitTimeoutText},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

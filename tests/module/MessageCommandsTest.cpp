@@ -1,5 +1,6 @@
 // Recording, playing and erasing voice messages.
 #include "module/ControllerFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -8,9 +9,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-const std::string kWaitTimeout = make_error_code(Status::WaitTimeout).message();
-const std::string kNoLink = make_error_code(Status::InvalidHandle).message();
 
 using MessageCommandsTest = ControllerFixture;
 
@@ -33,7 +31,8 @@ TEST_F(MessageCommandsTest, UnsentRecordingIsAnError) {
     EXPECT_THAT(
         front.Messages(),
         ElementsAre(ShownMessage{
-            "Could not record message 3 with 8 bits, timeout 0 ms.\n\n\n" + kNoLink, "Error", 16}));
+            "Could not record message 3 with 8 bits, timeout 0 ms.\n\n\n" + kInvalidHandleText,
+            "Error", 16}));
 }
 
 struct PollCase {
@@ -121,9 +120,10 @@ TEST_F(MessageCommandsTest, PlayingFailuresAreReportedBySeverity) {
     EXPECT_THAT(
         front.Messages(),
         ElementsAre(
-            ShownMessage{"No reply while playing message 5.\n\n\n" + kWaitTimeout, "Warning", 48},
+            ShownMessage{"No reply while playing message 5.\n\n\n" + kWaitTimeoutText, "Warning",
+                         48},
             ShownMessage{"Unexpected reply (0x65).\n", "Error", 16},
-            ShownMessage{"Could not play message 6.\n\n\n" + kNoLink, "Error", 16}));
+            ShownMessage{"Could not play message 6.\n\n\n" + kInvalidHandleText, "Error", 16}));
 }
 
 // Erasing has no text of its own for a missing status: it is an error.
@@ -135,10 +135,10 @@ TEST_F(MessageCommandsTest, ErasingSendsTheSlotAndReportsAsAnError) {
     EXPECT_FALSE(controller.EraseMessage(4));
     EXPECT_FALSE(controller.EraseMessage(4));
     EXPECT_THAT(direct.statusTimeouts, ElementsAre(100, 100, 100));
-    EXPECT_THAT(
-        front.Messages(),
-        ElementsAre(ShownMessage{"Could not erase message 4.\n\n\n" + kWaitTimeout, "Error", 16},
-                    ShownMessage{"Unexpected reply (0x78).\n", "Error", 16}));
+    EXPECT_THAT(front.Messages(),
+                ElementsAre(ShownMessage{"Could not erase message 4.\n\n\n" + kWaitTimeoutText,
+                                         "Error", 16},
+                            ShownMessage{"Unexpected reply (0x78).\n", "Error", 16}));
 }
 
 }  // namespace

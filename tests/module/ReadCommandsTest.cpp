@@ -2,6 +2,7 @@
 // each failure is reported.
 #include "module/ControllerFixture.h"
 #include "module/WireFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -128,9 +129,6 @@ Reader StoredLanguage() {
         return Outcome(ok, "language=" + std::to_string(language));
     };
 }
-
-const std::string kWaitTimeout = make_error_code(Status::WaitTimeout).message();
-const std::string kFetchTimeout = make_error_code(Status::Timeout).message();
 
 class ReadCommandsTest : public ControllerFixture {
   protected:
@@ -361,7 +359,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {},
          Mask(),
          "failed mask=7777",
-         error("Could not read active group mask.\n\n\n" + kWaitTimeout)},
+         error("Could not read active group mask.\n\n\n" + kWaitTimeoutText)},
         {"mask other status",
          {'c'},
          {},
@@ -379,7 +377,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {},
          CommandCount(3),
          "failed count=77",
-         error("Could not read command count for group 3.\n\n\n" + kWaitTimeout)},
+         error("Could not read command count for group 3.\n\n\n" + kWaitTimeoutText)},
         {"count other status",
          {'o'},
          {},
@@ -397,7 +395,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {},
          Command(3, 2),
          "failed label=OLD trained=77 has-conflict=1 conflict=77",
-         error("Could not read command 2 of group 3.\n\n\n" + kWaitTimeout)},
+         error("Could not read command 2 of group 3.\n\n\n" + kWaitTimeoutText)},
         {"command other status",
          {'e'},
          {},
@@ -409,20 +407,20 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {1, 0, std::nullopt},
          Command(3, 2),
          "failed label=OLD trained=77 has-conflict=1 conflict=77",
-         error("Could not read params for command 2 of group 3.\n\n\n" + kFetchTimeout)},
+         error("Could not read params for command 2 of group 3.\n\n\n" + kTimeoutText)},
         // The training state is kept even though the label is lost.
         {"command label missing",
          {'d'},
          {0x0A, 4, 2, 14, std::nullopt},
          Command(3, 2),
          "failed label=OLD trained=2 has-conflict=1 conflict=4",
-         error("Could not read label for command 2 of group 3.\n\n\n" + kFetchTimeout)},
+         error("Could not read label for command 2 of group 3.\n\n\n" + kTimeoutText)},
         {"grammar count time-out",
          {std::nullopt},
          {},
          GrammarCount(),
          "failed count=77",
-         error("Could not read grammars count.\n\n\n" + kWaitTimeout)},
+         error("Could not read grammars count.\n\n\n" + kWaitTimeoutText)},
         {"grammar count other status",
          {'z'},
          {},
@@ -434,7 +432,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {},
          GrammarWordCount(4),
          "failed count=77",
-         error("Could not read grammar 4 words count.\n\n\n" + kWaitTimeout)},
+         error("Could not read grammar 4 words count.\n\n\n" + kWaitTimeoutText)},
         {"grammar word count short",
          {'z'},
          {1, std::nullopt},
@@ -446,7 +444,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {},
          GrammarWords(4),
          "failed flags=77 count=77 words=OLD",
-         error("Could not read grammar 4 words count.\n\n\n" + kWaitTimeout)},
+         error("Could not read grammar 4 words count.\n\n\n" + kWaitTimeoutText)},
         {"grammar words other status",
          {'c'},
          {},
@@ -458,20 +456,20 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {1, 2, 1, 0, std::nullopt},
          GrammarWords(4),
          "failed flags=77 count=77 words=OLD",
-         error("Could not read word 1 length in grammar 4.\n\n\n" + kFetchTimeout)},
+         error("Could not read word 1 length in grammar 4.\n\n\n" + kTimeoutText)},
         {"grammar word label missing",
          {'z'},
          {1, 2, 3, 24, std::nullopt},
          GrammarWords(4),
          "failed flags=77 count=77 words=OLD",
-         error("Could not read word 0 label in grammar 4.\n\n\n" + kFetchTimeout)},
+         error("Could not read word 0 label in grammar 4.\n\n\n" + kTimeoutText)},
         // The sound table outputs are cleared before the exchange.
         {"sound table time-out",
          {std::nullopt},
          {},
          SoundTable(),
          "failed name= count=0",
-         error("Could not read optional sound table.\n\n\n" + kWaitTimeout)},
+         error("Could not read optional sound table.\n\n\n" + kWaitTimeoutText)},
         {"sound table other status",
          {'o'},
          {},
@@ -483,27 +481,26 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {1, std::nullopt},
          SoundTable(),
          "failed name= count=0",
-         error("Could not read params for sound table.\n\n\n" + kFetchTimeout)},
+         error("Could not read params for sound table.\n\n\n" + kTimeoutText)},
         {"sound table negative param",
          {'h'},
          {1, -1, 3},
          SoundTable(),
          "failed name= count=0",
-         error("Read invalid params for sound table.\n\n\n" +
-               make_error_code(Status::InvalidParameter).message())},
+         error("Read invalid params for sound table.\n\n\n" + kInvalidParameterText)},
         {"sound table name missing",
          {'h'},
          {1, 2, 3, 18, std::nullopt},
          SoundTable(),
          "failed name= count=0",
-         error("Could not read label for sound table.\n\n\n" + kFetchTimeout)},
+         error("Could not read label for sound table.\n\n\n" + kTimeoutText)},
         // The message outputs are -1 before the exchange.
         {"message time-out",
          {std::nullopt},
          {},
          Message(5),
          "failed bits=-1 length=-1",
-         error("Could not read message 5.\n\n\n" + kWaitTimeout)},
+         error("Could not read message 5.\n\n\n" + kWaitTimeoutText)},
         {"message other status",
          {'o'},
          {},
@@ -515,19 +512,19 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {std::nullopt},
          Message(5),
          "failed bits=-1 length=-1",
-         error("Could not read status for message 5.\n\n\n" + kFetchTimeout)},
+         error("Could not read status for message 5.\n\n\n" + kTimeoutText)},
         {"message length missing",
          {'g'},
          {8, 0, 0, std::nullopt},
          Message(5),
          "failed bits=8 length=-1",
-         error("Could not read length for message 5.\n\n\n" + kFetchTimeout)},
+         error("Could not read length for message 5.\n\n\n" + kTimeoutText)},
         {"memory check time-out",
          {std::nullopt},
          {},
          MemoryCheck(false),
          "failed result=77",
-         error("Could not check device memory.\n\n\n" + kWaitTimeout)},
+         error("Could not check device memory.\n\n\n" + kWaitTimeoutText)},
         {"memory check other status",
          {'k'},
          {},
@@ -545,7 +542,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          {},
          Export(3, 2),
          "failed data=OLD",
-         error("Could not export command 2 in group 3.\n\n\n" + kWaitTimeout)},
+         error("Could not export command 2 in group 3.\n\n\n" + kWaitTimeoutText)},
         {"export other status",
          {'o'},
          {},
@@ -624,9 +621,8 @@ TEST_F(ReadCommandsTest, StoredLanguageComesFromTheLinkAfterAPurge) {
     front.Clear();
     EXPECT_EQ(StoredLanguage()(controller), "failed language=77");
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not load language settings.\n\n\n" +
-                                             make_error_code(Status::InvalidHandle).message(),
-                                         "Error", 16}));
+                ElementsAre(ShownMessage{
+                    "Could not load language settings.\n\n\n" + kInvalidHandleText, "Error", 16}));
 }
 
 // The same reads on a real line: the bytes sent, the requests for each reply

@@ -1,5 +1,6 @@
 // Recognition settings, language, module time-out and memory reset.
 #include "module/ControllerFixture.h"
+#include "support/StatusCodes.h"
 
 #include <gmock/gmock.h>
 
@@ -10,9 +11,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-const std::string kWaitTimeout = make_error_code(Status::WaitTimeout).message();
-const std::string kNoLink = make_error_code(Status::InvalidHandle).message();
 
 struct SettingCase {
     const char* name;
@@ -85,7 +83,7 @@ TEST_P(SettingTest, MissingStatusIsAnErrorWithTheSystemText) {
     ConnectDirect();
     EXPECT_FALSE(c.call(controller));
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{c.failText + "\n\n" + kWaitTimeout, "Error", 16}));
+                ElementsAre(ShownMessage{c.failText + "\n\n" + kWaitTimeoutText, "Error", 16}));
     EXPECT_EQ(front.PromptEvents(), c.prompts);
 }
 
@@ -102,7 +100,7 @@ TEST_P(SettingTest, UnsentCommandIsAnError) {
     const SettingCase& c = GetParam();
     EXPECT_FALSE(c.call(controller));
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{c.failText + "\n\n" + kNoLink, "Error", 16}));
+                ElementsAre(ShownMessage{c.failText + "\n\n" + kInvalidHandleText, "Error", 16}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, SettingTest, ::testing::ValuesIn(kSettings),
@@ -141,7 +139,7 @@ class ForgetfulLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
     bool SaveLanguage(int) override {
-        SetLastError(Status::Unsupported);
+        SetLastError(ParlixCode(20));
         return false;
     }
 };
@@ -154,9 +152,8 @@ TEST_F(SettingsCommandsTest, LanguageThatCannotBeKeptIsAnError) {
     link.statuses = {'o'};
     EXPECT_FALSE(controller.SetLanguage(1));
     EXPECT_THAT(front.Messages(),
-                ElementsAre(ShownMessage{"Could not save language permanently.\n\n\n" +
-                                             make_error_code(Status::Unsupported).message(),
-                                         "Error", 16}));
+                ElementsAre(ShownMessage{
+                    "Could not save language permanently.\n\n\n" + kUnsupportedText, "Error", 16}));
     controller.Disconnect();
 }
 

@@ -259,4 +259,17 @@ std::string TempSocketPath(const std::string& tag) {
            std::to_string(counter++) + ".sock";
 }
 
+std::int64_t AnswerDelay(const WireLog& log) {
+    std::int64_t asked = -1;
+    for (const auto& entry : log.Entries()) {
+        if (entry.isEvent) continue;
+        if (entry.direction == Direction::HostToDevice) {
+            asked = entry.micros;
+        } else if (asked >= 0) {
+            return entry.micros - asked;
+        }
+    }
+    return -1;
+}
+
 }  // namespace parlix::sim::test

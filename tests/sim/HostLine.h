@@ -107,6 +107,10 @@ class SocketHost : public HostLine {
     std::size_t timedBytes_ = 0;
 };
 
+// Wire time in microseconds from the host's last byte before the module's
+// first answer in `log` to that answer; -1 when the log holds no answer.
+std::int64_t AnswerDelay(const WireLog& log);
+
 // A socket path unique to this test process.
 std::string TempSocketPath(const std::string& tag);
 

@@ -13,9 +13,12 @@ class ModuleFixture : public ::testing::Test {
   protected:
     void Load(const nlohmann::json& content) {
         host.reset();
+        log.Clear();
         module = ModuleDevice::FromJson(content);
         module->SetSpeechMs(20);
-        host = std::make_unique<LoopHost>(module);
+        TransportOptions options;
+        options.log = &log;
+        host = std::make_unique<LoopHost>(module, options);
     }
     void SetUp() override { Load(nlohmann::json::object()); }
 
@@ -46,6 +49,7 @@ class ModuleFixture : public ::testing::Test {
         return labels;
     }
 
+    WireLog log;  // outlives the host that writes to it
     std::shared_ptr<ModuleDevice> module;
     std::unique_ptr<LoopHost> host;
     ModuleMemory snapshot;

@@ -1,5 +1,6 @@
 // Module content from JSON: the demo content, the script, faults and errors.
 #include "sim/ModuleFixture.h"
+#include "support/WaitUntil.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -104,8 +105,7 @@ TEST_F(ModuleJsonScriptTest, ScriptAndFaultsComeFromTheContent) {
 
 TEST_F(ModuleJsonScriptTest, UnplugFaultUnplugsTheFirstConnection) {
     Load(json::parse(R"({"faults": {"unplug": true}})"));
-    for (int i = 0; i < 40 && !host->Unplugged(); ++i) std::this_thread::sleep_for(25ms);
-    EXPECT_TRUE(host->Unplugged());
+    EXPECT_TRUE(parlix::test::WaitUntil([this] { return host->Unplugged(); }));
     host = std::make_unique<LoopHost>(module);
     EXPECT_EQ(host->Query("b"), 'o') << "the next connection is served";
 }

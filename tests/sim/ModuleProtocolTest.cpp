@@ -2,6 +2,8 @@
 // on request, argument collection, the reply delay and injected faults.
 #include "sim/HostLine.h"
 #include "sim/ModuleDevice.h"
+#include "sim/ModuleSession.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -68,10 +70,12 @@ TEST_F(ModuleProtocolTest, ANonArgumentByteStartsANewCommand) {
 TEST_F(ModuleProtocolTest, CommandWhoseArgumentsStopArrivingIsDropped) {
     module->ChangeMemory([](ModuleMemory& m) { m.groups[1].resize(1); });
     host->Send("g");
-    std::this_thread::sleep_for(1300ms);
-    // Had 'g' still waited, these would create command 0 of group 1.
-    host->Send("BA");
-    EXPECT_FALSE(host->Read(200ms).has_value());
+    // The arguments come later than the module waits for them. Had 'g' still
+    // waited, they would create command 0 of group 1 and 'o' would come first.
+    const std::uint8_t late[] = {'B', 'A'};
+    host->Line().Deliver(late, sizeof late,
+                         std::chrono::steady_clock::now() + ModuleSession::kArgumentGap + 300ms);
+    EXPECT_EQ(host->Query("x", 3000ms), 'x');
     EXPECT_EQ(module->Memory().groups[1].size(), 1u);
 }
 
@@ -90,11 +94,10 @@ TEST_F(ModuleProtocolTest, ReplyDelayComesBeforeEveryReplyByte) {
 
     EXPECT_EQ(host->Command('y', {20}, 2000ms), 'o');  // 200 ms
     for (const char* request : {"x", " "}) {
-        const auto start = std::chrono::steady_clock::now();
+        log.Clear();
         EXPECT_TRUE(host->Query(request, 2000ms).has_value());
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_GE(elapsed, 190ms);
-        EXPECT_LT(elapsed, 1500ms);
+        EXPECT_GE(AnswerDelay(log), 200000) << log.Dump();
+        EXPECT_LT(AnswerDelay(log), 1500000) << log.Dump();
     }
 }
 
@@ -117,8 +120,7 @@ TEST_F(ModuleProtocolTest, FaultsSpoilTheNextReplyBytes) {
 TEST_F(ModuleProtocolTest, UnplugClosesTheLine) {
     EXPECT_EQ(host->Query("b"), 'o');
     module->Unplug();
-    for (int i = 0; i < 40 && !host->Unplugged(); ++i) std::this_thread::sleep_for(25ms);
-    EXPECT_TRUE(host->Unplugged());
+    EXPECT_TRUE(parlix::test::WaitUntil([this] { return host->Unplugged(); }));
 }
 
 TEST_F(ModuleProtocolTest, WireLogRecordsEveryByteWithItsDirection) {
@@ -149,26 +151,30 @@ TEST(ModuleWireTiming, TenBitsAByteAt9600BothWays) {
     options.timing = true;
     LoopHost host(std::make_shared<ModuleDevice>(), options);  // 9600 unless the host sets another
     const int count = 50;
-    const auto start = std::chrono::steady_clock::now();
     host.Send(std::string(count, 'b'));
     int got = 0;
     while (got < count && host.Read(1000ms)) ++got;
-    const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(got, count);
-    // The last request arrives after 50 byte times (52 ms), its answer one byte time later.
-    EXPECT_GE(elapsed, 52ms);
-    EXPECT_LT(elapsed, 1000ms);
-    const auto in = log.Entries();
-    ASSERT_GE(in.size(), 2u);
-    // Consecutive requests are logged a byte time (1042 us) apart.
+    // Consecutive requests arrive a byte time (1042 us) apart, and the last
+    // answer a byte time after the last request: 50 byte times after the first.
+    std::int64_t first = -1;
     std::int64_t previous = -1;
-    for (const auto& entry : in) {
-        if (entry.isEvent || entry.direction != Direction::HostToDevice) continue;
-        if (previous >= 0) {
-            EXPECT_GE(entry.micros - previous, 1000);
+    std::int64_t lastAnswer = -1;
+    for (const auto& entry : log.Entries()) {
+        if (entry.isEvent) continue;
+        if (entry.direction == Direction::DeviceToHost) {
+            lastAnswer = entry.micros;
+            continue;
         }
+        if (previous >= 0) {
+            EXPECT_GE(entry.micros - previous, 1041);
+        }
+        if (first < 0) first = entry.micros;
         previous = entry.micros;
     }
+    ASSERT_GE(first, 0);
+    EXPECT_GE(lastAnswer - first, 52000) << log.Dump();
+    EXPECT_LT(lastAnswer - first, 1000000) << log.Dump();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/FakeProxy.h"
 
+#include "support/StatusCodes.h"
+
 namespace parlix::test {
 
 void FakeProxy::Log(const std::string& entry) {
@@ -25,7 +27,7 @@ bool FakeProxy::Detect() {
 
 bool FakeProxy::ConnectModule() {
     Log("connect");
-    if (!connectResult) SetLastError(Status::WaitTimeout);
+    if (!connectResult) SetLastError(ParlixCode(258));  // wait time-out
     return connectResult;
 }
 
@@ -48,7 +50,7 @@ bool FakeProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
     statusTimeouts.push_back(tenths);
     if (statuses.empty() || !statuses.front()) {
         if (!statuses.empty()) statuses.pop_front();
-        SetLastError(Status::WaitTimeout);
+        SetLastError(ParlixCode(258));  // wait time-out
         return false;
     }
     status = *statuses.front();
@@ -61,7 +63,7 @@ bool FakeProxy::ReceiveArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         if (arguments.empty() || !arguments.front()) {
             if (!arguments.empty()) arguments.pop_front();
-            SetLastError(Status::Timeout);
+            SetLastError(ParlixCode(1460));  // transfer time-out
             return false;
         }
         value = *arguments.front();
@@ -77,13 +79,13 @@ bool FakeProxy::SetBusy(bool busy) {
 
 bool FakeProxy::EnterControlMode() {
     Log("enter");
-    if (!controlModeResult) SetLastError(Status::Timeout);
+    if (!controlModeResult) SetLastError(ParlixCode(1460));  // transfer time-out
     return controlModeResult;
 }
 
 bool FakeProxy::LeaveControlMode() {
     Log("leave");
-    if (!controlModeResult) SetLastError(Status::Timeout);
+    if (!controlModeResult) SetLastError(ParlixCode(1460));  // transfer time-out
     return controlModeResult;
 }
 
