@@ -107,7 +107,10 @@ void CModuleSession::CheckMessageMemory() {
                             "The internal message memory check has failed.\nA recovery attempt "
                             "will be performed, which may erase all messages."),
                          warning, MB_ICONWARNING);
-    if (!controller.CheckMessageMemory(true, result) || result != 0)
+    // A repair that lost the link has said so already.
+    const bool repaired = controller.CheckMessageMemory(true, result);
+    if (controller.LinkLost()) return;
+    if (!repaired || result != 0)
         frontEnd_.MessageBox(Tr(kCtx, "Message recovery failed!"), warning, MB_ICONWARNING);
 }
 

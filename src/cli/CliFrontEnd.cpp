@@ -10,8 +10,9 @@ namespace parlix::cli {
 
 int CliFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
     std::lock_guard lock(mutex_);
-    const unsigned buttons = style & 0x0F;
-    if (buttons != MB_YESNO && buttons != MB_YESNOCANCEL) ++failures_;
+    // Information ("Timeout expired.") tells an outcome; the operation's result says the rest.
+    const unsigned icon = style & 0xF0;
+    if (icon == MB_ICONERROR || icon == MB_ICONWARNING) ++failures_;
     fmt::print(err_, "{}: {}", title, text);
     if (text.empty() || text.back() != '\n') fmt::print(err_, "\n");
     std::fflush(err_);

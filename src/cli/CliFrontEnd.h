@@ -37,7 +37,7 @@ class CliFrontEnd : public FrontEnd {
     void SetProgressPos(std::uint32_t pos) override;
     void PostJobFinished(std::uint64_t threadId, int served) override;
 
-    // Message boxes that reported a failure (every box but a question).
+    // Message boxes that reported a failure: errors and warnings.
     int Failures() const { return failures_; }
 
     // The next job completion, in the order posted; waits for it.

@@ -34,13 +34,25 @@ CExchange::~CExchange() {
 }
 
 // No reply within the time-out, or the device gone: nothing more will come
-// over this link. A live module that answers wrongly is not a lost link.
-bool CExchange::Note(bool ok) {
-    if (ok) return true;
-    const std::error_code last = GetLastError();
-    if (last == Status::Timeout || last == Status::WaitTimeout || last == Status::DeviceUnplugged)
+// over this link. A live module that answers wrongly is not a lost link, and
+// neither is one missing reply argument, which some commands take as an
+// outcome; but a module that then leaves a status unanswered is gone, and
+// the missing argument already had its message.
+bool CExchange::Note(bool ok, bool fetch) {
+    const std::error_code last = ok ? std::error_code() : GetLastError();
+    const bool timedOut = last == Status::Timeout || last == Status::WaitTimeout;
+    if (ok) {
+        if (!fetch) controller_.SetReplyMissing(false);
+    } else if (last == Status::DeviceUnplugged) {
         lost_ = last;
-    return false;
+    } else if (fetch && timedOut) {
+        controller_.SetReplyMissing(true);
+    } else if (timedOut && controller_.ReplyMissing()) {
+        controller_.MarkLinkLost(last);
+    } else if (timedOut) {
+        lost_ = last;
+    }
+    return ok;
 }
 
 // After the exchange's own message, if it shows one: that is the one message.
@@ -67,7 +79,7 @@ void CExchange::RemovePrompt() {
 bool CExchange::Send(std::uint8_t command, CommandArgs args) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return Note(proxy->SendCommand(command, args.Values()));
+    return Note(proxy->SendCommand(command, args.Values()), false);
 }
 
 bool CExchange::Receive(std::uint8_t& status, int tenths) {
@@ -75,13 +87,13 @@ bool CExchange::Receive(std::uint8_t& status, int tenths) {
     if (!proxy) return false;
     // A poll that finds nothing yet is no silence of the module.
     if (tenths == 0) return proxy->ReceiveStatus(status, tenths);
-    return Note(proxy->ReceiveStatus(status, tenths));
+    return Note(proxy->ReceiveStatus(status, tenths), false);
 }
 
 bool CExchange::Fetch(std::span<std::int32_t> values) {
     CVoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return Note(proxy->ReceiveArguments(values));
+    return Note(proxy->ReceiveArguments(values), true);
 }
 
 bool CExchange::Request(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t& status,

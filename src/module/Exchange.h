@@ -86,7 +86,7 @@ class CExchange {
   private:
     CVoiceProxy* Proxy();
     // Notes a failed transfer that means the link is lost.
-    bool Note(bool ok);
+    bool Note(bool ok, bool fetch);
     void MarkIfLost();
 
     CModuleController& controller_;

@@ -56,6 +56,7 @@ bool CModuleController::Connect() {
     established_ = false;
     linkLost_ = false;
     lostReason_.clear();
+    replyMissing_ = false;
     const std::string port = settings_.CurrentPort();
     CVoiceProxy* found = nullptr;
     for (CVoiceProxy* proxy : tryOrder_) {

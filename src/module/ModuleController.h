@@ -129,6 +129,10 @@ class CModuleController {
     std::error_code LostReason() const { return lostReason_; }
     // An exchange found the link lost and has shown its one message.
     void MarkLinkLost(std::error_code reason);
+    // A reply argument never came; the next status the module owes decides
+    // whether it is still there. Under the controller lock.
+    bool ReplyMissing() const { return replyMissing_; }
+    void SetReplyMissing(bool missing) { replyMissing_ = missing; }
     CVoiceProxy* CurrentProxy() const { return current_; }
     const std::string& ErrorMessage() const { return errorText_; }
     void SetErrorText(std::string text) { errorText_ = std::move(text); }
@@ -169,6 +173,7 @@ class CModuleController {
     int replyDelayCode_ = -1;
     std::atomic<bool> linkLost_ = false;
     std::error_code lostReason_;
+    bool replyMissing_ = false;
     CRoboNovaProxy roboNova_;
     CBasicStampProxy basicStamp_;
     CShieldProxy shield_;

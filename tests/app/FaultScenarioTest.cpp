@@ -58,6 +58,8 @@ struct Scenario {
     std::function<void(const std::vector<ShownMessage>&, Operation)> check;
     // Whether the operation must succeed (the file written, the import done).
     bool succeeds;
+    // Whether the connection ends lost: nothing more is sent until the next one.
+    bool losesLink = false;
 };
 
 void PrintTo(const Scenario& s, std::ostream* os) {
@@ -142,15 +144,15 @@ class FaultScenarioTest : public ::testing::TestWithParam<std::tuple<Scenario, O
     std::size_t consumed_ = 0;
 };
 
-// Faults that strike a few bytes into the operation, and near its end.
-// What an operation costs the line: the whole read and an import send far
-// more than the export below its two command blocks.
-// A read starts with detection, whose retries make up for a lost reply.
+// Faults that strike early in the operation, and near its end. A read
+// starts with detection, whose retries make up for a lost reply; an export
+// is two commands whose replies are mostly their 516 data bytes; an import
+// answers each command with one status byte.
 int EarlyCommands(Operation op) {
-    return op == Operation::Read ? 10 : 3;
+    return op == Operation::Read ? 10 : op == Operation::Export ? 0 : 3;
 }
 int LateReplyBytes(Operation op) {
-    return op == Operation::Export ? 900 : op == Operation::Import ? 40 : 120;
+    return op == Operation::Export ? 900 : op == Operation::Import ? 15 : 120;
 }
 
 sim::ModuleFaults Late(Operation op) {
@@ -165,12 +167,28 @@ sim::ModuleFaults Early(Operation op) {
     return f;
 }
 
+// The exchange that found the silence or the unplugged device says so, in
+// its own words; nothing after it does.
 void OneLinkLoss(const std::vector<ShownMessage>& shown, Operation) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Error");
     EXPECT_EQ(shown[0].style, 0x10u);
-    EXPECT_THAT(shown[0].text,
-                AnyOf(EndsWith(kWaitTimedOut), EndsWith(kTimeoutExpired), EndsWith(kRemoved)));
+    EXPECT_THAT(shown[0].text, AnyOf(EndsWith(kWaitTimedOut), EndsWith(kTimeoutExpired),
+                                     EndsWith(kRemoved), "Unexpected or invalid data.\n"));
+}
+
+// A failure of a module that still answers: the exchange says so, reading
+// goes on, and an import that fails a command says so after it.
+void OneFailureOfALiveModule(const std::vector<ShownMessage>& shown, Operation op) {
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0].title, "Error");
+    EXPECT_EQ(shown[0].style, 0x10u);
+    if (op == Operation::Import) {
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_THAT(shown[1].text, EndsWith("Import may be incomplete!"));
+    } else {
+        EXPECT_EQ(shown.size(), 1u);
+    }
 }
 
 void NoMessage(const std::vector<ShownMessage>& shown, Operation) {
@@ -184,28 +202,29 @@ const Scenario kScenarios[] = {
          f.dropReplyBytes = 1;
          t.Fault(f);
      },
-     1, OneLinkLoss, false},
+     1, OneLinkLoss, false, true},
+    // A lost argument byte: the module answered the command, so it is still there.
     {"LostByteLate",
      [](FaultScenarioTest& t, Operation op) {
          auto f = Late(op);
          f.dropReplyBytes = 1;
          t.Fault(f);
      },
-     1, OneLinkLoss, false},
+     -1, OneFailureOfALiveModule, false},
     {"Silence",
      [](FaultScenarioTest& t, Operation op) {
          auto f = Early(op);
          f.silent = true;
          t.Fault(f);
      },
-     1, OneLinkLoss, false},
+     1, OneLinkLoss, false, true},
     {"Unplug",
      [](FaultScenarioTest& t, Operation op) {
          auto f = Late(op);
          f.unplug = true;
          t.Fault(f);
      },
-     1, OneLinkLoss, false},
+     1, OneLinkLoss, false, true},
     // A reply that is no status of this command: the module is alive, so the
     // message names the reply; reading goes on, importing stops.
     {"GarbageByte",
@@ -217,16 +236,9 @@ const Scenario kScenarios[] = {
      },
      -1,
      [](const std::vector<ShownMessage>& shown, Operation op) {
+         OneFailureOfALiveModule(shown, op);
          ASSERT_FALSE(shown.empty());
          EXPECT_THAT(shown[0].text, StartsWith("Unexpected reply (0xFF)"));
-         EXPECT_EQ(shown[0].title, "Error");
-         // An import that fails a command says so after the exchange's own message.
-         if (op == Operation::Import) {
-             ASSERT_EQ(shown.size(), 2u);
-             EXPECT_THAT(shown[1].text, EndsWith("Import may be incomplete!"));
-         } else {
-             EXPECT_EQ(shown.size(), 1u);
-         }
      },
      false},
     // Just inside the time-outs: a status within its three seconds, an
@@ -298,7 +310,7 @@ const Scenario kScenarios[] = {
              return;
          }
          ASSERT_EQ(shown.size(), 1u);
-         EXPECT_THAT(shown[0].text, StartsWith("Could not read version ID.\n"));
+         EXPECT_EQ(shown[0].text, "Unexpected reply (0x78) or invalid arguments.\n");
      },
      false},
 };
@@ -347,6 +359,7 @@ TEST_P(FaultScenarioTest, EndsWithItsMessagesAndLeavesAWorkingConnection) {
     }
     scenario.check(shown, op);
     const bool linkLost = session->Controller().LinkLost();
+    EXPECT_EQ(linkLost, scenario.losesLink);
     if (scenario.succeeds) {
         EXPECT_TRUE(ok);
         EXPECT_FALSE(linkLost);

@@ -37,6 +37,17 @@ class ControllerFixture : public ::testing::Test {
         direct.calls.clear();
     }
 
+    // A time-out loses the link, and nothing more is sent on it: a table's
+    // next case starts on a fresh connection, with the logs as they were.
+    void Reconnect() {
+        if (!controller.LinkLost()) return;
+        const auto calls = direct.calls;
+        const auto kept = log;
+        ASSERT_TRUE(controller.Connect());
+        direct.calls = calls;
+        log = kept;
+    }
+
     TempDir dir;
     RecordingFrontEnd front;
     CAppSettings settings;

@@ -57,6 +57,7 @@ TEST_F(EditCommandsTest, CommandsAnsweredWithDone) {
          "Could not erase command 2 of group 3.\n"},
     };
     for (const auto& c : cases) {
+        Reconnect();
         SCOPED_TRACE(c.name);
         Answer({'o'});
         EXPECT_TRUE((controller.*c.edit)(3, 2));
@@ -71,6 +72,7 @@ TEST_F(EditCommandsTest, CommandsAnsweredWithDone) {
         EXPECT_THAT(front.Messages(),
                     ElementsAre(Error(std::string(c.failure) + "\n\n" + kWaitTimeoutText)));
     }
+    Reconnect();
     Answer({'e'});
     EXPECT_FALSE(controller.EraseCommand(3, 2));
     EXPECT_THAT(front.Messages(), ElementsAre(Error("Unexpected reply (0x65).\n")));

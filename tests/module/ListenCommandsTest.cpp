@@ -371,6 +371,7 @@ TEST_F(ListenCommandsTest, RecognitionOutcomes) {
          "Could not recognize word in set 5.\n\n\n" + kWaitTimeoutText},
     };
     for (const auto& c : cases) {
+        Reconnect();
         SCOPED_TRACE(c.name);
         Answer(c.statuses, c.replies);
         std::int32_t recognized = kUntouched;

@@ -114,6 +114,7 @@ TEST_F(MessageCommandsTest, PlayingFailuresAreReportedBySeverity) {
     ConnectDirect();
     direct.statuses = {std::nullopt, 'e'};
     EXPECT_FALSE(controller.PlayMessage(5, 30));
+    Reconnect();
     EXPECT_FALSE(controller.PlayMessage(5, 30));
     controller.Disconnect();
     EXPECT_FALSE(controller.PlayMessage(6, 30));
@@ -133,6 +134,7 @@ TEST_F(MessageCommandsTest, ErasingSendsTheSlotAndReportsAsAnError) {
     EXPECT_TRUE(controller.EraseMessage(4));
     EXPECT_THAT(direct.calls, ElementsAre("purge", "send:e[-1,4]"));
     EXPECT_FALSE(controller.EraseMessage(4));
+    Reconnect();
     EXPECT_FALSE(controller.EraseMessage(4));
     EXPECT_THAT(direct.statusTimeouts, ElementsAre(100, 100, 100));
     EXPECT_THAT(front.Messages(),

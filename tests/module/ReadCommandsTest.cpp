@@ -579,6 +579,7 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          error("Unexpected or invalid data.\n")},
     };
     for (const auto& c : cases) {
+        Reconnect();
         SCOPED_TRACE(c.name);
         Answer(c.statuses, c.arguments);
         EXPECT_EQ(c.run(controller), c.outputs);

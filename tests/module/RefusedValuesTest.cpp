@@ -284,6 +284,7 @@ TEST_F(RefusedValuesTest, ValuesAtTheEdgesOfTheirRangesAreSent) {
         {"reply delay 1399 ms", [](auto& c) { return c.SetReplyDelay(1399); }, "send:y[31]"},
     };
     for (const auto& c : cases) {
+        Reconnect();
         SCOPED_TRACE(c.what);
         direct.calls.clear();
         direct.statuses = {std::nullopt};

@@ -118,6 +118,7 @@ TEST_F(SettingsCommandsTest, AcceptedTimeOutBecomesTheRecognitionWait) {
     ConnectDirect();
     for (const Case c : {Case{5, 'o', 50}, Case{-1, 'o', -10}, Case{12, 'o', 120},
                          Case{9, 'e', 120}, Case{9, std::nullopt, 120}, Case{0, 'o', 0}}) {
+        Reconnect();
         direct.statuses = {c.status};
         controller.SetTimeout(c.seconds);
         EXPECT_EQ(controller.RecognitionWait(), c.wait) << c.seconds;
