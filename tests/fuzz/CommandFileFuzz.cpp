@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ParseLine(line.c_str());  // an embedded NUL ends the line early, as it does for fgets
     }
 
+    // The validation pass reads a stream; the bytes stay in memory.
     if (size == 0) return 0;
     std::FILE* file = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
     if (!file) return 0;

@@ -58,6 +58,8 @@ void CheckLabel(const std::string& text) {
     }
 }
 
+// The shell splits its lines inside RunShell, which needs a module; this is
+// the same split (words between blanks, '#' starts a comment), kept in step by hand.
 void ParseLine(const std::string& line) {
     std::istringstream split(line);
     std::vector<std::string> words;
