@@ -8,6 +8,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
     clang-format
+    # The fuzz targets: clang, libFuzzer's runtime, and llvm-symbolizer for readable stacks.
+    clang libclang-rt-dev llvm
 )
 
 missing=()

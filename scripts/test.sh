@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the normal build,
-# an address and undefined-behaviour sanitizer build, and a thread-sanitizer
-# run of the threaded code. Warnings are errors.
+# an address and undefined-behaviour sanitizer build, a short run of each fuzz
+# target, and a thread-sanitizer run of the threaded code. Warnings are errors.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -23,6 +23,30 @@ echo "== address and undefined-behaviour sanitizers"
 BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" -DPARLIX_WERROR=ON \
     -DPARLIX_SANITIZE=address,undefined
 ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=error
+
+fuzz_seconds=${FUZZ_SECONDS:-20}
+echo "== fuzz targets ($fuzz_seconds s each)"
+# clang and libFuzzer, in a folder of their own. Each target starts from its
+# seeds and any saved crash (a crash there that still crashes fails the run);
+# what it finds goes to a scratch folder, never into the repository.
+CC=clang CXX=clang++ TARGETS=fuzz-targets "$root/scripts/build.sh" "$root/build-fuzz" \
+    -DPARLIX_WERROR=ON -DPARLIX_FUZZ=ON
+for target in command-file settings-ini module-json shell-line; do
+    scratch="$root/build-fuzz/fuzz-runs/$target"
+    rm -rf "$scratch"
+    mkdir -p "$scratch/found"
+    inputs=("$root/tests/fuzz/corpus/$target")
+    [ -d "$root/tests/fuzz/crashes/$target" ] && inputs+=("$root/tests/fuzz/crashes/$target")
+    if ! "$root/build-fuzz/fuzz/fuzz-$target" -max_total_time="$fuzz_seconds" -timeout=5 \
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$scratch/" \
+        "$scratch/found" "${inputs[@]}" >"$scratch/log" 2>&1; then
+        tail -n 60 "$scratch/log"
+        echo "fuzz-$target failed; the input is in $scratch/"
+        exit 1
+    fi
+    echo "fuzz-$target: $(grep -o 'stat::number_of_executed_units: [0-9]*' "$scratch/log" |
+        grep -o '[0-9]*$') runs, $(grep -o 'cov: [0-9]* ft: [0-9]*' "$scratch/log" | tail -n 1)"
+done
 
 echo "== thread sanitizer (threaded code)"
 BUILD_TYPE=Debug TARGETS=threaded-tests "$root/scripts/build.sh" "$root/build-tsan" \
