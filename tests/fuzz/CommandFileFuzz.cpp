@@ -4,8 +4,9 @@
 #include "jobs/CommandFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+#include <string_view>
+#include <variant>
 
 namespace {
 
@@ -45,13 +46,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ParseLine(line.c_str());  // an embedded NUL ends the line early, as it does for fgets
     }
 
-    // The validation pass reads a stream; the bytes stay in memory.
-    if (size == 0) return 0;
-    std::FILE* file = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
-    if (!file) return 0;
-    const auto total = parlix::ValidateCommandFile(file);
-    std::fclose(file);
-    // 17 groups of at most 31 commands each; an accepted file announces at least one.
-    if (total) Check(*total >= 1, "an accepted file holds a command");
+    // The whole text through the validation pass, as an import reads it.
+    const auto contents = parlix::ParseCommandFile(std::string_view(text, size));
+    if (contents) {
+        // 17 groups of at most 31 commands each; an accepted file announces at least one,
+        // and carries each announced command (a repeated one may come twice).
+        Check(contents->total >= 1, "an accepted file holds a command");
+        int commands = 0;
+        for (const auto& entry : contents->lines)
+            if (const auto* command = std::get_if<parlix::CommandLine>(&entry)) {
+                ++commands;
+                Check(command->digits.size() == static_cast<std::size_t>(parlix::kCommandDigits),
+                      "an accepted command carries all its digits");
+            }
+        Check(commands >= contents->total, "every announced command is there");
+    }
     return 0;
 }
