@@ -167,6 +167,15 @@ sim::ModuleFaults Early(Operation op) {
     return f;
 }
 
+// A fault set up early or late in the operation.
+std::function<void(FaultScenarioTest&, Operation)> At(bool late, void (*set)(sim::ModuleFaults&)) {
+    return [late, set](FaultScenarioTest& t, Operation op) {
+        sim::ModuleFaults f = late ? Late(op) : Early(op);
+        set(f);
+        t.Fault(f);
+    };
+}
+
 // The exchange that found the silence or the unplugged device says so, in
 // its own words; nothing after it does.
 void OneLinkLoss(const std::vector<ShownMessage>& shown, Operation) {
@@ -196,44 +205,23 @@ void NoMessage(const std::vector<ShownMessage>& shown, Operation) {
 }
 
 const Scenario kScenarios[] = {
-    {"LostByteEarly",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Early(op);
-         f.dropReplyBytes = 1;
-         t.Fault(f);
-     },
-     1, OneLinkLoss, false, true},
+    {"LostByteEarly", At(false, [](sim::ModuleFaults& f) { f.dropReplyBytes = 1; }), 1, OneLinkLoss,
+     false, true},
     // A lost argument byte: the module answered the command, so it is still there.
-    {"LostByteLate",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Late(op);
-         f.dropReplyBytes = 1;
-         t.Fault(f);
-     },
-     -1, OneFailureOfALiveModule, false},
-    {"Silence",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Early(op);
-         f.silent = true;
-         t.Fault(f);
-     },
-     1, OneLinkLoss, false, true},
-    {"Unplug",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Late(op);
-         f.unplug = true;
-         t.Fault(f);
-     },
-     1, OneLinkLoss, false, true},
+    {"LostByteLate", At(true, [](sim::ModuleFaults& f) { f.dropReplyBytes = 1; }), -1,
+     OneFailureOfALiveModule, false},
+    {"Silence", At(false, [](sim::ModuleFaults& f) { f.silent = true; }), 1, OneLinkLoss, false,
+     true},
+    {"Unplug", At(true, [](sim::ModuleFaults& f) { f.unplug = true; }), 1, OneLinkLoss, false,
+     true},
     // A reply that is no status of this command: the module is alive, so the
     // message names the reply; reading goes on, importing stops.
     {"GarbageByte",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Early(op);
-         f.garbleReplyBytes = 1;
-         f.garbage = 0xFF;
-         t.Fault(f);
-     },
+     At(false,
+        [](sim::ModuleFaults& f) {
+            f.garbleReplyBytes = 1;
+            f.garbage = 0xFF;
+        }),
      -1,
      [](const std::vector<ShownMessage>& shown, Operation op) {
          OneFailureOfALiveModule(shown, op);
@@ -244,20 +232,18 @@ const Scenario kScenarios[] = {
     // Just inside the time-outs: a status within its three seconds, an
     // argument within its second.
     {"SlowStatus",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Early(op);
-         f.slowReplyBytes = 1;
-         f.slowReplyMs = 2600;
-         t.Fault(f);
-     },
+     At(false,
+        [](sim::ModuleFaults& f) {
+            f.slowReplyBytes = 1;
+            f.slowReplyMs = 2600;
+        }),
      0, NoMessage, true},
     {"SlowArgument",
-     [](FaultScenarioTest& t, Operation op) {
-         auto f = Late(op);
-         f.slowReplyBytes = 1;
-         f.slowReplyMs = 800;
-         t.Fault(f);
-     },
+     At(true,
+        [](sim::ModuleFaults& f) {
+            f.slowReplyBytes = 1;
+            f.slowReplyMs = 800;
+        }),
      0, NoMessage, true},
     // An earlier session left a long reply delay: leaving control mode put
     // the connection's delay back, so this one detects the module.
