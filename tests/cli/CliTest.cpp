@@ -1,9 +1,12 @@
 // parlix-cli as a user runs it, against devices on pseudo-terminals.
+#include "sim/ModuleDevice.h"
+#include "sim/PtyTransport.h"
 #include "support/ModuleAnswers.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
+#include <nlohmann/json.hpp>
 
 namespace parlix::test {
 namespace {
@@ -80,6 +83,51 @@ TEST_F(CliTest, FailedOperationIsReportedAndExitsWithOne) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "failed\n");
     EXPECT_THAT(r.err, HasSubstr("Error: Unexpected reply (0x65) or invalid arguments.\n"));
+}
+
+// Scripts tell a usage error (2) from a failed operation (1).
+TEST_F(CliTest, UsageErrorsExitTwoWithTheUsageOnStandardError) {
+    const std::vector<std::vector<std::string>> cases = {
+        {}, {"--no-such-option", "info"}, {"export"}, {"no-such-command"}};
+    for (const auto& args : cases) {
+        const auto r = Cli(args);
+        EXPECT_EQ(r.exitCode, 2) << ::testing::PrintToString(args);
+        EXPECT_THAT(r.err, HasSubstr("Usage: ")) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+    }
+    const auto help = Cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_THAT(help.out, HasSubstr("--port"));
+}
+
+// Detection bytes sent to a guessed port could reach anything, the console
+// included: without a port given or remembered, the ports are listed instead.
+TEST_F(CliTest, WithoutAPortGivenOrRememberedNothingIsOpened) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"info"}, {"--port", "", "info"}, {"dump"}}) {
+        const auto r = Cli(args);
+        EXPECT_EQ(r.exitCode, 2) << ::testing::PrintToString(args);
+        EXPECT_THAT(r.err, HasSubstr("no port given and none remembered"));
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+// A module that falls silent during the whole-module read: one message, no
+// dump, and a failure status.
+TEST_F(CliTest, DumpOfAModuleThatFallsSilentFails) {
+    auto module = sim::ModuleDevice::FromJson(
+        nlohmann::json{{"identity", "M"}, {"faults", {{"afterCommands", 30}, {"silent", true}}}});
+    std::error_code error;
+    auto pty = sim::PtyTransport::Open(module, {}, error);
+    ASSERT_TRUE(pty) << error.message();
+    const auto r = Cli({"--port", pty->SlavePath(), "dump"});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_EQ(r.out, "");
+    std::size_t boxes = 0;
+    for (std::size_t at = r.err.find("Error: "); at != std::string::npos;
+         at = r.err.find("Error: ", at + 1))
+        ++boxes;
+    EXPECT_EQ(boxes, 1u) << r.err;
 }
 
 }  // namespace
