@@ -6,7 +6,9 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     libfmt-dev libcli11-dev nlohmann-json3-dev libsimpleini-dev libudev-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-svg-dev libqt6svg6
+    # The end-to-end check of the window: a real X server driven by keyboard.
+    xvfb xauth xdotool imagemagick
     clang-format
     # The fuzz targets: clang, libFuzzer's runtime, and llvm-symbolizer for readable stacks.
     clang libclang-rt-dev llvm

@@ -1,7 +1,7 @@
 #include "cli/Session.h"
 
 #include "app/PortList.h"
-#include "cli/SimulatorLauncher.h"
+#include "app/SimulatorLauncher.h"
 #include "link/SimLineProtocol.h"
 
 #include <fmt/format.h>

@@ -4,7 +4,7 @@
 #include "cli/Dump.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
-#include "cli/SimulatorLauncher.h"
+#include "app/SimulatorLauncher.h"
 #include "link/PreciseTimers.h"
 
 #include <fmt/format.h>

@@ -58,6 +58,12 @@ bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& com
     }
 }
 
+bool CModuleController::SendStopRecording() {
+    CVoiceProxy* proxy = current_;
+    if (!proxy || linkLost_) return false;
+    return proxy->SendCommand(kCmdControl, {});
+}
+
 bool CModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
     const ExchangeTexts texts{TrFormat(kCtx, "Could not play message %d.\n", slot),
                               TrFormat(kCtx, "No reply while playing message %d.\n", slot)};

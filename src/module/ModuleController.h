@@ -90,6 +90,9 @@ class CModuleController {
 
     // Module commands: messages, sounds, tokens, pins and settings.
     bool RecordMessage(int slot, int bits, int timeout, bool& completed);
+    // Ends a running recording: the control byte alone, without the lock,
+    // since the window's poll may hold it; the next poll sees the end.
+    bool SendStopRecording();
     bool PlayMessage(int slot, int waitTenths, int speed = 0, int attenuation = 0);
     bool EraseMessage(int slot);
     bool PlaySound(int sound, int volume);

@@ -1,4 +1,4 @@
-#include "cli/SimulatorLauncher.h"
+#include "app/SimulatorLauncher.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-namespace parlix::cli {
+namespace parlix {
 
 std::vector<std::string> SimulatedPorts() {
     return {"sim:module"};
@@ -65,4 +65,4 @@ bool EnsureSimulator(const std::string& programFolder, const std::string& socket
     return false;
 }
 
-}  // namespace parlix::cli
+}  // namespace parlix

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace parlix::cli {
+namespace parlix {
 
 // The simulated ports that parlix-sim offers.
 std::vector<std::string> SimulatedPorts();
@@ -17,4 +17,4 @@ bool SimulatorRunning(const std::string& socketPath);
 bool EnsureSimulator(const std::string& programFolder, const std::string& socketPath,
                      std::string& error);
 
-}  // namespace parlix::cli
+}  // namespace parlix

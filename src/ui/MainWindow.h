@@ -1,0 +1,136 @@
+// The main window: menus, tool bar with the port box, the two lists side by
+// side and the status bar. Its commands and flows live in CMainFlows; the
+// window only shows what they decide.
+#pragma once
+
+#include "app/ModuleSession.h"
+#include "link/PortMonitor.h"
+#include "ui/QtFrontEnd.h"
+#include "ui/logic/CommandIds.h"
+#include "ui/logic/MainFlows.h"
+#include "ui/logic/MainView.h"
+
+#include <QtCore/QTimer>
+#include <QtWidgets/QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QSocketNotifier;
+class QSplitter;
+class QToolButton;
+class QTreeView;
+
+namespace parlix {
+class CAppSettings;
+}
+
+namespace parlix::ui {
+
+class CommandListModel;
+class GroupListModel;
+class InterfaceLanguages;
+class LabelDelegate;
+class PromptDialog;
+
+class MainWindow : public QMainWindow, public MainView {
+    Q_OBJECT
+  public:
+    MainWindow(parlix::CAppSettings& settings, InterfaceLanguages& languages);
+    ~MainWindow() override;
+
+    QAction* Action(CommandId id) const;
+    CMainFlows& Flows() { return flows_; }
+    parlix::CModuleSession& Session() { return session_; }
+    QtFrontEnd& Front() { return frontEnd_; }
+    QTreeView* GroupView() const { return groupView_; }
+    QTreeView* CommandView() const { return commandView_; }
+    GroupListModel* Groups() const { return groups_; }
+    CommandListModel* Commands() const { return commands_; }
+    QComboBox* PortBox() const { return portBox_; }
+    QSplitter* Splitter() const { return splitter_; }
+    QString CommandPaneTitle() const;
+    QString StatusPaneText() const;
+
+    // MainView
+    void UpdateCommandStates() override;
+    void IdleRefresh() override;
+    void RepaintNow() override;
+    void RebuildGroupRows() override;
+    void ShowBuiltinLanguages(int moduleId, int language) override;
+    void DiscardQueuedInput() override;
+    void EnableLists(bool enable) override;
+    void ShowRecordingPrompt(const std::string& text) override;
+    void RemoveRecordingPrompt() override;
+    void StartRecordingTimer() override;
+    void StopRecordingTimer() override;
+    void FlashCommand(int index, bool expected) override;
+    void RedrawCommandRow(int index) override;
+    void StartLabelEdit(int index) override;
+    PhaseOutcome RunTrainingPhase(int group, int command, int phase) override;
+    std::string AskCommandFile(bool save) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateLists();
+    void CreateStatusBar();
+    void RestorePlacement();
+    void SavePlacement();
+    void FillPorts();
+    void ChoosePort(const QString& name);
+    void FillInterfaceLanguages();
+    void ChooseInterfaceLanguage(int index);
+    void Run(CommandId id);
+    void NotYetAvailable(CommandId id);
+    void GroupSelectionChanged();
+    void CommandSelectionChanged();
+    void CommandDoubleClicked(const QModelIndex& index);
+    void JobFinished(std::uint64_t threadId, int served);
+    void LinkLost();
+    void SetAcceleratorsActive(bool active);
+    void StartPortMonitor();
+
+    parlix::CAppSettings& settings_;
+    InterfaceLanguages& languages_;
+    QtFrontEnd frontEnd_;
+    parlix::CModuleSession session_;
+    CMainFlows flows_;
+
+    std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, QList<QKeySequence>> shortcuts_;
+    bool acceleratorsActive_ = true;
+    QMenu* portMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QMenu* builtinMenu_ = nullptr;
+    QComboBox* portBox_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* statusPane_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QLabel* groupTitle_ = nullptr;
+    QLabel* commandTitle_ = nullptr;
+    QTreeView* groupView_ = nullptr;
+    QTreeView* commandView_ = nullptr;
+    GroupListModel* groups_ = nullptr;
+    CommandListModel* commands_ = nullptr;
+    LabelDelegate* labelDelegate_ = nullptr;
+    PromptDialog* recordingPrompt_ = nullptr;
+    QTimer idleTimer_;
+    QTimer recordingTimer_;
+    QTimer portRefreshTimer_;
+    parlix::CPortMonitor portMonitor_;
+    QSocketNotifier* portNotifier_ = nullptr;
+    int languageExitCode_ = 0;
+};
+
+}  // namespace parlix::ui

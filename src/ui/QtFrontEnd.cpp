@@ -1,0 +1,209 @@
+#include "ui/QtFrontEnd.h"
+
+#include "ui/PromptDialog.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QEventLoop>
+#include <QtCore/QThread>
+#include <QtCore/QTimer>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QMessageBox>
+#include <QtWidgets/QPushButton>
+
+namespace parlix::ui {
+namespace {
+
+bool OnGuiThreadNow() {
+    return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+int ShowMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style) {
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(QString(text).remove(QLatin1Char('\r')).trimmed());
+    switch (style & 0xF0u) {
+        case MB_ICONERROR:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MB_ICONQUESTION:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MB_ICONWARNING:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MB_ICONINFORMATION:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+    }
+    switch (style & 0x0Fu) {
+        case MB_OKCANCEL:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case MB_YESNOCANCEL:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        case MB_YESNO:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        default:
+            box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.setObjectName(QStringLiteral("messageBox"));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return IDYES;
+        case QMessageBox::No:
+            return IDNO;
+        case QMessageBox::Cancel:
+            return IDCANCEL;
+        case QMessageBox::Ok:
+            return IDOK;
+        default:
+            // Closed by the window manager: as Escape would answer.
+            return (style & 0x0Fu) == MB_YESNO ? IDNO : IDCANCEL;
+    }
+}
+
+QtFrontEnd::QtFrontEnd(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+
+QtFrontEnd::~QtFrontEnd() {
+    delete prompt_;
+}
+
+QWidget* QtFrontEnd::Owner() const {
+    if (QWidget* active = QApplication::activeWindow()) return active->window();
+    return mainWindow_;
+}
+
+void QtFrontEnd::OnGuiThread(const std::function<void()>& call) {
+    if (OnGuiThreadNow()) {
+        call();
+        return;
+    }
+    QMetaObject::invokeMethod(this, call, Qt::BlockingQueuedConnection);
+}
+
+void QtFrontEnd::Post(std::function<void()> call) {
+    if (OnGuiThreadNow()) {
+        call();
+        return;
+    }
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+}
+
+int QtFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+    int answer = IDCANCEL;
+    OnGuiThread([&] { answer = ShowMessageBox(Owner(), FromUtf8(text), FromUtf8(title), style); });
+    return answer;
+}
+
+void QtFrontEnd::ShowBusyPrompt(const std::string& text) {
+    OnGuiThread([&] {
+        QWidget* owner = Owner();
+        if (!prompt_) {
+            if (owner) {
+                ownerWasEnabled_ = owner->isEnabled();
+                owner->setEnabled(false);
+            }
+            prompt_ = new PromptDialog(owner);
+            prompt_->setObjectName(QStringLiteral("busyPrompt"));
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+        prompt_->ShowText(FromUtf8(text));
+        // The module may block this thread next: paint the prompt first.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+}
+
+void QtFrontEnd::RemoveBusyPrompt() {
+    OnGuiThread([&] {
+        if (!prompt_) return;
+        QWidget* owner = prompt_->parentWidget();
+        delete prompt_;
+        prompt_ = nullptr;
+        QGuiApplication::restoreOverrideCursor();
+        if (owner && ownerWasEnabled_) owner->setEnabled(true);
+    });
+}
+
+void QtFrontEnd::BeginWaitCursor() {
+    OnGuiThread([] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
+}
+
+void QtFrontEnd::EndWaitCursor() {
+    OnGuiThread([] { QGuiApplication::restoreOverrideCursor(); });
+}
+
+void QtFrontEnd::SetStatusText(const std::string& text) {
+    Post([this, text = FromUtf8(text)] {
+        if (onStatusText) onStatusText(text);
+    });
+}
+
+void QtFrontEnd::SetProgressRange(std::uint32_t range) {
+    Post([this, range] {
+        range_ = range;
+        if (onProgress) onProgress(range_, pos_);
+    });
+}
+
+void QtFrontEnd::SetProgressPos(std::uint32_t pos) {
+    Post([this, pos] {
+        pos_ = pos;
+        if (onProgress) onProgress(range_, pos_);
+    });
+}
+
+bool QtFrontEnd::EnableMainWindow(bool enable) {
+    bool was = true;
+    OnGuiThread([&] {
+        if (!mainWindow_) return;
+        was = mainWindow_->isEnabled();
+        mainWindow_->setEnabled(enable);
+    });
+    return was;
+}
+
+void QtFrontEnd::PostJobFinished(std::uint64_t threadId, int served) {
+    // Always queued: the job's notification arrives as a message would.
+    QMetaObject::invokeMethod(
+        this,
+        [this, threadId, served] {
+            if (onJobFinished) onJobFinished(threadId, served);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtFrontEnd::PostLinkLost() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (onLinkLost) onLinkLost();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtFrontEnd::DispatchingWait(const std::function<bool()>& done) {
+    if (done()) return;
+    if (!OnGuiThreadNow()) {
+        FrontEnd::DispatchingWait(done);
+        return;
+    }
+    // Serves what other threads ask of this one (their message boxes, the
+    // prompt), but no user input: the user acts once the wait is over.
+    while (!done()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(1);
+    }
+}
+
+}  // namespace parlix::ui

@@ -1,0 +1,282 @@
+#include "ui/logic/MainFlows.h"
+
+#include "app/ModuleSession.h"
+#include "base/FrontEnd.h"
+#include "base/Text.h"
+#include "module/Labels.h"
+#include "ui/logic/CommandRules.h"
+#include "ui/logic/MainView.h"
+#include "ui/logic/StateReader.h"
+
+namespace parlix::ui {
+namespace {
+
+constexpr int kSoundVolume = 256;
+// Kinds of memory reset: everything, the commands, the messages.
+constexpr int kResetAll = 17;
+constexpr int kResetCommands = 3;
+constexpr int kResetMessages = 12;
+
+}  // namespace
+
+CMainFlows::CMainFlows(CModuleSession& session, FrontEnd& frontEnd, MainView& view)
+    : session_(session), frontEnd_(frontEnd), view_(view) {}
+
+WindowState CMainFlows::State() {
+    WindowState state;
+    state.connected = session_.IsConnected();
+    state.moduleId = session_.ModuleId();
+    state.busyJobs = session_.BusyJobs();
+    state.recordingSlot = recordingSlot_;
+    state.labelEditing = labelEditing_;
+    state.row = row_;
+    state.sel = sel_;
+    ReadModelFacts(session_.Model(), state);
+    return state;
+}
+
+bool CMainFlows::IsEnabledNow(CommandId id) {
+    return IsEnabled(id, State());
+}
+
+bool CMainFlows::Confirm(const std::string& text) {
+    return frontEnd_.MessageBox(text, Tr("Controller", "Confirmation"),
+                                MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CMainFlows::SetSelection(int row, int sel) {
+    row_ = row;
+    sel_ = sel;
+}
+
+void CMainFlows::Connect() {
+    if (session_.IsConnected()) return;
+    if (!session_.Connect()) {
+        view_.UpdateCommandStates();
+        return;
+    }
+    view_.RebuildGroupRows();
+    view_.ShowBuiltinLanguages(session_.ModuleId(), session_.BuiltinLanguage());
+    view_.IdleRefresh();
+    view_.RepaintNow();
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::Disconnect() {
+    if (!session_.IsConnected()) return;
+    session_.Disconnect();
+    view_.EnableLists(true);
+    session_.Data().Front().RemoveBusyPrompt();
+    view_.RemoveRecordingPrompt();
+    view_.StopRecordingTimer();
+    recordingSlot_ = -1;
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::GroupSelected(int row) {
+    row_ = row;
+    sel_ = -1;
+    view_.UpdateCommandStates();
+    session_.SelectGroupRow(row);
+    editAfterRefresh_ = -1;
+}
+
+void CMainFlows::JobFinished(std::uint64_t threadId, int served) {
+    session_.OnJobFinished(threadId, served);
+    view_.UpdateCommandStates();
+    if (editAfterRefresh_ >= 0) {
+        const int row = editAfterRefresh_;
+        editAfterRefresh_ = -1;
+        view_.RedrawCommandRow(row);
+        if (IsEnabledNow(CommandId::RenameCommand)) view_.StartLabelEdit(row);
+    }
+}
+
+
+void CMainFlows::CreateCommand(int index) {
+    if (!session_.Model().InsertCommand(row_, index, session_.Controller())) return;
+    editAfterRefresh_ = -1;
+    session_.SelectGroupRow(row_);
+    editAfterRefresh_ = index;
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::InsertCommand() {
+    if (!IsEnabledNow(CommandId::InsertCommand)) return;
+    CreateCommand(sel_);
+}
+
+void CMainFlows::AddCommand() {
+    if (!IsEnabledNow(CommandId::AddCommand)) return;
+    CreateCommand(State().count);
+}
+
+void CMainFlows::RemoveCommand() {
+    if (!IsEnabledNow(CommandId::RemoveCommand)) return;
+    if (!Confirm(Tr("MainFrame",
+                    "This operation will remove the selected command.\n\nAre you sure you want "
+                    "to proceed?")))
+        return;
+    if (!session_.Model().RemoveCommandAt(row_, sel_, session_.Controller())) return;
+    session_.SelectGroupRow(row_);
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::FinishRename(int index, const std::string& text) {
+    labelEditing_ = false;
+    const auto current = session_.Model().TryReadEntry(row_, index);
+    if (current && current->loaded && EncodeLabel(text) != current->label)
+        session_.Model().RenameEntry(row_, index, text, session_.Controller());
+    view_.RedrawCommandRow(index);
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::TrainCommand() {
+    if (!IsEnabledNow(CommandId::TrainCommand)) return;
+    const int group = row_;
+    const int command = sel_;
+    TrainingSteps steps;
+    steps.runPhase = [&](int phase) { return view_.RunTrainingPhase(group, command, phase); };
+    steps.afterPhase = [&] {
+        view_.UpdateCommandStates();
+        view_.IdleRefresh();
+    };
+    steps.flash = [&](int index, bool expected) { view_.FlashCommand(index, expected); };
+    RunTrainingFlow(command, steps);
+}
+
+void CMainFlows::EraseTraining() {
+    if (!IsEnabledNow(CommandId::EraseTraining)) return;
+    if (!Confirm(Tr("MainFrame",
+                    "This operation will erase training data for the selected command.\n\nAre "
+                    "you sure you want to proceed?")))
+        return;
+    session_.Model().EraseTraining(row_, sel_, session_.Controller());
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::RecordMessage() {
+    if (!IsEnabledNow(CommandId::RecordMessage)) return;
+    if (recordingSlot_ >= 0) {
+        // The module ends the recording; the next poll sees it.
+        session_.Controller().SendStopRecording();
+        return;
+    }
+    const int slot = sel_;
+    if (!session_.Model().StartRecording(slot, session_.Controller())) return;
+    view_.StartRecordingTimer();
+    recordingSlot_ = slot;
+    view_.UpdateCommandStates();
+    view_.ShowRecordingPrompt(Tr("MainFrame", "Recording...\r\n(Press again to stop)"));
+    view_.EnableLists(false);
+}
+
+void CMainFlows::RecordingTick() {
+    if (recordingSlot_ < 0) return;
+    if (session_.IsConnected() &&
+        !session_.Model().PollRecording(recordingSlot_, session_.Controller()))
+        return;
+    RecordingEnded();
+}
+
+void CMainFlows::RecordingEnded() {
+    view_.EnableLists(true);
+    view_.RemoveRecordingPrompt();
+    view_.StopRecordingTimer();
+    recordingSlot_ = -1;
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::PlayMessage() {
+    if (!IsEnabledNow(CommandId::PlayMessage)) return;
+    session_.Model().PlayMessageAt(sel_, session_.Controller());
+    view_.DiscardQueuedInput();
+}
+
+void CMainFlows::EraseMessage() {
+    if (!IsEnabledNow(CommandId::EraseMessage)) return;
+    if (!Confirm(Tr("MainFrame",
+                    "This operation will erase the selected message.\n\nAre you sure you want "
+                    "to proceed?")))
+        return;
+    session_.Model().EraseMessageAt(sel_, session_.Controller());
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::TestGroup() {
+    if (!IsEnabledNow(CommandId::TestGroup)) return;
+    const std::int32_t result = session_.Model().RecognizeInList(row_, session_.Controller());
+    view_.DiscardQueuedInput();
+    if (result < -1) return;
+    if (result >= 0) view_.FlashCommand(result, true);
+}
+
+void CMainFlows::SetBuiltinLanguage(int language) {
+    if (!IsEnabledNow(CommandId::SetLanguage)) return;
+    if (!session_.SetBuiltinLanguage(language)) return;
+    view_.ShowBuiltinLanguages(session_.ModuleId(), language);
+    view_.IdleRefresh();
+}
+
+void CMainFlows::Reset(ResetScope scope) {
+    static constexpr CommandId kIds[] = {CommandId::ResetAll, CommandId::ResetCommands,
+                                         CommandId::ResetMessages};
+    if (!IsEnabledNow(kIds[static_cast<int>(scope)])) return;
+    std::string question;
+    int kind = kResetAll;
+    switch (scope) {
+        case ResetScope::All:
+            question = Tr("MainFrame",
+                          "This operation will delete all defined commands and recorded "
+                          "messages.\n\nAre you sure you want to proceed?");
+            break;
+        case ResetScope::Commands:
+            question = Tr("MainFrame",
+                          "This operation will delete all commands and groups you have "
+                          "defined.\n\nAre you sure you want to proceed?");
+            kind = kResetCommands;
+            break;
+        case ResetScope::Messages:
+            question = Tr("MainFrame",
+                          "This operation will delete all messages you have recorded.\n\nAre you "
+                          "sure you want to proceed?");
+            kind = kResetMessages;
+            break;
+    }
+    if (!Confirm(question)) return;
+    if (!session_.Controller().ResetMemory(kind)) return;
+    session_.Model().ClearAfterReset(scope != ResetScope::Messages, scope != ResetScope::Commands);
+    view_.UpdateCommandStates();
+    view_.IdleRefresh();
+    view_.DiscardQueuedInput();
+    frontEnd_.MessageBox(Tr("MainFrame", "Reset completed successfully."),
+                         Tr("Controller", "Information"), MB_ICONINFORMATION);
+}
+
+void CMainFlows::PlaySound() {
+    if (!IsEnabledNow(CommandId::PlaySound)) return;
+    PlaySoundAt(sel_);
+}
+
+void CMainFlows::PlaySoundAt(int index) {
+    session_.Controller().PlaySound(index, kSoundVolume);
+    view_.DiscardQueuedInput();
+}
+
+void CMainFlows::ExportCommands() {
+    if (!IsEnabledNow(CommandId::ExportCommands)) return;
+    const std::string path = view_.AskCommandFile(true);
+    if (path.empty()) return;
+    session_.RequestExport(path);
+    view_.UpdateCommandStates();
+}
+
+void CMainFlows::ImportCommands() {
+    if (!IsEnabledNow(CommandId::ImportCommands)) return;
+    const std::string path = view_.AskCommandFile(false);
+    if (path.empty()) return;
+    session_.RequestImport(path);
+    view_.UpdateCommandStates();
+}
+
+}  // namespace parlix::ui
