@@ -5,9 +5,6 @@
 #include "base/Text.h"
 
 namespace parlix {
-namespace {
-constexpr const char* kCtx = "MainFrame";
-}
 
 CModuleSession::CModuleSession(CAppSettings& settings, FrontEnd& frontEnd)
     : settings_(settings),
@@ -102,16 +99,18 @@ void CModuleSession::CheckMessageMemory() {
     CModuleController& controller = data_.Controller();
     int result = 0;
     if (!controller.CheckMessageMemory(false, result) || result == 0) return;
-    const std::string warning = Tr("Controller", "Warning");
-    frontEnd_.MessageBox(Tr(kCtx,
-                            "The internal message memory check has failed.\nA recovery attempt "
-                            "will be performed, which may erase all messages."),
-                         warning, MB_ICONWARNING);
+    const std::string warning = Tr(PX_TR("Controller", "Warning"));
+    frontEnd_.MessageBox(
+        Tr(PX_TR("MainFrame",
+                 "The internal message memory check has failed.\nA recovery attempt "
+                 "will be performed, which may erase all messages.")),
+        warning, MB_ICONWARNING);
     // A repair that lost the link has said so already.
     const bool repaired = controller.CheckMessageMemory(true, result);
     if (controller.LinkLost()) return;
     if (!repaired || result != 0)
-        frontEnd_.MessageBox(Tr(kCtx, "Message recovery failed!"), warning, MB_ICONWARNING);
+        frontEnd_.MessageBox(Tr(PX_TR("MainFrame", "Message recovery failed!")), warning,
+                             MB_ICONWARNING);
 }
 
 void CModuleSession::Disconnect() {

@@ -1,5 +1,7 @@
 #include "base/Status.h"
 
+#include "base/Text.h"
+
 namespace parlix {
 namespace {
 
@@ -10,44 +12,52 @@ class StatusCategory final : public std::error_category {
     std::string message(int value) const override {
         switch (static_cast<Status>(static_cast<std::uint32_t>(value))) {
             case Status::InvalidFunction:
-                return "Incorrect function.";
+                return Tr(PX_TR("Status", "Incorrect function."));
             case Status::InvalidHandle:
-                return "The handle is invalid.";
+                return Tr(PX_TR("Status", "The handle is invalid."));
             case Status::NotEnoughMemory:
-                return "Not enough memory resources are available to process this command.";
+                return Tr(
+                    PX_TR("Status",
+                          "Not enough memory resources are available to process this command."));
             case Status::Unsupported:
-                return "The system cannot find the device specified.";
+                return Tr(PX_TR("Status", "The system cannot find the device specified."));
             case Status::BadPacketSum:
-                return "Data error (cyclic redundancy check).";
+                return Tr(PX_TR("Status", "Data error (cyclic redundancy check)."));
             case Status::ShortReply:
-                return "The program issued a command but the command length is incorrect.";
+                return Tr(PX_TR(
+                    "Status", "The program issued a command but the command length is incorrect."));
             case Status::PacketRejected:
-                return "The system cannot write to the specified device.";
+                return Tr(PX_TR("Status", "The system cannot write to the specified device."));
             case Status::InvalidParameter:
-                return "The parameter is incorrect.";
+                return Tr(PX_TR("Status", "The parameter is incorrect."));
             case Status::WaitTimeout:
-                return "The wait operation timed out.";
+                return Tr(PX_TR("Status", "The wait operation timed out."));
             case Status::BadReply:
-                return "Cannot complete this function.";
+                return Tr(PX_TR("Status", "Cannot complete this function."));
             case Status::Cancelled:
-                return "The operation was canceled by the user.";
+                return Tr(PX_TR("Status", "The operation was canceled by the user."));
             case Status::AlreadyOpen:
-                return "An attempt was made to perform an initialization operation when "
-                       "initialization has already been completed.";
+                return Tr(PX_TR("Status",
+                                "An attempt was made to perform an initialization operation when "
+                                "initialization has already been completed."));
             case Status::Timeout:
-                return "This operation returned because the timeout period expired.";
+                return Tr(
+                    PX_TR("Status", "This operation returned because the timeout period expired."));
             case Status::InvalidArgument:
-                return "The parameter is incorrect.";
+                return Tr(PX_TR("Status", "The parameter is incorrect."));
             case Status::PortAccessDenied:
-                return "Permission denied. Your user must belong to the group that owns the port "
-                       "(usually \"dialout\"): run \"sudo usermod -a -G dialout $USER\", then log "
-                       "out and in again.";
+                return Tr(PX_TR(
+                    "Status",
+                    "Permission denied. Your user must belong to the group that owns the port "
+                    "(usually \"dialout\"): run \"sudo usermod -a -G dialout $USER\", then log "
+                    "out and in again."));
             case Status::PortBusy:
-                return "The port is in use by another program.";
+                return Tr(PX_TR("Status", "The port is in use by another program."));
             case Status::NoSimulator:
-                return "The simulated device is not available: no parlix-sim serves it.";
+                return Tr(PX_TR("Status",
+                                "The simulated device is not available: no parlix-sim serves it."));
             case Status::DeviceUnplugged:
-                return "The device has been removed.";
+                return Tr(PX_TR("Status", "The device has been removed."));
         }
         return {};
     }

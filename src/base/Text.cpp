@@ -17,15 +17,15 @@ void SetTranslationHook(TranslationHook hook) {
     g_hook = std::move(installed);
 }
 
-std::string Tr(const char* context, const char* text) {
+std::string Tr(TrText text) {
     std::shared_ptr<const TranslationHook> hook;
     {
         std::lock_guard lock(g_hookMutex);
         hook = g_hook;
     }
-    if (!hook) return text;
-    std::string translated = (*hook)(context, text);
-    return translated.empty() ? std::string(text) : translated;
+    if (!hook) return text.text;
+    std::string translated = (*hook)(text.context, text.text);
+    return translated.empty() ? std::string(text.text) : translated;
 }
 
 std::string InsertsToPrintf(std::string_view text) {

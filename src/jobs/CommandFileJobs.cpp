@@ -19,8 +19,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "CommandFile";
-
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Where an export writes: a temporary file beside the target that replaces it
@@ -158,19 +156,20 @@ bool CCommandImporterThread::Fail(const std::string& text) {
 bool CCommandImporterThread::Import(const std::string& path) {
     CVoiceModel& model = data_.Model();
     if (!AllGroupsLoaded(model))
-        return Fail(Tr(kCtx, "Cannot import commands while the module is busy!"));
+        return Fail(Tr(PX_TR("CommandFile", "Cannot import commands while the module is busy!")));
     // Read once: a pipe cannot be read again, and both passes see the same bytes.
     std::string text;
     switch (ReadCommandFile(path, text)) {
         case CommandFileRead::kRead:
             break;
         case CommandFileRead::kCannotRead:
-            return Fail(Tr(kCtx, "Cannot open the specified file!"));
+            return Fail(Tr(PX_TR("CommandFile", "Cannot open the specified file!")));
         case CommandFileRead::kTooLarge:  // far beyond any module's commands
-            return Fail(Tr(kCtx, "Invalid command file format or empty file!"));
+            return Fail(Tr(PX_TR("CommandFile", "Invalid command file format or empty file!")));
     }
     const auto contents = ParseCommandFile(text);
-    if (!contents) return Fail(Tr(kCtx, "Invalid command file format or empty file!"));
+    if (!contents)
+        return Fail(Tr(PX_TR("CommandFile", "Invalid command file format or empty file!")));
 
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(contents->total));
     CModuleController& controller = data_.Controller();
@@ -186,7 +185,8 @@ bool CCommandImporterThread::Import(const std::string& path) {
         if (!model.ImportEntry(group, command.index, command.digits, controller) ||
             (model.RefreshCommand(group, command.index, controller),
              !model.IsEntryLoaded(group, command.index)))
-            return Fail(Tr(kCtx, "Failed to import command data.\n\nImport may be incomplete!"));
+            return Fail(Tr(PX_TR("CommandFile",
+                                 "Failed to import command data.\n\nImport may be incomplete!")));
         progress.Step();
     }
     return true;
@@ -201,7 +201,8 @@ bool CCommandImporterThread::ResizeGroup(int group, int count) {
             model.EraseTraining(group, i, controller);
         } else if (!model.CanAddCommand()) {
             return Fail(TrFormat(
-                kCtx, "No more room for commands in group %d.\n\nImport may be incomplete!",
+                PX_TR("CommandFile",
+                      "No more room for commands in group %d.\n\nImport may be incomplete!"),
                 group));
         } else {
             model.InsertCommand(group, i, controller);
@@ -211,13 +212,16 @@ bool CCommandImporterThread::ResizeGroup(int group, int count) {
     while (count < have) {
         model.RemoveCommandAt(group, 0, controller);
         if (model.GetListCount(group) >= have)
-            return Fail(TrFormat(
-                kCtx, "Failed to reduce command group %d.\n\nImport may be incomplete!", group));
+            return Fail(
+                TrFormat(PX_TR("CommandFile",
+                               "Failed to reduce command group %d.\n\nImport may be incomplete!"),
+                         group));
         --have;
     }
     if (model.GetListCount(group) != count)
         return Fail(TrFormat(
-            kCtx, "Failed to resize command group %d.\n\nImport may be incomplete!", group));
+            PX_TR("CommandFile", "Failed to resize command group %d.\n\nImport may be incomplete!"),
+            group));
     return true;
 }
 

@@ -11,8 +11,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "Controller";
-
 // A negative status wait means "no limit", so a wait computed from the
 // caller's numbers is kept within 0 and INT_MAX.
 int BoundedTenths(std::int64_t tenths) {
@@ -31,8 +29,9 @@ int TokenUnits(int ms) {
 // Values wider than one argument travel as n / 32 and the remainder. A
 // negative sound would split into negative parts, and -1 first is a tone.
 bool CModuleController::PlaySound(int sound, int volume) {
-    const ExchangeTexts texts{TrFormat(kCtx, "Could not play sentence %d.\n", sound),
-                              TrFormat(kCtx, "No reply while playing sentence %d.\n", sound)};
+    const ExchangeTexts texts{
+        TrFormat(PX_TR("Controller", "Could not play sentence %d.\n"), sound),
+        TrFormat(PX_TR("Controller", "No reply while playing sentence %d.\n"), sound)};
     const int level = volume / 16 - 1;
     if (!IsTwoArgumentValue(sound) || volume < 0 || !IsArgumentValue(level))
         return RefuseValues(texts.failure);
@@ -43,8 +42,9 @@ bool CModuleController::PlaySound(int sound, int volume) {
 // The dial tone (-1) counts its length in its own steps, the other tones in
 // steps of 40 ms.
 bool CModuleController::PlayTone(int tone, int length) {
-    const ExchangeTexts texts{TrFormat(kCtx, "Could not play tone %d.\n", tone),
-                              TrFormat(kCtx, "No reply while playing tone %d.\n", tone)};
+    const ExchangeTexts texts{
+        TrFormat(PX_TR("Controller", "Could not play tone %d.\n"), tone),
+        TrFormat(PX_TR("Controller", "No reply while playing tone %d.\n"), tone)};
     const std::int64_t steps = tone == -1 ? std::int64_t{length} - 1 : length / 40 - 1;
     if (!InRange(tone, -1, 15) || steps < 0 || steps > kArgMax) return RefuseValues(texts.failure);
     CExchange x(*this);
@@ -53,10 +53,11 @@ bool CModuleController::PlayTone(int tone, int length) {
 
 bool CModuleController::SendToken(int bits, int token, int delayMs) {
     const ExchangeTexts texts{
-        TrFormat(kCtx, "Could not send token %d with %d bits, delayed by %d ms.\n", token, bits,
-                 delayMs),
-        TrFormat(kCtx, "No reply while sending token %d with %d bits, delayed by %d ms.\n", token,
-                 bits, delayMs)};
+        TrFormat(PX_TR("Controller", "Could not send token %d with %d bits, delayed by %d ms.\n"),
+                 token, bits, delayMs),
+        TrFormat(PX_TR("Controller",
+                       "No reply while sending token %d with %d bits, delayed by %d ms.\n"),
+                 token, bits, delayMs)};
     if (!IsTokenBits(bits) || !IsTokenValue(bits, token) || !IsTokenTime(delayMs))
         return RefuseValues(texts.failure);
     const int units = TokenUnits(delayMs);
@@ -73,7 +74,8 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
     std::string failure;
     if (timeoutMs >= 0) {
         failure =
-            TrFormat(kCtx, "Could not receive token with %d bits, rejection %d, timeout %d ms.\n",
+            TrFormat(PX_TR("Controller",
+                           "Could not receive token with %d bits, rejection %d, timeout %d ms.\n"),
                      bits, rejection, timeoutMs);
         if (!IsTokenBits(bits) || !InRange(rejection, 0, 2) || !IsTokenTime(timeoutMs))
             return RefuseValues(failure);
@@ -85,13 +87,14 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
         if (!x.Send(kCmdReceiveToken, {bits, rejection, units / 32, units % 32}))
             return x.LinkFailure(failure);
         if (timeoutMs == 0) return true;
-        x.ShowPrompt(Tr(kCtx, "Listening..."), true);
+        x.ShowPrompt(Tr(PX_TR("Controller", "Listening...")), true);
         if (!x.Receive(status, timeoutMs / 100 + 10))
             return x.Fail(
-                TrFormat(kCtx,
-                         "No reply while receiving token with %d bits, rejection %d, timeout %d "
-                         "ms.\n",
-                         bits, rejection, timeoutMs),
+                TrFormat(
+                    PX_TR("Controller",
+                          "No reply while receiving token with %d bits, rejection %d, timeout %d "
+                          "ms.\n"),
+                    bits, rejection, timeoutMs),
                 true, MB_ICONWARNING);
         x.RemovePrompt();
     } else if (!x.Receive(status, 0)) {
@@ -99,7 +102,7 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
     }
     if (status == 't') {
         token = -1;
-        x.Fail(Tr(kCtx, "Timeout expired.\n"), false, MB_ICONINFORMATION);
+        x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
         return true;
     }
     std::array<std::int32_t, 2> parts{};
@@ -109,16 +112,18 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
 }
 
 bool CModuleController::SetPinOutput(int pin, int mode) {
-    const ExchangeTexts texts{TrFormat(kCtx, "Could not query output pin %d.\n", pin),
-                              TrFormat(kCtx, "No reply while querying output pin %d.\n", pin)};
+    const ExchangeTexts texts{
+        TrFormat(PX_TR("Controller", "Could not query output pin %d.\n"), pin),
+        TrFormat(PX_TR("Controller", "No reply while querying output pin %d.\n"), pin)};
     if (!IsPinNumber(pin) || !InRange(mode, 0, 1)) return RefuseValues(texts.failure);
     CExchange x(*this);
     return x.ExpectDone(kCmdPin, {pin, mode}, 100, texts);
 }
 
 bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
-    const ExchangeTexts texts{TrFormat(kCtx, "Could not query input pin %d.\n", pin),
-                              TrFormat(kCtx, "No reply while querying input pin %d.\n", pin)};
+    const ExchangeTexts texts{
+        TrFormat(PX_TR("Controller", "Could not query input pin %d.\n"), pin),
+        TrFormat(PX_TR("Controller", "No reply while querying input pin %d.\n"), pin)};
     if (!IsPinNumber(pin) || !InRange(mode, 2, 4)) return RefuseValues(texts.failure);
     CExchange x(*this);
     std::int32_t value = 0;
@@ -134,9 +139,11 @@ bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
 bool CModuleController::StartLipsync(int threshold, int timeout) {
     Lock();
     const ExchangeTexts texts{
-        TrFormat(kCtx, "Could not start real-time lipsync with threshold %d and timeout %d.\n",
+        TrFormat(PX_TR("Controller",
+                       "Could not start real-time lipsync with threshold %d and timeout %d.\n"),
                  threshold, timeout),
-        TrFormat(kCtx, "No reply to real-time lipsync with threshold %d and timeout %d.\n",
+        TrFormat(PX_TR("Controller",
+                       "No reply to real-time lipsync with threshold %d and timeout %d.\n"),
                  threshold, timeout)};
     if (!InRange(threshold, 0, 1023) || !InRange(timeout, 0, 255))
         return RefuseValues(texts.failure);
@@ -161,8 +168,8 @@ bool CModuleController::ReadLipsyncValue(int& value) {
     }
     if (buffer == kUntouched) return true;  // nothing new
     if (buffer == 't' || buffer == 'i') return false;
-    errorText_ =
-        TrFormat(kCtx, "Unexpected reply (0x%02X).\n", static_cast<unsigned>(buffer) & 0xFFu);
+    errorText_ = TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X).\n"),
+                          static_cast<unsigned>(buffer) & 0xFFu);
     ReportError(false, MB_ICONERROR);
     return false;
 }

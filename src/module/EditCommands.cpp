@@ -10,8 +10,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "Controller";
-
 // The size of a command's data in hexadecimal digits, one per argument.
 constexpr std::size_t kCommandDataDigits = 516;
 
@@ -27,7 +25,7 @@ int HexValue(char c) {
 
 bool CModuleController::CreateCommand(int group, int index) {
     const std::string failure =
-        TrFormat(kCtx, "Could not create command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not create command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     return x.ExpectDone(kCmdCreateCommand, {group, index}, 30, {failure});
@@ -35,7 +33,7 @@ bool CModuleController::CreateCommand(int group, int index) {
 
 bool CModuleController::RemoveCommand(int group, int index) {
     const std::string failure =
-        TrFormat(kCtx, "Could not remove command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not remove command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     return x.ExpectDone(kCmdRemoveCommand, {group, index}, 30, {failure});
@@ -43,7 +41,7 @@ bool CModuleController::RemoveCommand(int group, int index) {
 
 bool CModuleController::EraseCommand(int group, int index) {
     const std::string failure =
-        TrFormat(kCtx, "Could not erase command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not erase command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     return x.ExpectDone(kCmdEraseCommand, {group, index}, 30, {failure});
@@ -52,7 +50,7 @@ bool CModuleController::EraseCommand(int group, int index) {
 // The label keeps what the module can store, and is sent as it is kept.
 bool CModuleController::RenameCommand(int group, int index, std::string& label) {
     const std::string failure =
-        TrFormat(kCtx, "Could not rename command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not rename command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     KeepModuleLabel(label);
     std::vector<std::int32_t> args = {group, index, static_cast<std::int32_t>(label.size())};
@@ -65,19 +63,22 @@ bool CModuleController::RenameCommand(int group, int index, std::string& label) 
 // anything reaches the module.
 bool CModuleController::ImportCommandData(int group, int index, const std::string& data) {
     const std::string failure =
-        TrFormat(kCtx, "Could not import command %d in group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not import command %d in group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(
-        TrFormat(kCtx, "Importing command %d in group %d...\r\n(Please wait)", index, group),
+        TrFormat(PX_TR("Controller", "Importing command %d in group %d...\r\n(Please wait)"), index,
+                 group),
         false);
     std::vector<std::int32_t> args = {kDataImport, group, index};
     if (data.size() != kCommandDataDigits)
-        return x.Fail(Tr(kCtx, "Unexpected or invalid data.\n"), false, MB_ICONERROR);
+        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), false,
+                      MB_ICONERROR);
     for (const char c : data) {
         const int value = HexValue(c);
         if (value < 0)
-            return x.Fail(Tr(kCtx, "Unexpected or invalid data.\n"), false, MB_ICONERROR);
+            return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), false,
+                          MB_ICONERROR);
         args.push_back(value);
     }
     if (!x.Send(kCmdCommandData, args)) return x.LinkFailure(failure);

@@ -5,9 +5,6 @@
 #include "base/Text.h"
 
 namespace parlix {
-namespace {
-constexpr const char* kCtx = "Controller";
-}
 
 CExchange::CExchange(CModuleController& controller, Purge purge) : controller_(controller) {
     controller_.Lock();
@@ -130,14 +127,14 @@ bool CExchange::Fail(const std::string& text, bool appendSystemText, unsigned st
 }
 
 bool CExchange::Unexpected(std::uint8_t status) {
-    return Fail(TrFormat(kCtx, "Unexpected reply (0x%02X).\n", unsigned{status}), false,
-                MB_ICONERROR);
+    return Fail(TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X).\n"), unsigned{status}),
+                false, MB_ICONERROR);
 }
 
 bool CExchange::UnexpectedOrInvalid(std::uint8_t status) {
-    return Fail(
-        TrFormat(kCtx, "Unexpected reply (0x%02X) or invalid arguments.\n", unsigned{status}),
-        false, MB_ICONERROR);
+    return Fail(TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X) or invalid arguments.\n"),
+                         unsigned{status}),
+                false, MB_ICONERROR);
 }
 
 }  // namespace parlix

@@ -8,7 +8,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "VoiceModel";
 // A digit travels as '^' and the digit + 17, i.e. '0' becomes "^A".
 constexpr int kDigitShift = 17;
 
@@ -65,13 +64,13 @@ std::string CommandName(std::string_view label, int index) {
 }
 
 std::string MessageSlotLabel(std::int32_t bits) {
-    if (bits == 0) return Tr(kCtx, "Empty Slot");
-    if (bits > 0) return Tr(kCtx, "Recorded Message");
-    return Tr(kCtx, "Message Error");
+    if (bits == 0) return Tr(PX_TR("VoiceModel", "Empty Slot"));
+    if (bits > 0) return Tr(PX_TR("VoiceModel", "Recorded Message"));
+    return Tr(PX_TR("VoiceModel", "Message Error"));
 }
 
 std::string RecordingLabel() {
-    return Tr(kCtx, "Recording...");
+    return Tr(PX_TR("VoiceModel", "Recording..."));
 }
 
 int MessageDuration(std::int32_t bits, std::int32_t length) {

@@ -10,8 +10,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "Controller";
-
 enum class Activity { Training, Recognition };
 
 // 'e' brings the module's error code as two nibbles, high first. `code` gets
@@ -25,27 +23,29 @@ bool ReportModuleError(CExchange& x, Activity activity, int& code) {
         if (fetched) SetLastError(Status::InvalidParameter);
         return x.LinkFailure(
             activity == Activity::Training
-                ? Tr(kCtx, "Training ended with error. Could not retrieve error code.\n")
-                : Tr(kCtx, "Recognition failed. Could not retrieve error code.\n"));
+                ? Tr(PX_TR("Controller",
+                           "Training ended with error. Could not retrieve error code.\n"))
+                : Tr(PX_TR("Controller", "Recognition failed. Could not retrieve error code.\n")));
     }
     code = nibbles[0] * 16 + nibbles[1];
     const std::string what = ErrorText(code);
     std::string text;
     if (activity == Activity::Training) {
-        text = what.empty() ? TrFormat(kCtx, "Training ended with error (0x%02X).\n",
+        text = what.empty() ? TrFormat(PX_TR("Controller", "Training ended with error (0x%02X).\n"),
                                        static_cast<unsigned>(code))
-                            : TrFormat(kCtx, "Training error: %s.\n", what);
+                            : TrFormat(PX_TR("Controller", "Training error: %s.\n"), what);
     } else {
-        text = what.empty() ? TrFormat(kCtx, "Recognition failed with error (0x%02X).\n",
-                                       static_cast<unsigned>(code))
-                            : TrFormat(kCtx, "Recognition error: %s.\n", what);
+        text = what.empty()
+                   ? TrFormat(PX_TR("Controller", "Recognition failed with error (0x%02X).\n"),
+                              static_cast<unsigned>(code))
+                   : TrFormat(PX_TR("Controller", "Recognition error: %s.\n"), what);
     }
     return x.Fail(text, false, MB_ICONWARNING);
 }
 
 // The module's own time-out: nobody spoke. Information, and a failure.
 bool ReportNobodySpoke(CExchange& x) {
-    return x.Fail(Tr(kCtx, "Timeout expired.\n"), false, MB_ICONINFORMATION);
+    return x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
 }
 
 // The answer to a training or a verification of command `index`. A similar
@@ -64,18 +64,21 @@ bool TrainingOutcome(CExchange& x, std::uint8_t status, int index, bool nobodySp
             if (!x.Fetch({&k, 1})) {
                 conflict = kConflictUnnamed;
                 x.LinkFailure(Tr(
-                    kCtx, "Trained command similar to another. Could not retrieve which one.\n"));
+                    PX_TR("Controller",
+                          "Trained command similar to another. Could not retrieve which one.\n")));
                 return true;
             }
             if (status == 'r') {
                 conflict = k;
                 controller.SetErrorText(TrFormat(
-                    kCtx, "Trained command %d is similar to command %d in the same group.\n", index,
-                    k));
+                    PX_TR("Controller",
+                          "Trained command %d is similar to command %d in the same group.\n"),
+                    index, k));
             } else {
                 conflict = -1 - k;
-                controller.SetErrorText(
-                    TrFormat(kCtx, "Trained command %d is similar to trigger word.\n", index));
+                controller.SetErrorText(TrFormat(
+                    PX_TR("Controller", "Trained command %d is similar to trigger word.\n"),
+                    index));
             }
             return true;
         }
@@ -100,20 +103,22 @@ bool RecognitionOutcome(CExchange& x, std::uint8_t status, bool wordset, std::in
         std::int32_t k = 0;
         if (!x.Fetch({&k, 1})) {
             result = kConflictUnnamed;
-            x.LinkFailure(wordset
-                              ? Tr(kCtx, "Recognized a word. Could not retrieve which one.\n")
-                              : Tr(kCtx, "Recognized a command. Could not retrieve which one.\n"));
+            x.LinkFailure(
+                wordset
+                    ? Tr(PX_TR("Controller", "Recognized a word. Could not retrieve which one.\n"))
+                    : Tr(PX_TR("Controller",
+                               "Recognized a command. Could not retrieve which one.\n")));
             return true;
         }
         if (wordset) {
             result = k;
-            controller.SetErrorText(TrFormat(kCtx, "Recognized word %d.\n", k));
+            controller.SetErrorText(TrFormat(PX_TR("Controller", "Recognized word %d.\n"), k));
         } else if (status == 'r') {
             result = k;
-            controller.SetErrorText(TrFormat(kCtx, "Recognized command %d.\n", k));
+            controller.SetErrorText(TrFormat(PX_TR("Controller", "Recognized command %d.\n"), k));
         } else {
             result = -1 - k;
-            controller.SetErrorText(Tr(kCtx, "Recognized trigger word.\n"));
+            controller.SetErrorText(Tr(PX_TR("Controller", "Recognized trigger word.\n")));
         }
         return true;
     }
@@ -130,41 +135,41 @@ bool RecognitionOutcome(CExchange& x, std::uint8_t status, bool wordset, std::in
 std::string ErrorText(int code) {
     switch (code) {
         case 2:
-            return Tr(kCtx, "too long (memory overflow)");
+            return Tr(PX_TR("Controller", "too long (memory overflow)"));
         case 3:
-            return Tr(kCtx, "too noisy");
+            return Tr(PX_TR("Controller", "too noisy"));
         case 4:
-            return Tr(kCtx, "spoke too soft");
+            return Tr(PX_TR("Controller", "spoke too soft"));
         case 5:
-            return Tr(kCtx, "spoke too loud");
+            return Tr(PX_TR("Controller", "spoke too loud"));
         case 6:
-            return Tr(kCtx, "spoke too soon");
+            return Tr(PX_TR("Controller", "spoke too soon"));
         case 7:
-            return Tr(kCtx, "too many segments/too complex");
+            return Tr(PX_TR("Controller", "too many segments/too complex"));
         case 9:
-            return Tr(kCtx, "invalid setup");
+            return Tr(PX_TR("Controller", "invalid setup"));
         case 17:
-            return Tr(kCtx, "recognition failed");
+            return Tr(PX_TR("Controller", "recognition failed"));
         case 18:
-            return Tr(kCtx, "recognition result is inaccurate");
+            return Tr(PX_TR("Controller", "recognition result is inaccurate"));
         case 19:
-            return Tr(kCtx, "recognition result is doubtful");
+            return Tr(PX_TR("Controller", "recognition result is doubtful"));
         case 20:
-            return Tr(kCtx, "invalid SD/SV template");
+            return Tr(PX_TR("Controller", "invalid SD/SV template"));
         case 23:
-            return Tr(kCtx, "bad pattern durations");
+            return Tr(PX_TR("Controller", "bad pattern durations"));
         case 34:
-            return Tr(kCtx, "RSC code/ROM versions don't match");
+            return Tr(PX_TR("Controller", "RSC code/ROM versions don't match"));
         case 35:
-            return Tr(kCtx, "reached limit of available RAM");
+            return Tr(PX_TR("Controller", "reached limit of available RAM"));
         case 37:
-            return Tr(kCtx, "ran out of time to process");
+            return Tr(PX_TR("Controller", "ran out of time to process"));
         case 42:
-            return Tr(kCtx, "net structure incompatibility");
+            return Tr(PX_TR("Controller", "net structure incompatibility"));
         case 45:
-            return Tr(kCtx, "trigger recognized Out of Vocabulary");
+            return Tr(PX_TR("Controller", "trigger recognized Out of Vocabulary"));
         case 128:
-            return Tr(kCtx, "none of the above");
+            return Tr(PX_TR("Controller", "none of the above"));
         default:
             return {};
     }
@@ -172,10 +177,10 @@ std::string ErrorText(int code) {
 
 bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
     const std::string failure =
-        TrFormat(kCtx, "Could not train command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not train command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
+    x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status, {failure}))
         return false;
@@ -184,7 +189,7 @@ bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflic
 
 bool CModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
     const std::string failure =
-        TrFormat(kCtx, "Could not verify command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not verify command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
@@ -195,10 +200,10 @@ bool CModuleController::VerifyCommand(int group, int index, std::int32_t& confli
 
 bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
     const std::string failure =
-        TrFormat(kCtx, "Could not recognize commands in group %d.\n", group);
+        TrFormat(PX_TR("Controller", "Could not recognize commands in group %d.\n"), group);
     if (!IsGroupNumber(group)) return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
+    x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status, {failure}))
         return false;
@@ -206,10 +211,11 @@ bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
 }
 
 bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
-    const std::string failure = TrFormat(kCtx, "Could not recognize word in set %d.\n", wordset);
+    const std::string failure =
+        TrFormat(PX_TR("Controller", "Could not recognize word in set %d.\n"), wordset);
     if (!IsWordsetNumber(wordset)) return RefuseValues(failure);
     CExchange x(*this);
-    x.ShowPrompt(Tr(kCtx, "Speak now..."), true, true);
+    x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status, {failure}))
         return false;

@@ -11,8 +11,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "Controller";
-
 // A negative status wait means "no limit", so a wait computed from the
 // caller's numbers is kept within 0 and INT_MAX.
 int BoundedTenths(std::int64_t tenths) {
@@ -26,9 +24,9 @@ int BoundedTenths(std::int64_t tenths) {
 bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& completed) {
     completed = false;
     if (timeout >= 0) {
-        const std::string failure =
-            TrFormat(kCtx, "Could not record message %d with %d bits, timeout %d ms.\n", slot, bits,
-                     timeout);
+        const std::string failure = TrFormat(
+            PX_TR("Controller", "Could not record message %d with %d bits, timeout %d ms.\n"), slot,
+            bits, timeout);
         if (!IsMessageSlot(slot) || !IsOneArgumentValue(bits) || !IsOneArgumentValue(timeout))
             return RefuseValues(failure);
         CExchange x(*this);
@@ -45,13 +43,13 @@ bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& com
         }
         // A recording that ended early still ended: told, not failed.
         case 't':
-            x.Fail(Tr(kCtx, "Timeout expired.\n"), false, MB_ICONINFORMATION);
+            x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
             return true;
         case 'i':
-            x.Fail(Tr(kCtx, "Interrupted.\n"), false, MB_ICONINFORMATION);
+            x.Fail(Tr(PX_TR("Controller", "Interrupted.\n")), false, MB_ICONINFORMATION);
             return true;
         case 'm':
-            x.Fail(Tr(kCtx, "Memory full.\n"), false, MB_ICONINFORMATION);
+            x.Fail(Tr(PX_TR("Controller", "Memory full.\n")), false, MB_ICONINFORMATION);
             return true;
         default:
             return x.UnexpectedOrInvalid(status);
@@ -65,8 +63,9 @@ bool CModuleController::SendStopRecording() {
 }
 
 bool CModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
-    const ExchangeTexts texts{TrFormat(kCtx, "Could not play message %d.\n", slot),
-                              TrFormat(kCtx, "No reply while playing message %d.\n", slot)};
+    const ExchangeTexts texts{
+        TrFormat(PX_TR("Controller", "Could not play message %d.\n"), slot),
+        TrFormat(PX_TR("Controller", "No reply while playing message %d.\n"), slot)};
     if (!IsMessageSlot(slot)) return RefuseValues(texts.failure);
     CExchange x(*this);
     // Speed and attenuation are cut to their bits of the one argument.
@@ -75,7 +74,8 @@ bool CModuleController::PlayMessage(int slot, int waitTenths, int speed, int att
 }
 
 bool CModuleController::EraseMessage(int slot) {
-    const std::string failure = TrFormat(kCtx, "Could not erase message %d.\n", slot);
+    const std::string failure =
+        TrFormat(PX_TR("Controller", "Could not erase message %d.\n"), slot);
     if (!IsMessageSlot(slot)) return RefuseValues(failure);
     CExchange x(*this);
     return x.ExpectDone(kCmdEraseMessage, {-1, slot}, 100, {failure});

@@ -10,8 +10,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "Controller";
-
 // Restores the cursor on every way out of Connect.
 class WaitCursor {
   public:
@@ -67,7 +65,7 @@ bool CModuleController::Connect() {
             proxy->CloseLink();
             SetLastError(reason);
             current_ = nullptr;
-            errorText_ = TrFormat(kCtx, "Could not open the port \"%s\".\n", port);
+            errorText_ = TrFormat(PX_TR("Controller", "Could not open the port \"%s\".\n"), port);
             ReportError(true, MB_ICONERROR);
             return false;
         }
@@ -79,14 +77,17 @@ bool CModuleController::Connect() {
     }
     if (!found) {
         current_ = nullptr;
-        errorText_ = TrFormat(kCtx, "Could not detect device connected to port \"%s\".\n", port);
+        errorText_ = TrFormat(
+            PX_TR("Controller", "Could not detect device connected to port \"%s\".\n"), port);
         ReportError(false, MB_ICONERROR);
         return false;
     }
     current_ = found;
-    owner_.SetStatusText(TrFormat(kCtx, "Detected %s on %s...", found->GetDeviceName(), port));
+    owner_.SetStatusText(
+        TrFormat(PX_TR("Controller", "Detected %s on %s..."), found->GetDeviceName(), port));
     if (!found->ConnectModule() && !OfferBridgeUpdate()) {
-        errorText_ = TrFormat(kCtx, "Could not connect to device at port \"%s\".\n", port);
+        errorText_ =
+            TrFormat(PX_TR("Controller", "Could not connect to device at port \"%s\".\n"), port);
         ReportError(true, MB_ICONERROR);
         found->CloseLink();
         current_ = nullptr;
@@ -95,7 +96,7 @@ bool CModuleController::Connect() {
     const std::string detail = found->GetDeviceDetail();
     const std::string display =
         detail.empty() ? found->GetDeviceName() : found->GetDeviceName() + " (" + detail + ")";
-    owner_.SetStatusText(TrFormat(kCtx, "Connected to %s on %s", display, port));
+    owner_.SetStatusText(TrFormat(PX_TR("Controller", "Connected to %s on %s"), display, port));
     established_ = true;
     return true;
 }
@@ -106,20 +107,23 @@ bool CModuleController::OfferBridgeUpdate() {
     const auto bridgeFile = current_ ? current_->GetBridgeFile() : std::nullopt;
     if (!bridgeFile) {
         errorText_ = TrFormatInserts(
-            kCtx,
-            "A '%1' device has been found, but the \"bridge\" software is not responding or it is "
-            "outdated.\n\nYou need to manually download the updated \"bridge\" software to the "
-            "device (see instructions).\n",
+            PX_TR(
+                "Controller",
+                "A '%1' device has been found, but the \"bridge\" software is not responding or it "
+                "is "
+                "outdated.\n\nYou need to manually download the updated \"bridge\" software to the "
+                "device (see instructions).\n"),
             name);
         ReportError(false, MB_ICONWARNING);
         return false;
     }
     errorText_ = TrFormatInserts(
-        kCtx,
-        "A '%1' device has been found, but the \"bridge\" software is not responding or it is "
-        "outdated.\n\nDo you want to download the updated \"bridge\" software to the device?",
+        PX_TR(
+            "Controller",
+            "A '%1' device has been found, but the \"bridge\" software is not responding or it is "
+            "outdated.\n\nDo you want to download the updated \"bridge\" software to the device?"),
         name);
-    messageTitle_ = Tr(kCtx, "Confirmation");
+    messageTitle_ = Tr(PX_TR("Controller", "Confirmation"));
     const int answer = ReportError(false, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL) return false;
     if (answer == IDNO) return true;
@@ -129,10 +133,10 @@ bool CModuleController::OfferBridgeUpdate() {
 void CModuleController::Disconnect() {
     CControllerLock lock(*this);
     established_ = false;
-    owner_.SetStatusText(Tr(kCtx, "Disconnected"));
+    owner_.SetStatusText(Tr(PX_TR("Controller", "Disconnected")));
     if (current_ && !current_->CloseLink()) {
-        errorText_ =
-            TrFormat(kCtx, "Error while closing the port \"%s\".\n", settings_.CurrentPort());
+        errorText_ = TrFormat(PX_TR("Controller", "Error while closing the port \"%s\".\n"),
+                              settings_.CurrentPort());
         ReportError(true, MB_ICONWARNING);
     }
     current_ = nullptr;
@@ -155,7 +159,7 @@ bool CModuleController::EnterControlMode() {
             return true;
         }
     }
-    errorText_ = Tr(kCtx, "Could not enter control mode.\n");
+    errorText_ = Tr(PX_TR("Controller", "Could not enter control mode.\n"));
     ReportError(true, MB_ICONERROR);
     return false;
 }
@@ -174,7 +178,7 @@ bool CModuleController::LeaveControlMode() {
         current_->PurgeLine();
         if (current_->LeaveControlMode()) return true;
     }
-    errorText_ = Tr(kCtx, "Could not leave control mode.\n");
+    errorText_ = Tr(PX_TR("Controller", "Could not leave control mode.\n"));
     ReportError(true, MB_ICONWARNING);
     return false;
 }
@@ -182,7 +186,7 @@ bool CModuleController::LeaveControlMode() {
 // The delay is sent in steps that widen with it: 1 ms up to 10 ms, 10 ms up
 // to 100 ms, 100 ms beyond, as far as 1399 ms (the argument 31).
 bool CModuleController::SetReplyDelay(int ms) {
-    const std::string failure = Tr(kCtx, "Could not set reply delay.\n");
+    const std::string failure = Tr(PX_TR("Controller", "Could not set reply delay.\n"));
     const int value = ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms;
     if (ms < 0 || !IsArgumentValue(value)) return RefuseValues(failure);
     return SendReplyDelay(value);
@@ -190,7 +194,8 @@ bool CModuleController::SetReplyDelay(int ms) {
 
 bool CModuleController::SendReplyDelay(int code) {
     CExchange x(*this);
-    if (!x.ExpectDone(kCmdReplyDelay, {code}, 30, {Tr(kCtx, "Could not set reply delay.\n")}))
+    if (!x.ExpectDone(kCmdReplyDelay, {code}, 30,
+                      {Tr(PX_TR("Controller", "Could not set reply delay.\n"))}))
         return false;
     replyDelayCode_ = code;
     return true;
@@ -209,13 +214,13 @@ int CModuleController::ReportError(bool appendSystemText, unsigned style) {
     if (linkLost_) return (style & 0x0F) == MB_OK ? IDOK : IDCANCEL;
     switch (style & 0xF0) {
         case MB_ICONERROR:
-            messageTitle_ = Tr(kCtx, "Error");
+            messageTitle_ = Tr(PX_TR("Controller", "Error"));
             break;
         case MB_ICONWARNING:
-            messageTitle_ = Tr(kCtx, "Warning");
+            messageTitle_ = Tr(PX_TR("Controller", "Warning"));
             break;
         case MB_ICONINFORMATION:
-            messageTitle_ = Tr(kCtx, "Information");
+            messageTitle_ = Tr(PX_TR("Controller", "Information"));
             break;
         default:
             break;

@@ -12,8 +12,6 @@
 namespace parlix {
 namespace {
 
-constexpr const char* kCtx = "Controller";
-
 // One argument carries -1 to 31; counts use -1 for 32.
 int DecodeCount(std::int32_t value) {
     return value == -1 ? 32 : value;
@@ -48,7 +46,7 @@ bool CModuleController::ReadVersionId(int& id) {
     CExchange x(*this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdVersion, {}, 30, 'x', {&value, 1},
-                        {Tr(kCtx, "Could not read version ID.\n")}))
+                        {Tr(PX_TR("Controller", "Could not read version ID.\n"))}))
         return false;
     id = value;
     return true;
@@ -58,7 +56,7 @@ bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
     CExchange x(*this);
     std::array<std::int32_t, 8> nibbles{};
     if (!x.ExpectValues(kCmdGroupMask, {}, 30, 'k', nibbles,
-                        {Tr(kCtx, "Could not read active group mask.\n")}))
+                        {Tr(PX_TR("Controller", "Could not read active group mask.\n"))}))
         return false;
     mask = DecodeNibbles(nibbles);
     return true;
@@ -66,7 +64,7 @@ bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
 
 bool CModuleController::ReadCommandCount(int group, int& count) {
     const std::string failure =
-        TrFormat(kCtx, "Could not read command count for group %d.\n", group);
+        TrFormat(PX_TR("Controller", "Could not read command count for group %d.\n"), group);
     if (!IsGroupNumber(group)) return RefuseValues(failure);
     CExchange x(*this);
     std::int32_t value = 0;
@@ -78,7 +76,7 @@ bool CModuleController::ReadCommandCount(int group, int& count) {
 bool CModuleController::ReadCommand(int group, int index, std::string& label, int& trained,
                                     bool& hasConflict, std::int32_t& conflict) {
     const std::string failure =
-        TrFormat(kCtx, "Could not read command %d of group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not read command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
@@ -88,7 +86,8 @@ bool CModuleController::ReadCommand(int group, int index, std::string& label, in
     std::array<std::int32_t, 3> params{};  // flags, conflict index, label length
     if (!x.Fetch(params))
         return x.LinkFailure(
-            TrFormat(kCtx, "Could not read params for command %d of group %d.\n", index, group));
+            TrFormat(PX_TR("Controller", "Could not read params for command %d of group %d.\n"),
+                     index, group));
     const std::int32_t flags = params[0] < 0 || params[0] == 7 ? 0 : params[0];
     trained = flags & 7;
     if (flags & 0x10) {
@@ -109,7 +108,8 @@ bool CModuleController::ReadCommand(int group, int index, std::string& label, in
     }
     if (!FetchLabel(x, length, label))
         return x.LinkFailure(
-            TrFormat(kCtx, "Could not read label for command %d of group %d.\n", index, group));
+            TrFormat(PX_TR("Controller", "Could not read label for command %d of group %d.\n"),
+                     index, group));
     return true;
 }
 
@@ -117,14 +117,15 @@ bool CModuleController::ReadGrammarCount(int& count) {
     CExchange x(*this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdGrammar, {-1}, 30, 'c', {&value, 1},
-                        {Tr(kCtx, "Could not read grammars count.\n")}))
+                        {Tr(PX_TR("Controller", "Could not read grammars count.\n"))}))
         return false;
     count = DecodeCount(value);
     return true;
 }
 
 bool CModuleController::ReadGrammarWordCount(int grammar, int& count) {
-    const std::string failure = TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar);
+    const std::string failure =
+        TrFormat(PX_TR("Controller", "Could not read grammar %d words count.\n"), grammar);
     if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
     CExchange x(*this);
     std::array<std::int32_t, 2> values{};  // flags, count
@@ -135,7 +136,8 @@ bool CModuleController::ReadGrammarWordCount(int grammar, int& count) {
 
 bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
                                          std::vector<std::string>& labels) {
-    const std::string failure = TrFormat(kCtx, "Could not read grammar %d words count.\n", grammar);
+    const std::string failure =
+        TrFormat(PX_TR("Controller", "Could not read grammar %d words count.\n"), grammar);
     if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
     CExchange x(*this);
     std::array<std::int32_t, 2> values{};  // flags, count
@@ -146,12 +148,12 @@ bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
     for (int w = 0; w < wordCount; ++w) {
         std::int32_t length = 0;
         if (!x.Fetch({&length, 1}))
-            return x.LinkFailure(
-                TrFormat(kCtx, "Could not read word %d length in grammar %d.\n", w, grammar));
+            return x.LinkFailure(TrFormat(
+                PX_TR("Controller", "Could not read word %d length in grammar %d.\n"), w, grammar));
         std::string word;
         if (!FetchLabel(x, DecodeCount(length), word))
-            return x.LinkFailure(
-                TrFormat(kCtx, "Could not read word %d label in grammar %d.\n", w, grammar));
+            return x.LinkFailure(TrFormat(
+                PX_TR("Controller", "Could not read word %d label in grammar %d.\n"), w, grammar));
         words.push_back(std::move(word));
     }
     flags = DecodeCount(values[0]);
@@ -166,22 +168,22 @@ bool CModuleController::ReadSoundTable(std::string& name, int& count) {
     CExchange x(*this);
     std::uint8_t status = 0;
     if (!x.Request(kCmdSoundTable, {}, 30, status,
-                   {Tr(kCtx, "Could not read optional sound table.\n")}))
+                   {Tr(PX_TR("Controller", "Could not read optional sound table.\n"))}))
         return false;
     if (status == 'm') return true;  // the module has no sound table
     if (status != 'h') return x.Unexpected(status);
 
     std::array<std::int32_t, 3> params{};  // high part, low part, name length
     if (!x.Fetch(params))
-        return x.LinkFailure(Tr(kCtx, "Could not read params for sound table.\n"));
+        return x.LinkFailure(Tr(PX_TR("Controller", "Could not read params for sound table.\n")));
     if (params[0] < 0 || params[1] < 0 || params[2] < 0) {
         // The link worked; the system text names what is wrong instead of a stale error.
         SetLastError(Status::InvalidParameter);
-        return x.LinkFailure(Tr(kCtx, "Read invalid params for sound table.\n"));
+        return x.LinkFailure(Tr(PX_TR("Controller", "Read invalid params for sound table.\n")));
     }
     std::string label;
     if (!FetchLabel(x, params[2], label))
-        return x.LinkFailure(Tr(kCtx, "Could not read label for sound table.\n"));
+        return x.LinkFailure(Tr(PX_TR("Controller", "Could not read label for sound table.\n")));
     count = params[0] * 32 + params[1];
     name = std::move(label);
     return true;
@@ -190,7 +192,7 @@ bool CModuleController::ReadSoundTable(std::string& name, int& count) {
 bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
     bits = -1;
     length = -1;
-    const std::string failure = TrFormat(kCtx, "Could not read message %d.\n", slot);
+    const std::string failure = TrFormat(PX_TR("Controller", "Could not read message %d.\n"), slot);
     if (!IsMessageSlot(slot)) return RefuseValues(failure);
     CExchange x(*this);
     std::uint8_t status = 0;
@@ -200,7 +202,8 @@ bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
 
     std::int32_t width = 0;
     if (!x.Fetch({&width, 1}))
-        return x.LinkFailure(TrFormat(kCtx, "Could not read status for message %d.\n", slot));
+        return x.LinkFailure(
+            TrFormat(PX_TR("Controller", "Could not read status for message %d.\n"), slot));
     bits = width;
     if (width == 0) {
         length = 0;
@@ -208,17 +211,18 @@ bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
     }
     std::array<std::int32_t, 6> nibbles{};
     if (!x.Fetch(nibbles))
-        return x.LinkFailure(TrFormat(kCtx, "Could not read length for message %d.\n", slot));
+        return x.LinkFailure(
+            TrFormat(PX_TR("Controller", "Could not read length for message %d.\n"), slot));
     length = static_cast<int>(DecodeNibbles(nibbles));
     return true;
 }
 
 bool CModuleController::CheckMessageMemory(bool fix, int& result) {
     CExchange x(*this);
-    if (fix) x.ShowPrompt(Tr(kCtx, "Fixing memory...\n"), false, true);
+    if (fix) x.ShowPrompt(Tr(PX_TR("Controller", "Fixing memory...\n")), false, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdCheckMemory, {-1, fix ? 1 : 0}, fix ? 400 : 30, status,
-                   {Tr(kCtx, "Could not check device memory.\n")}))
+                   {Tr(PX_TR("Controller", "Could not check device memory.\n"))}))
         return false;
     if (status == kStatusDone) {
         result = 0;
@@ -232,11 +236,12 @@ bool CModuleController::CheckMessageMemory(bool fix, int& result) {
 
 bool CModuleController::ExportCommandData(int group, int index, std::string& data) {
     const std::string failure =
-        TrFormat(kCtx, "Could not export command %d in group %d.\n", index, group);
+        TrFormat(PX_TR("Controller", "Could not export command %d in group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     CExchange x(*this);
     x.ShowPrompt(
-        TrFormat(kCtx, "Exporting command %d in group %d...\r\n(Please wait)", index, group),
+        TrFormat(PX_TR("Controller", "Exporting command %d in group %d...\r\n(Please wait)"), index,
+                 group),
         false);
     std::uint8_t status = 0;
     if (!x.Request(kCmdCommandData, {kDataExport, group, index}, 30, status, {failure}))
@@ -253,7 +258,9 @@ bool CModuleController::ExportCommandData(int group, int index, std::string& dat
         valid = v >= 0 && v <= 15;
         digits += static_cast<char>(v < 10 ? '0' + v : 'A' + v - 10);
     }
-    if (!valid) return x.Fail(Tr(kCtx, "Unexpected or invalid data.\n"), false, MB_ICONERROR);
+    if (!valid)
+        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), false,
+                      MB_ICONERROR);
     data = std::move(digits);
     return true;
 }
@@ -264,7 +271,7 @@ bool CModuleController::ReadStoredLanguage(int& language) {
     std::uint8_t value = 0;
     if (!proxy) SetLastError(Status::InvalidHandle);
     if (!proxy || !proxy->LoadLanguage(value))
-        return x.LinkFailure(Tr(kCtx, "Could not load language settings.\n"));
+        return x.LinkFailure(Tr(PX_TR("Controller", "Could not load language settings.\n")));
     language = value;
     return true;
 }

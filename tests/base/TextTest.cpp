@@ -18,10 +18,13 @@ TEST(InsertsToPrintfTest, TurnsNumberedInsertsIntoPositionalConversions) {
 }
 
 TEST(TrFormatTest, FormatsPrintfAndInserts) {
-    EXPECT_EQ(TrFormat("T", "Unexpected reply (0x%02X).\n", 0x6Fu), "Unexpected reply (0x6F).\n");
-    EXPECT_EQ(TrFormat("T", "Detected %s on %s...", std::string("Parlix"), std::string("COM3")),
-              "Detected Parlix on COM3...");
-    EXPECT_EQ(TrFormatInserts("T", "A '%1' device", std::string("MRC3024")), "A 'MRC3024' device");
+    EXPECT_EQ(TrFormat(PX_TR("T", "Unexpected reply (0x%02X).\n"), 0x6Fu),
+              "Unexpected reply (0x6F).\n");
+    EXPECT_EQ(
+        TrFormat(PX_TR("T", "Detected %s on %s..."), std::string("Parlix"), std::string("COM3")),
+        "Detected Parlix on COM3...");
+    EXPECT_EQ(TrFormatInserts(PX_TR("T", "A '%1' device"), std::string("MRC3024")),
+              "A 'MRC3024' device");
 }
 
 TEST(TrFormatTest, TranslationWhoseConversionsDoNotFitFallsBackToTheSource) {
@@ -31,10 +34,10 @@ TEST(TrFormatTest, TranslationWhoseConversionsDoNotFitFallsBackToTheSource) {
         if (std::string(text) == "Port %s") return "Porta %s";
         return {};
     });
-    EXPECT_EQ(TrFormat("T", "Could not read command %d of group %d.\n", 3, 1),
+    EXPECT_EQ(TrFormat(PX_TR("T", "Could not read command %d of group %d.\n"), 3, 1),
               "Could not read command 3 of group 1.\n");
-    EXPECT_EQ(TrFormat("T", "Port %s", std::string("COM3")), "Porta COM3");
-    EXPECT_EQ(Tr("T", "Untranslated"), "Untranslated");
+    EXPECT_EQ(TrFormat(PX_TR("T", "Port %s"), std::string("COM3")), "Porta COM3");
+    EXPECT_EQ(Tr(PX_TR("T", "Untranslated")), "Untranslated");
     SetTranslationHook(nullptr);
 }
 
@@ -42,7 +45,7 @@ TEST(TrFormatTest, MissingArgumentNeverReadsBeyondTheArguments) {
     std::string out;
     EXPECT_FALSE(TryFormat(out, "%d and %d", 1));
     EXPECT_FALSE(TryFormat(out, "%s", 5));
-    EXPECT_EQ(TrFormat("T", "%d%%d", 5), "5%d");
+    EXPECT_EQ(TrFormat(PX_TR("T", "%d%%d"), 5), "5%d");
 }
 
 }  // namespace

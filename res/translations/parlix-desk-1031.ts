@@ -1,0 +1,805 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>CommandFile</name>
+    <message>
+        <source>Cannot import commands while the module is busy!</source>
+        <translation>Befehle können nicht importiert werden, solange das Modul beschäftigt ist!</translation>
+    </message>
+    <message>
+        <source>Cannot open the specified file!</source>
+        <translation>Die angegebene Datei kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Invalid command file format or empty file!</source>
+        <translation>Ungültiges Format der Befehlsdatei oder leere Datei!</translation>
+    </message>
+    <message>
+        <source>Failed to import command data.
+
+Import may be incomplete!</source>
+        <translation>Import der Befehlsdaten fehlgeschlagen.
+
+Der Import ist möglicherweise unvollständig!</translation>
+    </message>
+    <message>
+        <source>No more room for commands in group %d.
+
+Import may be incomplete!</source>
+        <translation>Kein Platz mehr für Befehle in Gruppe %d.
+
+Der Import ist möglicherweise unvollständig!</translation>
+    </message>
+    <message>
+        <source>Failed to reduce command group %d.
+
+Import may be incomplete!</source>
+        <translation>Befehlsgruppe %d konnte nicht verkleinert werden.
+
+Der Import ist möglicherweise unvollständig!</translation>
+    </message>
+    <message>
+        <source>Failed to resize command group %d.
+
+Import may be incomplete!</source>
+        <translation>Größe der Befehlsgruppe %d konnte nicht geändert werden.
+
+Der Import ist möglicherweise unvollständig!</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Could not play sentence %d.
+</source>
+        <translation>Satz %d konnte nicht abgespielt werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply while playing sentence %d.
+</source>
+        <translation>Keine Antwort beim Abspielen von Satz %d.
+</translation>
+    </message>
+    <message>
+        <source>Could not play tone %d.
+</source>
+        <translation>Ton %d konnte nicht abgespielt werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply while playing tone %d.
+</source>
+        <translation>Keine Antwort beim Abspielen von Ton %d.
+</translation>
+    </message>
+    <message>
+        <source>Could not send token %d with %d bits, delayed by %d ms.
+</source>
+        <translation>Token %d mit %d Bit, um %d ms verzögert, konnte nicht gesendet werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply while sending token %d with %d bits, delayed by %d ms.
+</source>
+        <translation>Keine Antwort beim Senden von Token %d mit %d Bit, um %d ms verzögert.
+</translation>
+    </message>
+    <message>
+        <source>Could not receive token with %d bits, rejection %d, timeout %d ms.
+</source>
+        <translation>Token mit %d Bit, Zurückweisung %d, Zeitlimit %d ms konnte nicht empfangen werden.
+</translation>
+    </message>
+    <message>
+        <source>Listening...</source>
+        <translation>Empfange...</translation>
+    </message>
+    <message>
+        <source>No reply while receiving token with %d bits, rejection %d, timeout %d ms.
+</source>
+        <translation>Keine Antwort beim Empfangen eines Tokens mit %d Bit, Zurückweisung %d, Zeitlimit %d ms.
+</translation>
+    </message>
+    <message>
+        <source>Timeout expired.
+</source>
+        <translation>Zeitüberschreitung.
+</translation>
+    </message>
+    <message>
+        <source>Could not query output pin %d.
+</source>
+        <translation>Ausgangspin %d konnte nicht abgefragt werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply while querying output pin %d.
+</source>
+        <translation>Keine Antwort beim Abfragen von Ausgangspin %d.
+</translation>
+    </message>
+    <message>
+        <source>Could not query input pin %d.
+</source>
+        <translation>Eingangspin %d konnte nicht abgefragt werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply while querying input pin %d.
+</source>
+        <translation>Keine Antwort beim Abfragen von Eingangspin %d.
+</translation>
+    </message>
+    <message>
+        <source>Could not start real-time lipsync with threshold %d and timeout %d.
+</source>
+        <translation>Echtzeit-Lippensynchronisation mit Schwellwert %d und Zeitlimit %d konnte nicht gestartet werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply to real-time lipsync with threshold %d and timeout %d.
+</source>
+        <translation>Keine Antwort auf Echtzeit-Lippensynchronisation mit Schwellwert %d und Zeitlimit %d.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected reply (0x%02X).
+</source>
+        <translation>Unerwartete Antwort (0x%02X).
+</translation>
+    </message>
+    <message>
+        <source>Could not create command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht erstellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not remove command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht entfernt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not erase command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht gelöscht werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not rename command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht umbenannt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not import command %d in group %d.
+</source>
+        <translation>Befehl %d konnte nicht in Gruppe %d importiert werden.
+</translation>
+    </message>
+    <message>
+        <source>Importing command %d in group %d...<byte value="xd"/>
+(Please wait)</source>
+        <translation>Befehl %d wird in Gruppe %d importiert...<byte value="xd"/>
+(Bitte warten)</translation>
+    </message>
+    <message>
+        <source>Unexpected or invalid data.
+</source>
+        <translation>Unerwartete oder ungültige Daten.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected reply (0x%02X) or invalid arguments.
+</source>
+        <translation>Unerwartete Antwort (0x%02X) oder ungültige Argumente.
+</translation>
+    </message>
+    <message>
+        <source>Training ended with error. Could not retrieve error code.
+</source>
+        <translation>Training mit Fehler beendet. Der Fehlercode konnte nicht abgerufen werden.
+</translation>
+    </message>
+    <message>
+        <source>Recognition failed. Could not retrieve error code.
+</source>
+        <translation>Erkennung fehlgeschlagen. Der Fehlercode konnte nicht abgerufen werden.
+</translation>
+    </message>
+    <message>
+        <source>Training ended with error (0x%02X).
+</source>
+        <translation>Training mit Fehler beendet (0x%02X).
+</translation>
+    </message>
+    <message>
+        <source>Training error: %s.
+</source>
+        <translation>Trainingsfehler: %s.
+</translation>
+    </message>
+    <message>
+        <source>Recognition failed with error (0x%02X).
+</source>
+        <translation>Erkennung fehlgeschlagen (Fehler 0x%02X).
+</translation>
+    </message>
+    <message>
+        <source>Recognition error: %s.
+</source>
+        <translation>Erkennungsfehler: %s.
+</translation>
+    </message>
+    <message>
+        <source>Trained command similar to another. Could not retrieve which one.
+</source>
+        <translation>Der trainierte Befehl ähnelt einem anderen. Es konnte nicht ermittelt werden, welchem.
+</translation>
+    </message>
+    <message>
+        <source>Trained command %d is similar to command %d in the same group.
+</source>
+        <translation>Der trainierte Befehl %d ähnelt Befehl %d derselben Gruppe.
+</translation>
+    </message>
+    <message>
+        <source>Trained command %d is similar to trigger word.
+</source>
+        <translation>Der trainierte Befehl %d ähnelt dem Aktivierungswort.
+</translation>
+    </message>
+    <message>
+        <source>Recognized a word. Could not retrieve which one.
+</source>
+        <translation>Ein Wort wurde erkannt. Es konnte nicht ermittelt werden, welches.
+</translation>
+    </message>
+    <message>
+        <source>Recognized a command. Could not retrieve which one.
+</source>
+        <translation>Ein Befehl wurde erkannt. Es konnte nicht ermittelt werden, welcher.
+</translation>
+    </message>
+    <message>
+        <source>Recognized word %d.
+</source>
+        <translation>Wort %d erkannt.
+</translation>
+    </message>
+    <message>
+        <source>Recognized command %d.
+</source>
+        <translation>Befehl %d erkannt.
+</translation>
+    </message>
+    <message>
+        <source>Recognized trigger word.
+</source>
+        <translation>Aktivierungswort erkannt.
+</translation>
+    </message>
+    <message>
+        <source>too long (memory overflow)</source>
+        <translation>zu lang (Speicherüberlauf)</translation>
+    </message>
+    <message>
+        <source>too noisy</source>
+        <translation>zu viele Störgeräusche</translation>
+    </message>
+    <message>
+        <source>spoke too soft</source>
+        <translation>zu leise gesprochen</translation>
+    </message>
+    <message>
+        <source>spoke too loud</source>
+        <translation>zu laut gesprochen</translation>
+    </message>
+    <message>
+        <source>spoke too soon</source>
+        <translation>zu früh gesprochen</translation>
+    </message>
+    <message>
+        <source>too many segments/too complex</source>
+        <translation>zu viele Segmente/zu komplex</translation>
+    </message>
+    <message>
+        <source>invalid setup</source>
+        <translation>ungültige Einstellung</translation>
+    </message>
+    <message>
+        <source>recognition failed</source>
+        <translation>Erkennung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>recognition result is inaccurate</source>
+        <translation>Erkennungsergebnis ungenau</translation>
+    </message>
+    <message>
+        <source>recognition result is doubtful</source>
+        <translation>Erkennungsergebnis zweifelhaft</translation>
+    </message>
+    <message>
+        <source>invalid SD/SV template</source>
+        <translation>ungültige SD/SV-Vorlage</translation>
+    </message>
+    <message>
+        <source>bad pattern durations</source>
+        <translation>fehlerhafte Musterdauern</translation>
+    </message>
+    <message>
+        <source>RSC code/ROM versions don&apos;t match</source>
+        <translation>Versionen von RSC-Code und ROM passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>reached limit of available RAM</source>
+        <translation>Grenze des verfügbaren RAM erreicht</translation>
+    </message>
+    <message>
+        <source>ran out of time to process</source>
+        <translation>Verarbeitungszeit überschritten</translation>
+    </message>
+    <message>
+        <source>net structure incompatibility</source>
+        <translation>inkompatible Netzstruktur</translation>
+    </message>
+    <message>
+        <source>trigger recognized Out of Vocabulary</source>
+        <translation>Trigger außerhalb des Vokabulars erkannt</translation>
+    </message>
+    <message>
+        <source>none of the above</source>
+        <translation>keiner der obigen</translation>
+    </message>
+    <message>
+        <source>Could not train command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht trainiert werden.
+</translation>
+    </message>
+    <message>
+        <source>Speak now...</source>
+        <translation>Jetzt sprechen...</translation>
+    </message>
+    <message>
+        <source>Could not verify command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht überprüft werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not recognize commands in group %d.
+</source>
+        <translation>Befehle der Gruppe %d konnten nicht erkannt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not recognize word in set %d.
+</source>
+        <translation>Wort aus Wortsatz %d konnte nicht erkannt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not record message %d with %d bits, timeout %d ms.
+</source>
+        <translation>Nachricht %d mit %d Bit, Zeitlimit %d ms konnte nicht aufgenommen werden.
+</translation>
+    </message>
+    <message>
+        <source>Interrupted.
+</source>
+        <translation>Unterbrochen.
+</translation>
+    </message>
+    <message>
+        <source>Memory full.
+</source>
+        <translation>Speicher voll.
+</translation>
+    </message>
+    <message>
+        <source>Could not play message %d.
+</source>
+        <translation>Nachricht %d konnte nicht abgespielt werden.
+</translation>
+    </message>
+    <message>
+        <source>No reply while playing message %d.
+</source>
+        <translation>Keine Antwort beim Abspielen von Nachricht %d.
+</translation>
+    </message>
+    <message>
+        <source>Could not erase message %d.
+</source>
+        <translation>Nachricht %d konnte nicht gelöscht werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not open the port &quot;%s&quot;.
+</source>
+        <translation>Der Port &quot;%s&quot; konnte nicht geöffnet werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not detect device connected to port &quot;%s&quot;.
+</source>
+        <translation>Am Port &quot;%s&quot; wurde kein angeschlossenes Gerät erkannt.
+</translation>
+    </message>
+    <message>
+        <source>Detected %s on %s...</source>
+        <translation>%s an %s erkannt...</translation>
+    </message>
+    <message>
+        <source>Could not connect to device at port &quot;%s&quot;.
+</source>
+        <translation>Keine Verbindung zum Gerät am Port &quot;%s&quot; möglich.
+</translation>
+    </message>
+    <message>
+        <source>Connected to %s on %s</source>
+        <translation>Verbunden mit %s an %s</translation>
+    </message>
+    <message>
+        <source>A &apos;%1&apos; device has been found, but the &quot;bridge&quot; software is not responding or it is outdated.
+
+You need to manually download the updated &quot;bridge&quot; software to the device (see instructions).
+</source>
+        <translation>Ein Gerät &apos;%1&apos; wurde gefunden, aber die &quot;Bridge&quot;-Software antwortet nicht oder ist veraltet.
+
+Sie müssen die aktualisierte &quot;Bridge&quot;-Software manuell auf das Gerät laden (siehe Anleitung).
+</translation>
+    </message>
+    <message>
+        <source>A &apos;%1&apos; device has been found, but the &quot;bridge&quot; software is not responding or it is outdated.
+
+Do you want to download the updated &quot;bridge&quot; software to the device?</source>
+        <translation>Ein Gerät &apos;%1&apos; wurde gefunden, aber die &quot;Bridge&quot;-Software antwortet nicht oder ist veraltet.
+
+Möchten Sie die aktualisierte &quot;Bridge&quot;-Software auf das Gerät laden?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Error while closing the port &quot;%s&quot;.
+</source>
+        <translation>Fehler beim Schließen des Ports &quot;%s&quot;.
+</translation>
+    </message>
+    <message>
+        <source>Could not enter control mode.
+</source>
+        <translation>Der Steuermodus konnte nicht aktiviert werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not leave control mode.
+</source>
+        <translation>Der Steuermodus konnte nicht verlassen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set reply delay.
+</source>
+        <translation>Die Antwortverzögerung konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Could not read version ID.
+</source>
+        <translation>Die Versionskennung konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read active group mask.
+</source>
+        <translation>Die Maske der aktiven Gruppen konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read command count for group %d.
+</source>
+        <translation>Die Anzahl der Befehle der Gruppe %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read command %d of group %d.
+</source>
+        <translation>Befehl %d der Gruppe %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read params for command %d of group %d.
+</source>
+        <translation>Die Parameter von Befehl %d der Gruppe %d konnten nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read label for command %d of group %d.
+</source>
+        <translation>Die Bezeichnung von Befehl %d der Gruppe %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read grammars count.
+</source>
+        <translation>Die Anzahl der Grammatiken konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read grammar %d words count.
+</source>
+        <translation>Die Wortanzahl der Grammatik %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read word %d length in grammar %d.
+</source>
+        <translation>Die Länge von Wort %d in Grammatik %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read word %d label in grammar %d.
+</source>
+        <translation>Die Bezeichnung von Wort %d in Grammatik %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read optional sound table.
+</source>
+        <translation>Die optionale Soundtabelle konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read params for sound table.
+</source>
+        <translation>Die Parameter der Soundtabelle konnten nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Read invalid params for sound table.
+</source>
+        <translation>Ungültige Parameter für die Soundtabelle gelesen.
+</translation>
+    </message>
+    <message>
+        <source>Could not read label for sound table.
+</source>
+        <translation>Die Bezeichnung der Soundtabelle konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read message %d.
+</source>
+        <translation>Nachricht %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read status for message %d.
+</source>
+        <translation>Der Status von Nachricht %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not read length for message %d.
+</source>
+        <translation>Die Länge von Nachricht %d konnte nicht gelesen werden.
+</translation>
+    </message>
+    <message>
+        <source>Fixing memory...
+</source>
+        <translation>Speicher wird repariert...
+</translation>
+    </message>
+    <message>
+        <source>Could not check device memory.
+</source>
+        <translation>Der Gerätespeicher konnte nicht geprüft werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not export command %d in group %d.
+</source>
+        <translation>Befehl %d in Gruppe %d konnte nicht exportiert werden.
+</translation>
+    </message>
+    <message>
+        <source>Exporting command %d in group %d...<byte value="xd"/>
+(Please wait)</source>
+        <translation>Befehl %d in Gruppe %d wird exportiert...<byte value="xd"/>
+(Bitte warten)</translation>
+    </message>
+    <message>
+        <source>Could not load language settings.
+</source>
+        <translation>Die Spracheinstellungen konnten nicht geladen werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set confidence knob.
+</source>
+        <translation>Die Konfidenzschwelle konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set microphone distance.
+</source>
+        <translation>Der Mikrofonabstand konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set strictness level.
+</source>
+        <translation>Die Erkennungsstrenge konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set trailing silence.
+</source>
+        <translation>Die Stille am Ende konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set fast recognition.
+</source>
+        <translation>Die Schnellerkennung konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set language.
+</source>
+        <translation>Die Sprache konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not save language permanently.
+</source>
+        <translation>Die Sprache konnte nicht dauerhaft gespeichert werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not set timeout.
+</source>
+        <translation>Das Zeitlimit konnte nicht eingestellt werden.
+</translation>
+    </message>
+    <message>
+        <source>Could not reset all memory.
+</source>
+        <translation>Der gesamte Speicher konnte nicht zurückgesetzt werden.
+</translation>
+    </message>
+    <message>
+        <source>Erasing memory...
+</source>
+        <translation>Speicher wird gelöscht...
+</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>The internal message memory check has failed.
+A recovery attempt will be performed, which may erase all messages.</source>
+        <translation>Die interne Prüfung des Nachrichtenspeichers ist fehlgeschlagen.
+Es wird eine Wiederherstellung versucht, die alle Nachrichten löschen kann.</translation>
+    </message>
+    <message>
+        <source>Message recovery failed!</source>
+        <translation>Wiederherstellung der Nachrichten fehlgeschlagen!</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Unzulässige Funktion.</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>Das Handle ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Not enough memory resources are available to process this command.</source>
+        <translation>Nicht genügend Speicher verfügbar, um diesen Befehl zu verarbeiten.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the device specified.</source>
+        <translation>Das angegebene Gerät wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Data error (cyclic redundancy check).</source>
+        <translation>Datenfehler (zyklische Redundanzprüfung).</translation>
+    </message>
+    <message>
+        <source>The program issued a command but the command length is incorrect.</source>
+        <translation>Das Programm hat einen Befehl gesendet, aber die Befehlslänge ist falsch.</translation>
+    </message>
+    <message>
+        <source>The system cannot write to the specified device.</source>
+        <translation>Auf das angegebene Gerät kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Falscher Parameter.</translation>
+    </message>
+    <message>
+        <source>The wait operation timed out.</source>
+        <translation>Zeitüberschreitung beim Warten.</translation>
+    </message>
+    <message>
+        <source>Cannot complete this function.</source>
+        <translation>Diese Funktion kann nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>The operation was canceled by the user.</source>
+        <translation>Der Vorgang wurde vom Benutzer abgebrochen.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to perform an initialization operation when initialization has already been completed.</source>
+        <translation>Es wurde versucht, eine Initialisierung durchzuführen, obwohl die Initialisierung bereits abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>This operation returned because the timeout period expired.</source>
+        <translation>Der Vorgang wurde beendet, weil das Zeitlimit abgelaufen ist.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Your user must belong to the group that owns the port (usually &quot;dialout&quot;): run &quot;sudo usermod -a -G dialout $USER&quot;, then log out and in again.</source>
+        <translation>Zugriff verweigert. Ihr Benutzer muss der Gruppe angehören, der der Port gehört (meist &quot;dialout&quot;): Führen Sie &quot;sudo usermod -a -G dialout $USER&quot; aus, melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program.</source>
+        <translation>Der Port wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>The simulated device is not available: no parlix-sim serves it.</source>
+        <translation>Das simulierte Gerät ist nicht verfügbar: Kein parlix-sim stellt es bereit.</translation>
+    </message>
+    <message>
+        <source>The device has been removed.</source>
+        <translation>Das Gerät wurde entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceModel</name>
+    <message>
+        <source>Empty Slot</source>
+        <translation>Leerer Platz</translation>
+    </message>
+    <message>
+        <source>Recorded Message</source>
+        <translation>Aufgenommene Nachricht</translation>
+    </message>
+    <message>
+        <source>Message Error</source>
+        <translation>Nachrichtenfehler</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Aufnahme...</translation>
+    </message>
+</context>
+</TS>
