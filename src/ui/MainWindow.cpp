@@ -72,8 +72,7 @@ constexpr const char* kBuiltinLanguages[] = {
 QString WindowTitle() {
     const QStringList parts = QStringLiteral(PARLIX_VERSION).split(QLatin1Char('.'));
     auto part = [&](int i) { return i < parts.size() ? parts[i].toInt() : 0; };
-    return QString::fromStdString(TrFormatInserts(
-        "MainFrame", "Parlix Desk - v%1!d!.%2!d!.%3!d!", part(0), part(1), part(2)));
+    return QString::fromStdString(TrFormatInserts(PX_TR("MainFrame", "Parlix Desk - v%1!d!.%2!d!.%3!d!"), part(0), part(1), part(2)));
 }
 
 }  // namespace
@@ -527,7 +526,7 @@ void MainWindow::NotYetAvailable(CommandId id) {
     feature.remove(QLatin1Char('&'));
     if (feature.endsWith(QStringLiteral("..."))) feature.chop(3);
     ShowMessageBox(frontEnd_.Owner(), tr("%1 is not available in this version yet.").arg(feature),
-                   QString::fromStdString(Tr("Controller", "Information")), MB_ICONINFORMATION);
+                   QString::fromStdString(Tr(PX_TR("Controller", "Information"))), MB_ICONINFORMATION);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -664,12 +663,11 @@ PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
     steps.erase = [&] { return model.EraseTraining(group, command, controller); };
     steps.train = [&] { return model.TrainEntry(group, command, controller); };
     steps.keep = [this](std::int32_t similar) {
-        return frontEnd_.MessageBox(TrFormatInserts("TrainingDlg",
-                                                    "Trained command is similar to existing "
+        return frontEnd_.MessageBox(TrFormatInserts(PX_TR("TrainingDlg", "Trained command is similar to existing "
                                                     "command %1!d!.\n\nKeep current training "
-                                                    "anyway?",
+                                                    "anyway?"),
                                                     similar),
-                                    Tr("Controller", "Warning"),
+                                    Tr(PX_TR("Controller", "Warning")),
                                     MB_YESNO | MB_ICONWARNING) == IDYES;
     };
     TrainingDialog dialog(this, label, group, command, phase, std::move(steps));

@@ -13,8 +13,8 @@
 namespace parlix::ui {
 namespace {
 
-QString Inserts(const char* text, const auto&... args) {
-    return QString::fromStdString(TrFormatInserts("TrainingDlg", text, args...));
+QString Inserts(TrText text, const auto&... args) {
+    return QString::fromStdString(TrFormatInserts(text, args...));
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ TrainingDialog::TrainingDialog(QWidget* parent, const QString& label, int group,
                                int phase, PhaseSteps steps)
     : QDialog(parent), phase_(phase), steps_(std::move(steps)) {
     setObjectName(QStringLiteral("trainingDialog"));
-    setWindowTitle(QString::fromStdString(Tr("TrainingDlg", "Command Training")));
+    setWindowTitle(QString::fromStdString(Tr(PX_TR("TrainingDlg", "Command Training"))));
     const std::string name = label.toStdString();
 
     // The header band is white, as a wizard's is.
@@ -33,13 +33,13 @@ TrainingDialog::TrainingDialog(QWidget* parent, const QString& label, int group,
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     band->setPalette(palette);
-    header_ = new QLabel(Inserts("Command %2!d! of Group %1!d!", group, command), band);
+    header_ = new QLabel(Inserts(PX_TR("TrainingDlg", "Command %2!d! of Group %1!d!"), group, command), band);
     header_->setObjectName(QStringLiteral("header"));
     QFont bold = header_->font();
     bold.setWeight(QFont::Bold);
     header_->setFont(bold);
     subHeader_ =
-        new QLabel(Inserts("\"%1\" - Phase %2!d!/%3!d!", name.c_str(), phase, 2), band);
+        new QLabel(Inserts(PX_TR("TrainingDlg", "\"%1\" - Phase %2!d!/%3!d!"), name.c_str(), phase, 2), band);
     subHeader_->setObjectName(QStringLiteral("subHeader"));
     auto* icon = new QLabel(band);
     icon->setPixmap(QIcon::fromTheme(QStringLiteral("audio-input-microphone"),
@@ -56,15 +56,15 @@ TrainingDialog::TrainingDialog(QWidget* parent, const QString& label, int group,
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    instruction_ = new QLabel(Inserts("Press the \"Phase %2!d!\" button and say the word "
-                                      "corresponding to the command \"%1\" within 5 seconds.",
+    instruction_ = new QLabel(Inserts(PX_TR("TrainingDlg", "Press the \"Phase %2!d!\" button and say the word "
+                                      "corresponding to the command \"%1\" within 5 seconds."),
                                       name.c_str(), phase),
                               this);
     instruction_->setObjectName(QStringLiteral("instruction"));
     instruction_->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(Inserts("Phase %1!d!", phase), QDialogButtonBox::AcceptRole);
+    ok_ = buttons->addButton(Inserts(PX_TR("TrainingDlg", "Phase %1!d!"), phase), QDialogButtonBox::AcceptRole);
     ok_->setObjectName(QStringLiteral("phaseButton"));
     ok_->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);

@@ -24,8 +24,8 @@ CommandRowTexts CommandCells(const std::optional<EntrySnapshot>& entry, bool pas
         return row;
     }
     row.cells = {std::move(index), DecodeLabel(entry->label),
-                 entry->valueA < 0 ? Tr("CommandView", "N/A") : std::to_string(entry->valueA),
-                 entry->flag ? std::to_string(entry->valueB) : Tr("CommandView", "OK")};
+                 entry->valueA < 0 ? Tr(PX_TR("CommandView", "N/A")) : std::to_string(entry->valueA),
+                 entry->flag ? std::to_string(entry->valueB) : Tr(PX_TR("CommandView", "OK"))};
     if (entry->flag)
         row.icon = password ? ListIcon::PasswordCommandConflict : ListIcon::CommandConflict;
     return row;
@@ -50,25 +50,25 @@ GroupRowTexts Describe(int row, bool sounds) {
     if (row == kTriggerList) {
         texts.icon = ListIcon::Trigger;
         texts.index = "0";
-        texts.description = Tr("GroupsView", "Trigger");
+        texts.description = Tr(PX_TR("GroupsView", "Trigger"));
     } else if (row < kPasswordList) {
         texts.icon = ListIcon::Group;
         texts.index = std::to_string(row);
-        texts.description = Tr("GroupsView", "Group");
+        texts.description = Tr(PX_TR("GroupsView", "Group"));
     } else if (row == kPasswordList) {
         texts.icon = ListIcon::Password;
         texts.index = "16";
-        texts.description = Tr("GroupsView", "Password");
+        texts.description = Tr(PX_TR("GroupsView", "Password"));
     } else if (row == kSoundList || row == kMessageList) {
         texts.icon = row == kSoundList ? ListIcon::SoundTable : ListIcon::Messages;
         texts.index = sounds ? "--" : "n/a";
         texts.description =
-            row == kSoundList ? Tr("GroupsView", "SoundTable") : Tr("GroupsView", "Messages");
+            row == kSoundList ? Tr(PX_TR("GroupsView", "SoundTable")) : Tr(PX_TR("GroupsView", "Messages"));
     } else {
         texts.icon = ListIcon::Wordset;
         texts.index = std::to_string(row - kWordsetOffset);
-        texts.description = row < kFirstGrammarList ? Tr("GroupsView", "Wordset")
-                                                    : Tr("GroupsView", "Grammar");
+        texts.description = row < kFirstGrammarList ? Tr(PX_TR("GroupsView", "Wordset"))
+                                                    : Tr(PX_TR("GroupsView", "Grammar"));
     }
     return texts;
 }
@@ -101,31 +101,31 @@ ColumnSet ColumnsFor(int row) {
 std::vector<std::string> ColumnHeaders(ColumnSet set) {
     switch (set) {
         case ColumnSet::Commands:
-            return {"", Tr("CommandView", "Index"), Tr("CommandView", "Label"),
-                    Tr("CommandView", "Trained"), Tr("CommandView", "Conflict")};
+            return {"", Tr(PX_TR("CommandView", "Index")), Tr(PX_TR("CommandView", "Label")),
+                    Tr(PX_TR("CommandView", "Trained")), Tr(PX_TR("CommandView", "Conflict"))};
         case ColumnSet::Labels:
-            return {"", Tr("CommandView", "Index"), Tr("CommandView", "Label")};
+            return {"", Tr(PX_TR("CommandView", "Index")), Tr(PX_TR("CommandView", "Label"))};
         case ColumnSet::Messages:
             return {"",
-                    Tr("CommandView", "Index"),
-                    Tr("CommandView", "Message Status"),
-                    Tr("CommandView", "Bits"),
-                    Tr("CommandView", "Length (Bytes)"),
-                    Tr("CommandView", "Time (min:sec)")};
+                    Tr(PX_TR("CommandView", "Index")),
+                    Tr(PX_TR("CommandView", "Message Status")),
+                    Tr(PX_TR("CommandView", "Bits")),
+                    Tr(PX_TR("CommandView", "Length (Bytes)")),
+                    Tr(PX_TR("CommandView", "Time (min:sec)"))};
     }
     return {};
 }
 
 std::string CommandListTitle(int row) {
     if (row == kTriggerList)
-        return TrFormat("CommandView", "%s Command List", Tr("GroupsView", "Trigger"));
+        return TrFormat(PX_TR("CommandView", "%s Command List"), Tr(PX_TR("GroupsView", "Trigger")));
     if (row == kPasswordList)
-        return TrFormat("CommandView", "%s Command List", Tr("GroupsView", "Password"));
-    if (row == kSoundList) return Tr("CommandView", "Sentence List");
-    if (row == kMessageList) return Tr("CommandView", "Message List");
+        return TrFormat(PX_TR("CommandView", "%s Command List"), Tr(PX_TR("GroupsView", "Password")));
+    if (row == kSoundList) return Tr(PX_TR("CommandView", "Sentence List"));
+    if (row == kMessageList) return Tr(PX_TR("CommandView", "Message List"));
     if (row > kTriggerList && row < kPasswordList)
-        return TrFormat("CommandView", "Group %s Command List", std::to_string(row));
-    return TrFormat("CommandView", "Wordset %s Command List", std::to_string(row - kWordsetOffset));
+        return TrFormat(PX_TR("CommandView", "Group %s Command List"), std::to_string(row));
+    return TrFormat(PX_TR("CommandView", "Wordset %s Command List"), std::to_string(row - kWordsetOffset));
 }
 
 std::optional<int> CommandRowCount(CVoiceModel& model, int row) {

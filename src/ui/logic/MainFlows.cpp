@@ -40,7 +40,7 @@ bool CMainFlows::IsEnabledNow(CommandId id) {
 }
 
 bool CMainFlows::Confirm(const std::string& text) {
-    return frontEnd_.MessageBox(text, Tr("Controller", "Confirmation"),
+    return frontEnd_.MessageBox(text, Tr(PX_TR("Controller", "Confirmation")),
                                 MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
@@ -113,9 +113,8 @@ void CMainFlows::AddCommand() {
 
 void CMainFlows::RemoveCommand() {
     if (!IsEnabledNow(CommandId::RemoveCommand)) return;
-    if (!Confirm(Tr("MainFrame",
-                    "This operation will remove the selected command.\n\nAre you sure you want "
-                    "to proceed?")))
+    if (!Confirm(Tr(PX_TR("MainFrame", "This operation will remove the selected command.\n\nAre you sure you want "
+                    "to proceed?"))))
         return;
     if (!session_.Model().RemoveCommandAt(row_, sel_, session_.Controller())) return;
     session_.SelectGroupRow(row_);
@@ -147,9 +146,8 @@ void CMainFlows::TrainCommand() {
 
 void CMainFlows::EraseTraining() {
     if (!IsEnabledNow(CommandId::EraseTraining)) return;
-    if (!Confirm(Tr("MainFrame",
-                    "This operation will erase training data for the selected command.\n\nAre "
-                    "you sure you want to proceed?")))
+    if (!Confirm(Tr(PX_TR("MainFrame", "This operation will erase training data for the selected command.\n\nAre "
+                    "you sure you want to proceed?"))))
         return;
     session_.Model().EraseTraining(row_, sel_, session_.Controller());
     view_.UpdateCommandStates();
@@ -167,7 +165,7 @@ void CMainFlows::RecordMessage() {
     view_.StartRecordingTimer();
     recordingSlot_ = slot;
     view_.UpdateCommandStates();
-    view_.ShowRecordingPrompt(Tr("MainFrame", "Recording...\r\n(Press again to stop)"));
+    view_.ShowRecordingPrompt(Tr(PX_TR("MainFrame", "Recording...\r\n(Press again to stop)")));
     view_.EnableLists(false);
 }
 
@@ -195,9 +193,8 @@ void CMainFlows::PlayMessage() {
 
 void CMainFlows::EraseMessage() {
     if (!IsEnabledNow(CommandId::EraseMessage)) return;
-    if (!Confirm(Tr("MainFrame",
-                    "This operation will erase the selected message.\n\nAre you sure you want "
-                    "to proceed?")))
+    if (!Confirm(Tr(PX_TR("MainFrame", "This operation will erase the selected message.\n\nAre you sure you want "
+                    "to proceed?"))))
         return;
     session_.Model().EraseMessageAt(sel_, session_.Controller());
     view_.UpdateCommandStates();
@@ -226,20 +223,17 @@ void CMainFlows::Reset(ResetScope scope) {
     int kind = kResetAll;
     switch (scope) {
         case ResetScope::All:
-            question = Tr("MainFrame",
-                          "This operation will delete all defined commands and recorded "
-                          "messages.\n\nAre you sure you want to proceed?");
+            question = Tr(PX_TR("MainFrame", "This operation will delete all defined commands and recorded "
+                          "messages.\n\nAre you sure you want to proceed?"));
             break;
         case ResetScope::Commands:
-            question = Tr("MainFrame",
-                          "This operation will delete all commands and groups you have "
-                          "defined.\n\nAre you sure you want to proceed?");
+            question = Tr(PX_TR("MainFrame", "This operation will delete all commands and groups you have "
+                          "defined.\n\nAre you sure you want to proceed?"));
             kind = kResetCommands;
             break;
         case ResetScope::Messages:
-            question = Tr("MainFrame",
-                          "This operation will delete all messages you have recorded.\n\nAre you "
-                          "sure you want to proceed?");
+            question = Tr(PX_TR("MainFrame", "This operation will delete all messages you have recorded.\n\nAre you "
+                          "sure you want to proceed?"));
             kind = kResetMessages;
             break;
     }
@@ -249,8 +243,8 @@ void CMainFlows::Reset(ResetScope scope) {
     view_.UpdateCommandStates();
     view_.IdleRefresh();
     view_.DiscardQueuedInput();
-    frontEnd_.MessageBox(Tr("MainFrame", "Reset completed successfully."),
-                         Tr("Controller", "Information"), MB_ICONINFORMATION);
+    frontEnd_.MessageBox(Tr(PX_TR("MainFrame", "Reset completed successfully.")),
+                         Tr(PX_TR("Controller", "Information")), MB_ICONINFORMATION);
 }
 
 void CMainFlows::PlaySound() {

@@ -245,7 +245,7 @@ TEST_P(CommandRuleTest, EnabledExactlyWhenTheRuleHolds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, CommandRuleTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(CommandRules, RecordIsTickedOnlyWhileRecording) {
     WindowState state = Idle();

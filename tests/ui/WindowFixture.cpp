@@ -1,0 +1,91 @@
+#include "WindowFixture.h"
+
+#include "ui/CommandListModel.h"
+#include "ui/GroupListModel.h"
+
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+
+namespace parlix::ui::test {
+
+WindowFixture::WindowFixture()
+    : settings(dir.File("bin/parlix-desk"), dir.File("Settings.ini")) {
+    module = sim::ModuleDevice::FromFile(PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json");
+    module->SetSpeechMs(30);
+    Plug();
+    languages = std::make_unique<InterfaceLanguages>(settings);
+    OpenWindow();
+}
+
+WindowFixture::~WindowFixture() {
+    CloseWindow();
+}
+
+void WindowFixture::Plug() {
+    std::error_code error;
+    pty = sim::PtyTransport::Open(module, {}, error);
+    ASSERT_TRUE(pty) << error.message();
+    settings.UseCurrentPort(pty->SlavePath());
+}
+
+void WindowFixture::OpenWindow() {
+    window = std::make_unique<MainWindow>(settings, *languages);
+    // The demo module is attached directly: no bridge host to look for first.
+    CModuleController& controller = window->Session().Controller();
+    CVoiceProxy* direct = &controller.DirectProxy();
+    controller.SetTryOrder({direct, direct, direct, direct});
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void WindowFixture::CloseWindow() {
+    if (!window) return;
+    window->close();
+    window.reset();
+    QCoreApplication::processEvents();
+}
+
+void WindowFixture::Trigger(CommandId id) {
+    QAction* action = window->Action(id);
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+}
+
+void WindowFixture::ConnectAndRead() {
+    Trigger(CommandId::Connect);
+    ASSERT_TRUE(window->Session().IsConnected());
+    WaitForJobs();
+}
+
+void WindowFixture::WaitForJobs() {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->Session().BusyJobs() == 0; }, 60000))
+        << "jobs outstanding: " << window->Session().BusyJobs();
+    // One idle refresh shows what the jobs read.
+    QTest::qWait(250);
+}
+
+void WindowFixture::SelectGroup(int row) {
+    QTreeView* view = window->GroupView();
+    view->setCurrentIndex(view->model()->index(row, 0));
+    WaitForJobs();
+}
+
+void WindowFixture::SelectCommand(int row) {
+    QTreeView* view = window->CommandView();
+    view->setCurrentIndex(view->model()->index(row, 1));
+    QCoreApplication::processEvents();
+}
+
+QStringList WindowFixture::CommandRow(int row) {
+    return window->Commands()->RowTexts(row);
+}
+
+QString WindowFixture::GroupCell(int row, int column) {
+    return window->Groups()->index(row, column).data().toString();
+}
+
+int WindowFixture::CommandRows() {
+    return window->Commands()->rowCount();
+}
+
+}  // namespace parlix::ui::test

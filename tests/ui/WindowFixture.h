@@ -1,0 +1,55 @@
+// The real main window against the simulated demo module on a
+// pseudo-terminal, with its settings in a private folder and its dialogs
+// answered from a queue.
+#pragma once
+
+#include "ModalAnswers.h"
+#include "app/AppSettings.h"
+#include "support/TempDir.h"
+#include "ui/InterfaceLanguages.h"
+#include "ui/MainWindow.h"
+
+#include "sim/ModuleDevice.h"
+#include "sim/PtyTransport.h"
+
+#include <QtWidgets/QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace parlix::ui::test {
+
+class WindowFixture : public ::testing::Test {
+  protected:
+    WindowFixture();
+    ~WindowFixture() override;
+
+    // A fresh pseudo-terminal for the module, as after plugging it in again.
+    void Plug();
+    void OpenWindow();
+    void CloseWindow();
+
+    void Trigger(CommandId id);
+    // Connects through the menu command and waits for the whole read.
+    void ConnectAndRead();
+    // Waits until no job request is outstanding and the lists are refreshed.
+    void WaitForJobs();
+    void SelectGroup(int row);
+    void SelectCommand(int row);
+    // The texts of command list row `row`, the icon column first.
+    QStringList CommandRow(int row);
+    QString GroupCell(int row, int column);
+    int CommandRows();
+
+    TempDir dir;
+    parlix::CAppSettings settings;
+    std::shared_ptr<sim::ModuleDevice> module;
+    std::unique_ptr<sim::PtyTransport> pty;
+    std::unique_ptr<InterfaceLanguages> languages;
+    std::unique_ptr<MainWindow> window;
+    ModalAnswers answers;
+};
+
+}  // namespace parlix::ui::test

@@ -1,0 +1,10 @@
+// The GUI tests need a QApplication around them.
+#include <QtWidgets/QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
