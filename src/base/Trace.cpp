@@ -5,6 +5,7 @@
 
 #include <fmt/format.h>
 
+#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <cerrno>
 #include <chrono>
@@ -130,6 +131,13 @@ void CloseLocked(TraceState& state) {
     state.path.clear();
 }
 
+bool SameFile(std::FILE* file, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(::fileno(file), &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
 std::string StartLine() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -151,14 +159,16 @@ std::string TraceHeader(const std::string& qtVersion) {
 }
 
 std::error_code OpenTrace(const std::string& path, const std::string& qtVersion) {
+    TraceState& state = State();
+    std::lock_guard lock(state.mutex);
+    // Truncated under the open trace, the file would get its last line past a hole.
+    if (state.file && SameFile(state.file, path)) CloseLocked(state);
     // Close-on-exec: tool executables run meanwhile must not hold the file.
     std::FILE* file = std::fopen(path.c_str(), "we");
     if (!file) return ErrnoCode(errno);
     // Whole lines reach the file at once, so that a crash loses nothing.
     std::setvbuf(file, nullptr, _IOLBF, 0);
     fmt::print(file, "{}\n{}\n", TraceHeader(qtVersion), StartLine());
-    TraceState& state = State();
-    std::lock_guard lock(state.mutex);
     CloseLocked(state);
     state.file = file;
     state.path = path;

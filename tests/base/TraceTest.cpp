@@ -95,6 +95,8 @@ TEST_F(TraceTest, OpensAndClosesAtAnyTime) {
     EXPECT_EQ(OpenTrace(dir.File("missing/trace.txt")), std::errc::no_such_file_or_directory);
     EXPECT_EQ(TracePath(), path);
     TraceEvent("during");
+    ASSERT_FALSE(OpenTrace(path));  // the same file again starts afresh
+    TraceEvent("again");
     CloseTrace();
     EXPECT_FALSE(IsTracing());
     EXPECT_EQ(TracePath(), "");
@@ -102,7 +104,7 @@ TEST_F(TraceTest, OpensAndClosesAtAnyTime) {
     CloseTrace();  // twice is harmless
     const auto records = ReadTraceRecords(path);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].payload, "during");
+    EXPECT_EQ(records[0].payload, "again");
     EXPECT_EQ(records[1].tag, "END");
 }
 
