@@ -1,9 +1,23 @@
 #include "base/FrontEnd.h"
 
+#include "base/Trace.h"
+
 #include <chrono>
 #include <thread>
 
 namespace parlix {
+
+int FrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+    TraceMessageBox(text, title, style);
+    const int answer = ShowMessageBox(text, title, style);
+    TraceMessageBoxAnswer(title, answer);
+    return answer;
+}
+
+void FrontEnd::SetStatusText(const std::string& text) {
+    TraceStatusText(text);
+    ShowStatusText(text);
+}
 
 // Front ends without their own event loop serve nothing, so a short poll does.
 void FrontEnd::DispatchingWait(const std::function<bool()>& done) {

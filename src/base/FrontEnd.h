@@ -30,7 +30,8 @@ class FrontEnd {
     virtual ~FrontEnd() = default;
 
     // Shows a message box and blocks the caller (any thread) until answered.
-    virtual int MessageBox(const std::string& text, const std::string& title, unsigned style) = 0;
+    // Every box and its answer go to the protocol trace on the way.
+    int MessageBox(const std::string& text, const std::string& title, unsigned style);
 
     // The modeless prompt shown while the module waits for the user.
     virtual void ShowBusyPrompt(const std::string& text) = 0;
@@ -38,8 +39,8 @@ class FrontEnd {
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}
 
-    // Status bar pane 1 and the progress bar.
-    virtual void SetStatusText(const std::string& text) = 0;
+    // Status bar pane 1, traced like message boxes, and the progress bar.
+    void SetStatusText(const std::string& text);
     virtual void SetProgressRange(std::uint32_t range) { (void)range; }
     virtual void SetProgressPos(std::uint32_t pos) { (void)pos; }
 
@@ -62,6 +63,12 @@ class FrontEnd {
     // Waits until `done` holds, serving requests that other threads make of
     // this one meanwhile (a worker may be waiting for a message box).
     virtual void DispatchingWait(const std::function<bool()>& done);
+
+  protected:
+    // What each front end shows, reached only through the calls above.
+    virtual int ShowMessageBox(const std::string& text, const std::string& title,
+                               unsigned style) = 0;
+    virtual void ShowStatusText(const std::string& text) = 0;
 };
 
 }  // namespace parlix

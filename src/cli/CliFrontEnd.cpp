@@ -8,7 +8,7 @@
 
 namespace parlix::cli {
 
-int CliFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+int CliFrontEnd::ShowMessageBox(const std::string& text, const std::string& title, unsigned style) {
     std::lock_guard lock(mutex_);
     // Information ("Timeout expired.") tells an outcome; the operation's result says the rest.
     const unsigned icon = style & 0xF0;
@@ -49,7 +49,7 @@ void CliFrontEnd::ShowBusyPrompt(const std::string& text) {
 
 void CliFrontEnd::RemoveBusyPrompt() {}
 
-void CliFrontEnd::SetStatusText(const std::string& text) {
+void CliFrontEnd::ShowStatusText(const std::string& text) {
     std::lock_guard lock(mutex_);
     fmt::print(status_, "{}\n", text);
     std::fflush(status_);

@@ -29,10 +29,8 @@ class CliFrontEnd : public FrontEnd {
     // are, standard error where standard output carries results only.
     void SetStatusStream(std::FILE* stream) { status_ = stream; }
 
-    int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowBusyPrompt(const std::string& text) override;
     void RemoveBusyPrompt() override;
-    void SetStatusText(const std::string& text) override;
     void SetProgressRange(std::uint32_t range) override;
     void SetProgressPos(std::uint32_t pos) override;
     void PostJobFinished(std::uint64_t threadId, int served) override;
@@ -42,6 +40,10 @@ class CliFrontEnd : public FrontEnd {
 
     // The next job completion, in the order posted; waits for it.
     std::pair<std::uint64_t, int> WaitJobFinished();
+
+  protected:
+    int ShowMessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    void ShowStatusText(const std::string& text) override;
 
   private:
     int Ask(unsigned style);

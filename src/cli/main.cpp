@@ -1,6 +1,7 @@
 // parlix-cli: the module from the command line, for scripts and for users
 // without a display.
 #include "app/PortList.h"
+#include "base/Trace.h"
 #include "cli/Dump.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
@@ -98,6 +99,10 @@ int main(int argc, char** argv) {
     app.add_option("-p,--port", options.port, "serial port: ttyUSB0, a device path or sim:NAME");
     app.add_flag("--simulate", options.simulate,
                  "offer the simulated devices (starts parlix-sim when none runs)");
+    std::string tracePath;
+    app.add_option("--trace", tracePath,
+                   "write every byte sent and received, every status and message to FILE")
+        ->type_name("FILE");
     auto* yesFlag = app.add_flag("-y,--yes", yes, "answer Yes to every question");
     app.add_flag("-n,--no", no, "answer No to every question")->excludes(yesFlag);
 
@@ -127,6 +132,17 @@ int main(int argc, char** argv) {
     if (yes) options.answer = true;
     if (no) options.answer = false;
 
+    // Opened before anything touches a port, closed after the session's last byte.
+    if (!tracePath.empty()) {
+        if (const std::error_code ec = OpenTrace(tracePath)) {
+            fmt::print(stderr, "parlix-cli: cannot write the trace \"{}\": {}\n", tracePath,
+                       ec.message());
+            return 1;
+        }
+    }
+    struct TraceCloser {
+        ~TraceCloser() { CloseTrace(); }
+    } closeTrace;
     Session session(options, stdout, stderr);
     if (const int status = session.Prepare(!*ports)) return status;
     if (*ports) return ListPorts(session, options.simulate);

@@ -1,5 +1,8 @@
 #include "link/Serial.h"
 
+#include "base/Trace.h"
+#include "link/SerialTrace.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -70,7 +73,9 @@ std::error_code CSerial::Open(const std::string& device, std::uint32_t /*inQueue
     const std::string path = DevicePath(device);
     if (backend_) return Finish(Status::AlreadyOpen);
     std::unique_ptr<SerialBackend> backend;
-    if (auto ec = OpenSerialBackend(path, backend)) return Finish(ec);
+    const std::error_code opened = OpenSerialBackend(path, backend);
+    TraceLineEvent("open " + path, opened);
+    if (opened) return Finish(opened);
     backend_ = std::move(backend);
     ResetState();
     overlapped_ = overlapped;
@@ -87,6 +92,7 @@ std::error_code CSerial::Close() {
     Begin();
     if (!backend_) return Finish({});
     const std::error_code ec = backend_->Close();
+    TraceLineEvent("close", ec);
     backend_.reset();
     ResetState();
     return Finish(ec);
@@ -117,7 +123,9 @@ std::error_code CSerial::Configure(std::uint32_t baud, int dataBits, int parity,
     line.dataBits = dataBits;
     line.parity = parity;
     line.stopBits = stopBits;
-    return Finish(backend_->SetLine(line));
+    const std::error_code ec = backend_->SetLine(line);
+    TraceLineSettings(line, ec);
+    return Finish(ec);
 }
 
 std::error_code CSerial::ApplyEventMask(std::uint32_t mask) {
@@ -148,7 +156,9 @@ std::error_code CSerial::SetHandshaking(int mode) {
     if (auto ec = ReadLine(line)) return Finish(ec);
     if (mode < 0 || mode > 2) return Finish(Status::InvalidArgument);
     line.handshaking = mode;
-    return Finish(backend_->SetLine(line));
+    const std::error_code ec = backend_->SetLine(line);
+    TraceHandshaking(mode, ec);
+    return Finish(ec);
 }
 
 std::error_code CSerial::ApplyReadMode(int mode, std::uint32_t intervalMs) {
@@ -224,7 +234,10 @@ std::size_t CSerial::TakeAvailable(std::uint8_t* data, std::size_t size, std::er
     std::copy_n(lookahead_.begin(), early, data);
     lookahead_.erase(lookahead_.begin(), lookahead_.begin() + static_cast<std::ptrdiff_t>(early));
     std::size_t more = 0;
-    if (early < size) ec = backend_->ReadAvailable(data + early, size - early, more);
+    if (early < size) {
+        ec = backend_->ReadAvailable(data + early, size - early, more);
+        TraceBytes(TraceDirection::Received, data + early, more);
+    }
     return early + more;
 }
 
@@ -275,11 +288,13 @@ std::error_code CSerial::Read(void* data, std::uint32_t size, std::uint32_t* got
         const std::size_t n = TakeAvailable(bytes, size, ec);
         count = static_cast<std::uint32_t>(n);
         ov->pending = !ec && !ReadComplete(n, size);
+        TraceTransferFailed("read", ec, timeoutMs, n, size);
         return Finish(ec);
     }
     std::size_t n = 0;
     ec = ReadInto(bytes, size, DeadlineAfter(timeoutMs), n);
     count = static_cast<std::uint32_t>(n);
+    TraceTransferFailed("read", ec, timeoutMs, n, size);
     return Finish(ec);
 }
 
@@ -295,11 +310,13 @@ std::error_code CSerial::Write(const void* data, std::uint32_t size, std::uint32
     std::size_t n = 0;
     const Deadline deadline = ov ? SerialBackend::Clock::now() : DeadlineAfter(timeoutMs);
     std::error_code ec = backend_->Write(bytes, size, deadline, n);
+    TraceBytes(TraceDirection::Sent, bytes, n);
     count = static_cast<std::uint32_t>(n);
     if (ov) {
         ov->pending = ec == Status::Timeout;
         if (ov->pending) ec.clear();
     }
+    TraceTransferFailed("write", ec, timeoutMs, n, size);
     return Finish(ec);
 }
 
@@ -318,13 +335,18 @@ std::error_code CSerial::WaitForEvent(Overlapped* ov, std::uint32_t timeoutMs) {
     if (auto ec = CheckTransfer(ov, timeoutMs)) return Finish(ec);
     if (eventMask_ == 0) return Finish(Status::InvalidParameter);  // would wait for ever
     const Deadline deadline = ov ? SerialBackend::Clock::now() : DeadlineAfter(timeoutMs);
+    const auto failWait = [&](std::error_code ec) {
+        TraceTransferFailed("event wait", ec, timeoutMs, 0, 0);
+        return Finish(ec);
+    };
     for (;;) {
         // Input is taken into the look-ahead so that the event character can
         // be seen and so that the wait below sleeps until something new comes.
         std::uint8_t chunk[256];
         std::size_t n = 0;
         do {
-            if (auto ec = backend_->ReadAvailable(chunk, sizeof(chunk), n)) return Finish(ec);
+            if (auto ec = backend_->ReadAvailable(chunk, sizeof(chunk), n)) return failWait(ec);
+            TraceBytes(TraceDirection::Received, chunk, n);
             lookahead_.insert(lookahead_.end(), chunk, chunk + n);
         } while (n == sizeof(chunk));
 
@@ -343,38 +365,43 @@ std::error_code CSerial::WaitForEvent(Overlapped* ov, std::uint32_t timeoutMs) {
             ov->pending = true;
             return Finish({});
         }
-        if (SerialBackend::Clock::now() >= deadline) return Finish(Status::Timeout);
+        if (SerialBackend::Clock::now() >= deadline) return failWait(Status::Timeout);
         bool readable = false;
-        if (auto ec = backend_->WaitReadable(deadline, readable)) return Finish(ec);
+        if (auto ec = backend_->WaitReadable(deadline, readable)) return failWait(ec);
     }
 }
 
 std::error_code CSerial::EscapeFunction(int function) {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
+    std::error_code ec;
     switch (function) {
         case SETRTS:
-            return Finish(backend_->SetRts(true));
         case CLRRTS:
-            return Finish(backend_->SetRts(false));
+            ec = backend_->SetRts(function == SETRTS);
+            break;
         case SETDTR:
-            return Finish(backend_->SetDtr(true));
         case CLRDTR:
-            return Finish(backend_->SetDtr(false));
+            ec = backend_->SetDtr(function == SETDTR);
+            break;
         case SETBREAK:
-            return Finish(backend_->SetBreak(true));
         case CLRBREAK:
-            return Finish(backend_->SetBreak(false));
+            ec = backend_->SetBreak(function == SETBREAK);
+            break;
         default:
             return Finish(Status::InvalidParameter);
     }
+    TraceEscapeFunction(function, ec);
+    return Finish(ec);
 }
 
 std::error_code CSerial::Purge() {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
     lookahead_.clear();
-    return Finish(backend_->Purge());
+    const std::error_code ec = backend_->Purge();
+    TraceLineEvent("purge", ec);
+    return Finish(ec);
 }
 
 std::error_code CSerial::FlushOutput() {

@@ -4,6 +4,7 @@
 #include "support/ModuleAnswers.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
+#include "support/TraceRecords.h"
 
 #include <gmock/gmock.h>
 #include <nlohmann/json.hpp>
@@ -11,7 +12,9 @@
 namespace parlix::test {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 class CliTest : public ::testing::Test {
   protected:
@@ -32,6 +35,35 @@ TEST_F(CliTest, InfoShowsTheConnectedModuleAndItsFirmwareId) {
     EXPECT_EQ(r.err, "Disconnected\n");
     // Detection, control mode with reply delay 0, the firmware ID, control mode again.
     EXPECT_EQ(module.ReceivedText(), "bbbx bbyAx bb");
+}
+
+// Every byte with its direction, in order, and the status texts between them.
+TEST_F(CliTest, TraceHoldsTheExchangeAndTheStatusTexts) {
+    PtyResponder module(ModuleAnswers('C'));
+    const std::string trace = home.File("trace.txt");
+    const auto r = Cli({"--port", module.Path(), "--trace", trace, "info"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(ReadTraceLines(trace).front(),
+                StartsWith("Parlix Desk " PARLIX_VERSION "; no Qt; "));
+    const auto records = ReadTraceRecords(trace);
+    EXPECT_EQ(WireText(records), ">b<o>b<o>b<o>x<x> <C>b<o>b<o>y>A<o>x<x> <C>b<o>b<o");
+    EXPECT_THAT(Payloads(records, "STATUS"),
+                ElementsAre("Detected Parlix on " + module.Path() + "...",
+                            "Connected to Parlix (Rev 2) on " + module.Path(), "Disconnected"));
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back().tag, "END");
+}
+
+// A trace that cannot be written stops the command before any byte goes out.
+TEST_F(CliTest, UnwritableTraceFileFailsBeforeThePortIsTouched) {
+    PtyResponder module(ModuleAnswers('C'));
+    const std::string trace = home.File("missing/trace.txt");
+    const auto r = Cli({"--port", module.Path(), "--trace", trace, "info"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err,
+              "parlix-cli: cannot write the trace \"" + trace + "\": No such file or directory\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(module.ReceivedText(), "");
 }
 
 TEST_F(CliTest, SilentPortIsReportedWithoutSystemText) {

@@ -8,8 +8,8 @@ void PrintTo(const ShownMessage& message, std::ostream* os) {
     *os << "{\"" << text << "\", \"" << message.title << "\", " << message.style << "}";
 }
 
-int RecordingFrontEnd::MessageBox(const std::string& text, const std::string& title,
-                                  unsigned style) {
+int RecordingFrontEnd::ShowMessageBox(const std::string& text, const std::string& title,
+                                      unsigned style) {
     std::lock_guard lock(mutex_);
     messages_.push_back({text, title, style});
     if (!answers_.empty()) {
@@ -33,7 +33,7 @@ void RecordingFrontEnd::RemoveBusyPrompt() {
     promptShown_ = false;
 }
 
-void RecordingFrontEnd::SetStatusText(const std::string& text) {
+void RecordingFrontEnd::ShowStatusText(const std::string& text) {
     std::lock_guard lock(mutex_);
     statusTexts_.push_back(text);
 }

@@ -24,10 +24,8 @@ void PrintTo(const ShownMessage& message, std::ostream* os);
 
 class RecordingFrontEnd : public FrontEnd {
   public:
-    int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowBusyPrompt(const std::string& text) override;
     void RemoveBusyPrompt() override;
-    void SetStatusText(const std::string& text) override;
     void SetProgressRange(std::uint32_t range) override;
     void SetProgressPos(std::uint32_t pos) override;
     void PostJobFinished(std::uint64_t threadId, int served) override;
@@ -44,6 +42,10 @@ class RecordingFrontEnd : public FrontEnd {
     std::uint32_t ProgressPos() const;
     std::vector<std::pair<std::uint64_t, int>> JobsFinished() const;
     void Clear();
+
+  protected:
+    int ShowMessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    void ShowStatusText(const std::string& text) override;
 
   private:
     mutable std::mutex mutex_;
