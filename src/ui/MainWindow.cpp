@@ -4,6 +4,7 @@
 #include "app/PortList.h"
 #include "app/WindowSettings.h"
 #include "base/Text.h"
+#include "base/Trace.h"
 #include "ui/ActionTable.h"
 #include "ui/CommandListModel.h"
 #include "ui/GroupListModel.h"
@@ -200,6 +201,13 @@ void MainWindow::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, {CommandId::UpdateFirmware});
+    help->addSeparator();
+    // Every byte, status text and message into a file the user can attach to a report.
+    traceAction_ = help->addAction(tr("&Trace to File..."), this, &MainWindow::ToggleTrace);
+    traceAction_->setObjectName(QStringLiteral("actionTrace"));
+    traceAction_->setCheckable(true);
+    traceAction_->setChecked(IsTracing());
+    traceAction_->setStatusTip(tr("Write every byte exchanged with the module to a file"));
     help->addSeparator();
     add(help, {CommandId::About});
 
@@ -525,8 +533,8 @@ void MainWindow::NotYetAvailable(CommandId id) {
     QString feature = Text("MainFrame", SpecOf(id).text);
     feature.remove(QLatin1Char('&'));
     if (feature.endsWith(QStringLiteral("..."))) feature.chop(3);
-    ShowMessageBox(frontEnd_.Owner(), tr("%1 is not available in this version yet.").arg(feature),
-                   QString::fromStdString(Tr(PX_TR("Controller", "Information"))), MB_ICONINFORMATION);
+    frontEnd_.MessageBox(tr("%1 is not available in this version yet.").arg(feature).toStdString(),
+                         Tr(PX_TR("Controller", "Information")), MB_ICONINFORMATION);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -706,6 +714,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (statusPane_) statusPane_->setFixedWidth(width() / 2);
+}
+
+void MainWindow::ToggleTrace() {
+    if (IsTracing()) {
+        CloseTrace();
+        traceAction_->setChecked(false);
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, tr("Trace to File"), QString(),
+                                                      tr("Trace Files (*.txt *.log)"));
+    if (!path.isEmpty()) {
+        if (const std::error_code error = OpenTrace(path.toStdString(), qVersion()))
+            frontEnd_.MessageBox(
+                tr("The trace cannot be written to \"%1\":\n%2")
+                    .arg(path, QString::fromStdString(error.message()))
+                    .toStdString(),
+                Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+    }
+    traceAction_->setChecked(IsTracing());
 }
 
 void MainWindow::StartPortMonitor() {

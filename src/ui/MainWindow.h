@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow, public MainView {
     void LinkLost();
     void SetAcceleratorsActive(bool active);
     void StartPortMonitor();
+    void ToggleTrace();
 
     parlix::CAppSettings& settings_;
     InterfaceLanguages& languages_;
@@ -113,6 +114,7 @@ class MainWindow : public QMainWindow, public MainView {
     QMenu* portMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     QMenu* builtinMenu_ = nullptr;
+    QAction* traceAction_ = nullptr;
     QComboBox* portBox_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* statusPane_ = nullptr;

@@ -24,7 +24,7 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-int ShowMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style) {
+int RunMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style) {
     QMessageBox box(owner);
     box.setWindowTitle(title);
     box.setText(QString(text).remove(QLatin1Char('\r')).trimmed());
@@ -100,9 +100,9 @@ void QtFrontEnd::Post(std::function<void()> call) {
     QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
 }
 
-int QtFrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
+int QtFrontEnd::ShowMessageBox(const std::string& text, const std::string& title, unsigned style) {
     int answer = IDCANCEL;
-    OnGuiThread([&] { answer = ShowMessageBox(Owner(), FromUtf8(text), FromUtf8(title), style); });
+    OnGuiThread([&] { answer = RunMessageBox(Owner(), FromUtf8(text), FromUtf8(title), style); });
     return answer;
 }
 
@@ -143,7 +143,7 @@ void QtFrontEnd::EndWaitCursor() {
     OnGuiThread([] { QGuiApplication::restoreOverrideCursor(); });
 }
 
-void QtFrontEnd::SetStatusText(const std::string& text) {
+void QtFrontEnd::ShowStatusText(const std::string& text) {
     Post([this, text = FromUtf8(text)] {
         if (onStatusText) onStatusText(text);
     });

@@ -23,12 +23,10 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
     explicit QtFrontEnd(QWidget* mainWindow);
     ~QtFrontEnd() override;
 
-    int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowBusyPrompt(const std::string& text) override;
     void RemoveBusyPrompt() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    void SetStatusText(const std::string& text) override;
     void SetProgressRange(std::uint32_t range) override;
     void SetProgressPos(std::uint32_t pos) override;
     bool EnableMainWindow(bool enable) override;
@@ -45,6 +43,10 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
     // The window message boxes belong to: the active one, else the main window.
     QWidget* Owner() const;
 
+  protected:
+    int ShowMessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    void ShowStatusText(const std::string& text) override;
+
   private:
     // Runs `call` on the GUI thread and waits for it.
     void OnGuiThread(const std::function<void()>& call);
@@ -58,6 +60,6 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
 };
 
 // Shows a message box in the style of the core's boxes; returns the button.
-int ShowMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style);
+int RunMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style);
 
 }  // namespace parlix::ui

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/PortList.h"
 #include "app/SimulatorLauncher.h"
+#include "base/Trace.h"
 #include "link/PreciseTimers.h"
 #include "link/SimLineProtocol.h"
 #include "ui/InterfaceLanguages.h"
@@ -32,7 +33,20 @@ int main(int argc, char** argv) {
         QStringLiteral("simulate"),
         QStringLiteral("Offer the simulated devices (starts parlix-sim when none runs)."));
     parser.addOption(simulate);
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Write every byte, status text and message to FILE, for a bug report."),
+        QStringLiteral("FILE"));
+    parser.addOption(trace);
     parser.process(app);
+    if (parser.isSet(trace)) {
+        const std::string path = parser.value(trace).toStdString();
+        if (const std::error_code error = OpenTrace(path, qVersion())) {
+            std::fprintf(stderr, "parlix-desk: cannot write the trace \"%s\": %s\n", path.c_str(),
+                         error.message().c_str());
+            return 1;
+        }
+    }
 
     CAppSettings settings;
     ui::InterfaceLanguages languages(settings);
@@ -63,5 +77,6 @@ int main(int argc, char** argv) {
         if (code < ui::kLanguageExitBase) break;
         languages.Switch(code - ui::kLanguageExitBase);
     }
+    CloseTrace();
     return code;
 }

@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QFileDialog>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSplitter>
 
@@ -210,7 +211,9 @@ TEST_F(MainWindowTest, EachResetAsksThenClearsWhatItSays) {
         EXPECT_EQ(answers.Boxes()[2].text, "Reset completed successfully.");
         EXPECT_EQ(answers.Boxes()[2].title, "Information");
         QTest::qWait(250);
-        if (c.groupsCleared) EXPECT_EQ(GroupCell(1, 3), "0");
+        if (c.groupsCleared) {
+            EXPECT_EQ(GroupCell(1, 3), "0");
+        }
         if (c.messagesCleared) {
             SelectGroup(18);
             EXPECT_EQ(CommandRow(0)[2], "Empty Slot");
@@ -235,9 +238,13 @@ TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
     auto chooseFile = [path](QWidget* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
-        files->selectFile(path);
-        files->accept();
+        // Typed into the name field and confirmed, as a user does.
+        auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
     };
+    ASSERT_TRUE(window->Action(CommandId::ExportCommands)->isEnabled());
     answers.Then(chooseFile);
     Trigger(CommandId::ExportCommands);
     WaitForJobs();

@@ -43,7 +43,7 @@ class WindowFixture : public ::testing::Test {
     QString GroupCell(int row, int column);
     int CommandRows();
 
-    TempDir dir;
+    parlix::test::TempDir dir;
     parlix::CAppSettings settings;
     std::shared_ptr<sim::ModuleDevice> module;
     std::unique_ptr<sim::PtyTransport> pty;

@@ -88,7 +88,9 @@ void CMainFlows::JobFinished(std::uint64_t threadId, int served) {
         const int row = editAfterRefresh_;
         editAfterRefresh_ = -1;
         view_.RedrawCommandRow(row);
-        if (IsEnabledNow(CommandId::RenameCommand)) view_.StartLabelEdit(row);
+        // The new command is selected first, so that a group that was empty
+        // gets its first command named too; the editor checks Rename's rule.
+        view_.StartLabelEdit(row);
     }
 }
 

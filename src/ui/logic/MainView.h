@@ -29,6 +29,7 @@ class MainView {
     virtual void StopRecordingTimer() = 0;
     virtual void FlashCommand(int index, bool expected) = 0;
     virtual void RedrawCommandRow(int index) = 0;
+    // Selects command row `index` and opens its label editor, if Rename allows.
     virtual void StartLabelEdit(int index) = 0;
     // Runs the training dialog for one phase.
     virtual PhaseOutcome RunTrainingPhase(int group, int command, int phase) = 0;
