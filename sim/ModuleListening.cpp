@@ -155,17 +155,21 @@ Reply ModuleCommands::Record(int slot, int bits) {
             break;
     }
     const int ms = outcome.kind == Outcome::Kind::Recorded ? outcome.value : kRecordedMs;
-    return Reply::Later(Reply::Ms(ms), [this, slot, bits, ms] {
-        const auto length = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms) *
+    auto store = [this, slot, bits](int recordedMs) {
+        const auto length = static_cast<std::uint32_t>(static_cast<std::uint64_t>(recordedMs) *
                                                        kBytesPerSecondPerBit * bits / 1000);
         MessageSlot& message = memory_.messages[slot];
         const std::uint32_t others =
             memory_.MessageBytesUsed() - (message.damaged ? 0 : message.length);
         if (others + length > memory_.messageCapacity) return Status('m');
         message = MessageSlot{bits, length, false};
-        const int seconds = ms / 1000;
+        const int seconds = recordedMs / 1000;
         return Status('o', {(seconds / 32) & 31, seconds % 32});
-    });
+    };
+    Reply reply = Reply::Later(Reply::Ms(ms), [store, ms] { return store(ms); });
+    // The control byte ends the recording with what was said so far.
+    reply.stop = [store](Reply::Ms elapsed) { return store(static_cast<int>(elapsed.count())); };
+    return reply;
 }
 
 Reply ModuleCommands::PlayMessage(int slot, int mode) {

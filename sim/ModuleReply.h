@@ -39,6 +39,9 @@ struct Reply {
     // Busy or listening: after this long the module runs `finish` and answers its reply.
     std::optional<Ms> after;
     std::function<Reply()> finish;
+    // A recording that the control byte ends early: the reply for what was
+    // recorded so far.
+    std::function<Reply(Ms elapsed)> stop;
 
     static Reply None() { return {}; }
     static Reply Status(std::uint8_t status, std::vector<int> arguments = {}) {

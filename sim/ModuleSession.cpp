@@ -60,6 +60,13 @@ void ModuleSession::OnByte(std::uint8_t byte) {
         collecting_ = false;  // no argument can look like this: a new command starts
     }
     lastByte_ = now;
+    if (byte == 'b' && pending_ && pending_->stop) {
+        auto stop = std::move(pending_->stop);
+        const auto elapsed = std::chrono::duration_cast<Reply::Ms>(now - pending_->started);
+        pending_.reset();
+        Answer(stop(elapsed));
+        return;
+    }
     if (byte == ' ') {
         AnswerArgumentRequest();
         return;
@@ -94,7 +101,7 @@ void ModuleSession::Answer(Reply reply) {
     if (reply.after) {
         const auto due = *reply.after == Reply::kUntilInterrupted ? Clock::time_point::max()
                                                                   : Clock::now() + *reply.after;
-        pending_ = Pending{due, std::move(reply.finish)};
+        pending_ = Pending{due, std::move(reply.finish), Clock::now(), std::move(reply.stop)};
         return;
     }
     replyArgs_.assign(reply.arguments.begin(), reply.arguments.end());

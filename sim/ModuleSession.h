@@ -50,6 +50,8 @@ class ModuleSession {
     struct Pending {
         Clock::time_point due;
         std::function<Reply()> finish;
+        Clock::time_point started;
+        std::function<Reply(Reply::Ms)> stop;
     };
     std::optional<Pending> pending_;
 };

@@ -93,7 +93,8 @@ void CommandListModel::Flash(int row, bool expected) {
         flashTimer_.stop();
         const int old = flashRow_;
         flashRow_ = -1;
-        if (old >= 0 && old < rowCount()) emit dataChanged(index(old, 0), index(old, columnCount() - 1));
+        if (old >= 0 && old < rowCount())
+            emit dataChanged(index(old, 0), index(old, columnCount() - 1));
     }
     if (row < 0 || row >= rowCount()) return;
     flashRow_ = row;
@@ -110,10 +111,12 @@ void CommandListModel::FlashTick() {
         flashTimer_.stop();
         const int old = flashRow_;
         flashRow_ = -1;
-        if (old >= 0 && old < rowCount()) emit dataChanged(index(old, 0), index(old, columnCount() - 1));
+        if (old >= 0 && old < rowCount())
+            emit dataChanged(index(old, 0), index(old, columnCount() - 1));
         return;
     }
-    if (flashRow_ < rowCount()) emit dataChanged(index(flashRow_, 0), index(flashRow_, columnCount() - 1));
+    if (flashRow_ < rowCount())
+        emit dataChanged(index(flashRow_, 0), index(flashRow_, columnCount() - 1));
     emit FlashStep(flashRow_);
 }
 

@@ -64,9 +64,9 @@ bool InterfaceLanguages::Install(int index) {
         // Qt's own texts (standard buttons) in the same language, where installed.
         auto qt = std::make_unique<QTranslator>();
         const auto locale = LocaleOfLanguageId(language.id);
-        if (locale && qt->load(QLocale(QString::fromStdString(*locale)), QStringLiteral("qtbase"),
-                               QStringLiteral("_"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        if (locale &&
+            qt->load(QLocale(QString::fromStdString(*locale)), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             qtTranslator_ = std::move(qt);
             QCoreApplication::installTranslator(qtTranslator_.get());
         }

@@ -18,8 +18,7 @@ void LabelEditor::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) return;
     const QString typed = event->text();
     const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    if (typed.isEmpty() || control || typed.at(0).unicode() < 0x20 ||
-        typed.at(0) == QChar(0x7F)) {
+    if (typed.isEmpty() || control || typed.at(0).unicode() < 0x20 || typed.at(0) == QChar(0x7F)) {
         QLineEdit::keyPressEvent(event);  // editing keys, Backspace, Enter, Escape
         return;
     }
@@ -32,7 +31,8 @@ void LabelEditor::keyPressEvent(QKeyEvent* event) {
             from = static_cast<std::size_t>(selectionStart());
             to = from + static_cast<std::size_t>(selectedText().size());
         }
-        const TypedResult result = TypeLabelChar(current, from, to, static_cast<char>(ch.unicode()));
+        const TypedResult result =
+            TypeLabelChar(current, from, to, static_cast<char>(ch.unicode()));
         if (result.outcome == TypedOutcome::TooLong) {
             QApplication::beep();
             continue;

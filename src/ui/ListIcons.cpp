@@ -16,10 +16,19 @@ void InitResources() {
 }
 
 QIcon IconFor(ListIcon icon) {
-    static constexpr std::array<const char*, 13> kFiles = {
-        "wordset",     "group",      "password",     "trigger",         "sound-table",
-        "messages",    "word",       "command",      "password-command", "sound",
-        "message-slot", "command-conflict", "password-command-conflict"};
+    static constexpr std::array<const char*, 13> kFiles = {"wordset",
+                                                           "group",
+                                                           "password",
+                                                           "trigger",
+                                                           "sound-table",
+                                                           "messages",
+                                                           "word",
+                                                           "command",
+                                                           "password-command",
+                                                           "sound",
+                                                           "message-slot",
+                                                           "command-conflict",
+                                                           "password-command-conflict"};
     const auto index = static_cast<std::size_t>(icon);
     if (index >= kFiles.size()) return {};
     return QIcon(QStringLiteral(":/icons/list/%1.svg").arg(QLatin1String(kFiles[index])));

@@ -65,15 +65,16 @@ QIcon ActionIcon(const char* name) {
 
 // The built-in wordset languages, in the module's order.
 constexpr const char* kBuiltinLanguages[] = {
-    QT_TRANSLATE_NOOP("MainFrame", "English"), QT_TRANSLATE_NOOP("MainFrame", "Italian"),
+    QT_TRANSLATE_NOOP("MainFrame", "English"),  QT_TRANSLATE_NOOP("MainFrame", "Italian"),
     QT_TRANSLATE_NOOP("MainFrame", "Japanese"), QT_TRANSLATE_NOOP("MainFrame", "German"),
-    QT_TRANSLATE_NOOP("MainFrame", "Spanish"), QT_TRANSLATE_NOOP("MainFrame", "French")};
+    QT_TRANSLATE_NOOP("MainFrame", "Spanish"),  QT_TRANSLATE_NOOP("MainFrame", "French")};
 
 // The title shows the version as major.minor.third.
 QString WindowTitle() {
     const QStringList parts = QStringLiteral(PARLIX_VERSION).split(QLatin1Char('.'));
     auto part = [&](int i) { return i < parts.size() ? parts[i].toInt() : 0; };
-    return QString::fromStdString(TrFormatInserts(PX_TR("MainFrame", "Parlix Desk - v%1!d!.%2!d!.%3!d!"), part(0), part(1), part(2)));
+    return QString::fromStdString(TrFormatInserts(
+        PX_TR("MainFrame", "Parlix Desk - v%1!d!.%2!d!.%3!d!"), part(0), part(1), part(2)));
 }
 
 }  // namespace
@@ -256,8 +257,8 @@ void MainWindow::CreateToolBar() {
     bar->addSeparator();
     add({CommandId::ResetCommands, CommandId::ResetMessages, CommandId::ResetAll});
     bar->addSeparator();
-    add({CommandId::ConfigurePins, CommandId::PlaySound, CommandId::DialTones,
-         CommandId::Tokenwave, CommandId::LipSync});
+    add({CommandId::ConfigurePins, CommandId::PlaySound, CommandId::DialTones, CommandId::Tokenwave,
+         CommandId::LipSync});
     bar->addSeparator();
     progress_ = new QProgressBar(bar);
     progress_->setObjectName(QStringLiteral("progressBar"));
@@ -341,9 +342,8 @@ void MainWindow::CreateLists() {
             return;
         }
         // The rename talks to the module: not from inside the view's commit.
-        QTimer::singleShot(0, this, [this, row, label = text->toStdString()] {
-            flows_.FinishRename(row, label);
-        });
+        QTimer::singleShot(
+            0, this, [this, row, label = text->toStdString()] { flows_.FinishRename(row, label); });
     };
     commandView_->setItemDelegateForColumn(2, labelDelegate_);
 
@@ -353,8 +353,7 @@ void MainWindow::CreateLists() {
             [this] { CommandSelectionChanged(); });
     connect(commandView_, &QTreeView::doubleClicked, this, &MainWindow::CommandDoubleClicked);
     connect(commands_, &CommandListModel::FlashStep, this, [this](int row) {
-        if (row == flows_.SelectedCommand())
-            commandView_->scrollTo(commands_->index(row, 0));
+        if (row == flows_.SelectedCommand()) commandView_->scrollTo(commands_->index(row, 0));
     });
 }
 
@@ -396,7 +395,8 @@ void MainWindow::FillPorts() {
         if (const auto found = records.find(names[i]); found != records.end()) {
             tip = QString::fromStdString(found->second.friendlyName);
             if (!found->second.technology.empty())
-                tip += QStringLiteral(" (%1)").arg(QString::fromStdString(found->second.technology));
+                tip +=
+                    QStringLiteral(" (%1)").arg(QString::fromStdString(found->second.technology));
         } else if (name.startsWith(QStringLiteral("sim:"))) {
             tip = tr("Simulated device");
         }
@@ -671,9 +671,10 @@ PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
     steps.erase = [&] { return model.EraseTraining(group, command, controller); };
     steps.train = [&] { return model.TrainEntry(group, command, controller); };
     steps.keep = [this](std::int32_t similar) {
-        return frontEnd_.MessageBox(TrFormatInserts(PX_TR("TrainingDlg", "Trained command is similar to existing "
-                                                    "command %1!d!.\n\nKeep current training "
-                                                    "anyway?"),
+        return frontEnd_.MessageBox(TrFormatInserts(PX_TR("TrainingDlg",
+                                                          "Trained command is similar to existing "
+                                                          "command %1!d!.\n\nKeep current training "
+                                                          "anyway?"),
                                                     similar),
                                     Tr(PX_TR("Controller", "Warning")),
                                     MB_YESNO | MB_ICONWARNING) == IDYES;
@@ -685,7 +686,8 @@ PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
 
 std::string MainWindow::AskCommandFile(bool save) {
     // "Name (*.ext)^*.ext^": the filter before the first separator.
-    const QString filter = Text("MainFrame", "Command Files (*.vrcmd)^*.vrcmd^").section(QLatin1Char('^'), 0, 0);
+    const QString filter =
+        Text("MainFrame", "Command Files (*.vrcmd)^*.vrcmd^").section(QLatin1Char('^'), 0, 0);
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("commandFileDialog"));
     dialog.setNameFilter(filter);
@@ -707,8 +709,8 @@ QString MainWindow::StatusPaneText() const {
 void MainWindow::closeEvent(QCloseEvent* event) {
     flows_.Disconnect();
     event->accept();
-    // Ends the message loop; a language switch ends it with its own code.
-    QCoreApplication::exit(languageExitCode_);
+    // The start-up loop ends the message loop; a language switch has its own code.
+    emit Closed(languageExitCode_);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -726,11 +728,10 @@ void MainWindow::ToggleTrace() {
                                                       tr("Trace Files (*.txt *.log)"));
     if (!path.isEmpty()) {
         if (const std::error_code error = OpenTrace(path.toStdString(), qVersion()))
-            frontEnd_.MessageBox(
-                tr("The trace cannot be written to \"%1\":\n%2")
-                    .arg(path, QString::fromStdString(error.message()))
-                    .toStdString(),
-                Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+            frontEnd_.MessageBox(tr("The trace cannot be written to \"%1\":\n%2")
+                                     .arg(path, QString::fromStdString(error.message()))
+                                     .toStdString(),
+                                 Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
     }
     traceAction_->setChecked(IsTracing());
 }

@@ -75,6 +75,10 @@ class MainWindow : public QMainWindow, public MainView {
     PhaseOutcome RunTrainingPhase(int group, int command, int phase) override;
     std::string AskCommandFile(bool save) override;
 
+  signals:
+    // The window closed: 0, or the code that asks for another interface language.
+    void Closed(int exitCode);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -31,8 +31,9 @@ void PromptDialog::ShowText(const QString& text) {
     if (isVisible()) return;
     adjustSize();
     if (QWidget* owner = parentWidget()) {
-        const QRect area = owner->isWindow() ? owner->frameGeometry()
-                                             : QRect(owner->mapToGlobal(QPoint(0, 0)), owner->size());
+        const QRect area = owner->isWindow()
+                               ? owner->frameGeometry()
+                               : QRect(owner->mapToGlobal(QPoint(0, 0)), owner->size());
         move(area.center() - rect().center());
     }
     show();

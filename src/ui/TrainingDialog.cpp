@@ -33,13 +33,14 @@ TrainingDialog::TrainingDialog(QWidget* parent, const QString& label, int group,
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     band->setPalette(palette);
-    header_ = new QLabel(Inserts(PX_TR("TrainingDlg", "Command %2!d! of Group %1!d!"), group, command), band);
+    header_ = new QLabel(
+        Inserts(PX_TR("TrainingDlg", "Command %2!d! of Group %1!d!"), group, command), band);
     header_->setObjectName(QStringLiteral("header"));
     QFont bold = header_->font();
     bold.setWeight(QFont::Bold);
     header_->setFont(bold);
-    subHeader_ =
-        new QLabel(Inserts(PX_TR("TrainingDlg", "\"%1\" - Phase %2!d!/%3!d!"), name.c_str(), phase, 2), band);
+    subHeader_ = new QLabel(
+        Inserts(PX_TR("TrainingDlg", "\"%1\" - Phase %2!d!/%3!d!"), name.c_str(), phase, 2), band);
     subHeader_->setObjectName(QStringLiteral("subHeader"));
     auto* icon = new QLabel(band);
     icon->setPixmap(QIcon::fromTheme(QStringLiteral("audio-input-microphone"),
@@ -56,15 +57,18 @@ TrainingDialog::TrainingDialog(QWidget* parent, const QString& label, int group,
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    instruction_ = new QLabel(Inserts(PX_TR("TrainingDlg", "Press the \"Phase %2!d!\" button and say the word "
-                                      "corresponding to the command \"%1\" within 5 seconds."),
-                                      name.c_str(), phase),
-                              this);
+    instruction_ =
+        new QLabel(Inserts(PX_TR("TrainingDlg",
+                                 "Press the \"Phase %2!d!\" button and say the word "
+                                 "corresponding to the command \"%1\" within 5 seconds."),
+                           name.c_str(), phase),
+                   this);
     instruction_->setObjectName(QStringLiteral("instruction"));
     instruction_->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(Inserts(PX_TR("TrainingDlg", "Phase %1!d!"), phase), QDialogButtonBox::AcceptRole);
+    ok_ = buttons->addButton(Inserts(PX_TR("TrainingDlg", "Phase %1!d!"), phase),
+                             QDialogButtonBox::AcceptRole);
     ok_->setObjectName(QStringLiteral("phaseButton"));
     ok_->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);

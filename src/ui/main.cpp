@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
     int code = 0;
     for (;;) {
         auto window = std::make_unique<ui::MainWindow>(settings, languages);
+        QObject::connect(window.get(), &ui::MainWindow::Closed, &app, &QCoreApplication::exit,
+                         Qt::QueuedConnection);
         window->show();
         code = QApplication::exec();
         window.reset();

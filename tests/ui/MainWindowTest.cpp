@@ -38,7 +38,8 @@ class MainWindowTest : public WindowFixture {
 
 TEST_F(MainWindowTest, ConnectFillsBothListsFromTheModule) {
     ConnectAndRead();
-    EXPECT_TRUE(window->StatusPaneText().startsWith("Connected to ")) << window->StatusPaneText().toStdString();
+    EXPECT_TRUE(window->StatusPaneText().startsWith("Connected to "))
+        << window->StatusPaneText().toStdString();
     // Trigger, 15 groups, password, sounds, messages, 3 wordsets, 2 grammars.
     ASSERT_EQ(window->Groups()->rowCount(), 24);
     EXPECT_EQ(GroupCell(0, 2), "Trigger");
@@ -81,7 +82,8 @@ TEST_F(MainWindowTest, CommandLifeFromAddToRemove) {
     ASSERT_EQ(editor->objectName(), "labelEditor");
     QTest::keyClicks(editor, "ab-c 1");
     QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CommandRows() == 1 && CommandRow(0)[2] == "AB_C_1"; }, 5000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return CommandRows() == 1 && CommandRow(0)[2] == "AB_C_1"; }, 5000))
         << CommandRow(0).join('|').toStdString();
     SelectCommand(0);
 
@@ -256,7 +258,8 @@ TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
     WaitForJobs();
     EXPECT_EQ(GroupCell(1, 3), "0");
 
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->Action(CommandId::ImportCommands)->isEnabled(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return window->Action(CommandId::ImportCommands)->isEnabled(); }, 10000));
     answers.Then(chooseFile);
     Trigger(CommandId::ImportCommands);
     WaitForJobs();
@@ -275,7 +278,8 @@ TEST_F(MainWindowTest, PlacementAndSplitRestoredFromSettings) {
     EXPECT_EQ(window->Splitter()->sizes().value(0), 300);
     CloseWindow();
     // Stored normal, whatever show command it was read with.
-    EXPECT_EQ(settings.Settings().ReadString("Settings", "MainWndPos", ""), "10,10,800,600,1,0,0,0");
+    EXPECT_EQ(settings.Settings().ReadString("Settings", "MainWndPos", ""),
+              "10,10,800,600,1,0,0,0");
     EXPECT_EQ(settings.Settings().ReadInt("Settings", "SplitPos", -1), 300);
 }
 

@@ -8,8 +8,7 @@
 
 namespace parlix::ui::test {
 
-WindowFixture::WindowFixture()
-    : settings(dir.File("bin/parlix-desk"), dir.File("Settings.ini")) {
+WindowFixture::WindowFixture() : settings(dir.File("bin/parlix-desk"), dir.File("Settings.ini")) {
     module = sim::ModuleDevice::FromFile(PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json");
     module->SetSpeechMs(30);
     Plug();

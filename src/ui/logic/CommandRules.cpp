@@ -23,8 +23,8 @@ bool CanTrainOrErase(const WindowState& s) {
 }
 
 bool CanPlayMessage(const WindowState& s) {
-    return s.connected && !s.Busy() && !s.Recording() && s.moduleId >= 9 &&
-           s.row == kMessageList && s.sel >= 0 && s.selRecorded;
+    return s.connected && !s.Busy() && !s.Recording() && s.moduleId >= 9 && s.row == kMessageList &&
+           s.sel >= 0 && s.selRecorded;
 }
 
 bool CanReset(const WindowState& s) {

@@ -23,9 +23,10 @@ CommandRowTexts CommandCells(const std::optional<EntrySnapshot>& entry, bool pas
         row.cells = {std::move(index), "???", "?", "??"};
         return row;
     }
-    row.cells = {std::move(index), DecodeLabel(entry->label),
-                 entry->valueA < 0 ? Tr(PX_TR("CommandView", "N/A")) : std::to_string(entry->valueA),
-                 entry->flag ? std::to_string(entry->valueB) : Tr(PX_TR("CommandView", "OK"))};
+    row.cells = {
+        std::move(index), DecodeLabel(entry->label),
+        entry->valueA < 0 ? Tr(PX_TR("CommandView", "N/A")) : std::to_string(entry->valueA),
+        entry->flag ? std::to_string(entry->valueB) : Tr(PX_TR("CommandView", "OK"))};
     if (entry->flag)
         row.icon = password ? ListIcon::PasswordCommandConflict : ListIcon::CommandConflict;
     return row;
@@ -62,8 +63,8 @@ GroupRowTexts Describe(int row, bool sounds) {
     } else if (row == kSoundList || row == kMessageList) {
         texts.icon = row == kSoundList ? ListIcon::SoundTable : ListIcon::Messages;
         texts.index = sounds ? "--" : "n/a";
-        texts.description =
-            row == kSoundList ? Tr(PX_TR("GroupsView", "SoundTable")) : Tr(PX_TR("GroupsView", "Messages"));
+        texts.description = row == kSoundList ? Tr(PX_TR("GroupsView", "SoundTable"))
+                                              : Tr(PX_TR("GroupsView", "Messages"));
     } else {
         texts.icon = ListIcon::Wordset;
         texts.index = std::to_string(row - kWordsetOffset);
@@ -118,14 +119,17 @@ std::vector<std::string> ColumnHeaders(ColumnSet set) {
 
 std::string CommandListTitle(int row) {
     if (row == kTriggerList)
-        return TrFormat(PX_TR("CommandView", "%s Command List"), Tr(PX_TR("GroupsView", "Trigger")));
+        return TrFormat(PX_TR("CommandView", "%s Command List"),
+                        Tr(PX_TR("GroupsView", "Trigger")));
     if (row == kPasswordList)
-        return TrFormat(PX_TR("CommandView", "%s Command List"), Tr(PX_TR("GroupsView", "Password")));
+        return TrFormat(PX_TR("CommandView", "%s Command List"),
+                        Tr(PX_TR("GroupsView", "Password")));
     if (row == kSoundList) return Tr(PX_TR("CommandView", "Sentence List"));
     if (row == kMessageList) return Tr(PX_TR("CommandView", "Message List"));
     if (row > kTriggerList && row < kPasswordList)
         return TrFormat(PX_TR("CommandView", "Group %s Command List"), std::to_string(row));
-    return TrFormat(PX_TR("CommandView", "Wordset %s Command List"), std::to_string(row - kWordsetOffset));
+    return TrFormat(PX_TR("CommandView", "Wordset %s Command List"),
+                    std::to_string(row - kWordsetOffset));
 }
 
 std::optional<int> CommandRowCount(CVoiceModel& model, int row) {

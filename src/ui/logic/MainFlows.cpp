@@ -94,7 +94,6 @@ void CMainFlows::JobFinished(std::uint64_t threadId, int served) {
     }
 }
 
-
 void CMainFlows::CreateCommand(int index) {
     if (!session_.Model().InsertCommand(row_, index, session_.Controller())) return;
     editAfterRefresh_ = -1;
@@ -115,8 +114,10 @@ void CMainFlows::AddCommand() {
 
 void CMainFlows::RemoveCommand() {
     if (!IsEnabledNow(CommandId::RemoveCommand)) return;
-    if (!Confirm(Tr(PX_TR("MainFrame", "This operation will remove the selected command.\n\nAre you sure you want "
-                    "to proceed?"))))
+    if (!Confirm(
+            Tr(PX_TR("MainFrame",
+                     "This operation will remove the selected command.\n\nAre you sure you want "
+                     "to proceed?"))))
         return;
     if (!session_.Model().RemoveCommandAt(row_, sel_, session_.Controller())) return;
     session_.SelectGroupRow(row_);
@@ -148,8 +149,10 @@ void CMainFlows::TrainCommand() {
 
 void CMainFlows::EraseTraining() {
     if (!IsEnabledNow(CommandId::EraseTraining)) return;
-    if (!Confirm(Tr(PX_TR("MainFrame", "This operation will erase training data for the selected command.\n\nAre "
-                    "you sure you want to proceed?"))))
+    if (!Confirm(
+            Tr(PX_TR("MainFrame",
+                     "This operation will erase training data for the selected command.\n\nAre "
+                     "you sure you want to proceed?"))))
         return;
     session_.Model().EraseTraining(row_, sel_, session_.Controller());
     view_.UpdateCommandStates();
@@ -195,8 +198,10 @@ void CMainFlows::PlayMessage() {
 
 void CMainFlows::EraseMessage() {
     if (!IsEnabledNow(CommandId::EraseMessage)) return;
-    if (!Confirm(Tr(PX_TR("MainFrame", "This operation will erase the selected message.\n\nAre you sure you want "
-                    "to proceed?"))))
+    if (!Confirm(
+            Tr(PX_TR("MainFrame",
+                     "This operation will erase the selected message.\n\nAre you sure you want "
+                     "to proceed?"))))
         return;
     session_.Model().EraseMessageAt(sel_, session_.Controller());
     view_.UpdateCommandStates();
@@ -225,17 +230,21 @@ void CMainFlows::Reset(ResetScope scope) {
     int kind = kResetAll;
     switch (scope) {
         case ResetScope::All:
-            question = Tr(PX_TR("MainFrame", "This operation will delete all defined commands and recorded "
-                          "messages.\n\nAre you sure you want to proceed?"));
+            question = Tr(PX_TR("MainFrame",
+                                "This operation will delete all defined commands and recorded "
+                                "messages.\n\nAre you sure you want to proceed?"));
             break;
         case ResetScope::Commands:
-            question = Tr(PX_TR("MainFrame", "This operation will delete all commands and groups you have "
-                          "defined.\n\nAre you sure you want to proceed?"));
+            question = Tr(PX_TR("MainFrame",
+                                "This operation will delete all commands and groups you have "
+                                "defined.\n\nAre you sure you want to proceed?"));
             kind = kResetCommands;
             break;
         case ResetScope::Messages:
-            question = Tr(PX_TR("MainFrame", "This operation will delete all messages you have recorded.\n\nAre you "
-                          "sure you want to proceed?"));
+            question =
+                Tr(PX_TR("MainFrame",
+                         "This operation will delete all messages you have recorded.\n\nAre you "
+                         "sure you want to proceed?"));
             kind = kResetMessages;
             break;
     }

@@ -24,9 +24,9 @@ struct WindowState {
     bool selEmptySlot = false;
     bool selRecorded = false;
     // Of the whole module.
-    bool allRead = false;       // rows 0-16 fully read
-    bool room = false;          // rows 0-16 counted, fewer than 32 commands
-    int triggerCount = -1;      // commands of row 0, -1 while unknown
+    bool allRead = false;   // rows 0-16 fully read
+    bool room = false;      // rows 0-16 counted, fewer than 32 commands
+    int triggerCount = -1;  // commands of row 0, -1 while unknown
 
     bool Recording() const { return recordingSlot >= 0; }
     bool Busy() const { return busyJobs > 0; }

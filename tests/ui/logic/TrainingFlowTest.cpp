@@ -107,7 +107,9 @@ TEST(TrainingFlow, TwoPhasesWithoutSimilarity) {
 
 TEST(TrainingFlow, SilenceRepeatsThePhase) {
     Flow f;
-    f.outcomes = {{true, kTrainingTimedOut}, {true, kTrainedAlone}, {true, kTrainingTimedOut},
+    f.outcomes = {{true, kTrainingTimedOut},
+                  {true, kTrainedAlone},
+                  {true, kTrainingTimedOut},
                   {true, kTrainedAlone}};
     f.Run(0);
     EXPECT_EQ(f.phases, (std::vector<int>{1, 1, 2, 2}));
