@@ -44,8 +44,8 @@ std::vector<LanguageCatalog> FindLanguageCatalogs(const std::string& programPath
         const std::string title = path.stem().string();
         if (path.extension() != ".qm" || !title.starts_with(prefix)) continue;
         const std::string tail = title.substr(title.rfind('-') + 1);
-        const auto digits = std::find_if(tail.begin(), tail.end(),
-                                         [](char c) { return c < '0' || c > '9'; });
+        const auto digits =
+            std::find_if(tail.begin(), tail.end(), [](char c) { return c < '0' || c > '9'; });
         if (digits == tail.begin() || digits - tail.begin() > 5) continue;
         catalogs.push_back({std::stoi(std::string(tail.begin(), digits)), path.string()});
     }

@@ -17,8 +17,8 @@ void SaveWindowPlacement(CAppSettings& settings, const WindowPlacement& p) {
 std::optional<WindowPlacement> LoadWindowPlacement(const CAppSettings& settings) {
     const std::string text = settings.Settings().ReadString(kSettingsSection, "MainWndPos", "*");
     WindowPlacement p;
-    if (std::sscanf(text.c_str(), "%d,%d,%d,%d,%d,%d,%d,%d", &p.left, &p.top, &p.right,
-                    &p.bottom, &p.showCommand, &p.flags, &p.minX, &p.minY) != 8)
+    if (std::sscanf(text.c_str(), "%d,%d,%d,%d,%d,%d,%d,%d", &p.left, &p.top, &p.right, &p.bottom,
+                    &p.showCommand, &p.flags, &p.minX, &p.minY) != 8)
         return std::nullopt;
     // The window opens normal whatever was stored.
     p.showCommand = 1;

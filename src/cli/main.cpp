@@ -1,11 +1,11 @@
 // parlix-cli: the module from the command line, for scripts and for users
 // without a display.
 #include "app/PortList.h"
+#include "app/SimulatorLauncher.h"
 #include "base/Trace.h"
 #include "cli/Dump.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
-#include "app/SimulatorLauncher.h"
 #include "link/PreciseTimers.h"
 
 #include <fmt/format.h>
