@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and shows the simulated module.
+# Installs what is needed, builds, and opens the window with the simulated module.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build"
-exec "$root/build/bin/parlix-cli" --simulate info
+exec "$root/build/bin/parlix-desk" --simulate

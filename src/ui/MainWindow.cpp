@@ -325,7 +325,8 @@ void MainWindow::CreateLists() {
     groupView_->setColumnWidth(0, 24);
     groupView_->setColumnWidth(1, 6 * charWidth);
     groupView_->setColumnWidth(2, 14 * charWidth);
-    groupView_->setColumnWidth(3, 11 * charWidth);
+    // The count column as wide as its heading.
+    groupView_->setColumnWidth(3, groupView_->header()->sectionSizeHint(3));
 
     labelDelegate_ = new LabelDelegate(commandView_);
     labelDelegate_->mayEdit = [this] {
