@@ -10,9 +10,11 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSplitter>
 
+#include <filesystem>
 #include <fstream>
 
 namespace parlix::ui::test {
@@ -266,6 +268,41 @@ TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
     SelectGroup(3);  // read the groups again, as a user would by clicking around
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(answers.Unexpected(), 0);
+}
+
+// Choosing German ends the window with its exit code; the next window, as the
+// start-up loop builds it, speaks German and LangID remembers the choice.
+TEST_F(MainWindowTest, InterfaceLanguageSwitchRecreatesTheWindow) {
+    std::filesystem::create_directories(dir.File("bin"));
+    std::filesystem::copy_file(PARLIX_BIN_DIR "/parlix-desk-1031.qm",
+                               dir.File("bin/parlix-desk-1031.qm"));
+    std::filesystem::copy_file(PARLIX_BIN_DIR "/parlix-desk-1040.qm",
+                               dir.File("bin/parlix-desk-1040.qm"));
+    CloseWindow();
+    languages->Scan();
+    ASSERT_EQ(languages->Languages().size(), 3u);
+    EXPECT_EQ(languages->Languages()[1].name, "German");
+    EXPECT_EQ(languages->Languages()[2].name, "Italian");
+    OpenWindow();
+    int code = -1;
+    QObject::connect(window.get(), &MainWindow::Closed, [&code](int exitCode) { code = exitCode; });
+    auto* german = window->findChild<QAction*>("language1");
+    ASSERT_NE(german, nullptr);
+    german->trigger();
+    EXPECT_EQ(code, kLanguageExitBase + 1);
+    CloseWindow();
+
+    ASSERT_TRUE(languages->Switch(code - kLanguageExitBase));
+    OpenWindow();
+    EXPECT_EQ(settings.Settings().ReadInt("Settings", "LangID", 0), 1031);
+    const QString file = window->menuBar()->actions().value(0)->text();
+    EXPECT_EQ(file, QCoreApplication::translate("parlix::ui::MainWindow", "&File"));
+    EXPECT_NE(file, "&File");
+    EXPECT_NE(window->Action(CommandId::Connect)->text(), "&Connect");
+    EXPECT_TRUE(window->findChild<QAction*>("language1")->isChecked());
+    // Back to English for the tests that follow.
+    CloseWindow();
+    languages->Switch(0);
 }
 
 TEST_F(MainWindowTest, PlacementAndSplitRestoredFromSettings) {
