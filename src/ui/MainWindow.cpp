@@ -565,6 +565,9 @@ void MainWindow::RepaintNow() {
 }
 
 void MainWindow::RebuildGroupRows() {
+    // Row 0 is selected anew, so that its columns and read follow even when
+    // it was the selected row before.
+    commands_->SetGroupRow(-1);
     groups_->Rebuild();
     groupView_->resizeColumnToContents(2);
     if (groups_->rowCount() > 0) {

@@ -269,18 +269,21 @@ void CMainFlows::PlaySoundAt(int index) {
 }
 
 void CMainFlows::ExportCommands() {
-    if (!IsEnabledNow(CommandId::ExportCommands)) return;
-    const std::string path = view_.AskCommandFile(true);
-    if (path.empty()) return;
-    session_.RequestExport(path);
-    view_.UpdateCommandStates();
+    RunCommandFile(true);
 }
 
 void CMainFlows::ImportCommands() {
-    if (!IsEnabledNow(CommandId::ImportCommands)) return;
-    const std::string path = view_.AskCommandFile(false);
+    RunCommandFile(false);
+}
+
+void CMainFlows::RunCommandFile(bool exporting) {
+    if (!IsEnabledNow(exporting ? CommandId::ExportCommands : CommandId::ImportCommands)) return;
+    const std::string path = view_.AskCommandFile(exporting);
     if (path.empty()) return;
-    session_.RequestImport(path);
+    if (exporting)
+        session_.RequestExport(path);
+    else
+        session_.RequestImport(path);
     view_.UpdateCommandStates();
 }
 

@@ -67,6 +67,8 @@ class CMainFlows {
     bool Confirm(const std::string& text);
     void CreateCommand(int index);
     void RecordingEnded();
+    // Export or import through the file the user picks.
+    void RunCommandFile(bool exporting);
 
     parlix::CModuleSession& session_;
     parlix::FrontEnd& frontEnd_;
