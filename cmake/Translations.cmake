@@ -33,7 +33,12 @@ if(CMAKE_SCRIPT_MODE_FILE)
             list(APPEND present ${dir})
         endif()
     endforeach()
-    execute_process(COMMAND ${LUPDATE} ${PARLIX_LUPDATE_OPTIONS} ${present} -ts ${ts_files}
+    # The includes name headers from src/; without them lupdate misses the
+    # namespace of a class, and tr() texts land under a context ("MainWindow")
+    # that the running program ("parlix::ui::MainWindow") never looks up.
+    get_filename_component(include_dir ${CMAKE_CURRENT_LIST_DIR}/../src ABSOLUTE)
+    execute_process(COMMAND ${LUPDATE} ${PARLIX_LUPDATE_OPTIONS} -I ${include_dir} ${present}
+                            -ts ${ts_files}
                     RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "lupdate failed (${result})")

@@ -49,6 +49,69 @@ Der Import ist möglicherweise unvollständig!</translation>
     </message>
 </context>
 <context>
+    <name>CommandView</name>
+    <message>
+        <source>N/A</source>
+        <translation>n. v.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Trained</source>
+        <translation>Trainiert</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>Konflikt</translation>
+    </message>
+    <message>
+        <source>Message Status</source>
+        <translation>Nachrichtenstatus</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>Length (Bytes)</source>
+        <translation>Länge (Bytes)</translation>
+    </message>
+    <message>
+        <source>Time (min:sec)</source>
+        <translation>Dauer (min:s)</translation>
+    </message>
+    <message>
+        <source>%s Command List</source>
+        <translation>Befehlsliste: %s</translation>
+    </message>
+    <message>
+        <source>Sentence List</source>
+        <translation>Satzliste</translation>
+    </message>
+    <message>
+        <source>Message List</source>
+        <translation>Nachrichtenliste</translation>
+    </message>
+    <message>
+        <source>Group %s Command List</source>
+        <translation>Befehlsliste der Gruppe %s</translation>
+    </message>
+    <message>
+        <source>Wordset %s Command List</source>
+        <translation>Befehlsliste des Wortsatzes %s</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Could not play sentence %d.
@@ -700,6 +763,37 @@ Möchten Sie die aktualisierte &quot;Bridge&quot;-Software auf das Gerät laden?
     </message>
 </context>
 <context>
+    <name>GroupsView</name>
+    <message>
+        <source>Trigger</source>
+        <translation>Aktivierung</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>SoundTable</source>
+        <translation>Soundtabelle</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Wordset</source>
+        <translation>Wortsatz</translation>
+    </message>
+    <message>
+        <source>Grammar</source>
+        <translation>Grammatik</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>The internal message memory check has failed.
@@ -710,6 +804,402 @@ Es wird eine Wiederherstellung versucht, die alle Nachrichten löschen kann.</tr
     <message>
         <source>Message recovery failed!</source>
         <translation>Wiederherstellung der Nachrichten fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>Connect to the module on the selected port
+Connect</source>
+        <translation>Verbindet mit dem Modul am ausgewählten Port
+Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>Disconnect from the module
+Disconnect</source>
+        <translation>Trennt die Verbindung zum Modul
+Trennen</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the module
+Port</source>
+        <translation>Wählt den seriellen Port des Moduls aus
+Port</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Choose the language of the program
+Language</source>
+        <translation>Wählt die Sprache des Programms aus
+Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Code...</source>
+        <translation>&amp;Code erzeugen...</translation>
+    </message>
+    <message>
+        <source>Generate source code for the host board
+Generate Code</source>
+        <translation>Erzeugt Quellcode für die Host-Platine
+Code erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Update Custom Data...</source>
+        <translation>Benutzerdefinierte &amp;Daten aktualisieren...</translation>
+    </message>
+    <message>
+        <source>Build and download custom sounds and grammars
+Update Custom Data</source>
+        <translation>Erstellt benutzerdefinierte Sounds und Grammatiken und lädt sie auf das Modul
+Benutzerdefinierte Daten aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export Commands...</source>
+        <translation>Befehle e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save every command to a command file
+Export Commands</source>
+        <translation>Speichert alle Befehle in einer Befehlsdatei
+Befehle exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import Commands...</source>
+        <translation>Befehle &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Load the commands of a command file
+Import Commands</source>
+        <translation>Lädt die Befehle aus einer Befehlsdatei
+Befehle importieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application
+Exit</source>
+        <translation>Beendet die Anwendung
+Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Command</source>
+        <translation>Befehl &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new command before the selected one
+Insert Command (INS)</source>
+        <translation>Fügt vor dem ausgewählten Befehl einen neuen Befehl ein
+Befehl einfügen (EINFG)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Command</source>
+        <translation>Befehl &amp;anhängen</translation>
+    </message>
+    <message>
+        <source>Add a new command at the end of the group
+Add Command (SHIFT+INS)</source>
+        <translation>Hängt einen neuen Befehl am Ende der Gruppe an
+Befehl anhängen (UMSCHALT+EINFG)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Command</source>
+        <translation>Befehl ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected command
+Remove Command (SHIFT+DEL)</source>
+        <translation>Entfernt den ausgewählten Befehl
+Befehl entfernen (UMSCHALT+ENTF)</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Command</source>
+        <translation>Befehl &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>Change the label of the selected command
+Rename Command (SHIFT+SPACE)</source>
+        <translation>Ändert die Bezeichnung des ausgewählten Befehls
+Befehl umbenennen (UMSCHALT+LEERTASTE)</translation>
+    </message>
+    <message>
+        <source>&amp;Train Command</source>
+        <translation>Befehl &amp;trainieren</translation>
+    </message>
+    <message>
+        <source>Train recognition of the selected command or add more training
+Train Command (ENTER)</source>
+        <translation>Trainiert die Erkennung des ausgewählten Befehls oder ergänzt sein Training
+Befehl trainieren (EINGABE)</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Training</source>
+        <translation>Training &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Erase the training of the selected command
+Erase Training (DEL)</source>
+        <translation>Löscht das Training des ausgewählten Befehls
+Training löschen (ENTF)</translation>
+    </message>
+    <message>
+        <source>Record &amp;Message</source>
+        <translation>Nachricht auf&amp;nehmen</translation>
+    </message>
+    <message>
+        <source>Record a message in the selected slot, or stop the recording
+Record Message (CTRL+R)</source>
+        <translation>Nimmt eine Nachricht am ausgewählten Platz auf oder beendet die Aufnahme
+Nachricht aufnehmen (STRG+R)</translation>
+    </message>
+    <message>
+        <source>&amp;Play Message</source>
+        <translation>Nachricht a&amp;bspielen</translation>
+    </message>
+    <message>
+        <source>Play the selected message
+Play Message (CTRL+P)</source>
+        <translation>Spielt die ausgewählte Nachricht ab
+Nachricht abspielen (STRG+P)</translation>
+    </message>
+    <message>
+        <source>Era&amp;se Message</source>
+        <translation>Nachricht lö&amp;schen</translation>
+    </message>
+    <message>
+        <source>Erase the selected message
+Erase Message (CTRL+E)</source>
+        <translation>Löscht die ausgewählte Nachricht
+Nachricht löschen (STRG+E)</translation>
+    </message>
+    <message>
+        <source>&amp;Test Group</source>
+        <translation>&amp;Gruppe testen</translation>
+    </message>
+    <message>
+        <source>Test recognition of the commands of the selected group
+Test Group (SHIFT+ENTER)</source>
+        <translation>Testet die Erkennung der Befehle der ausgewählten Gruppe
+Gruppe testen (UMSCHALT+EINGABE)</translation>
+    </message>
+    <message>
+        <source>Reco&amp;gnition Settings...</source>
+        <translation>&amp;Erkennungseinstellungen...</translation>
+    </message>
+    <message>
+        <source>Show the recognition settings of the module
+Recognition Settings</source>
+        <translation>Zeigt die Erkennungseinstellungen des Moduls an
+Erkennungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Sprache &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>Set the language of the module&apos;s built-in words
+Set Language</source>
+        <translation>Legt die Sprache der eingebauten Wörter des Moduls fest
+Sprache festlegen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Commands</source>
+        <translation>&amp;Befehle zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Delete every command of the module
+Reset Commands</source>
+        <translation>Löscht alle Befehle des Moduls
+Befehle zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Messages</source>
+        <translation>&amp;Nachrichten zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Delete every recorded message
+Reset Messages</source>
+        <translation>Löscht alle aufgenommenen Nachrichten
+Nachrichten zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset All</source>
+        <translation>&amp;Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Delete every command and message
+Reset All</source>
+        <translation>Löscht alle Befehle und Nachrichten
+Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Configure &amp;I/O Pins</source>
+        <translation>E/A-&amp;Pins konfigurieren</translation>
+    </message>
+    <message>
+        <source>Read and set the module&apos;s I/O pins
+Configure I/O Pins</source>
+        <translation>Liest und setzt die E/A-Pins des Moduls
+E/A-Pins konfigurieren</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>&amp;Sound abspielen</translation>
+    </message>
+    <message>
+        <source>Play the selected sound
+Play Sound (SPACE)</source>
+        <translation>Spielt den ausgewählten Sound ab
+Sound abspielen (LEERTASTE)</translation>
+    </message>
+    <message>
+        <source>&amp;Dial Tones</source>
+        <translation>&amp;Tonwahl</translation>
+    </message>
+    <message>
+        <source>Dial a phone number with tones
+Dial Tones</source>
+        <translation>Wählt eine Telefonnummer per Tonwahl
+Tonwahl</translation>
+    </message>
+    <message>
+        <source>&amp;Tokenwave</source>
+        <translation>To&amp;kenwave</translation>
+    </message>
+    <message>
+        <source>Send and receive audio tokens
+Tokenwave</source>
+        <translation>Sendet und empfängt Audio-Token
+Tokenwave</translation>
+    </message>
+    <message>
+        <source>Real-time Lip-S&amp;ync</source>
+        <translation>Echtzeit-&amp;Lippensynchronisation</translation>
+    </message>
+    <message>
+        <source>Show the module&apos;s lip-sync output in real time
+Real-time Lip-Sync</source>
+        <translation>Zeigt die Lippensynchronisation des Moduls in Echtzeit an
+Echtzeit-Lippensynchronisation</translation>
+    </message>
+    <message>
+        <source>&amp;Update Firmware...</source>
+        <translation>&amp;Firmware aktualisieren...</translation>
+    </message>
+    <message>
+        <source>Download new firmware to the module
+Update Firmware</source>
+        <translation>Lädt neue Firmware auf das Modul
+Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;About Parlix Desk...</source>
+        <translation>Ü&amp;ber Parlix Desk...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Zeigt Programminformationen, Versionsnummer und Copyright an
+Info</translation>
+    </message>
+    <message>
+        <source>This operation will remove the selected command.
+
+Are you sure you want to proceed?</source>
+        <translation>Der ausgewählte Befehl wird entfernt.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This operation will erase training data for the selected command.
+
+Are you sure you want to proceed?</source>
+        <translation>Die Trainingsdaten des ausgewählten Befehls werden gelöscht.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Recording...<byte value="xd"/>
+(Press again to stop)</source>
+        <translation>Aufnahme läuft...<byte value="xd"/>
+(Zum Beenden erneut drücken)</translation>
+    </message>
+    <message>
+        <source>This operation will erase the selected message.
+
+Are you sure you want to proceed?</source>
+        <translation>Die ausgewählte Nachricht wird gelöscht.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all defined commands and recorded messages.
+
+Are you sure you want to proceed?</source>
+        <translation>Alle definierten Befehle und alle aufgenommenen Nachrichten werden gelöscht.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all commands and groups you have defined.
+
+Are you sure you want to proceed?</source>
+        <translation>Alle von Ihnen definierten Befehle und Gruppen werden gelöscht.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all messages you have recorded.
+
+Are you sure you want to proceed?</source>
+        <translation>Alle von Ihnen aufgenommenen Nachrichten werden gelöscht.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Reset completed successfully.</source>
+        <translation>Das Zurücksetzen wurde erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Parlix Desk - v%1!d!.%2!d!.%3!d!</source>
+        <translation>Parlix Desk - v%1!d!.%2!d!.%3!d!</translation>
     </message>
 </context>
 <context>
@@ -784,6 +1274,37 @@ Es wird eine Wiederherstellung versucht, die alle Nachrichten löschen kann.</tr
     </message>
 </context>
 <context>
+    <name>TrainingDlg</name>
+    <message>
+        <source>Trained command is similar to existing command %1!d!.
+
+Keep current training anyway?</source>
+        <translation>Der trainierte Befehl ähnelt dem vorhandenen Befehl %1!d!.
+
+Möchten Sie das aktuelle Training trotzdem behalten?</translation>
+    </message>
+    <message>
+        <source>Command Training</source>
+        <translation>Befehlstraining</translation>
+    </message>
+    <message>
+        <source>Command %2!d! of Group %1!d!</source>
+        <translation>Befehl %2!d! der Gruppe %1!d!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; - Phase %2!d!/%3!d!</source>
+        <translation>&quot;%1&quot; - Phase %2!d! von %3!d!</translation>
+    </message>
+    <message>
+        <source>Press the &quot;Phase %2!d!&quot; button and say the word corresponding to the command &quot;%1&quot; within 5 seconds.</source>
+        <translation>Klicken Sie auf die Schaltfläche &quot;Phase %2!d!&quot; und sprechen Sie innerhalb von 5 Sekunden das Wort für den Befehl &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Phase %1!d!</source>
+        <translation>Phase %1!d!</translation>
+    </message>
+</context>
+<context>
     <name>VoiceModel</name>
     <message>
         <source>Empty Slot</source>
@@ -800,6 +1321,94 @@ Es wird eine Wiederherstellung versucht, die alle Nachrichten löschen kann.</tr
     <message>
         <source>Recording...</source>
         <translation>Aufnahme...</translation>
+    </message>
+</context>
+<context>
+    <name>parlix::ui::GroupListModel</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+</context>
+<context>
+    <name>parlix::ui::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Trace to File...</source>
+        <translation>&amp;Mitschnitt in Datei...</translation>
+    </message>
+    <message>
+        <source>Write every byte exchanged with the module to a file</source>
+        <translation>Schreibt jedes mit dem Modul ausgetauschte Byte in eine Datei</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Serial port: choose one, or type a device path or sim:NAME</source>
+        <translation>Serieller Port: einen auswählen oder einen Gerätepfad bzw. sim:NAME eingeben</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Connected to Xxxxxxx Yyyyyy Zzzzz on COMnn</source>
+        <translation>Verbunden mit Xxxxxxx Yyyyyy Zzzzz an COMnn</translation>
+    </message>
+    <message>
+        <source>Group List</source>
+        <translation>Gruppenliste</translation>
+    </message>
+    <message>
+        <source>Command List</source>
+        <translation>Befehlsliste</translation>
+    </message>
+    <message>
+        <source>Simulated device</source>
+        <translation>Simuliertes Gerät</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>Die Funktion &quot;%1&quot; ist in dieser Version noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Trace to File</source>
+        <translation>Mitschnitt in Datei</translation>
+    </message>
+    <message>
+        <source>Trace Files (*.txt *.log)</source>
+        <translation>Mitschnittdateien (*.txt *.log)</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to &quot;%1&quot;:
+%2</source>
+        <translation>Der Mitschnitt kann nicht in &quot;%1&quot; geschrieben werden:
+%2</translation>
     </message>
 </context>
 </TS>

@@ -49,6 +49,69 @@ L&apos;importazione potrebbe essere incompleta!</translation>
     </message>
 </context>
 <context>
+    <name>CommandView</name>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>Trained</source>
+        <translation>Addestrato</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>Conflitto</translation>
+    </message>
+    <message>
+        <source>Message Status</source>
+        <translation>Stato del messaggio</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>Length (Bytes)</source>
+        <translation>Lunghezza (byte)</translation>
+    </message>
+    <message>
+        <source>Time (min:sec)</source>
+        <translation>Durata (min:sec)</translation>
+    </message>
+    <message>
+        <source>%s Command List</source>
+        <translation>Elenco comandi: %s</translation>
+    </message>
+    <message>
+        <source>Sentence List</source>
+        <translation>Elenco frasi</translation>
+    </message>
+    <message>
+        <source>Message List</source>
+        <translation>Elenco messaggi</translation>
+    </message>
+    <message>
+        <source>Group %s Command List</source>
+        <translation>Elenco comandi del gruppo %s</translation>
+    </message>
+    <message>
+        <source>Wordset %s Command List</source>
+        <translation>Elenco comandi del set di parole %s</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Could not play sentence %d.
@@ -700,6 +763,37 @@ Scaricare sul dispositivo il software &quot;bridge&quot; aggiornato?</translatio
     </message>
 </context>
 <context>
+    <name>GroupsView</name>
+    <message>
+        <source>Trigger</source>
+        <translation>Attivazione</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>SoundTable</source>
+        <translation>Tabella suoni</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Messaggi</translation>
+    </message>
+    <message>
+        <source>Wordset</source>
+        <translation>Set di parole</translation>
+    </message>
+    <message>
+        <source>Grammar</source>
+        <translation>Grammatica</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>The internal message memory check has failed.
@@ -710,6 +804,402 @@ Verrà eseguito un tentativo di recupero, che potrebbe cancellare tutti i messag
     <message>
         <source>Message recovery failed!</source>
         <translation>Recupero dei messaggi non riuscito!</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connetti</translation>
+    </message>
+    <message>
+        <source>Connect to the module on the selected port
+Connect</source>
+        <translation>Si connette al modulo sulla porta selezionata
+Connetti</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Disconnetti</translation>
+    </message>
+    <message>
+        <source>Disconnect from the module
+Disconnect</source>
+        <translation>Si disconnette dal modulo
+Disconnetti</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Porta</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the module
+Port</source>
+        <translation>Sceglie la porta seriale del modulo
+Porta</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Choose the language of the program
+Language</source>
+        <translation>Sceglie la lingua del programma
+Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Code...</source>
+        <translation>&amp;Genera codice...</translation>
+    </message>
+    <message>
+        <source>Generate source code for the host board
+Generate Code</source>
+        <translation>Genera il codice sorgente per la scheda host
+Genera codice</translation>
+    </message>
+    <message>
+        <source>&amp;Update Custom Data...</source>
+        <translation>&amp;Aggiorna dati personalizzati...</translation>
+    </message>
+    <message>
+        <source>Build and download custom sounds and grammars
+Update Custom Data</source>
+        <translation>Crea suoni e grammatiche personalizzati e li scarica sul modulo
+Aggiorna dati personalizzati</translation>
+    </message>
+    <message>
+        <source>&amp;Export Commands...</source>
+        <translation>&amp;Esporta comandi...</translation>
+    </message>
+    <message>
+        <source>Save every command to a command file
+Export Commands</source>
+        <translation>Salva tutti i comandi in un file di comandi
+Esporta comandi</translation>
+    </message>
+    <message>
+        <source>&amp;Import Commands...</source>
+        <translation>&amp;Importa comandi...</translation>
+    </message>
+    <message>
+        <source>Load the commands of a command file
+Import Commands</source>
+        <translation>Carica i comandi da un file di comandi
+Importa comandi</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;sci</translation>
+    </message>
+    <message>
+        <source>Quit the application
+Exit</source>
+        <translation>Chiude l&apos;applicazione
+Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Command</source>
+        <translation>&amp;Inserisci comando</translation>
+    </message>
+    <message>
+        <source>Insert a new command before the selected one
+Insert Command (INS)</source>
+        <translation>Inserisce un nuovo comando prima di quello selezionato
+Inserisci comando (INS)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Command</source>
+        <translation>&amp;Aggiungi comando</translation>
+    </message>
+    <message>
+        <source>Add a new command at the end of the group
+Add Command (SHIFT+INS)</source>
+        <translation>Aggiunge un nuovo comando alla fine del gruppo
+Aggiungi comando (MAIUSC+INS)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Command</source>
+        <translation>&amp;Rimuovi comando</translation>
+    </message>
+    <message>
+        <source>Remove the selected command
+Remove Command (SHIFT+DEL)</source>
+        <translation>Rimuove il comando selezionato
+Rimuovi comando (MAIUSC+CANC)</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Command</source>
+        <translation>Ri&amp;nomina comando</translation>
+    </message>
+    <message>
+        <source>Change the label of the selected command
+Rename Command (SHIFT+SPACE)</source>
+        <translation>Modifica l&apos;etichetta del comando selezionato
+Rinomina comando (MAIUSC+SPAZIO)</translation>
+    </message>
+    <message>
+        <source>&amp;Train Command</source>
+        <translation>A&amp;ddestra comando</translation>
+    </message>
+    <message>
+        <source>Train recognition of the selected command or add more training
+Train Command (ENTER)</source>
+        <translation>Addestra il riconoscimento del comando selezionato o aggiunge ulteriore addestramento
+Addestra comando (INVIO)</translation>
+    </message>
+    <message>
+        <source>&amp;Erase Training</source>
+        <translation>&amp;Cancella addestramento</translation>
+    </message>
+    <message>
+        <source>Erase the training of the selected command
+Erase Training (DEL)</source>
+        <translation>Cancella l&apos;addestramento del comando selezionato
+Cancella addestramento (CANC)</translation>
+    </message>
+    <message>
+        <source>Record &amp;Message</source>
+        <translation>Re&amp;gistra messaggio</translation>
+    </message>
+    <message>
+        <source>Record a message in the selected slot, or stop the recording
+Record Message (CTRL+R)</source>
+        <translation>Registra un messaggio nella posizione selezionata o interrompe la registrazione
+Registra messaggio (CTRL+R)</translation>
+    </message>
+    <message>
+        <source>&amp;Play Message</source>
+        <translation>Ri&amp;produci messaggio</translation>
+    </message>
+    <message>
+        <source>Play the selected message
+Play Message (CTRL+P)</source>
+        <translation>Riproduce il messaggio selezionato
+Riproduci messaggio (CTRL+P)</translation>
+    </message>
+    <message>
+        <source>Era&amp;se Message</source>
+        <translation>Cancella &amp;messaggio</translation>
+    </message>
+    <message>
+        <source>Erase the selected message
+Erase Message (CTRL+E)</source>
+        <translation>Cancella il messaggio selezionato
+Cancella messaggio (CTRL+E)</translation>
+    </message>
+    <message>
+        <source>&amp;Test Group</source>
+        <translation>&amp;Prova gruppo</translation>
+    </message>
+    <message>
+        <source>Test recognition of the commands of the selected group
+Test Group (SHIFT+ENTER)</source>
+        <translation>Prova il riconoscimento dei comandi del gruppo selezionato
+Prova gruppo (MAIUSC+INVIO)</translation>
+    </message>
+    <message>
+        <source>Reco&amp;gnition Settings...</source>
+        <translation>Impostazioni di &amp;riconoscimento...</translation>
+    </message>
+    <message>
+        <source>Show the recognition settings of the module
+Recognition Settings</source>
+        <translation>Mostra le impostazioni di riconoscimento del modulo
+Impostazioni di riconoscimento</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>Imposta &amp;lingua</translation>
+    </message>
+    <message>
+        <source>Set the language of the module&apos;s built-in words
+Set Language</source>
+        <translation>Imposta la lingua delle parole incorporate nel modulo
+Imposta lingua</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Commands</source>
+        <translation>Azzera &amp;comandi</translation>
+    </message>
+    <message>
+        <source>Delete every command of the module
+Reset Commands</source>
+        <translation>Elimina tutti i comandi del modulo
+Azzera comandi</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Messages</source>
+        <translation>Azzera &amp;messaggi</translation>
+    </message>
+    <message>
+        <source>Delete every recorded message
+Reset Messages</source>
+        <translation>Elimina tutti i messaggi registrati
+Azzera messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Reset All</source>
+        <translation>&amp;Azzera tutto</translation>
+    </message>
+    <message>
+        <source>Delete every command and message
+Reset All</source>
+        <translation>Elimina tutti i comandi e i messaggi
+Azzera tutto</translation>
+    </message>
+    <message>
+        <source>Configure &amp;I/O Pins</source>
+        <translation>Configura pin di &amp;I/O</translation>
+    </message>
+    <message>
+        <source>Read and set the module&apos;s I/O pins
+Configure I/O Pins</source>
+        <translation>Legge e imposta i pin di I/O del modulo
+Configura pin di I/O</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sound</source>
+        <translation>Riproduci &amp;suono</translation>
+    </message>
+    <message>
+        <source>Play the selected sound
+Play Sound (SPACE)</source>
+        <translation>Riproduce il suono selezionato
+Riproduci suono (SPAZIO)</translation>
+    </message>
+    <message>
+        <source>&amp;Dial Tones</source>
+        <translation>Selezione a &amp;toni</translation>
+    </message>
+    <message>
+        <source>Dial a phone number with tones
+Dial Tones</source>
+        <translation>Compone un numero di telefono con la selezione a toni
+Selezione a toni</translation>
+    </message>
+    <message>
+        <source>&amp;Tokenwave</source>
+        <translation>To&amp;kenwave</translation>
+    </message>
+    <message>
+        <source>Send and receive audio tokens
+Tokenwave</source>
+        <translation>Invia e riceve token audio
+Tokenwave</translation>
+    </message>
+    <message>
+        <source>Real-time Lip-S&amp;ync</source>
+        <translation>Lip-s&amp;ync in tempo reale</translation>
+    </message>
+    <message>
+        <source>Show the module&apos;s lip-sync output in real time
+Real-time Lip-Sync</source>
+        <translation>Mostra in tempo reale l&apos;uscita lip-sync del modulo
+Lip-sync in tempo reale</translation>
+    </message>
+    <message>
+        <source>&amp;Update Firmware...</source>
+        <translation>&amp;Aggiorna firmware...</translation>
+    </message>
+    <message>
+        <source>Download new firmware to the module
+Update Firmware</source>
+        <translation>Scarica un nuovo firmware sul modulo
+Aggiorna firmware</translation>
+    </message>
+    <message>
+        <source>&amp;About Parlix Desk...</source>
+        <translation>&amp;Informazioni su Parlix Desk...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Visualizza le informazioni sul programma, il numero di versione e il copyright
+Informazioni</translation>
+    </message>
+    <message>
+        <source>This operation will remove the selected command.
+
+Are you sure you want to proceed?</source>
+        <translation>Il comando selezionato verrà rimosso.
+
+Continuare?</translation>
+    </message>
+    <message>
+        <source>This operation will erase training data for the selected command.
+
+Are you sure you want to proceed?</source>
+        <translation>I dati di addestramento del comando selezionato verranno cancellati.
+
+Continuare?</translation>
+    </message>
+    <message>
+        <source>Recording...<byte value="xd"/>
+(Press again to stop)</source>
+        <translation>Registrazione in corso...<byte value="xd"/>
+(Premere di nuovo per interrompere)</translation>
+    </message>
+    <message>
+        <source>This operation will erase the selected message.
+
+Are you sure you want to proceed?</source>
+        <translation>Il messaggio selezionato verrà cancellato.
+
+Continuare?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all defined commands and recorded messages.
+
+Are you sure you want to proceed?</source>
+        <translation>Tutti i comandi definiti e tutti i messaggi registrati verranno eliminati.
+
+Continuare?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all commands and groups you have defined.
+
+Are you sure you want to proceed?</source>
+        <translation>Tutti i comandi e i gruppi definiti verranno eliminati.
+
+Continuare?</translation>
+    </message>
+    <message>
+        <source>This operation will delete all messages you have recorded.
+
+Are you sure you want to proceed?</source>
+        <translation>Tutti i messaggi registrati verranno eliminati.
+
+Continuare?</translation>
+    </message>
+    <message>
+        <source>Reset completed successfully.</source>
+        <translation>Azzeramento completato correttamente.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Parlix Desk - v%1!d!.%2!d!.%3!d!</source>
+        <translation>Parlix Desk - v%1!d!.%2!d!.%3!d!</translation>
     </message>
 </context>
 <context>
@@ -784,6 +1274,37 @@ Verrà eseguito un tentativo di recupero, che potrebbe cancellare tutti i messag
     </message>
 </context>
 <context>
+    <name>TrainingDlg</name>
+    <message>
+        <source>Trained command is similar to existing command %1!d!.
+
+Keep current training anyway?</source>
+        <translation>Il comando addestrato è simile al comando esistente %1!d!.
+
+Mantenere comunque l&apos;addestramento attuale?</translation>
+    </message>
+    <message>
+        <source>Command Training</source>
+        <translation>Addestramento comando</translation>
+    </message>
+    <message>
+        <source>Command %2!d! of Group %1!d!</source>
+        <translation>Comando %2!d! del gruppo %1!d!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; - Phase %2!d!/%3!d!</source>
+        <translation>&quot;%1&quot; - Fase %2!d! di %3!d!</translation>
+    </message>
+    <message>
+        <source>Press the &quot;Phase %2!d!&quot; button and say the word corresponding to the command &quot;%1&quot; within 5 seconds.</source>
+        <translation>Premere il pulsante &quot;Fase %2!d!&quot; e pronunciare entro 5 secondi la parola corrispondente al comando &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Phase %1!d!</source>
+        <translation>Fase %1!d!</translation>
+    </message>
+</context>
+<context>
     <name>VoiceModel</name>
     <message>
         <source>Empty Slot</source>
@@ -800,6 +1321,94 @@ Verrà eseguito un tentativo di recupero, che potrebbe cancellare tutti i messag
     <message>
         <source>Recording...</source>
         <translation>Registrazione...</translation>
+    </message>
+</context>
+<context>
+    <name>parlix::ui::GroupListModel</name>
+    <message>
+        <source>Index</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Comandi</translation>
+    </message>
+</context>
+<context>
+    <name>parlix::ui::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Trace to File...</source>
+        <translation>&amp;Traccia su file...</translation>
+    </message>
+    <message>
+        <source>Write every byte exchanged with the module to a file</source>
+        <translation>Scrive in un file ogni byte scambiato con il modulo</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Serial port: choose one, or type a device path or sim:NAME</source>
+        <translation>Porta seriale: sceglierne una, oppure digitare il percorso di un dispositivo o sim:NOME</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Connected to Xxxxxxx Yyyyyy Zzzzz on COMnn</source>
+        <translation>Connesso a Xxxxxxx Yyyyyy Zzzzz su COMnn</translation>
+    </message>
+    <message>
+        <source>Group List</source>
+        <translation>Elenco gruppi</translation>
+    </message>
+    <message>
+        <source>Command List</source>
+        <translation>Elenco comandi</translation>
+    </message>
+    <message>
+        <source>Simulated device</source>
+        <translation>Dispositivo simulato</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>La funzione &quot;%1&quot; non è ancora disponibile in questa versione.</translation>
+    </message>
+    <message>
+        <source>Trace to File</source>
+        <translation>Traccia su file</translation>
+    </message>
+    <message>
+        <source>Trace Files (*.txt *.log)</source>
+        <translation>File di traccia (*.txt *.log)</translation>
+    </message>
+    <message>
+        <source>The trace cannot be written to &quot;%1&quot;:
+%2</source>
+        <translation>Impossibile scrivere la traccia in &quot;%1&quot;:
+%2</translation>
     </message>
 </context>
 </TS>

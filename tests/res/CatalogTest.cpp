@@ -29,7 +29,13 @@ struct SameText {
 };
 constexpr SameText kSameInLanguage[] = {
     {"", "", "OK"},
+    {"", "MainFrame", "Parlix Desk - v%1!d!.%2!d!.%3!d!"},
     {"de", "Controller", "Information"},
+    {"de", "", "Index"},
+    {"de", "MainFrame", "&Port"},
+    {"de", "TrainingDlg", "Phase %1!d!"},
+    {"it", "GroupsView", "Password"},
+    {"it", "parlix::ui::MainWindow", "&File"},
 };
 
 bool SameInLanguage(const std::string& language, const TsMessage& m) {
