@@ -7,6 +7,8 @@ packages=(
     libfmt-dev libcli11-dev nlohmann-json3-dev libsimpleini-dev libudev-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-svg-dev libqt6svg6
+    # Qt's own texts (standard buttons, key names) in the interface languages.
+    qt6-translations-l10n
     # The end-to-end check of the window: a real X server driven by keyboard.
     xvfb xauth xdotool imagemagick
     clang-format

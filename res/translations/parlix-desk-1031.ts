@@ -1201,6 +1201,10 @@ Möchten Sie fortfahren?</translation>
         <source>Parlix Desk - v%1!d!.%2!d!.%3!d!</source>
         <translation>Parlix Desk - v%1!d!.%2!d!.%3!d!</translation>
     </message>
+    <message>
+        <source>Command Files (*.vrcmd)^*.vrcmd^</source>
+        <translation>Befehlsdateien (*.vrcmd)^*.vrcmd^</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -1201,6 +1201,10 @@ Continuare?</translation>
         <source>Parlix Desk - v%1!d!.%2!d!.%3!d!</source>
         <translation>Parlix Desk - v%1!d!.%2!d!.%3!d!</translation>
     </message>
+    <message>
+        <source>Command Files (*.vrcmd)^*.vrcmd^</source>
+        <translation>File di comandi (*.vrcmd)^*.vrcmd^</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

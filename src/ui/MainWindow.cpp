@@ -691,7 +691,8 @@ PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
 std::string MainWindow::AskCommandFile(bool save) {
     // "Name (*.ext)^*.ext^": the filter before the first separator.
     const QString filter =
-        Text("MainFrame", "Command Files (*.vrcmd)^*.vrcmd^").section(QLatin1Char('^'), 0, 0);
+        Text("MainFrame", QT_TRANSLATE_NOOP("MainFrame", "Command Files (*.vrcmd)^*.vrcmd^"))
+            .section(QLatin1Char('^'), 0, 0);
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("commandFileDialog"));
     dialog.setNameFilter(filter);
