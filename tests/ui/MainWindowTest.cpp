@@ -36,6 +36,14 @@ class MainWindowTest : public WindowFixture {
         });
     }
     QStringList subHeaders;
+
+    QStringList Headers() {
+        QStringList headers;
+        auto* model = window->Commands();
+        for (int c = 0; c < model->columnCount(); ++c)
+            headers << model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        return headers;
+    }
 };
 
 TEST_F(MainWindowTest, ConnectFillsBothListsFromTheModule) {
@@ -64,8 +72,11 @@ TEST_F(MainWindowTest, ConnectFillsBothListsFromTheModule) {
     SelectGroup(18);
     EXPECT_EQ(window->CommandPaneTitle(), "Message List");
     EXPECT_EQ(CommandRow(0), (QStringList{"", "0", "Recorded Message", "8", "15040", "0:02.0"}));
+    EXPECT_EQ(Headers(), (QStringList{"   ", "Index", "Message Status", "Bits", "Length (Bytes)",
+                                      "Time (min:sec)"}));
     SelectGroup(17);
     EXPECT_EQ(window->CommandPaneTitle(), "Sentence List");
+    EXPECT_EQ(Headers(), (QStringList{"   ", "Index", "Label"}));
     EXPECT_EQ(CommandRow(0)[2], "SND_BEEP");
     EXPECT_EQ(answers.Boxes().size(), 0u);
 }
