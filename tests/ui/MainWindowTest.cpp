@@ -8,6 +8,7 @@
 
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
@@ -329,6 +330,23 @@ TEST_F(MainWindowTest, PlacementAndSplitRestoredFromSettings) {
     EXPECT_EQ(settings.Settings().ReadString("Settings", "MainWndPos", ""),
               "10,10,800,600,1,0,0,0");
     EXPECT_EQ(settings.Settings().ReadInt("Settings", "SplitPos", -1), 300);
+}
+
+// A typed port becomes the current port like a chosen one, and is remembered.
+TEST_F(MainWindowTest, TypedPortBecomesTheCurrentPort) {
+    QComboBox* box = window->PortBox();
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), "/dev/serial/by-id/usb-Parlix-if00");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(settings.CurrentPort(), "/dev/serial/by-id/usb-Parlix-if00");
+    EXPECT_EQ(settings.Settings().ReadString("Settings", "ComPort", ""),
+              "/dev/serial/by-id/usb-Parlix-if00");
+    // While connected the port cannot change.
+    settings.UseCurrentPort(pty->SlavePath());
+    ConnectAndRead();
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_FALSE(window->Action(CommandId::Port)->isEnabled());
 }
 
 TEST_F(MainWindowTest, SmallSplitPositionIsComputed) {
