@@ -10,15 +10,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 jobs=$(nproc)
+started=$SECONDS
+stage() { echo "== $1 (at $((SECONDS - started)) s)"; }
 
-echo "== format"
+stage "format"
 "$root/scripts/check-format.sh"
 
-echo "== build and test"
+stage "build and test"
 "$root/scripts/build.sh" "$root/build" -DPARLIX_WERROR=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --no-tests=error
 
-echo "== address and undefined-behaviour sanitizers"
+stage "address and undefined-behaviour sanitizers"
 # Unoptimised: the sanitizer builds compile faster and check the same.
 # The window and its tests run once, in the normal build; the sanitizers
 # cover the core, where the threads and the protocol live.
@@ -29,7 +31,7 @@ BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" -DPARLIX_WERROR=ON 
 ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=error -E '^Faults/'
 
 fuzz_seconds=${FUZZ_SECONDS:-20}
-echo "== fuzz targets ($fuzz_seconds s each)"
+stage "fuzz targets ($fuzz_seconds s each)"
 # clang and libFuzzer, in a folder of their own. Each target starts from its
 # seeds and any saved crash (a crash there that still crashes fails the run);
 # what it finds goes to a scratch folder, never into the repository.
@@ -52,8 +54,9 @@ for target in command-file settings-ini module-json shell-line; do
         grep -o '[0-9]*$') runs, $(grep -o 'cov: [0-9]* ft: [0-9]*' "$scratch/log" | tail -n 1)"
 done
 
-echo "== thread sanitizer (threaded code)"
+stage "thread sanitizer (threaded code)"
 BUILD_TYPE=Debug TARGETS=threaded-tests "$root/scripts/build.sh" "$root/build-tsan" \
     -DPARLIX_WERROR=ON -DPARLIX_SANITIZE=thread
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
     ctest --test-dir "$root/build-tsan" --output-on-failure -j "$jobs" -L threaded --no-tests=error
+echo "== all stages passed in $((SECONDS - started)) s"
