@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, then builds and runs every test: the normal build,
-# an address and undefined-behaviour sanitizer build, a short run of each fuzz
-# target, and a thread-sanitizer run of the threaded code. Warnings are errors.
+# an address and undefined-behaviour sanitizer build (clang, which also gives a
+# short run of each fuzz target), and a thread-sanitizer run of the threaded
+# code. Warnings are errors.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -20,30 +21,30 @@ stage "build and test"
 "$root/scripts/build.sh" "$root/build" -DPARLIX_WERROR=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --no-tests=error
 
-stage "address and undefined-behaviour sanitizers"
-# Unoptimised: the sanitizer builds compile faster and check the same.
-# The window and its tests run once, in the normal build; the sanitizers
-# cover the core, where the threads and the protocol live.
-BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" -DPARLIX_WERROR=ON \
-    -DPARLIX_SANITIZE=address,undefined -DPARLIX_GUI=OFF
+fuzz_seconds=${FUZZ_SECONDS:-20}
+stage "address and undefined-behaviour sanitizers, and the fuzz targets ($fuzz_seconds s each)"
+# One clang build serves both: the fuzz instrumentation brings address and
+# undefined-behaviour sanitizers to every library and test, so the core's
+# tests run under them here and the fuzz targets come from the same build.
+# Unoptimised: it compiles faster and checks the same. The window and its
+# tests run once, in the normal build; the sanitizers cover the core, where
+# the threads and the protocol live.
+CC=clang CXX=clang++ BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" \
+    -DPARLIX_WERROR=ON -DPARLIX_FUZZ=ON -DPARLIX_GUI=OFF
 # The fault scenarios drive the simulated module through whole reads for
 # minutes; they run once, in the normal build.
 ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=error -E '^Faults/'
 
-fuzz_seconds=${FUZZ_SECONDS:-20}
-stage "fuzz targets ($fuzz_seconds s each)"
-# clang and libFuzzer, in a folder of their own. Each target starts from its
-# seeds and any saved crash (a crash there that still crashes fails the run);
-# what it finds goes to a scratch folder, never into the repository.
-CC=clang CXX=clang++ TARGETS=fuzz-targets "$root/scripts/build.sh" "$root/build-fuzz" \
-    -DPARLIX_WERROR=ON -DPARLIX_FUZZ=ON
+# Each target starts from its seeds and any saved crash (a crash there that
+# still crashes fails the run); what it finds goes to a scratch folder, never
+# into the repository.
 for target in command-file settings-ini module-json shell-line; do
-    scratch="$root/build-fuzz/fuzz-runs/$target"
+    scratch="$root/build-asan/fuzz-runs/$target"
     rm -rf "$scratch"
     mkdir -p "$scratch/found"
     inputs=("$root/tests/fuzz/corpus/$target")
     [ -d "$root/tests/fuzz/crashes/$target" ] && inputs+=("$root/tests/fuzz/crashes/$target")
-    if ! "$root/build-fuzz/fuzz/fuzz-$target" -max_total_time="$fuzz_seconds" -timeout=5 \
+    if ! "$root/build-asan/fuzz/fuzz-$target" -max_total_time="$fuzz_seconds" -timeout=5 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$scratch/" \
         "$scratch/found" "${inputs[@]}" >"$scratch/log" 2>&1; then
         tail -n 60 "$scratch/log"
