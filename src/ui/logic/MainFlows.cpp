@@ -260,11 +260,7 @@ void CMainFlows::Reset(ResetScope scope) {
 
 void CMainFlows::PlaySound() {
     if (!IsEnabledNow(CommandId::PlaySound)) return;
-    PlaySoundAt(sel_);
-}
-
-void CMainFlows::PlaySoundAt(int index) {
-    session_.Controller().PlaySound(index, kSoundVolume);
+    session_.Controller().PlaySound(sel_, kSoundVolume);
     view_.DiscardQueuedInput();
 }
 

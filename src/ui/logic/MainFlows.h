@@ -26,13 +26,11 @@ class CMainFlows {
 
     // The state the rules see now, the model read with try-locks.
     WindowState State();
-    bool Enabled(CommandId id) { return IsEnabledNow(id); }
 
     void SetSelection(int row, int sel);
     int SelectedRow() const { return row_; }
     int SelectedCommand() const { return sel_; }
     void SetLabelEditing(bool on) { labelEditing_ = on; }
-    bool LabelEditing() const { return labelEditing_; }
     int RecordingSlot() const { return recordingSlot_; }
 
     void Connect();
@@ -58,7 +56,6 @@ class CMainFlows {
     void SetBuiltinLanguage(int language);
     void Reset(ResetScope scope);
     void PlaySound();
-    void PlaySoundAt(int index);
     void ExportCommands();
     void ImportCommands();
 
