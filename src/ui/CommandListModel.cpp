@@ -70,7 +70,7 @@ void CommandListModel::Refresh() {
         auto fresh = ReadCommandRow(model_, row_, i, true);
         if (!fresh || !(fresh->changed || readAll || shown.busy)) continue;
         shown = std::move(*fresh);
-        emit dataChanged(index(i, 0), index(i, columnCount() - 1));
+        RowChanged(i);
     }
 }
 
@@ -78,7 +78,7 @@ void CommandListModel::RedrawRow(int row) {
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;
     if (auto fresh = ReadCommandRow(model_, row_, row, true)) {
         rows_[static_cast<std::size_t>(row)] = std::move(*fresh);
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        RowChanged(row);
     }
 }
 
@@ -87,36 +87,36 @@ void CommandListModel::SetSelected(int row) {
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
+void CommandListModel::RowChanged(int row) {
+    if (row >= 0 && row < rowCount())
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void CommandListModel::EndFlash() {
+    flashTimer_.stop();
+    const int old = flashRow_;
+    flashRow_ = -1;
+    RowChanged(old);
+}
+
 void CommandListModel::Flash(int row, bool expected) {
-    if (flashTimer_.isActive()) {
-        // A new flash ends the running one.
-        flashTimer_.stop();
-        const int old = flashRow_;
-        flashRow_ = -1;
-        if (old >= 0 && old < rowCount())
-            emit dataChanged(index(old, 0), index(old, columnCount() - 1));
-    }
+    // A new flash ends the running one.
+    if (flashTimer_.isActive()) EndFlash();
     if (row < 0 || row >= rowCount()) return;
     flashRow_ = row;
     flashColor_ = expected ? kExpectedColor : kOtherColor;
     flashToggles_ = 0;
     flashTimer_.start();
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    RowChanged(row);
     emit FlashStep(row);
 }
 
 void CommandListModel::FlashTick() {
-    ++flashToggles_;
-    if (flashToggles_ >= kFlashToggles) {
-        flashTimer_.stop();
-        const int old = flashRow_;
-        flashRow_ = -1;
-        if (old >= 0 && old < rowCount())
-            emit dataChanged(index(old, 0), index(old, columnCount() - 1));
+    if (++flashToggles_ >= kFlashToggles) {
+        EndFlash();
         return;
     }
-    if (flashRow_ < rowCount())
-        emit dataChanged(index(flashRow_, 0), index(flashRow_, columnCount() - 1));
+    RowChanged(flashRow_);
     emit FlashStep(flashRow_);
 }
 

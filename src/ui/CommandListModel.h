@@ -53,6 +53,8 @@ class CommandListModel : public QAbstractTableModel {
 
   private:
     void FlashTick();
+    void EndFlash();
+    void RowChanged(int row);
     CommandRowTexts Placeholder(int index);
     std::optional<int> HighlightedRow() const;
 

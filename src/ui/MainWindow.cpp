@@ -579,20 +579,35 @@ void MainWindow::RebuildGroupRows() {
 void MainWindow::GroupSelectionChanged() {
     const int row = groupView_->currentIndex().isValid() ? groupView_->currentIndex().row() : -1;
     if (row == commands_->GroupRow()) return;
-    const int charWidth = QFontMetrics(font()).horizontalAdvance(QLatin1Char('M'));
     commandTitle_->setText(row < 0 ? tr("Command List")
                                    : QString::fromStdString(CommandListTitle(row)));
     commands_->SetGroupRow(row);
-    commandView_->setColumnWidth(0, 24);
-    commandView_->setColumnWidth(1, 6 * QFontMetrics(font()).averageCharWidth());
-    if (row >= 0 && ColumnsFor(row) == ColumnSet::Commands)
-        commandView_->setColumnWidth(2, 31 * charWidth + 15);
-    else if (row == 18)
-        commandView_->setColumnWidth(2, 15 * charWidth + 15);
-    else
-        commandView_->setColumnWidth(2, 24 * charWidth);
+    SizeCommandColumns(ColumnsFor(row));
     flows_.SetSelection(row, -1);
     if (row >= 0) flows_.GroupSelected(row);
+}
+
+void MainWindow::SizeCommandColumns(ColumnSet set) {
+    const QFontMetrics metrics(font());
+    const int letterM = metrics.horizontalAdvance(QLatin1Char('M'));
+    commandView_->setColumnWidth(0, 24);
+    commandView_->setColumnWidth(1, 6 * metrics.averageCharWidth());
+    switch (set) {
+        case ColumnSet::Commands:
+            commandView_->setColumnWidth(2, 31 * letterM + 15);
+            break;
+        case ColumnSet::Messages:
+            commandView_->setColumnWidth(2, 15 * letterM + 15);
+            break;
+        case ColumnSet::Labels:
+            commandView_->setColumnWidth(2, 24 * letterM);
+            break;
+    }
+    // The numbers after the label are short: as wide as their headings,
+    // which translations make longer.
+    QHeaderView* header = commandView_->header();
+    for (int column = 3; column < commands_->columnCount(); ++column)
+        commandView_->setColumnWidth(column, header->sectionSizeHint(column));
 }
 
 void MainWindow::CommandSelectionChanged() {

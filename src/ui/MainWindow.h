@@ -7,6 +7,7 @@
 #include "link/PortMonitor.h"
 #include "ui/QtFrontEnd.h"
 #include "ui/logic/CommandIds.h"
+#include "ui/logic/ListTexts.h"
 #include "ui/logic/MainFlows.h"
 #include "ui/logic/MainView.h"
 
@@ -99,6 +100,7 @@ class MainWindow : public QMainWindow, public MainView {
     void NotYetAvailable(CommandId id);
     void GroupSelectionChanged();
     void CommandSelectionChanged();
+    void SizeCommandColumns(ColumnSet set);
     void CommandDoubleClicked(const QModelIndex& index);
     void JobFinished(std::uint64_t threadId, int served);
     void LinkLost();

@@ -97,6 +97,10 @@ void QtFrontEnd::Post(std::function<void()> call) {
         call();
         return;
     }
+    Queue(std::move(call));
+}
+
+void QtFrontEnd::Queue(std::function<void()> call) {
     QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
 }
 
@@ -175,21 +179,15 @@ bool QtFrontEnd::EnableMainWindow(bool enable) {
 
 void QtFrontEnd::PostJobFinished(std::uint64_t threadId, int served) {
     // Always queued: the job's notification arrives as a message would.
-    QMetaObject::invokeMethod(
-        this,
-        [this, threadId, served] {
-            if (onJobFinished) onJobFinished(threadId, served);
-        },
-        Qt::QueuedConnection);
+    Queue([this, threadId, served] {
+        if (onJobFinished) onJobFinished(threadId, served);
+    });
 }
 
 void QtFrontEnd::PostLinkLost() {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (onLinkLost) onLinkLost();
-        },
-        Qt::QueuedConnection);
+    Queue([this] {
+        if (onLinkLost) onLinkLost();
+    });
 }
 
 void QtFrontEnd::DispatchingWait(const std::function<bool()>& done) {

@@ -50,7 +50,10 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
   private:
     // Runs `call` on the GUI thread and waits for it.
     void OnGuiThread(const std::function<void()>& call);
+    // Runs `call` on the GUI thread: at once when called there.
     void Post(std::function<void()> call);
+    // Always through the GUI thread's queue, never at once.
+    void Queue(std::function<void()> call);
 
     QPointer<QWidget> mainWindow_;
     PromptDialog* prompt_ = nullptr;

@@ -66,7 +66,7 @@ void CMainFlows::Disconnect() {
     if (!session_.IsConnected()) return;
     session_.Disconnect();
     view_.EnableLists(true);
-    session_.Data().Front().RemoveBusyPrompt();
+    frontEnd_.RemoveBusyPrompt();
     view_.RemoveRecordingPrompt();
     view_.StopRecordingTimer();
     recordingSlot_ = -1;
