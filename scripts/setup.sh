@@ -12,6 +12,8 @@ packages=(
     # The end-to-end check of the window: a real X server driven by keyboard.
     xvfb xauth xdotool imagemagick
     clang-format
+    # Checks that generated sound files are real WAV files.
+    sox
     # The fuzz targets: clang, libFuzzer's runtime, and llvm-symbolizer for readable stacks.
     clang libclang-rt-dev llvm
 )

@@ -81,7 +81,7 @@ Reply ModuleCommands::Execute(std::uint8_t command, const std::vector<int>& a) {
         case 'j':
             return SendToken(a[0], a[1] * 32 + a[2], a[3] * 32 + a[4]);
         case 'f':
-            if (!extended) return ReceiveToken(a[2] * 32 + a[3]);
+            if (!extended) return ReceiveToken(a[0], a[2] * 32 + a[3]);
             memory_.settings.fastRecognition = a[1];
             return Reply::Status('o');
         case 'q':

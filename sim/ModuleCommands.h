@@ -50,7 +50,7 @@ class ModuleCommands {
     Reply PlaySound(int sound);
     Reply PlayTone(int tone, int length);
     Reply SendToken(int bits, int token, int units);
-    Reply ReceiveToken(int units);
+    Reply ReceiveToken(int bits, int units);
     Reply Lipsync(int silenceSeconds);
     // Waits `delayMs` for the user, or the module time-out when that is shorter.
     Reply Listen(int delayMs, std::function<Reply()> finish) const;

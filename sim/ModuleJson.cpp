@@ -101,6 +101,12 @@ Outcome ParseOutcome(const json& item, const std::string& where) {
             outcome.value = IntIn(item.at(name), 0, 1 << 20, where + " " + name);
             return outcome;
         }
+    if (item.contains("sound")) {
+        outcome.kind = Outcome::Kind::Sound;
+        if (!item.at("sound").is_string()) Fail(where + " sound: a file name");
+        outcome.sound = item.at("sound").get<std::string>();
+        return outcome;
+    }
     if (item.contains("levels")) {
         outcome.kind = Outcome::Kind::Levels;
         for (const auto& level : item.at("levels"))

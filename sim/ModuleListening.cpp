@@ -2,6 +2,7 @@
 // Their outcome comes from the user script; the memory changes only when the
 // activity completes, so an interrupted one leaves no trace.
 #include "sim/ModuleCommands.h"
+#include "sim/TokenListener.h"
 
 namespace parlix::sim {
 
@@ -204,10 +205,16 @@ Reply ModuleCommands::SendToken(int bits, int token, int units) {
     return Reply::Later(Reply::Ms(bits * kTokenBitMs), [] { return Status('o'); });
 }
 
-Reply ModuleCommands::ReceiveToken(int units) {
+Reply ModuleCommands::ReceiveToken(int bits, int units) {
     const int timeoutMs = units > 0 ? units * 24576 / 895 : 0;
-    const Outcome outcome =
+    Outcome outcome =
         script_.Take(Activity::ReceiveToken).value_or(Outcome::Of(Outcome::Kind::Silence));
+    if (outcome.kind == Outcome::Kind::Sound) {
+        // Only a clean frame of the awaited length is a token; anything else is noise.
+        const auto heard = HearToken(outcome.sound, bits);
+        outcome.kind = heard ? Outcome::Kind::Token : Outcome::Kind::Silence;
+        outcome.value = heard.value_or(0);
+    }
     const bool hears = outcome.kind == Outcome::Kind::Token;
     const int delay = DelayOf(outcome);
     if (!hears || (timeoutMs > 0 && delay >= timeoutMs)) {

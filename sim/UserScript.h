@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace parlix::sim {
@@ -29,11 +30,13 @@ struct Outcome {
         Token,           // received token `value`
         Recorded,        // recorded `value` milliseconds
         Levels,          // lip-sync mouth levels, one per request
+        Sound,           // the sound file `sound` reaches the microphone
     };
     Kind kind = Kind::Accept;
     int value = 0;
     std::vector<int> levels;
     std::optional<int> delayMs;  // how long until it happens; default the speech delay
+    std::string sound;
 
     static Outcome Of(Kind kind, int value = 0, std::optional<int> delayMs = std::nullopt) {
         Outcome outcome;

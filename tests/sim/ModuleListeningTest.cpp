@@ -203,7 +203,7 @@ TEST_F(ModuleListeningTest, RecordingThatEndsOtherwise) {
 }
 
 TEST_F(ModuleListeningTest, LipsyncStreamsLevelsUntilItsTimeout) {
-    module->Script(Activity::Lipsync, Outcome{Kind::Levels, 0, {3, 20, 31}, std::nullopt});
+    module->Script(Activity::Lipsync, Outcome{Kind::Levels, 0, {3, 20, 31}, std::nullopt, {}});
     // Threshold 100 (3, 4), time-out 1 s (0, 1).
     EXPECT_EQ(Status('l', {-1, 3, 4, 0, 1}), 'l');
     EXPECT_EQ(host->Fetch(4), (std::vector<int>{3, 20, 31, 0}));

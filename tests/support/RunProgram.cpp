@@ -13,6 +13,7 @@ extern char** environ;
 namespace parlix::test {
 
 std::string ProgramPath(const std::string& program) {
+    if (program.starts_with('/')) return program;
     const char* dir = std::getenv("PARLIX_BIN_DIR");
     return std::string(dir ? dir : ".") + "/" + program;
 }

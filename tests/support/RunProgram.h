@@ -13,7 +13,8 @@ struct ProgramResult {
     std::string err;
 };
 
-// `program` is looked up in $PARLIX_BIN_DIR (the build's program folder).
+// `program` is looked up in $PARLIX_BIN_DIR (the build's program folder)
+// unless it is an absolute path.
 std::string ProgramPath(const std::string& program);
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
