@@ -64,6 +64,10 @@ class FrontEnd {
     // this one meanwhile (a worker may be waiting for a message box).
     virtual void DispatchingWait(const std::function<bool()>& done);
 
+    // Waits as DispatchingWait does while a tool runs, but the window stays
+    // usable meanwhile: it paints, shows the tool's lines and can cancel it.
+    virtual void InteractiveWait(const std::function<bool()>& done) { DispatchingWait(done); }
+
   protected:
     // What each front end shows, reached only through the calls above.
     virtual int ShowMessageBox(const std::string& text, const std::string& title,

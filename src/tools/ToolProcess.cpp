@@ -75,14 +75,14 @@ bool ToolProcess::StartTool(bool wait, FrontEnd& frontEnd, ToolCancel& cancel) {
     if (!StartTool()) return false;
     if (!wait) return true;
 
-    frontEnd.DispatchingWait([&] { return run_->Finished() || cancel.Requested(); });
+    frontEnd.InteractiveWait([&] { return run_->Finished() || cancel.Requested(); });
     if (run_->Finished()) {
         SetLastError(RunResult(kToolEnded | run_->ExitCode()));
         return true;
     }
     run_->Cancel();
     const auto giveUp = std::chrono::steady_clock::now() + kToolCancelWait;
-    frontEnd.DispatchingWait(
+    frontEnd.InteractiveWait(
         [&] { return run_->Finished() || std::chrono::steady_clock::now() >= giveUp; });
     SetLastError(RunResult(kToolCancelled));
     return true;

@@ -204,4 +204,21 @@ void QtFrontEnd::DispatchingWait(const std::function<bool()>& done) {
     }
 }
 
+void QtFrontEnd::InteractiveWait(const std::function<bool()>& done) {
+    if (done()) return;
+    if (!OnGuiThreadNow()) {
+        FrontEnd::DispatchingWait(done);
+        return;
+    }
+    // A local loop that looks at `done` every few milliseconds; what the user
+    // does meanwhile is handled, so the caller must guard its own re-entry.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+}
+
 }  // namespace parlix::ui

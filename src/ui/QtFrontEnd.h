@@ -33,6 +33,7 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
     void PostJobFinished(std::uint64_t threadId, int served) override;
     void PostLinkLost() override;
     void DispatchingWait(const std::function<bool()>& done) override;
+    void InteractiveWait(const std::function<bool()>& done) override;
 
     // Where the window receives what the core reports; called on the GUI thread.
     std::function<void(const QString&)> onStatusText;
