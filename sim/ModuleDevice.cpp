@@ -75,6 +75,21 @@ void ModuleDevice::Unplug() {
     unplugRequested_ = true;
 }
 
+bool ModuleDevice::InLoader() const {
+    std::lock_guard lock(mutex_);
+    return loader_.active;
+}
+
+void ModuleDevice::EnterLoader() {
+    std::lock_guard lock(mutex_);
+    loader_.active = true;
+}
+
+void ModuleDevice::WithLoader(const std::function<void(LoaderState&, ModuleMemory&)>& use) {
+    std::lock_guard lock(mutex_);
+    use(loader_, memory_);
+}
+
 Reply ModuleDevice::Execute(std::uint8_t command, const std::vector<int>& args) {
     std::lock_guard lock(mutex_);
     return commands_.Execute(command, args);

@@ -7,6 +7,7 @@
 
 #include "sim/Device.h"
 #include "sim/ModuleCommands.h"
+#include "sim/ModuleLoader.h"
 #include "sim/ModuleMemory.h"
 #include "sim/UserScript.h"
 
@@ -67,8 +68,15 @@ class ModuleDevice : public Device {
     // Closes the line now when the module is being served, else at the next connection.
     void Unplug();
 
+    // The loader: whether it runs instead of the firmware (a download began
+    // and was not handed over), and its state together with the memory.
+    bool InLoader() const;
+    void EnterLoader();
+    void WithLoader(const std::function<void(LoaderState&, ModuleMemory&)>& use);
+
   private:
     friend class ModuleSession;
+    friend class ModuleLoader;
 
     Reply Execute(std::uint8_t command, const std::vector<int>& args);
     Reply Finish(const std::function<Reply()>& finish);
@@ -91,6 +99,7 @@ class ModuleDevice : public Device {
     ModuleCommands commands_;
     ModuleFaults faults_;
     bool unplugRequested_ = false;
+    LoaderState loader_;
 };
 
 }  // namespace parlix::sim

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace parlix::sim {
 
@@ -20,6 +21,7 @@ void ModuleSession::Run() {
             io_.Unplug();
             return;
         }
+        if (device_.InLoader() && !RunLoader()) return;
         io_.TakeBreak();  // a break means nothing to the module
         const auto now = Clock::now();
         if (pending_ && pending_->due <= now) {
@@ -36,6 +38,17 @@ void ModuleSession::Run() {
     }
 }
 
+bool ModuleSession::RunLoader() {
+    ModuleLoader loader(device_, io_);
+    if (!loader.Run(std::exchange(greetLoader_, false))) return false;
+    // The firmware starts afresh.
+    collecting_ = false;
+    replyArgs_.clear();
+    stream_.reset();
+    pending_.reset();
+    return true;
+}
+
 ModuleSession::Clock::duration ModuleSession::NextWait(Clock::time_point now) const {
     Clock::duration wait = kPoll;
     if (pending_ && pending_->due != Clock::time_point::max())
@@ -46,6 +59,11 @@ ModuleSession::Clock::duration ModuleSession::NextWait(Clock::time_point now) co
 }
 
 void ModuleSession::OnByte(std::uint8_t byte) {
+    if (wake_.Feed(byte)) {
+        device_.EnterLoader();
+        greetLoader_ = true;
+        return;
+    }
     const auto now = Clock::now();
     if (collecting_) {
         if (IsArgumentByte(byte) && now - lastByte_ <= kArgumentGap) {

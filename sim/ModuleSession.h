@@ -5,6 +5,7 @@
 #pragma once
 
 #include "sim/DeviceIo.h"
+#include "sim/ModuleLoader.h"
 #include "sim/ModuleReply.h"
 
 #include <chrono>
@@ -27,6 +28,8 @@ class ModuleSession {
     void Run();
 
   private:
+    // Runs the loader while it is active; false when the line ended meanwhile.
+    bool RunLoader();
     void OnByte(std::uint8_t byte);
     void StartCommand(std::uint8_t command);
     void Execute();
@@ -44,6 +47,8 @@ class ModuleSession {
     Clock::time_point lastByte_{};
     int commands_ = 0;
     bool spared_ = false;  // the reply faults spare the current command
+    LoaderWake wake_;
+    bool greetLoader_ = false;  // the wake sequence just arrived
 
     std::deque<int> replyArgs_;
     std::shared_ptr<LevelStream> stream_;
