@@ -1,0 +1,3 @@
+QuickT2SI project
+Trigger: HOUSE
+Commands: OPEN THE DOOR, CLOSE THE DOOR, LOCK

@@ -1,0 +1,2 @@
+QuickT2SI project
+Commands: LIGHTS ON, LIGHTS OFF, DIMMER

@@ -1,0 +1,3 @@
+QuickT2SI project
+Trigger: HELLO ROBOT
+Commands: FORWARD, BACKWARD, LEFT, RIGHT, STOP
