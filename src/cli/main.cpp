@@ -3,6 +3,7 @@
 #include "app/PortList.h"
 #include "app/SimulatorLauncher.h"
 #include "base/Trace.h"
+#include "cli/DataCommands.h"
 #include "cli/Dump.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
@@ -119,6 +120,29 @@ int main(int argc, char** argv) {
     exportCmd->add_option("FILE", exportPath, "the command file (.vrcmd)")->required();
     auto* importCmd = app.add_subcommand("import", "load a command file into the module");
     importCmd->add_option("FILE", importPath, "the command file (.vrcmd)")->required();
+    auto* data = app.add_subcommand("data", "build, download and export custom data");
+    data->require_subcommand(1);
+    DataBuildOptions dataBuild;
+    auto* dataBuildCmd =
+        data->add_subcommand("build", "build sound table and grammar projects with kandata");
+    dataBuildCmd
+        ->add_option("PROJECT", dataBuild.projects, "projects (.qxp, .rsc, .amc), in build order")
+        ->required();
+    dataBuildCmd->add_flag("--old-format", dataBuild.oldFormat, "the image layout of Parlix 2.0");
+    dataBuildCmd->add_option("-o", dataBuild.outputBase, "write BASE.hex and BASE.h")
+        ->type_name("BASE");
+    std::string dataImage;
+    bool dataSlow = false;
+    auto* dataDownloadCmd =
+        data->add_subcommand("download", "download a built image with kanloader");
+    dataDownloadCmd->add_option("IMAGE", dataImage, "the image (.hex)")->required();
+    dataDownloadCmd->add_flag("--slow", dataSlow, "slow transfer");
+    std::string dataBase, dataOut;
+    auto* dataHeaderCmd =
+        data->add_subcommand("header", "export the indexes of a built image as a header");
+    dataHeaderCmd->add_option("IMAGE-BASE", dataBase, "the built image's base (BASE.h is read)")
+        ->required();
+    dataHeaderCmd->add_option("OUT", dataOut, "the header to write (.h)")->required();
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -144,12 +168,17 @@ int main(int argc, char** argv) {
         ~TraceCloser() { CloseTrace(); }
     } closeTrace;
     Session session(options, stdout, stderr);
-    if (const int status = session.Prepare(!*ports)) return status;
+    const bool noPort = *ports || *dataBuildCmd || *dataHeaderCmd;
+    if (const int status = session.Prepare(!noPort)) return status;
     if (*ports) return ListPorts(session, options.simulate);
     if (*info) return Info(session);
     if (*shell) return Shell(session);
     if (*dump) return Dump(session, asJson);
     if (*exportCmd) return CommandFile(session, exportPath, false);
     if (*importCmd) return CommandFile(session, importPath, true);
+    dataBuild.yes = yes;
+    if (*dataBuildCmd) return DataBuild(session, dataBuild);
+    if (*dataDownloadCmd) return DataDownload(session, dataImage, dataSlow);
+    if (*dataHeaderCmd) return DataHeader(session, dataBase, dataOut);
     return 2;
 }

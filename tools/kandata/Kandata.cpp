@@ -87,11 +87,12 @@ void PrintModels(const std::vector<NamedModel>& models, std::FILE* out) {
         const Model& m = named.model;
         switch (m.type) {
             case ModelType::SoundTable:
-                std::fprintf(out, "Sound table %s: %zu sounds\n", m.name.c_str(), m.items.size());
+                std::fprintf(out, "Sound table %s: %zu sound%s\n", m.name.c_str(), m.items.size(),
+                             m.items.size() == 1 ? "" : "s");
                 break;
             case ModelType::Grammar:
-                std::fprintf(out, "Grammar %d %s: %zu words (%s)\n", grammar++, m.name.c_str(),
-                             m.items.size(),
+                std::fprintf(out, "Grammar %d %s: %zu word%s (%s)\n", grammar++, m.name.c_str(),
+                             m.items.size(), m.items.size() == 1 ? "" : "s",
                              m.kind == GrammarKind::Trigger ? "trigger" : "command");
                 break;
             case ModelType::Acoustic:
