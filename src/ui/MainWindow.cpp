@@ -13,6 +13,7 @@
 #include "ui/LabelEditor.h"
 #include "ui/ListIcons.h"
 #include "ui/PromptDialog.h"
+#include "ui/SoundTableDialog.h"
 #include "ui/TrainingDialog.h"
 #include "ui/logic/CommandRules.h"
 
@@ -98,6 +99,11 @@ MainWindow::MainWindow(CAppSettings& settings, InterfaceLanguages& languages)
     CreateStatusBar();
     CreateLists();
     RestorePlacement();
+
+    // Its own window, not a child: it must stay usable while this one is disabled.
+    soundTable_ = std::make_unique<SoundTableDialog>(nullptr, frontEnd_, settings_.ProgramFolder(),
+                                                     [this] { return settings_.CurrentPort(); });
+    soundTable_->setWindowIcon(windowIcon());
 
     frontEnd_.onStatusText = [this](const QString& text) { statusPane_->setText(text); };
     frontEnd_.onProgress = [this](std::uint32_t range, std::uint32_t pos) {
@@ -519,6 +525,13 @@ void MainWindow::Run(CommandId id) {
         case CommandId::PlaySound:
             flows_.PlaySound();
             break;
+        case CommandId::UpdateCustomData:
+            frontEnd_.EnableMainWindow(false);
+            soundTable_->Flow().ShowCustomData();
+            break;
+        case CommandId::UpdateFirmware:
+            UpdateFirmware();
+            break;
         case CommandId::Port:
         case CommandId::InterfaceLanguage:
         case CommandId::SetLanguage:
@@ -528,6 +541,17 @@ void MainWindow::Run(CommandId id) {
             break;
     }
     UpdateCommandStates();
+}
+
+void MainWindow::UpdateFirmware() {
+    QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    const QString path = QFileDialog::getOpenFileName(
+        owner, QString(), QString::fromStdString(settings_.ProgramFolder()),
+        QString::fromStdString(Tr(PX_TR("MainFrame", "Parlix Firmware (*.PLXFW)"))), nullptr,
+        QFileDialog::ReadOnly);
+    if (path.isEmpty()) return;
+    frontEnd_.EnableMainWindow(false);
+    soundTable_->Flow().LoadFirmwareFile(path.toStdString());
 }
 
 void MainWindow::NotYetAvailable(CommandId id) {

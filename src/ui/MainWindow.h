@@ -38,6 +38,7 @@ class GroupListModel;
 class InterfaceLanguages;
 class LabelDelegate;
 class PromptDialog;
+class SoundTableDialog;
 
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow, public MainView {
     CommandListModel* Commands() const { return commands_; }
     QComboBox* PortBox() const { return portBox_; }
     QSplitter* Splitter() const { return splitter_; }
+    SoundTableDialog* SoundTable() const { return soundTable_.get(); }
     QString CommandPaneTitle() const;
     QString StatusPaneText() const;
 
@@ -98,6 +100,7 @@ class MainWindow : public QMainWindow, public MainView {
     void ChooseInterfaceLanguage(int index);
     void Run(CommandId id);
     void NotYetAvailable(CommandId id);
+    void UpdateFirmware();
     void GroupSelectionChanged();
     void CommandSelectionChanged();
     void SizeCommandColumns(ColumnSet set);
@@ -113,6 +116,8 @@ class MainWindow : public QMainWindow, public MainView {
     QtFrontEnd frontEnd_;
     parlix::CModuleSession session_;
     CMainFlows flows_;
+    // Modeless and only hidden, never destroyed while the window lives.
+    std::unique_ptr<SoundTableDialog> soundTable_;
 
     std::map<CommandId, QAction*> actions_;
     std::map<CommandId, QList<QKeySequence>> shortcuts_;

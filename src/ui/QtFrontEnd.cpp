@@ -219,6 +219,8 @@ void QtFrontEnd::InteractiveWait(const std::function<bool()>& done) {
     });
     poll.start(5);
     loop.exec();
+    // What the tool said before it ended is shown before its outcome.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 }  // namespace parlix::ui

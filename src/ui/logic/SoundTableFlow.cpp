@@ -1,0 +1,216 @@
+#include "ui/logic/SoundTableFlow.h"
+
+#include "base/FrontEnd.h"
+#include "base/Status.h"
+#include "base/Text.h"
+#include "tools/CustomDataRefresh.h"
+#include "tools/DataHeaderExport.h"
+#include "tools/FirmwareFile.h"
+#include "tools/LoaderDownload.h"
+#include "tools/LoaderProgress.h"
+
+namespace parlix::ui {
+
+namespace {
+
+// The firmware row's icon in the project list.
+constexpr int kFirmwareIcon = 8;
+
+}  // namespace
+
+SoundTableFlow::SoundTableFlow(SoundTableView& view, FrontEnd& frontEnd, ToolListener& toolOutput,
+                               std::string programFolder, std::function<std::string()> port,
+                               CDataOutputFiles& outputs)
+    : view_(view),
+      frontEnd_(frontEnd),
+      toolOutput_(toolOutput),
+      programFolder_(std::move(programFolder)),
+      port_(std::move(port)),
+      outputs_(outputs),
+      build_(frontEnd, view, toolOutput, programFolder_) {}
+
+SoundTableState SoundTableFlow::State() const {
+    SoundTableState state;
+    state.firmwareMode = firmwareMode_;
+    state.building = building_;
+    state.downloading = downloading_;
+    state.hasFileToDownload = !fileToDownload_.empty();
+    state.projectCount = firmwareMode_ ? 1 : projects_.Size();
+    state.selectedProject = view_.SelectedProject();
+    return state;
+}
+
+bool SoundTableFlow::Allowed(SoundTableControl control) const {
+    return IsEnabled(control, State());
+}
+
+void SoundTableFlow::ShowCustomData() {
+    view_.ShowDialog();
+    OnShown();
+    view_.UpdateControls();
+}
+
+void SoundTableFlow::OnShown() {
+    if (firmwareMode_) {
+        view_.SetHeader(Tr(PX_TR("CustomData", "Updating firmware")));
+        view_.SetStatus(Tr(PX_TR("CustomData", "Set transfer options and download...")));
+        view_.Focus(SoundTableControl::Cancel);
+    } else if (projects_.Empty()) {
+        view_.SetHeader(Tr(PX_TR("CustomData", "Preparing custom data")));
+        view_.SetStatus(Tr(PX_TR("CustomData", "List the project files to use...")));
+        view_.Focus(SoundTableControl::Import);
+    }
+}
+
+void SoundTableFlow::OnHidden() {
+    if (!firmwareMode_) return;
+    view_.SetTitle(false);
+    projects_ = CDataProjectList();
+    dataRows_.clear();
+    view_.SetProjectRows({}, -1);
+    view_.SetDataRows({});
+    fileToDownload_.clear();
+    firmwareMode_ = false;
+}
+
+void SoundTableFlow::LoadFirmwareFile(const std::string& path) {
+    firmwareMode_ = true;
+    fileToDownload_.clear();
+    projects_ = CDataProjectList();
+    dataRows_.clear();
+    view_.SetProjectRows({}, -1);
+    view_.SetDataRows({});
+    view_.SetTitle(true);
+    view_.ShowDialog();
+    OnShown();
+
+    view_.SetProjectRows({{kFirmwareIcon, FirmwareProjectName(path), path}}, 0);
+    const FirmwareCheck check = CheckFirmwareFile(path);
+    if (!check.status.empty()) view_.SetStatus(check.status);
+    if (check.hasDataRow) {
+        dataRows_ = {{-1, check.Result(), check.description}};
+        view_.SetDataRows(dataRows_);
+    }
+    if (check.valid) {
+        fileToDownload_ = path;
+        view_.Focus(SoundTableControl::Download);
+    }
+    view_.UpdateControls();
+}
+
+void SoundTableFlow::ShowProjects(int selected) {
+    std::vector<ProjectRow> rows;
+    for (const auto& project : projects_.Projects())
+        rows.push_back(
+            {DataProjectIcon(project.type), DataProjectDisplayName(project.path), project.path});
+    view_.SetProjectRows(rows, selected);
+}
+
+void SoundTableFlow::Import() {
+    if (!Allowed(SoundTableControl::Import)) return;
+    const std::string path = view_.AskProjectFile(projects_.ImportFilters());
+    if (path.empty() || !projects_.Add(path)) return;
+    ShowProjects(projects_.Size() - 1);
+    Refresh();
+}
+
+void SoundTableFlow::Remove() {
+    if (!Allowed(SoundTableControl::Remove)) return;
+    ShowProjects(projects_.Remove(view_.SelectedProject()));
+    Refresh();
+}
+
+void SoundTableFlow::MoveUp() {
+    if (!Allowed(SoundTableControl::MoveUp)) return;
+    const int index = view_.SelectedProject();
+    projects_.MoveUp(index);
+    ShowProjects(index - 1);
+    Refresh();
+}
+
+void SoundTableFlow::MoveDown() {
+    if (!Allowed(SoundTableControl::MoveDown)) return;
+    const int index = view_.SelectedProject();
+    projects_.MoveDown(index);
+    ShowProjects(index + 1);
+    Refresh();
+}
+
+void SoundTableFlow::OpenExternally() {
+    if (!Allowed(SoundTableControl::OpenExternally)) return;
+    view_.OpenExternally(
+        projects_.Projects()[static_cast<std::size_t>(view_.SelectedProject())].path);
+}
+
+void SoundTableFlow::Refresh() {
+    // Every change of the list builds anew; with no project left that empties the data.
+    if (firmwareMode_ || building_ || downloading_) return;
+    building_ = true;
+    toolRunning_ = true;
+    view_.UpdateControls();
+    view_.Focus(SoundTableControl::Cancel);
+    RefreshCustomData(build_, outputs_, projects_, view_.OldFormat(), frontEnd_);
+    toolRunning_ = false;
+    building_ = false;
+    dataRows_ = build_.Rows();
+    fileToDownload_ = build_.FileToDownload();
+    view_.SetDataRows(dataRows_);
+    view_.UpdateControls();
+}
+
+void SoundTableFlow::ExportHeader() {
+    if (!Allowed(SoundTableControl::ExportHeader)) return;
+    const std::string path = view_.AskHeaderFile();
+    if (!path.empty()) ExportDataHeader(dataRows_, path, frontEnd_);
+}
+
+bool SoundTableFlow::Download() {
+    const std::string port = port_();
+    view_.SetHeader(DownloadHeader(firmwareMode_, port));
+    view_.SetStatus(ConnectionText());
+    toolRunning_ = true;
+    const LoaderRun run = RunLoader(programFolder_, port, fileToDownload_, view_.SlowTransfer(),
+                                    toolOutput_, frontEnd_, downloadCancel_);
+    toolRunning_ = false;
+    SetLastError(run.outcome);
+    view_.HideProgress();
+    if (!DownloadSucceeded(run.ok, run.outcome)) return false;
+    view_.SetStatus(DownloadSuccessText(firmwareMode_));
+    return true;
+}
+
+void SoundTableFlow::DownloadButton() {
+    if (!Allowed(SoundTableControl::Download)) return;
+    downloading_ = true;
+    view_.UpdateControls();
+    view_.Focus(SoundTableControl::Cancel);
+    const bool ok = Download();
+    downloading_ = false;
+    if (ok) {
+        CancelButton();
+        return;
+    }
+    const std::string message = DownloadFailureMessage(GetLastError());
+    if (!message.empty())
+        frontEnd_.MessageBox(message, Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+    view_.UpdateControls();
+    view_.Focus(SoundTableControl::Download);
+}
+
+void SoundTableFlow::CancelButton() {
+    view_.SetStatus(Tr(PX_TR("CustomData", "Operation has been canceled.")));
+    downloadCancel_.Cancel();
+    build_.Cancel().Cancel();
+    view_.UpdateControls();
+    if (toolRunning_) return;
+    frontEnd_.EnableMainWindow(true);
+    view_.HideDialog();
+}
+
+void SoundTableFlow::OnToolLine(const std::string& line) {
+    const LoaderLine parsed = ParseLoaderLine(line);
+    if (!parsed.status.empty()) view_.SetStatus(parsed.status);
+    if (parsed.position) view_.ShowProgress(*parsed.position);
+}
+
+}  // namespace parlix::ui
