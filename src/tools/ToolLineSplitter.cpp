@@ -3,6 +3,14 @@
 namespace parlix {
 
 void ToolLineSplitter::Feed(std::string_view bytes, const LineSink& sink) {
+    if (awaitingLf_ && !bytes.empty()) {
+        awaitingLf_ = false;
+        if (bytes.front() == '\n') {
+            // The CR that ended the last read was half of a CR LF pair after all.
+            bytes.remove_prefix(1);
+            previousEndedWithLoneCr_ = false;
+        }
+    }
     pending_.append(bytes);
     std::size_t start = 0;
     for (;;) {
@@ -13,7 +21,11 @@ void ToolLineSplitter::Feed(std::string_view bytes, const LineSink& sink) {
             Emit(line, false, sink);
             start = end + 1;
         } else if (end + 1 == pending_.size()) {
-            break;  // an LF may follow in the next read
+            // A progress line waits for no more output: shown now, and an LF
+            // at the start of the next read only completes its line break.
+            Emit(line, true, sink);
+            start = end + 1;
+            awaitingLf_ = true;
         } else if (pending_[end + 1] == '\n') {
             Emit(line, false, sink);
             start = end + 2;
@@ -36,6 +48,7 @@ void ToolLineSplitter::Finish(const LineSink& sink) {
     }
     pending_.clear();
     previousEndedWithLoneCr_ = false;
+    awaitingLf_ = false;
 }
 
 void ToolLineSplitter::Emit(std::string_view line, bool endedWithLoneCr, const LineSink& sink) {

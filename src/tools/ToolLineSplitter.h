@@ -2,7 +2,8 @@
 // would show them. A line ends at whichever of CR or LF comes first; CR LF is
 // one line end, even when a read splits the pair. A line that ended with a
 // lone CR is overwritten by the next one, as with progress lines ("10%\r20%\r"),
-// so the next line carries one CR in front to tell the receiver so.
+// so the next line carries one CR in front to tell the receiver so. A CR at
+// the end of a read ends its line at once, so progress shows without delay.
 #pragma once
 
 #include <functional>
@@ -27,6 +28,7 @@ class ToolLineSplitter {
 
     std::string pending_;
     bool previousEndedWithLoneCr_ = false;
+    bool awaitingLf_ = false;  // the last read ended with CR: an LF next is no new line
 };
 
 }  // namespace parlix

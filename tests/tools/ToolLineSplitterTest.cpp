@@ -57,5 +57,19 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"NoOutputNoLine", {}, {}}),
     [](const testing::TestParamInfo<SplitCase>& param) { return std::string(param.param.name); });
 
+// A tool that prints a progress line and then works for a while: the line is
+// shown when its CR arrives, not when the tool next prints.
+TEST(ToolLineSplitterTiming, LineEndedByCrAtTheEndOfAReadIsDeliveredAtOnce) {
+    std::vector<std::string> lines;
+    const auto sink = [&](std::string line) { lines.push_back(std::move(line)); };
+    ToolLineSplitter splitter;
+    splitter.Feed("Erasing 40%\r", sink);
+    EXPECT_EQ(lines, std::vector<std::string>{"Erasing 40%"});
+    splitter.Feed("\nDone", sink);
+    splitter.Finish(sink);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Erasing 40%", "Done"}))
+        << "no overwrite, no empty line";
+}
+
 }  // namespace
 }  // namespace parlix
