@@ -902,6 +902,157 @@ Folgender Systemfehler ist aufgetreten:
         <source>QuickT2SI Project (*.rsc)</source>
         <translation>QuickT2SI-Projekt (*.rsc)</translation>
     </message>
+    <message>
+        <source>Updating firmware</source>
+        <translation>Firmware wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>Set transfer options and download...</source>
+        <translation>Übertragungsoptionen wählen und herunterladen...</translation>
+    </message>
+    <message>
+        <source>Preparing custom data</source>
+        <translation>Benutzerdaten vorbereiten</translation>
+    </message>
+    <message>
+        <source>List the project files to use...</source>
+        <translation>Die zu verwendenden Projektdateien auflisten...</translation>
+    </message>
+    <message>
+        <source>Operation has been canceled.</source>
+        <translation>Der Vorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>&amp;Import ...</source>
+        <translation>&amp;Importieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Open Externally</source>
+        <translation>E&amp;xtern öffnen</translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export as header ...</source>
+        <translation>Als &amp;Header exportieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Slow Transfer</source>
+        <translation>&amp;Langsame Übertragung</translation>
+    </message>
+    <message>
+        <source>Old For&amp;mat (Parlix 2.0)</source>
+        <translation>Altes For&amp;mat (Parlix 2.0)</translation>
+    </message>
+    <message>
+        <source>Do&amp;wnload</source>
+        <translation>Herunterla&amp;den</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>Update Custom Data</source>
+        <translation>Benutzerdaten aktualisieren</translation>
+    </message>
+    <message>
+        <source>Arduino or C/C++ Header (*.h)</source>
+        <translation>Arduino- oder C/C++-Header (*.h)</translation>
+    </message>
+</context>
+<context>
+    <name>Firmware</name>
+    <message>
+        <source>Could not open firmware file.</source>
+        <translation>Die Firmware-Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Invalid signature in update file.</source>
+        <translation>Ungültige Signatur in der Aktualisierungsdatei.</translation>
+    </message>
+    <message>
+        <source>Invalid format in firmware file.</source>
+        <translation>Ungültiges Format in der Firmware-Datei.</translation>
+    </message>
+    <message>
+        <source>Checksum verification failed.</source>
+        <translation>Die Prüfsumme stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>Downloading firmware to &quot;%s&quot;...</source>
+        <translation>Firmware wird nach &quot;%s&quot; heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Downloading custom data to &quot;%s&quot;...</source>
+        <translation>Benutzerdaten werden nach &quot;%s&quot; heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Connection...</source>
+        <translation>Verbindung...</translation>
+    </message>
+    <message>
+        <source>Firmware downloaded successfully.</source>
+        <translation>Die Firmware wurde erfolgreich heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Custom data downloaded successfully.</source>
+        <translation>Die Benutzerdaten wurden erfolgreich heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Download failed, see status text on the top for a possible reason.
+</source>
+        <translation>Das Herunterladen ist fehlgeschlagen; ein möglicher Grund steht im Statustext oben.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Folgender Systemfehler ist aufgetreten:
+</translation>
+    </message>
+    <message>
+        <source>
+You may check connection and settings and try again.</source>
+        <translation>
+Prüfen Sie Verbindung und Einstellungen und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>GroupsView</name>
@@ -1345,6 +1496,10 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Command Files (*.vrcmd)^*.vrcmd^</source>
         <translation>Befehlsdateien (*.vrcmd)^*.vrcmd^</translation>
+    </message>
+    <message>
+        <source>Parlix Firmware (*.PLXFW)</source>
+        <translation>Parlix-Firmware (*.PLXFW)</translation>
     </message>
 </context>
 <context>

@@ -902,6 +902,157 @@ Si è verificato il seguente errore di sistema:
         <source>QuickT2SI Project (*.rsc)</source>
         <translation>Progetto QuickT2SI (*.rsc)</translation>
     </message>
+    <message>
+        <source>Updating firmware</source>
+        <translation>Aggiornamento del firmware</translation>
+    </message>
+    <message>
+        <source>Set transfer options and download...</source>
+        <translation>Impostare le opzioni di trasferimento e scaricare...</translation>
+    </message>
+    <message>
+        <source>Preparing custom data</source>
+        <translation>Preparazione dei dati personalizzati</translation>
+    </message>
+    <message>
+        <source>List the project files to use...</source>
+        <translation>Elencare i file di progetto da usare...</translation>
+    </message>
+    <message>
+        <source>Operation has been canceled.</source>
+        <translation>L&apos;operazione è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>&amp;Import ...</source>
+        <translation>&amp;Importa ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>&amp;Open Externally</source>
+        <translation>&amp;Apri esternamente</translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation>Aggi&amp;orna</translation>
+    </message>
+    <message>
+        <source>&amp;Export as header ...</source>
+        <translation>&amp;Esporta come header ...</translation>
+    </message>
+    <message>
+        <source>&amp;Slow Transfer</source>
+        <translation>Trasferimento &amp;lento</translation>
+    </message>
+    <message>
+        <source>Old For&amp;mat (Parlix 2.0)</source>
+        <translation>Vecchio for&amp;mato (Parlix 2.0)</translation>
+    </message>
+    <message>
+        <source>Do&amp;wnload</source>
+        <translation>Scari&amp;ca</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aggiorna firmware</translation>
+    </message>
+    <message>
+        <source>Update Custom Data</source>
+        <translation>Aggiorna dati personalizzati</translation>
+    </message>
+    <message>
+        <source>Arduino or C/C++ Header (*.h)</source>
+        <translation>Header Arduino o C/C++ (*.h)</translation>
+    </message>
+</context>
+<context>
+    <name>Firmware</name>
+    <message>
+        <source>Could not open firmware file.</source>
+        <translation>Impossibile aprire il file del firmware.</translation>
+    </message>
+    <message>
+        <source>Invalid signature in update file.</source>
+        <translation>Firma non valida nel file di aggiornamento.</translation>
+    </message>
+    <message>
+        <source>Invalid format in firmware file.</source>
+        <translation>Formato non valido nel file del firmware.</translation>
+    </message>
+    <message>
+        <source>Checksum verification failed.</source>
+        <translation>Verifica del checksum non riuscita.</translation>
+    </message>
+    <message>
+        <source>Downloading firmware to &quot;%s&quot;...</source>
+        <translation>Download del firmware su &quot;%s&quot;...</translation>
+    </message>
+    <message>
+        <source>Downloading custom data to &quot;%s&quot;...</source>
+        <translation>Download dei dati personalizzati su &quot;%s&quot;...</translation>
+    </message>
+    <message>
+        <source>Connection...</source>
+        <translation>Connessione...</translation>
+    </message>
+    <message>
+        <source>Firmware downloaded successfully.</source>
+        <translation>Firmware scaricato correttamente.</translation>
+    </message>
+    <message>
+        <source>Custom data downloaded successfully.</source>
+        <translation>Dati personalizzati scaricati correttamente.</translation>
+    </message>
+    <message>
+        <source>Download failed, see status text on the top for a possible reason.
+</source>
+        <translation>Download non riuscito: il testo di stato in alto indica un possibile motivo.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Si è verificato il seguente errore di sistema:
+</translation>
+    </message>
+    <message>
+        <source>
+You may check connection and settings and try again.</source>
+        <translation>
+Controllare il collegamento e le impostazioni e riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>GroupsView</name>
@@ -1345,6 +1496,10 @@ Continuare?</translation>
     <message>
         <source>Command Files (*.vrcmd)^*.vrcmd^</source>
         <translation>File di comandi (*.vrcmd)^*.vrcmd^</translation>
+    </message>
+    <message>
+        <source>Parlix Firmware (*.PLXFW)</source>
+        <translation>Firmware Parlix (*.PLXFW)</translation>
     </message>
 </context>
 <context>
