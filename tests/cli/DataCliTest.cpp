@@ -1,8 +1,11 @@
 // parlix-cli data build and data header on copies of the sample projects.
+#include "sim/ModuleDevice.h"
+#include "sim/PtyTransport.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -104,6 +107,34 @@ TEST_F(DataCliTest, FailuresExitWithOne) {
     EXPECT_THAT(unwritable.err,
                 HasSubstr("Error: Could not export to the specified file.\n\nThe following system "
                           "error occurred:\nNo such file or directory"));
+}
+
+// The whole flow a user runs: build the samples, download the image through
+// the loader, and read the module again: its sound table and grammars are new.
+TEST_F(DataCliTest, DownloadedImageIsWhatTheModuleReportsNext) {
+    const auto built = Cli({"data", "build", samples.File("sounds/Demo.qxp"),
+                            samples.File("home/Home.amc"), "-o", out.File("demo")});
+    ASSERT_EQ(built.exitCode, 0) << built.err;
+    auto module = sim::ModuleDevice::FromJson(nlohmann::json::object());
+    std::error_code error;
+    auto pty = sim::PtyTransport::Open(module, {}, error);
+    ASSERT_TRUE(pty) << error.message();
+
+    const auto download =
+        Cli({"--port", std::string(pty->SlavePath()), "data", "download", out.File("demo.hex")});
+    ASSERT_EQ(download.exitCode, 0) << download.out << download.err;
+    EXPECT_THAT(download.out, HasSubstr("Verifying 100%"));
+    const auto memory = module->Memory();
+    EXPECT_EQ(memory.soundTableName, "DEMO_SOUNDS");
+    EXPECT_EQ(memory.soundCount, 4);
+
+    const auto dump = Cli({"--port", std::string(pty->SlavePath()), "dump"});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err;
+    EXPECT_THAT(dump.out, HasSubstr("SoundTable"));
+    EXPECT_THAT(dump.out, HasSubstr("Grammar"));
+    for (const auto& grammar : memory.grammars)
+        for (const auto& word : grammar.words) EXPECT_THAT(dump.out, HasSubstr(word));
+    EXPECT_FALSE(memory.grammars.empty());
 }
 
 }  // namespace
