@@ -4,6 +4,7 @@
 #include "app/SimulatorLauncher.h"
 #include "base/Trace.h"
 #include "cli/Dump.h"
+#include "cli/Firmware.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
 #include "link/PreciseTimers.h"
@@ -119,6 +120,16 @@ int main(int argc, char** argv) {
     exportCmd->add_option("FILE", exportPath, "the command file (.vrcmd)")->required();
     auto* importCmd = app.add_subcommand("import", "load a command file into the module");
     importCmd->add_option("FILE", importPath, "the command file (.vrcmd)")->required();
+    std::string firmwarePath;
+    bool slow = false;
+    auto* firmware = app.add_subcommand("firmware", "check or download a firmware file");
+    firmware->require_subcommand(1);
+    auto* firmwareCheck = firmware->add_subcommand("check", "check a firmware file (.PLXFW)");
+    firmwareCheck->add_option("FILE", firmwarePath, "the firmware file")->required();
+    auto* firmwareDownload =
+        firmware->add_subcommand("download", "download a firmware file into the module");
+    firmwareDownload->add_option("FILE", firmwarePath, "the firmware file")->required();
+    firmwareDownload->add_flag("--slow", slow, "transfer at the slow rate");
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -144,6 +155,7 @@ int main(int argc, char** argv) {
         ~TraceCloser() { CloseTrace(); }
     } closeTrace;
     Session session(options, stdout, stderr);
+    if (*firmwareCheck) return CheckFirmware(firmwarePath, stdout);
     if (const int status = session.Prepare(!*ports)) return status;
     if (*ports) return ListPorts(session, options.simulate);
     if (*info) return Info(session);
@@ -151,5 +163,6 @@ int main(int argc, char** argv) {
     if (*dump) return Dump(session, asJson);
     if (*exportCmd) return CommandFile(session, exportPath, false);
     if (*importCmd) return CommandFile(session, importPath, true);
+    if (*firmwareDownload) return DownloadFirmware(session, firmwarePath, slow);
     return 2;
 }
