@@ -763,6 +763,65 @@ Möchten Sie die aktualisierte &quot;Bridge&quot;-Software auf das Gerät laden?
     </message>
 </context>
 <context>
+    <name>Firmware</name>
+    <message>
+        <source>Could not open firmware file.</source>
+        <translation>Die Firmware-Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Invalid signature in update file.</source>
+        <translation>Ungültige Signatur in der Aktualisierungsdatei.</translation>
+    </message>
+    <message>
+        <source>Invalid format in firmware file.</source>
+        <translation>Ungültiges Format in der Firmware-Datei.</translation>
+    </message>
+    <message>
+        <source>Checksum verification failed.</source>
+        <translation>Die Prüfsumme stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>Downloading firmware to &quot;%s&quot;...</source>
+        <translation>Firmware wird auf &quot;%s&quot; übertragen...</translation>
+    </message>
+    <message>
+        <source>Downloading custom data to &quot;%s&quot;...</source>
+        <translation>Eigene Daten werden auf &quot;%s&quot; übertragen...</translation>
+    </message>
+    <message>
+        <source>Connection...</source>
+        <translation>Verbindung...</translation>
+    </message>
+    <message>
+        <source>Firmware downloaded successfully.</source>
+        <translation>Firmware erfolgreich übertragen.</translation>
+    </message>
+    <message>
+        <source>Custom data downloaded successfully.</source>
+        <translation>Eigene Daten erfolgreich übertragen.</translation>
+    </message>
+    <message>
+        <source>Download failed, see status text on the top for a possible reason.
+</source>
+        <translation>Übertragung fehlgeschlagen, ein möglicher Grund steht im Statustext oben.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Folgender Systemfehler ist aufgetreten:
+</translation>
+    </message>
+    <message>
+        <source>
+You may check connection and settings and try again.</source>
+        <translation>
+Bitte Verbindung und Einstellungen prüfen und es erneut versuchen.</translation>
+    </message>
+</context>
+<context>
     <name>GroupsView</name>
     <message>
         <source>Trigger</source>

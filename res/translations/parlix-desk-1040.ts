@@ -763,6 +763,65 @@ Scaricare sul dispositivo il software &quot;bridge&quot; aggiornato?</translatio
     </message>
 </context>
 <context>
+    <name>Firmware</name>
+    <message>
+        <source>Could not open firmware file.</source>
+        <translation>Impossibile aprire il file del firmware.</translation>
+    </message>
+    <message>
+        <source>Invalid signature in update file.</source>
+        <translation>Firma non valida nel file di aggiornamento.</translation>
+    </message>
+    <message>
+        <source>Invalid format in firmware file.</source>
+        <translation>Formato non valido nel file del firmware.</translation>
+    </message>
+    <message>
+        <source>Checksum verification failed.</source>
+        <translation>Verifica del checksum non riuscita.</translation>
+    </message>
+    <message>
+        <source>Downloading firmware to &quot;%s&quot;...</source>
+        <translation>Download del firmware su &quot;%s&quot;...</translation>
+    </message>
+    <message>
+        <source>Downloading custom data to &quot;%s&quot;...</source>
+        <translation>Download dei dati personalizzati su &quot;%s&quot;...</translation>
+    </message>
+    <message>
+        <source>Connection...</source>
+        <translation>Connessione...</translation>
+    </message>
+    <message>
+        <source>Firmware downloaded successfully.</source>
+        <translation>Firmware scaricato correttamente.</translation>
+    </message>
+    <message>
+        <source>Custom data downloaded successfully.</source>
+        <translation>Dati personalizzati scaricati correttamente.</translation>
+    </message>
+    <message>
+        <source>Download failed, see status text on the top for a possible reason.
+</source>
+        <translation>Download non riuscito, vedere il testo di stato in alto per una possibile causa.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Si è verificato il seguente errore di sistema:
+</translation>
+    </message>
+    <message>
+        <source>
+You may check connection and settings and try again.</source>
+        <translation>
+Controllare la connessione e le impostazioni e riprovare.</translation>
+    </message>
+</context>
+<context>
     <name>GroupsView</name>
     <message>
         <source>Trigger</source>
