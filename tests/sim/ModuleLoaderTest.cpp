@@ -14,8 +14,8 @@ const Bytes kReady{0xB7, 0x01};
 constexpr std::uint8_t kAck = 0x06, kNak = 0x15, kRefused = 0x18;
 
 Bytes Frame(char command, const Bytes& payload) {
-    Bytes frame{0x01, static_cast<std::uint8_t>(command),
-                static_cast<std::uint8_t>(payload.size())};
+    Bytes frame{0x01, static_cast<std::uint8_t>(command), static_cast<std::uint8_t>(payload.size()),
+                static_cast<std::uint8_t>(payload.size() >> 8)};
     frame.insert(frame.end(), payload.begin(), payload.end());
     const std::uint16_t crc = LoaderCrc16(frame.data() + 1, frame.size() - 1);
     frame.push_back(static_cast<std::uint8_t>(crc >> 8));

@@ -16,7 +16,7 @@ using namespace kanloader;
 namespace {
 
 constexpr std::uint32_t kSector = 1024;
-constexpr std::uint32_t kBlock = 128;
+constexpr std::uint32_t kBlock = 256;
 
 enum Exit {
     kOk = 0,
