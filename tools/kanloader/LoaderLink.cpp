@@ -107,7 +107,7 @@ Outcome LoaderLink::Exchange(char command, const std::vector<std::uint8_t>& payl
         }
         return Outcome::Ok;
     }
-    return answered ? Outcome::Refused : Outcome::NoAnswer;
+    return answered ? Outcome::Rejected : Outcome::NoAnswer;
 }
 
 Outcome LoaderLink::SwitchRate(std::uint32_t baud) {
