@@ -13,7 +13,7 @@ constexpr std::uint8_t kStart = 0x01;
 constexpr std::uint8_t kAck = 0x06;
 constexpr std::uint8_t kNak = 0x15;
 constexpr std::uint8_t kRefused = 0x18;
-constexpr std::size_t kMaxWrite = 128;
+constexpr std::size_t kMaxWrite = 256;
 constexpr std::uint32_t kMaxVerify = 1024;
 constexpr std::chrono::milliseconds kPoll{50};
 
@@ -100,14 +100,26 @@ void ModuleLoader::OnByte(std::uint8_t byte) {
         if (byte != kStart) return;
     }
     frame_.push_back(byte);
-    if (frame_.size() >= 3 && frame_.size() == 5u + frame_[2]) {
+    if (frame_.size() == 4 && PayloadSize() > kMaxPayload) {
+        frame_.clear();
+        Send(kNak);
+        return;
+    }
+    if (frame_.size() >= 4 && frame_.size() == 6u + PayloadSize()) {
         OnFrame();
         frame_.clear();
     }
 }
 
+std::size_t ModuleLoader::PayloadSize() const {
+    return frame_[2] | (static_cast<std::size_t>(frame_[3]) << 8);
+}
+
 void ModuleLoader::Send(std::uint8_t byte) {
-    io_.Write(io_.Line().baud == rate_ ? byte : 0xFF);
+    // The reply faults strike the loader's answers as they do the firmware's.
+    const bool spared = device_.SpareReplyByte();
+    const auto out = device_.ApplyFaults(byte, spared);
+    if (out) io_.Write(io_.Line().baud == rate_ ? *out : 0xFF);
 }
 
 std::uint8_t ModuleLoader::Verify(std::uint32_t address, std::uint32_t size,
@@ -124,14 +136,14 @@ std::uint8_t ModuleLoader::Verify(std::uint32_t address, std::uint32_t size,
 }
 
 void ModuleLoader::OnFrame() {
-    const std::size_t n = frame_[2];
-    const std::uint16_t crc = LoaderCrc16(frame_.data() + 1, n + 2);
-    if (crc != ((frame_[3 + n] << 8) | frame_[4 + n])) {
+    const std::size_t n = PayloadSize();
+    const std::uint16_t crc = LoaderCrc16(frame_.data() + 1, n + 3);
+    if (crc != ((frame_[4 + n] << 8) | frame_[5 + n])) {
         Send(kNak);
         return;
     }
     lastFrame_ = Clock::now();
-    const std::uint8_t* p = frame_.data() + 3;
+    const std::uint8_t* p = frame_.data() + 4;
     switch (frame_[1]) {
         case 'B':
             if (n != 1 || (p[0] != 'F' && p[0] != 'D')) break;

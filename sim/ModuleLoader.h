@@ -48,6 +48,7 @@ class ModuleLoader {
     static constexpr std::chrono::milliseconds kEraseTime{5};
     static constexpr std::chrono::milliseconds kFrameGap{100};
     static constexpr std::chrono::milliseconds kRateFallback{2000};
+    static constexpr std::size_t kMaxPayload = 4 + 256;
 
     ModuleLoader(ModuleDevice& device, DeviceIo& io) : device_(device), io_(io) {}
 
@@ -59,6 +60,7 @@ class ModuleLoader {
   private:
     void OnByte(std::uint8_t byte);
     void OnFrame();
+    std::size_t PayloadSize() const;
     void Send(std::uint8_t byte);
     void Greet();
     std::uint8_t Verify(std::uint32_t address, std::uint32_t size, std::uint16_t& crc) const;

@@ -5,6 +5,7 @@
 #include "base/Trace.h"
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"
+#include "cli/Firmware.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
 #include "link/PreciseTimers.h"
@@ -143,6 +144,16 @@ int main(int argc, char** argv) {
     dataHeaderCmd->add_option("IMAGE-BASE", dataBase, "the built image's base (BASE.h is read)")
         ->required();
     dataHeaderCmd->add_option("OUT", dataOut, "the header to write (.h)")->required();
+    std::string firmwarePath;
+    bool slow = false;
+    auto* firmware = app.add_subcommand("firmware", "check or download a firmware file");
+    firmware->require_subcommand(1);
+    auto* firmwareCheck = firmware->add_subcommand("check", "check a firmware file (.PLXFW)");
+    firmwareCheck->add_option("FILE", firmwarePath, "the firmware file")->required();
+    auto* firmwareDownload =
+        firmware->add_subcommand("download", "download a firmware file into the module");
+    firmwareDownload->add_option("FILE", firmwarePath, "the firmware file")->required();
+    firmwareDownload->add_flag("--slow", slow, "transfer at the slow rate");
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -168,6 +179,7 @@ int main(int argc, char** argv) {
         ~TraceCloser() { CloseTrace(); }
     } closeTrace;
     Session session(options, stdout, stderr);
+    if (*firmwareCheck) return CheckFirmware(firmwarePath, stdout);
     const bool noPort = *ports || *dataBuildCmd || *dataHeaderCmd;
     if (const int status = session.Prepare(!noPort)) return status;
     if (*ports) return ListPorts(session, options.simulate);
@@ -180,5 +192,6 @@ int main(int argc, char** argv) {
     if (*dataBuildCmd) return DataBuild(session, dataBuild);
     if (*dataDownloadCmd) return DataDownload(session, dataImage, dataSlow);
     if (*dataHeaderCmd) return DataHeader(session, dataBase, dataOut);
+    if (*firmwareDownload) return DownloadFirmware(session, firmwarePath, slow);
     return 2;
 }

@@ -83,8 +83,7 @@ FirmwareCheck CheckFirmwareStream(std::istream& in, std::string project) {
     std::string line;
     if (!ReadLine(in, line)) line.clear();
     const std::size_t marker = line.find(kMarker, kSignature.size());
-    if (line.compare(0, kSignature.size(), kSignature) != 0 || line.size() < kSignature.size() ||
-        marker == std::string::npos) {
+    if (line.compare(0, kSignature.size(), kSignature) != 0 || marker == std::string::npos) {
         check.status = Tr(PX_TR("Firmware", "Invalid signature in update file."));
         return check;
     }

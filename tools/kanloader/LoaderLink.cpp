@@ -47,8 +47,9 @@ Outcome LoaderLink::Wake(int& version) {
     for (int attempt = 0; attempt < kTries; ++attempt) {
         port_.Purge();
         std::uint32_t written = 0;
-        if (port_.Write(kWake, sizeof kWake, &written, nullptr, 1000)) return Outcome::LineLost;
-        const auto deadline = WireMs(sizeof kWake + 2) + kWakeWaitMs;
+        if (port_.Write(kWake, sizeof kWake, &written, nullptr, 1000) || port_.FlushOutput())
+            return Outcome::LineLost;
+        const auto deadline = WireMs(2) + kWakeWaitMs;
         std::uint8_t byte = 0;
         bool lost = false;
         // Anything before the ready byte is what a running module still had to say.
@@ -67,18 +68,24 @@ Outcome LoaderLink::Exchange(char command, const std::vector<std::uint8_t>& payl
                              std::vector<std::uint8_t>& reply, std::size_t replySize,
                              int extraWaitMs) {
     std::vector<std::uint8_t> frame{kStart, static_cast<std::uint8_t>(command),
-                                    static_cast<std::uint8_t>(payload.size())};
+                                    static_cast<std::uint8_t>(payload.size()),
+                                    static_cast<std::uint8_t>(payload.size() >> 8)};
     frame.insert(frame.end(), payload.begin(), payload.end());
     const std::uint16_t crc = Crc16(frame.data() + 1, frame.size() - 1);
     frame.push_back(static_cast<std::uint8_t>(crc >> 8));
     frame.push_back(static_cast<std::uint8_t>(crc & 0xFF));
 
-    const int waitMs = WireMs(frame.size() + 1 + replySize) + kAnswerSlackMs + extraWaitMs;
+    // The wait counts from when the frame has left: a line may hold written bytes for long.
+    const int waitMs = WireMs(1 + replySize) + kAnswerSlackMs + extraWaitMs;
+    const auto writeMs = static_cast<std::uint32_t>(WireMs(frame.size()) + kAnswerSlackMs);
     bool answered = false;
     for (int attempt = 0; attempt < kTries; ++attempt) {
+        // A late answer to the try before must not pass for the answer to this one.
+        if (attempt > 0) port_.Purge();
         std::uint32_t written = 0;
         if (port_.Write(frame.data(), static_cast<std::uint32_t>(frame.size()), &written, nullptr,
-                        static_cast<std::uint32_t>(waitMs)))
+                        writeMs) ||
+            port_.FlushOutput())
             return Outcome::LineLost;
         std::uint8_t status = 0;
         bool lost = false;
@@ -88,11 +95,7 @@ Outcome LoaderLink::Exchange(char command, const std::vector<std::uint8_t>& payl
         }
         answered = true;
         if (status == kRefused) return Outcome::Refused;
-        if (status != kAck) {
-            // A NAK, or noise: let the line settle, then send the frame again.
-            port_.Purge();
-            continue;
-        }
+        if (status != kAck) continue;  // a NAK, or noise: the frame goes again
         reply.assign(replySize, 0);
         std::uint32_t got = 0;
         if (replySize > 0) {
@@ -104,7 +107,7 @@ Outcome LoaderLink::Exchange(char command, const std::vector<std::uint8_t>& payl
         }
         return Outcome::Ok;
     }
-    return answered ? Outcome::Refused : Outcome::NoAnswer;
+    return answered ? Outcome::Rejected : Outcome::NoAnswer;
 }
 
 Outcome LoaderLink::SwitchRate(std::uint32_t baud) {

@@ -18,7 +18,9 @@ inline constexpr int kTries = 4;
 
 std::uint16_t Crc16(const std::uint8_t* data, std::size_t size, std::uint16_t crc = 0xFFFF);
 
-enum class Outcome { Ok, NoAnswer, Refused, LineLost };
+// Refused: the loader answered "cannot be done"; Rejected: every try of a
+// frame was answered NAK or with noise.
+enum class Outcome { Ok, NoAnswer, Refused, Rejected, LineLost };
 
 class LoaderLink {
   public:

@@ -16,7 +16,7 @@ using namespace kanloader;
 namespace {
 
 constexpr std::uint32_t kSector = 1024;
-constexpr std::uint32_t kBlock = 128;
+constexpr std::uint32_t kBlock = 256;
 
 enum Exit {
     kOk = 0,
@@ -82,6 +82,8 @@ int FailExchange(Outcome outcome, const std::string& port, const std::string& wh
             return Fail(kNoAnswer, fmt::format("the connection to the module on {} was lost ({}).",
                                                port, what));
         case Outcome::Refused:
+            return Fail(kRefusedExit, fmt::format("the module refused {}.", what));
+        case Outcome::Rejected:
             return Fail(kRefusedExit,
                         fmt::format("the module refused {} after {} tries.", what, kTries));
         case Outcome::Ok:
