@@ -763,6 +763,239 @@ Möchten Sie die aktualisierte &quot;Bridge&quot;-Software auf das Gerät laden?
     </message>
 </context>
 <context>
+    <name>CustomData</name>
+    <message>
+        <source>Project file has changed after build.</source>
+        <translation>Die Projektdatei wurde nach dem Erstellen geändert.</translation>
+    </message>
+    <message>
+        <source>Running sound table builder...</source>
+        <translation>Der Klangtabellen-Generator läuft...</translation>
+    </message>
+    <message>
+        <source>Could not find the project file.</source>
+        <translation>Die Projektdatei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not find sound table data. Please build your project.</source>
+        <translation>Die Daten der Klangtabelle wurden nicht gefunden. Bitte erstellen Sie Ihr Projekt.</translation>
+    </message>
+    <message>
+        <source>Could not find a trigger grammar.</source>
+        <translation>Es wurde keine Auslösergrammatik gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not find a command grammar.</source>
+        <translation>Es wurde keine Befehlsgrammatik gefunden.</translation>
+    </message>
+    <message>
+        <source>Running single grammar builder...</source>
+        <translation>Der Generator für Einzelgrammatiken läuft...</translation>
+    </message>
+    <message>
+        <source>Could not find any grammar data. Please build your project.</source>
+        <translation>Es wurden keine Grammatikdaten gefunden. Bitte erstellen Sie Ihr Projekt.</translation>
+    </message>
+    <message>
+        <source>Could not find an acoustic model. Please build your project.</source>
+        <translation>Es wurde kein akustisches Modell gefunden. Bitte erstellen Sie Ihr Projekt.</translation>
+    </message>
+    <message>
+        <source>Running combined grammar builder...</source>
+        <translation>Der Generator für kombinierte Grammatiken läuft...</translation>
+    </message>
+    <message>
+        <source>Could not find a combined acoustic model. Please build your project.</source>
+        <translation>Es wurde kein kombiniertes akustisches Modell gefunden. Bitte erstellen Sie Ihr Projekt.</translation>
+    </message>
+    <message>
+        <source>Could not open the project file.</source>
+        <translation>Die Projektdatei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Processing project &quot;%s&quot;...</source>
+        <translation>Projekt &quot;%s&quot; wird verarbeitet...</translation>
+    </message>
+    <message>
+        <source>Could not run sound table builder.</source>
+        <translation>Der Klangtabellen-Generator konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Building custom data ...</source>
+        <translation>Benutzerdaten werden erstellt ...</translation>
+    </message>
+    <message>
+        <source>Custom data builder failed or not found.</source>
+        <translation>Der Generator für Benutzerdaten ist fehlgeschlagen oder wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Custom data build failed, no output file.</source>
+        <translation>Erstellen der Benutzerdaten fehlgeschlagen, keine Ausgabedatei.</translation>
+    </message>
+    <message>
+        <source>Could not open processed user data.</source>
+        <translation>Die verarbeiteten Benutzerdaten konnten nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Custom data built successfully.</source>
+        <translation>Benutzerdaten erfolgreich erstellt.</translation>
+    </message>
+    <message>
+        <source>Build failed, see status text on the top for a possible reason.
+</source>
+        <translation>Erstellen fehlgeschlagen, ein möglicher Grund steht im Statustext oben.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred: 0x%X
+</source>
+        <translation>
+Folgender Systemfehler ist aufgetreten: 0x%X
+</translation>
+    </message>
+    <message>
+        <source>
+The last process return code was: %d</source>
+        <translation>
+Der letzte Rückgabewert des Prozesses war: %d</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want to continue anyway?</source>
+        <translation>
+
+Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>Could not export to the specified file.
+</source>
+        <translation>Der Export in die angegebene Datei ist fehlgeschlagen.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Folgender Systemfehler ist aufgetreten:
+</translation>
+    </message>
+    <message>
+        <source>All Supported Files (*.amc;*.rsc)</source>
+        <translation>Alle unterstützten Dateien (*.amc;*.rsc)</translation>
+    </message>
+    <message>
+        <source>All Supported Files (*.qxp;*.amc;*.rsc)</source>
+        <translation>Alle unterstützten Dateien (*.qxp;*.amc;*.rsc)</translation>
+    </message>
+    <message>
+        <source>QuickSynthesis Project (*.qxp)</source>
+        <translation>QuickSynthesis-Projekt (*.qxp)</translation>
+    </message>
+    <message>
+        <source>Acoustic Model Combiner Project (*.amc)</source>
+        <translation>Acoustic-Model-Combiner-Projekt (*.amc)</translation>
+    </message>
+    <message>
+        <source>QuickT2SI Project (*.rsc)</source>
+        <translation>QuickT2SI-Projekt (*.rsc)</translation>
+    </message>
+    <message>
+        <source>Updating firmware</source>
+        <translation>Firmware wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>Set transfer options and download...</source>
+        <translation>Übertragungsoptionen wählen und herunterladen...</translation>
+    </message>
+    <message>
+        <source>Preparing custom data</source>
+        <translation>Benutzerdaten vorbereiten</translation>
+    </message>
+    <message>
+        <source>List the project files to use...</source>
+        <translation>Die zu verwendenden Projektdateien auflisten...</translation>
+    </message>
+    <message>
+        <source>Operation has been canceled.</source>
+        <translation>Der Vorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>&amp;Import ...</source>
+        <translation>&amp;Importieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Open Externally</source>
+        <translation>E&amp;xtern öffnen</translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export as header ...</source>
+        <translation>Als &amp;Header exportieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Slow Transfer</source>
+        <translation>&amp;Langsame Übertragung</translation>
+    </message>
+    <message>
+        <source>Old For&amp;mat (Parlix 2.0)</source>
+        <translation>Altes For&amp;mat (Parlix 2.0)</translation>
+    </message>
+    <message>
+        <source>Do&amp;wnload</source>
+        <translation>Herunterla&amp;den</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>Update Custom Data</source>
+        <translation>Benutzerdaten aktualisieren</translation>
+    </message>
+    <message>
+        <source>Arduino or C/C++ Header (*.h)</source>
+        <translation>Arduino- oder C/C++-Header (*.h)</translation>
+    </message>
+</context>
+<context>
     <name>Firmware</name>
     <message>
         <source>Could not open firmware file.</source>
@@ -1263,6 +1496,10 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Command Files (*.vrcmd)^*.vrcmd^</source>
         <translation>Befehlsdateien (*.vrcmd)^*.vrcmd^</translation>
+    </message>
+    <message>
+        <source>Parlix Firmware (*.PLXFW)</source>
+        <translation>Parlix-Firmware (*.PLXFW)</translation>
     </message>
 </context>
 <context>

@@ -763,6 +763,239 @@ Scaricare sul dispositivo il software &quot;bridge&quot; aggiornato?</translatio
     </message>
 </context>
 <context>
+    <name>CustomData</name>
+    <message>
+        <source>Project file has changed after build.</source>
+        <translation>Il file del progetto è cambiato dopo la compilazione.</translation>
+    </message>
+    <message>
+        <source>Running sound table builder...</source>
+        <translation>Esecuzione del generatore della tabella dei suoni...</translation>
+    </message>
+    <message>
+        <source>Could not find the project file.</source>
+        <translation>Impossibile trovare il file del progetto.</translation>
+    </message>
+    <message>
+        <source>Could not find sound table data. Please build your project.</source>
+        <translation>Impossibile trovare i dati della tabella dei suoni. Compilare il progetto.</translation>
+    </message>
+    <message>
+        <source>Could not find a trigger grammar.</source>
+        <translation>Impossibile trovare una grammatica di attivazione.</translation>
+    </message>
+    <message>
+        <source>Could not find a command grammar.</source>
+        <translation>Impossibile trovare una grammatica di comandi.</translation>
+    </message>
+    <message>
+        <source>Running single grammar builder...</source>
+        <translation>Esecuzione del generatore di grammatica singola...</translation>
+    </message>
+    <message>
+        <source>Could not find any grammar data. Please build your project.</source>
+        <translation>Impossibile trovare dati di grammatica. Compilare il progetto.</translation>
+    </message>
+    <message>
+        <source>Could not find an acoustic model. Please build your project.</source>
+        <translation>Impossibile trovare un modello acustico. Compilare il progetto.</translation>
+    </message>
+    <message>
+        <source>Running combined grammar builder...</source>
+        <translation>Esecuzione del generatore di grammatiche combinate...</translation>
+    </message>
+    <message>
+        <source>Could not find a combined acoustic model. Please build your project.</source>
+        <translation>Impossibile trovare un modello acustico combinato. Compilare il progetto.</translation>
+    </message>
+    <message>
+        <source>Could not open the project file.</source>
+        <translation>Impossibile aprire il file del progetto.</translation>
+    </message>
+    <message>
+        <source>Processing project &quot;%s&quot;...</source>
+        <translation>Elaborazione del progetto &quot;%s&quot;...</translation>
+    </message>
+    <message>
+        <source>Could not run sound table builder.</source>
+        <translation>Impossibile eseguire il generatore della tabella dei suoni.</translation>
+    </message>
+    <message>
+        <source>Building custom data ...</source>
+        <translation>Compilazione dei dati personalizzati ...</translation>
+    </message>
+    <message>
+        <source>Custom data builder failed or not found.</source>
+        <translation>Il generatore dei dati personalizzati non è riuscito o non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>Custom data build failed, no output file.</source>
+        <translation>Compilazione dei dati personalizzati non riuscita, nessun file di uscita.</translation>
+    </message>
+    <message>
+        <source>Could not open processed user data.</source>
+        <translation>Impossibile aprire i dati utente elaborati.</translation>
+    </message>
+    <message>
+        <source>Custom data built successfully.</source>
+        <translation>Dati personalizzati compilati correttamente.</translation>
+    </message>
+    <message>
+        <source>Build failed, see status text on the top for a possible reason.
+</source>
+        <translation>Compilazione non riuscita, vedere il testo di stato in alto per una possibile causa.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred: 0x%X
+</source>
+        <translation>
+Si è verificato il seguente errore di sistema: 0x%X
+</translation>
+    </message>
+    <message>
+        <source>
+The last process return code was: %d</source>
+        <translation>
+L&apos;ultimo codice di uscita del processo è stato: %d</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want to continue anyway?</source>
+        <translation>
+
+Continuare comunque?</translation>
+    </message>
+    <message>
+        <source>Could not export to the specified file.
+</source>
+        <translation>Impossibile esportare nel file indicato.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Si è verificato il seguente errore di sistema:
+</translation>
+    </message>
+    <message>
+        <source>All Supported Files (*.amc;*.rsc)</source>
+        <translation>Tutti i file supportati (*.amc;*.rsc)</translation>
+    </message>
+    <message>
+        <source>All Supported Files (*.qxp;*.amc;*.rsc)</source>
+        <translation>Tutti i file supportati (*.qxp;*.amc;*.rsc)</translation>
+    </message>
+    <message>
+        <source>QuickSynthesis Project (*.qxp)</source>
+        <translation>Progetto QuickSynthesis (*.qxp)</translation>
+    </message>
+    <message>
+        <source>Acoustic Model Combiner Project (*.amc)</source>
+        <translation>Progetto Acoustic Model Combiner (*.amc)</translation>
+    </message>
+    <message>
+        <source>QuickT2SI Project (*.rsc)</source>
+        <translation>Progetto QuickT2SI (*.rsc)</translation>
+    </message>
+    <message>
+        <source>Updating firmware</source>
+        <translation>Aggiornamento del firmware</translation>
+    </message>
+    <message>
+        <source>Set transfer options and download...</source>
+        <translation>Impostare le opzioni di trasferimento e scaricare...</translation>
+    </message>
+    <message>
+        <source>Preparing custom data</source>
+        <translation>Preparazione dei dati personalizzati</translation>
+    </message>
+    <message>
+        <source>List the project files to use...</source>
+        <translation>Elencare i file di progetto da usare...</translation>
+    </message>
+    <message>
+        <source>Operation has been canceled.</source>
+        <translation>L&apos;operazione è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>&amp;Import ...</source>
+        <translation>&amp;Importa ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>&amp;Open Externally</source>
+        <translation>&amp;Apri esternamente</translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation>Aggi&amp;orna</translation>
+    </message>
+    <message>
+        <source>&amp;Export as header ...</source>
+        <translation>&amp;Esporta come header ...</translation>
+    </message>
+    <message>
+        <source>&amp;Slow Transfer</source>
+        <translation>Trasferimento &amp;lento</translation>
+    </message>
+    <message>
+        <source>Old For&amp;mat (Parlix 2.0)</source>
+        <translation>Vecchio for&amp;mato (Parlix 2.0)</translation>
+    </message>
+    <message>
+        <source>Do&amp;wnload</source>
+        <translation>Scari&amp;ca</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Update Firmware</source>
+        <translation>Aggiorna firmware</translation>
+    </message>
+    <message>
+        <source>Update Custom Data</source>
+        <translation>Aggiorna dati personalizzati</translation>
+    </message>
+    <message>
+        <source>Arduino or C/C++ Header (*.h)</source>
+        <translation>Header Arduino o C/C++ (*.h)</translation>
+    </message>
+</context>
+<context>
     <name>Firmware</name>
     <message>
         <source>Could not open firmware file.</source>
@@ -1263,6 +1496,10 @@ Continuare?</translation>
     <message>
         <source>Command Files (*.vrcmd)^*.vrcmd^</source>
         <translation>File di comandi (*.vrcmd)^*.vrcmd^</translation>
+    </message>
+    <message>
+        <source>Parlix Firmware (*.PLXFW)</source>
+        <translation>Firmware Parlix (*.PLXFW)</translation>
     </message>
 </context>
 <context>
