@@ -173,7 +173,10 @@ void ArduinoBoard::Serve(DeviceIo& io) {
     std::thread module([&] { module_->Serve(wire); });
     std::unique_lock lock(mutex_);
     wire_ = &wire;
-    bool dtr = io.Dtr();
+    // The port was closed before this connection: DTR was low, and a native
+    // USB sketch saw the host go.
+    bool dtr = false;
+    if (Traits().nativeUsb) sketch_.HangUp();
     while (!io.Stopping()) {
         const bool dtrNow = io.Dtr();
         const LineSettings line = io.Line();

@@ -6,7 +6,8 @@
 //   0xEE), so the direct link, which is tried before the Arduino link, finds
 //   no module through a board.
 // - 0xBB and 0xDD are answered in every state: they are never module bytes.
-// - '?' (sent after leaving control mode) ends the relay until the next handshake.
+// - '?' (sent after leaving control mode) ends the relay until the next
+//   handshake, and so does the host closing a native USB port.
 // - The EEPROM marker: the desk turns "BB" into "Bb" through the old boot
 //   loaders and then, without a handshake and without going back to 9600,
 //   looks for the module at the boot loader's speed. So a sketch that starts
@@ -36,6 +37,8 @@ class BridgeSketch {
         bool relay = false;                 // the byte goes on to the module
     };
     Step OnByte(std::uint8_t byte);
+    // The host closed the port: the relay ends until the next handshake.
+    void HangUp() { relaying_ = false; }
 
   private:
     std::uint32_t baud_ = kBaud;
