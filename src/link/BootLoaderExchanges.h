@@ -41,7 +41,9 @@ bool Stk500Request(CModulePort& port, std::span<const std::uint8_t> request,
 // the boot loader is left.
 bool EepromExchange(CModulePort& port);
 
-// STK500v2 message with the command byte first in `body`.
+// STK500v2 message with the command byte first in `body`. The length sent
+// counts the command byte; a reply's data is counted without it, so its
+// length field is the data's size plus one.
 std::vector<std::uint8_t> Stk500v2Frame(std::span<const std::uint8_t> body);
 bool Stk500v2Send(CModulePort& port, std::span<const std::uint8_t> body);
 // Checks a reply to `command` carrying `data.size()` bytes after the command
