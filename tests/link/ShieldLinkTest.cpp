@@ -79,6 +79,25 @@ class ShieldLinkTest : public ::testing::Test {
     std::string Port(BoardKind kind) { return "sim:" + boards[kind]->PortName(); }
     Bytes HostBytes() const { return log.Bytes(Direction::HostToDevice); }
 
+    // The line speed in force when the host first sent `byte`; 0 if it never did.
+    std::uint32_t BaudWhenSent(std::uint8_t byte) const {
+        std::uint32_t baud = 0;
+        for (const auto& entry : log.Entries()) {
+            if (entry.isEvent && entry.event.starts_with("line "))
+                baud = static_cast<std::uint32_t>(std::stoul(entry.event.substr(5)));
+            else if (!entry.isEvent && entry.direction == Direction::HostToDevice &&
+                     entry.value == byte)
+                return baud;
+        }
+        return 0;
+    }
+    // Wire time of the first event `text` at or after `from`, in microseconds.
+    std::int64_t EventAt(const std::string& text, std::int64_t from = 0) const {
+        for (const auto& entry : log.Entries())
+            if (entry.isEvent && entry.event == text && entry.micros >= from) return entry.micros;
+        return -1;
+    }
+
     // Opens the board's port and finds its boot loader; the log starts there.
     void OpenAndDetect(BoardKind kind) {
         ASSERT_TRUE(proxy.OpenLink(Port(kind)));
@@ -101,36 +120,44 @@ TEST_F(ShieldLinkTest, EachBoardIsNamedByItsBootLoaderAndLeftForTheSketch) {
         const char* name;
         const char* detail;
         std::vector<Bytes> sent;  // what the board receives, in this order
+        std::uint32_t findBaud;   // the speed at which the module is looked for
     };
     const Case cases[] = {
         {BoardKind::Atmega328,
          "AVR/Arduino",
          "(atmega328)",
-         {kSignOn, kEepromExchange, kFindModule}},
+         {kSignOn, kEepromExchange, kFindModule},
+         57600},
         {BoardKind::Atmega168,
          "AVR/Arduino",
          "(atmega168)",
-         {kSignOn, kEepromExchange, kFindModule}},
+         {kSignOn, kEepromExchange, kFindModule},
+         19200},
         {BoardKind::Uno,
          "AVR/Arduino UNO",
          "(optiboot)",
-         {B("A\x81 "), B("Q "), kHandshake, kFindModule}},
+         {B("A\x81 "), B("Q "), kHandshake, kFindModule},
+         9600},
         {BoardKind::Mega,
          "AVR/Arduino Mega",
          "(stk500v2)",
-         {kV2GetParameter, kV2Leave, kHandshake, kFindModule}},
+         {kV2GetParameter, kV2Leave, kHandshake, kFindModule},
+         9600},
         {BoardKind::Leonardo,
          "AVR/Arduino Leonardo",
          "(caterina)",
-         {kV2GetParameter, B("!S"), B("E"), kHandshake, kFindModule}},
+         {kV2GetParameter, B("!S"), B("E"), kHandshake, kFindModule},
+         9600},
         {BoardKind::Due,
          "SAM3/Arduino Due",
          "(samba)",
-         {B("!N#"), B("W400E0A04,5A00010B#W400E1A00,A500000D#"), kHandshake, kFindModule}},
+         {B("!N#"), B("W400E0A04,5A00010B#W400E1A00,A500000D#"), kHandshake, kFindModule},
+         9600},
         {BoardKind::Zero,
          "SAMD21/Arduino Zero",
          "(zeroboot)",
-         {B("!N#"), kV2GetParameter, kV2Leave, kHandshake, kFindModule}},
+         {B("!N#"), kV2GetParameter, kV2Leave, kHandshake, kFindModule},
+         9600},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.detail);
@@ -143,6 +170,10 @@ TEST_F(ShieldLinkTest, EachBoardIsNamedByItsBootLoaderAndLeftForTheSketch) {
         EXPECT_EQ(proxy.GetDeviceName(), "Parlix Shield/Bridge");
         EXPECT_EQ(proxy.GetDeviceDetail(), "Parlix Rev 2");
         EXPECT_TRUE(ContainsInOrder(HostBytes(), c.sent)) << Hex(HostBytes());
+        EXPECT_EQ(BaudWhenSent('b'), c.findBaud);
+        if (c.findBaud == 9600) {
+            EXPECT_EQ(BaudWhenSent(0xBB), 9600u);
+        }
         // A board with a native USB port is back on its own port name.
         EXPECT_EQ(proxy.LastPort(), Port(c.kind));
         EXPECT_EQ(proxy.Port().WritePacing(), 5);
@@ -207,6 +238,23 @@ TEST_F(ShieldLinkTest, HandshakeTriesFiveTimesEachHalf) {
         }
         boards[BoardKind::Uno]->SetFaults({});
         proxy.CloseLink();
+    }
+}
+
+// RTS and DTR low for 50 ms, then 150 ms before the probe starts.
+TEST_F(ShieldLinkTest, ResetPulseGivesTheBootLoaderItsTime) {
+    OpenAndDetect(BoardKind::Mega);
+    std::int64_t from = 0;
+    for (std::uint32_t baud : {57600u, 19200u, 115200u, 115200u}) {
+        SCOPED_TRACE(baud);
+        const std::int64_t low = EventAt("DTR off", from);
+        const std::int64_t high = EventAt("DTR on", low);
+        const std::int64_t purge = EventAt("purge", high);
+        ASSERT_GE(low, 0);
+        EXPECT_LE(EventAt("RTS off", from), low);
+        EXPECT_GE(high - low, 50'000);
+        EXPECT_GE(purge - high, 150'000);
+        from = purge;
     }
 }
 
