@@ -1,0 +1,88 @@
+// The Arduino link and our bridge sketch against Debian's real boot loaders,
+// running in a simulated AVR with a simulated module behind the sketch.
+#include "app/AppSettings.h"
+#include "avr/AvrHost.h"
+#include "link/ShieldProxy.h"
+#include "sim/ModuleDevice.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace parlix::test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Peer {
+    const char* name;
+    const char* mcu;
+    std::uint32_t bootStart;
+    ModuleWiring wiring;
+    const char* deviceName;
+    const char* bootLoader;
+};
+
+std::string Image(const char* name) {
+    return std::string(PARLIX_AVR_IMAGES) + "/" + name + ".hex";
+}
+
+class AvrPeerTest : public ::testing::TestWithParam<Peer> {
+  protected:
+    AvrPeerTest() : host_({GetParam().mcu, GetParam().bootStart, Image(GetParam().name)}) {
+        host_.AttachModule(std::make_shared<sim::ModuleDevice>(), GetParam().wiring);
+    }
+    ~AvrPeerTest() override {
+        proxy_.CloseLink();
+        host_.Stop();
+    }
+
+    bool ReadVersion(std::int32_t& id) {
+        std::uint8_t status = 0;
+        std::array<std::int32_t, 1> value{};
+        if (!proxy_.SendCommand('x', {}) || !proxy_.ReceiveStatus(status, 30) || status != 'x')
+            return false;
+        if (!proxy_.ReceiveArguments(value)) return false;
+        id = value[0];
+        return true;
+    }
+
+    TempDir dir_;
+    CAppSettings settings_{dir_.File("parlix-desk"), dir_.File("Settings.ini")};
+    CShieldProxy proxy_{settings_};
+    AvrHost host_;
+};
+
+TEST_P(AvrPeerTest, BootLoaderIsNamedAndTheModuleAnswersThroughTheSketch) {
+    host_.SetEeprom(0, {'B', 'B'});
+    host_.Start();
+    ASSERT_TRUE(proxy_.OpenLink(host_.Port()));
+    ASSERT_TRUE(proxy_.Detect());
+    EXPECT_EQ(proxy_.GetDeviceName(), GetParam().deviceName);
+    EXPECT_EQ(proxy_.GetDeviceDetail(), GetParam().bootLoader);
+
+    ASSERT_TRUE(proxy_.ConnectModule()) << proxy_.GetDeviceName();
+    EXPECT_EQ(proxy_.GetDeviceName(), "Parlix Shield/Bridge");
+    EXPECT_EQ(proxy_.GetDeviceDetail(), "Parlix Rev 2");
+    std::int32_t id = -1;
+    ASSERT_TRUE(ReadVersion(id));
+    EXPECT_EQ(id, 2);
+    EXPECT_FALSE(host_.Crashed());
+}
+
+const Peer kPeers[] = {
+    {"uno", "atmega328p", 0x7C00, ModuleWiring::PinsD2D3, "AVR/Arduino UNO", "(optiboot)"},
+    {"mega", "atmega2560", 0x3E000, ModuleWiring::Uart1, "AVR/Arduino Mega", "(stk500v2)"},
+    {"atmega328", "atmega328p", 0x7800, ModuleWiring::PinsD2D3, "AVR/Arduino", "(atmega328)"},
+    {"atmega168", "atmega168", 0x3800, ModuleWiring::PinsD2D3, "AVR/Arduino", "(atmega168)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Boards, AvrPeerTest, ::testing::ValuesIn(kPeers),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace parlix::test
