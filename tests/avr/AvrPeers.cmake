@@ -32,6 +32,7 @@ else()
         add_custom_command(
             OUTPUT ${images}/${name}.hex
             COMMAND ${SREC_CAT} ${boot} -intel ${sketch} -intel -o ${images}/${name}.hex -intel
+                    -disable=exec-start-address
             DEPENDS ${boot} ${sketch} arduino-bridge VERBATIM)
         set(avr_images ${avr_images} ${images}/${name}.hex PARENT_SCOPE)
     endfunction()
