@@ -2,7 +2,9 @@
 // running in a simulated AVR with a simulated module behind the sketch.
 #include "app/AppSettings.h"
 #include "avr/AvrHost.h"
+#include "link/BootLoaderExchanges.h"
 #include "link/ShieldProxy.h"
+#include "link/ZorinProxy.h"
 #include "sim/ModuleDevice.h"
 #include "support/TempDir.h"
 
@@ -27,6 +29,7 @@ struct Peer {
     ModuleWiring wiring;
     const char* deviceName;
     const char* bootLoader;
+    std::uint32_t bootBaud;
 };
 
 std::string Image(const char* name) {
@@ -76,10 +79,34 @@ TEST_P(AvrPeerTest, BootLoaderIsNamedAndTheModuleAnswersThroughTheSketch) {
     EXPECT_FALSE(host_.Crashed());
 }
 
+// '?' after leaving control mode ends the relay: the direct link, tried before
+// the Arduino link, then finds no module through the board; the next
+// handshake starts the relay again.
+TEST_P(AvrPeerTest, AfterTheSessionTheSketchRelaysOnlyAfterTheNextHandshake) {
+    host_.Start();
+    ASSERT_TRUE(proxy_.OpenLink(host_.Port()));
+    ASSERT_TRUE(proxy_.Detect());
+    ASSERT_TRUE(proxy_.ConnectModule());
+    ASSERT_TRUE(proxy_.EnterControlMode());
+    ASSERT_TRUE(proxy_.LeaveControlMode());
+    proxy_.CloseLink();
+
+    CZorinProxy direct{settings_};
+    ASSERT_TRUE(direct.OpenLink(host_.Port()));
+    EXPECT_FALSE(direct.Detect());
+    direct.CloseLink();
+
+    ASSERT_TRUE(proxy_.OpenLink(host_.Port()));
+    ASSERT_TRUE(proxy_.Detect());
+    ASSERT_TRUE(proxy_.ConnectModule());
+    std::int32_t id = -1;
+    EXPECT_TRUE(ReadVersion(id));
+}
+
 // The Uno's module is on the sketch's software serial pins, the Mega's on Serial1.
 const Peer kBoards[] = {
-    {"uno", "atmega328p", 0x7C00, ModuleWiring::PinsD2D3, "AVR/Arduino UNO", "(optiboot)"},
-    {"mega", "atmega2560", 0x3E000, ModuleWiring::Uart1, "AVR/Arduino Mega", "(stk500v2)"},
+    {"uno", "atmega328p", 0x7C00, ModuleWiring::PinsD2D3, "AVR/Arduino UNO", "(optiboot)", 115200},
+    {"mega", "atmega2560", 0x3E000, ModuleWiring::Uart1, "AVR/Arduino Mega", "(stk500v2)", 115200},
 };
 
 INSTANTIATE_TEST_SUITE_P(Boards, AvrPeerTest, ::testing::ValuesIn(kBoards),
@@ -132,10 +159,48 @@ TEST_P(OldBootLoaderTest, ExchangeWithTheRealEepromThenTheSketchRelaysAtTheBootL
     EXPECT_FALSE(host_.Crashed());
 }
 
+// The fall-back after a failed marker check (a fresh board), done so that it
+// works with this boot loader: 'Q' does not start the sketch, so the line
+// stays quiet until the boot loader has timed out before the handshake. Sent
+// at once, as the link does, the handshake bytes reach the boot loader, which
+// starts the sketch only after the fifth.
+TEST_P(OldBootLoaderTest, FallBackReachesTheSketchOnceTheBootLoaderHasTimedOut) {
+    host_.SetEeprom(0, {0xFF, 0xFF});
+    host_.Start();
+    CModulePort port;
+    ASSERT_FALSE(port.Open(host_.Port(), 0, 0, true));
+    ASSERT_FALSE(port.SetReadMode(1));
+    port.SetReadTimeout(500);
+    port.SetWritePacing(0);
+    ASSERT_FALSE(port.Configure(GetParam().bootBaud, 8, 0, 0));
+    port.EscapeFunction(CLRDTR);
+    SleepMs(50);
+    port.EscapeFunction(SETDTR);
+    SleepMs(150);
+    port.Purge();
+    ASSERT_TRUE(bootloader::Stk500SignOn(port));
+    ASSERT_FALSE(bootloader::EepromExchange(port));
+    ASSERT_TRUE(port.WriteByte('Q') && port.WriteByte(' '));
+    ASSERT_FALSE(port.Configure(9600, 8, 0, 0));
+    SleepMs(1500);
+    port.Purge();
+    port.SetReadTimeout(100);
+    EXPECT_TRUE(port.Expect(0xBB, 0xCC));
+    EXPECT_TRUE(port.Expect(0xDD, 0xEE));
+    port.SetWritePacing(5);
+    port.SetReadTimeout(250);
+    std::uint8_t reply = 0;
+    EXPECT_TRUE(port.Query('b', reply));
+    EXPECT_TRUE(port.Expect('b', 'o'));
+    // The marker for the next connection's check.
+    EXPECT_EQ(host_.Eeprom(0, 2), (Bytes{'B', 'B'}));
+}
+
 // Told apart by their speed: 57600 on the ATmega328, 19200 on the ATmega168.
 const Peer kOldBoards[] = {
-    {"atmega328", "atmega328p", 0x7800, ModuleWiring::PinsD2D3, "AVR/Arduino", "(atmega328)"},
-    {"atmega168", "atmega168", 0x3800, ModuleWiring::PinsD2D3, "AVR/Arduino", "(atmega168)"},
+    {"atmega328", "atmega328p", 0x7800, ModuleWiring::PinsD2D3, "AVR/Arduino", "(atmega328)",
+     57600},
+    {"atmega168", "atmega168", 0x3800, ModuleWiring::PinsD2D3, "AVR/Arduino", "(atmega168)", 19200},
 };
 
 INSTANTIATE_TEST_SUITE_P(Boards, OldBootLoaderTest, ::testing::ValuesIn(kOldBoards),
