@@ -1,6 +1,8 @@
 # Debian's real Arduino boot loaders, each merged with our bridge sketch, run
 # in simavr behind a pseudo-terminal. Skipped without the AVR tool chain,
-# simavr or srecord.
+# simavr or srecord. They run once, in the normal build: the sanitizer builds
+# add nothing to simavr, which is not instrumented, and would only slow the
+# real-time peers down.
 find_library(SIMAVR_LIB simavr)
 find_path(SIMAVR_INCLUDE sim_avr.h PATH_SUFFIXES simavr)
 find_library(ELF_LIB elf)
@@ -8,7 +10,9 @@ find_program(SREC_CAT srec_cat)
 find_program(MAKE_PROGRAM NAMES make gmake)
 set(boot_dir ${ARDUINO_AVR_DIR}/bootloaders)
 
-if(NOT PARLIX_SKETCH_DIR OR NOT SIMAVR_LIB OR NOT SIMAVR_INCLUDE OR NOT ELF_LIB OR NOT SREC_CAT
+if(PARLIX_FUZZ OR PARLIX_SANITIZE)
+    # Not in the sanitizer builds (above).
+elseif(NOT PARLIX_SKETCH_DIR OR NOT SIMAVR_LIB OR NOT SIMAVR_INCLUDE OR NOT ELF_LIB OR NOT SREC_CAT
    OR NOT MAKE_PROGRAM OR NOT EXISTS ${boot_dir}/optiboot/optiboot.c)
     message(STATUS "No simavr, srecord or AVR tool chain: the tests against real boot loaders are skipped")
 else()
