@@ -121,6 +121,15 @@ struct AvrHost::PinUart {
         self->recvBit = -1;
         return 0;
     }
+    // A byte on the wire when the board resets is lost, as on hardware.
+    void Reset(avr_t* avr) {
+        avr_cycle_timer_cancel(avr, SendNext, this);
+        avr_cycle_timer_cancel(avr, Sample, this);
+        sendBit = -1;
+        recvBit = -1;
+        txLevel = 1;
+        avr_raise_irq(rx, 1);
+    }
     static void TxChanged(avr_irq_t*, std::uint32_t value, void* param) {
         auto* self = static_cast<PinUart*>(param);
         const int level = value ? 1 : 0;
@@ -238,7 +247,7 @@ void AvrHost::ResetCpu() {
     std::uint32_t flags = 0;  // no sleeping on polls of the receive flag
     avr_ioctl(avr_, AVR_IOCTL_UART_SET_FLAGS('0'), &flags);
     avr_ioctl(avr_, AVR_IOCTL_UART_SET_FLAGS('1'), &flags);
-    if (pins_) avr_raise_irq(pins_->rx, 1);
+    if (pins_) pins_->Reset(avr_);
     ++resets_;
 }
 
