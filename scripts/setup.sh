@@ -16,6 +16,8 @@ packages=(
     sox
     # The fuzz targets: clang, libFuzzer's runtime, and llvm-symbolizer for readable stacks.
     clang libclang-rt-dev llvm
+    # The Arduino bridge sketch, and the tests that run it behind real boot loaders in simavr.
+    gcc-avr avr-libc binutils-avr arduino-core-avr simavr libsimavr-dev libelf-dev srecord make
 )
 
 missing=()
