@@ -27,6 +27,12 @@ constexpr const char* kSamba = "(samba)";
 constexpr const char* kZeroboot = "(zeroboot)";
 constexpr const char* kAtmega168 = "(atmega168)";
 constexpr const char* kAtmega328 = "(atmega328)";
+// The old STK500 boot loader acknowledges 'Q' but starts the sketch only once
+// the line has been quiet for about a second; bytes sent earlier keep it in
+// charge. So the line stays quiet this long after its 'Q'.
+constexpr int kOldBootLoaderQuietMs = 1500;
+// ConnectModule waits this long anyway before it looks for the module.
+constexpr int kSettleMs = 500;
 
 struct ResetProbe {
     std::uint32_t baud;
@@ -153,14 +159,17 @@ bool CShieldProxy::ReopenAfterRestart() {
 bool CShieldProxy::ConnectModule() {
     const std::string bootLoader = deviceDetail_;
     if (bootLoader == kAtmega168 || bootLoader == kAtmega328) {
-        if (!bl::EepromExchange(port_) && !LeaveOptiboot()) return false;
+        if (bl::EepromExchange(port_))
+            SleepMs(kOldBootLoaderQuietMs - kSettleMs);
+        else if (!LeaveOptiboot(kOldBootLoaderQuietMs))
+            return false;
     } else if (!LeaveBootLoader()) {
         return false;
     }
     if (bootLoader.empty() && port_.Configure(9600, 8, 0, 0)) return false;
     deviceName_ = "Parlix Shield/Bridge";
     deviceDetail_ = "VR Module N/A";
-    SleepMs(500);
+    SleepMs(kSettleMs);
     port_.Purge();
     port_.SetReadTimeout(250);
     return DetectModule();
@@ -194,9 +203,11 @@ bool CShieldProxy::LeaveBootLoader() {
     return true;
 }
 
-bool CShieldProxy::LeaveOptiboot() {
-    return port_.WriteByte('Q') && port_.WriteByte(' ') && !port_.Configure(9600, 8, 0, 0) &&
-           BridgeHandshake();
+bool CShieldProxy::LeaveOptiboot(int quietMs) {
+    if (!port_.WriteByte('Q') || !port_.WriteByte(' ') || port_.Configure(9600, 8, 0, 0))
+        return false;
+    if (quietMs > 0) SleepMs(quietMs);
+    return BridgeHandshake();
 }
 
 bool CShieldProxy::RestartIntoSketch() {

@@ -37,7 +37,8 @@ class CShieldProxy : public CPortProxy {
     void NotePorts();
     bool ReopenAfterRestart();
     bool LeaveBootLoader();
-    bool LeaveOptiboot();
+    // `quietMs`: how long the line stays quiet before the handshake.
+    bool LeaveOptiboot(int quietMs = 0);
     bool RestartIntoSketch();
     bool BridgeHandshake();
     bool DetectModule();

@@ -135,10 +135,8 @@ const Bytes kSignOnThenExchange = {
 // and the sketch that finds "Bb" talks at the boot loader's speed.
 //
 // The boot loader does not start the sketch on 'Q': it waits for about 1.1 s
-// of silence (or five bad bytes). So the link's 500 ms pause after the
-// exchange is too short, and its module detection lands in the boot loader;
-// hence ConnectModule's result is not the point here. Once the boot loader
-// has timed out, the module answers through the sketch.
+// of silence (or five bad bytes), so the link keeps the line quiet for 1.5 s
+// before it looks for the module through the sketch.
 TEST_P(OldBootLoaderTest, ExchangeWithTheRealEepromThenTheSketchRelaysAtTheBootLoaderSpeed) {
     host_.SetEeprom(0, {'B', 'B'});
     host_.Start();
@@ -147,12 +145,12 @@ TEST_P(OldBootLoaderTest, ExchangeWithTheRealEepromThenTheSketchRelaysAtTheBootL
     EXPECT_EQ(proxy_.GetDeviceName(), "AVR/Arduino");
     EXPECT_EQ(proxy_.GetDeviceDetail(), GetParam().bootLoader);
 
-    proxy_.ConnectModule();
+    ASSERT_TRUE(proxy_.ConnectModule());
+    EXPECT_EQ(proxy_.GetDeviceDetail(), "Parlix Rev 2");
     const Bytes received = host_.Received();
     EXPECT_TRUE(std::search(received.begin(), received.end(), kSignOnThenExchange.begin(),
                             kSignOnThenExchange.end()) != received.end());
     ASSERT_TRUE(WaitForSketch());
-    proxy_.PurgeLine();
     std::int32_t id = -1;
     ASSERT_TRUE(ReadVersion(id));
     EXPECT_EQ(id, 2);
@@ -193,6 +191,19 @@ TEST_P(OldBootLoaderTest, FallBackReachesTheSketchOnceTheBootLoaderHasTimedOut) 
     EXPECT_TRUE(port.Query('b', reply));
     EXPECT_TRUE(port.Expect('b', 'o'));
     // The marker for the next connection's check.
+    EXPECT_EQ(host_.Eeprom(0, 2), (Bytes{'B', 'B'}));
+}
+
+// The same fall-back through the link itself: a fresh board has no marker.
+TEST_P(OldBootLoaderTest, LinkFallsBackOnAFreshBoardAndConnects) {
+    host_.SetEeprom(0, {0xFF, 0xFF});
+    host_.Start();
+    ASSERT_TRUE(proxy_.OpenLink(host_.Port()));
+    ASSERT_TRUE(proxy_.Detect());
+    ASSERT_TRUE(proxy_.ConnectModule());
+    std::int32_t id = -1;
+    ASSERT_TRUE(ReadVersion(id));
+    EXPECT_EQ(id, 2);
     EXPECT_EQ(host_.Eeprom(0, 2), (Bytes{'B', 'B'}));
 }
 
