@@ -1,5 +1,7 @@
 #include "cli/DataCommands.h"
 
+#include "cli/LoaderRun.h"
+
 #include "base/Status.h"
 #include "tools/CustomDataRefresh.h"
 #include "tools/DataHeaderExport.h"
@@ -45,10 +47,6 @@ bool CopyOutput(const std::string& from, const std::string& to) {
     return false;
 }
 
-bool Succeeded() {
-    return static_cast<std::uint32_t>(GetLastError().value()) == kToolEnded;
-}
-
 }  // namespace
 
 int DataBuild(Session& session, const DataBuildOptions& options) {
@@ -91,20 +89,7 @@ int DataBuild(Session& session, const DataBuildOptions& options) {
 }
 
 int DataDownload(Session& session, const std::string& image, bool slow) {
-    PrintedProgress progress;
-    std::string command =
-        fmt::format("\"{}/kanloader\" -p {} -c \"{}\"", session.Settings().ProgramFolder(),
-                    session.Settings().CurrentPort(), image);
-    if (slow) command += " -nofast";
-    ToolCancel cancel;
-    if (!RunTool(command, {}, progress, session.Front(), cancel)) {
-        fmt::print(stderr, "parlix-cli: cannot run kanloader: {}\n", GetLastError().message());
-        return 1;
-    }
-    if (Succeeded()) return 0;
-    fmt::print(stderr, "parlix-cli: the download failed (kanloader exit code {})\n",
-               GetLastError().value() & ~static_cast<int>(kToolEnded));
-    return 1;
+    return RunDownload(session, image, slow, false);
 }
 
 int DataHeader(Session& session, const std::string& base, const std::string& out) {
