@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "tools/LoaderProgress.h"
+#include "ui/HeaderBand.h"
 #include "ui/ListIcons.h"
 
 #include <QtCore/QMetaObject>
@@ -57,21 +58,12 @@ SoundTableDialog::SoundTableDialog(QWidget* parent, FrontEnd& frontEnd, std::str
     setModal(false);
     SetTitle(false);
 
-    // The header band is white, as a wizard's is: the step, then what happens.
-    auto* band = new QFrame(this);
-    band->setAutoFillBackground(true);
-    QPalette palette = band->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    band->setPalette(palette);
-    header_ = new QLabel(band);
-    header_->setObjectName(QStringLiteral("header"));
-    QFont bold = header_->font();
-    bold.setWeight(QFont::Bold);
-    header_->setFont(bold);
-    status_ = new QLabel(band);
+    // The header band: the step, then what happens.
+    const HeaderBand top = MakeHeaderBand(this);
+    QFrame* band = top.band;
+    header_ = top.title;
+    status_ = top.detail;
     status_->setObjectName(QStringLiteral("status"));
-    status_->setWordWrap(true);
     auto* bandLayout = new QVBoxLayout(band);
     bandLayout->addWidget(header_);
     bandLayout->addWidget(status_);

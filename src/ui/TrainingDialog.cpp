@@ -1,6 +1,7 @@
 #include "ui/TrainingDialog.h"
 
 #include "base/Text.h"
+#include "ui/HeaderBand.h"
 
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QFrame>
@@ -26,21 +27,14 @@ TrainingDialog::TrainingDialog(QWidget* parent, const QString& label, int group,
     setWindowTitle(QString::fromStdString(Tr(PX_TR("TrainingDlg", "Command Training"))));
     const std::string name = label.toStdString();
 
-    // The header band is white, as a wizard's is.
-    auto* band = new QFrame(this);
-    band->setAutoFillBackground(true);
-    QPalette palette = band->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    band->setPalette(palette);
-    header_ = new QLabel(
-        Inserts(PX_TR("TrainingDlg", "Command %2!d! of Group %1!d!"), group, command), band);
-    header_->setObjectName(QStringLiteral("header"));
-    QFont bold = header_->font();
-    bold.setWeight(QFont::Bold);
-    header_->setFont(bold);
-    subHeader_ = new QLabel(
-        Inserts(PX_TR("TrainingDlg", "\"%1\" - Phase %2!d!/%3!d!"), name.c_str(), phase, 2), band);
+    const HeaderBand top = MakeHeaderBand(this);
+    QFrame* band = top.band;
+    header_ = top.title;
+    header_->setText(Inserts(PX_TR("TrainingDlg", "Command %2!d! of Group %1!d!"), group, command));
+    subHeader_ = top.detail;
+    subHeader_->setWordWrap(false);
+    subHeader_->setText(
+        Inserts(PX_TR("TrainingDlg", "\"%1\" - Phase %2!d!/%3!d!"), name.c_str(), phase, 2));
     subHeader_->setObjectName(QStringLiteral("subHeader"));
     auto* icon = new QLabel(band);
     icon->setPixmap(QIcon::fromTheme(QStringLiteral("audio-input-microphone"),

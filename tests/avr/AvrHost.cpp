@@ -103,7 +103,7 @@ struct AvrHost::PinUart {
     }
     void StartSending(avr_t* avr) {
         if (sendBit >= 0) return;
-        const auto byte = host->line_.TakeToAvr();
+        const auto byte = host->line_.FromModule();
         if (!byte) return;
         sendByte = *byte;
         sendBit = 0;
@@ -117,7 +117,7 @@ struct AvrHost::PinUart {
             return when + static_cast<avr_cycle_count_t>(kBitCycles);
         }
         // The stop bit.
-        self->host->line_.FromAvr(self->recvByte, self->txLevel == 1);
+        self->host->line_.ToModule(self->txLevel == 1 ? self->recvByte : 0x00);
         self->recvBit = -1;
         return 0;
     }
@@ -316,7 +316,7 @@ void AvrHost::PollHost() {
 void AvrHost::FeedModuleBytes() {
     if (wiring_ == ModuleWiring::Uart1) {
         avr_irq_t* input = avr_io_getirq(avr_, AVR_IOCTL_UART_GETIRQ('1'), UART_IRQ_INPUT);
-        while (const auto byte = line_.TakeToAvr())
+        while (const auto byte = line_.FromModule())
             avr_raise_irq(input, SpeedMatches('1', 9600) ? *byte : 0x00);
     } else if (wiring_ == ModuleWiring::PinsD2D3) {
         pins_->StartSending(avr_);
@@ -333,7 +333,7 @@ void AvrHost::UartOut(avr_irq_t*, std::uint32_t value, void* param) {
 
 void AvrHost::Uart1Out(avr_irq_t*, std::uint32_t value, void* param) {
     auto* self = static_cast<AvrHost*>(param);
-    self->line_.FromAvr(static_cast<std::uint8_t>(value), self->SpeedMatches('1', 9600));
+    self->line_.ToModule(self->SpeedMatches('1', 9600) ? static_cast<std::uint8_t>(value) : 0x00);
 }
 
 void AvrHost::OnModemLines(int fd, unsigned long request, int bits) {

@@ -5,7 +5,7 @@
 // would. A module can sit on a second UART or on two pins of port D.
 #pragma once
 
-#include "avr/ModuleLine.h"
+#include "sim/ModuleWire.h"
 
 #include <array>
 #include <atomic>
@@ -88,7 +88,8 @@ class AvrHost {
 
     std::shared_ptr<sim::Device> module_;
     ModuleWiring wiring_ = ModuleWiring::None;
-    ModuleLine line_;
+    // A byte sent at another speed than the module's arrives as 0x00.
+    sim::ModuleWire line_;
     std::thread moduleThread_;
     std::unique_ptr<PinUart> pins_;
 };
