@@ -252,8 +252,10 @@ TEST_F(ShieldLinkTest, ResetPulseGivesTheBootLoaderItsTime) {
         const std::int64_t purge = EventAt("purge", high);
         ASSERT_GE(low, 0);
         EXPECT_LE(EventAt("RTS off", from), low);
-        EXPECT_GE(high - low, 50'000);
-        EXPECT_GE(purge - high, 150'000);
+        // Line events are logged when they arrive over the socket: a few
+        // milliseconds of its jitter are allowed, not a missing wait.
+        EXPECT_GE(high - low, 40'000);
+        EXPECT_GE(purge - high, 140'000);
         from = purge;
     }
 }
