@@ -31,9 +31,10 @@ stage "address and undefined-behaviour sanitizers, and the fuzz targets ($fuzz_s
 # the threads and the protocol live.
 CC=clang CXX=clang++ BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" \
     -DPARLIX_WERROR=ON -DPARLIX_FUZZ=ON -DPARLIX_GUI=OFF
-# The fault scenarios drive the simulated module through whole reads for
-# minutes; they run once, in the normal build.
-ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=error -E '^Faults/'
+# The fault scenarios and the command line through every simulated board
+# drive whole reads for minutes; they run once, in the normal build.
+ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=error \
+    -E '^Faults/|^(Boards|Faults)/Arduino(Board|Fault)CliTest'
 
 # Each target starts from its seeds and any saved crash (a crash there that
 # still crashes fails the run); what it finds goes to a scratch folder, never
