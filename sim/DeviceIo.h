@@ -21,6 +21,9 @@ class DeviceIo {
 
     // The line settings as the device sees them (the host sets them).
     virtual LineSettings Line() const = 0;
+    // The line settings in force when the byte read last came in: a UART
+    // judges each byte at the speed it had on the wire.
+    virtual LineSettings LineOfLastRead() const { return Line(); }
     // Modem lines and break; transports that do not carry them report false.
     virtual bool Rts() const { return false; }
     virtual bool Dtr() const { return false; }

@@ -39,13 +39,14 @@ void LineEnd::Deliver(const std::uint8_t* data, std::size_t size,
                       std::optional<Clock::time_point> startsAt) {
     const auto byteTime = ByteTime();
     const auto start = startsAt.value_or(Clock::now());
+    const LineSettings line = Line();
     {
         std::lock_guard lock(mutex_);
         for (std::size_t i = 0; i < size; ++i) {
             // A byte cannot arrive before the previous one has left the wire.
             const auto at = std::max(start, inboundFree_) + byteTime;
             inboundFree_ = at;
-            incoming_.push_back({at, data[i]});
+            incoming_.push_back({at, data[i], line});
             if (options_.log) options_.log->RecordByteAt(Direction::HostToDevice, data[i], at);
         }
     }
@@ -60,6 +61,7 @@ std::optional<std::uint8_t> LineEnd::Read(std::chrono::milliseconds timeout) {
         const auto now = Clock::now();
         if (!incoming_.empty() && incoming_.front().at <= now) {
             lastArrival_ = incoming_.front().at;
+            lastReadLine_ = incoming_.front().line;
             const auto value = incoming_.front().value;
             incoming_.pop_front();
             return value;
@@ -140,6 +142,11 @@ void LineEnd::SetBreak(bool on) {
 
 void LineEnd::NotePurge() {
     Event("purge");
+}
+
+LineSettings LineEnd::LineOfLastRead() const {
+    std::lock_guard lock(mutex_);
+    return lastReadLine_;
 }
 
 bool LineEnd::Rts() const {

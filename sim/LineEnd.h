@@ -58,6 +58,7 @@ class LineEnd : public DeviceIo {
     std::optional<std::uint8_t> Read(std::chrono::milliseconds timeout) override;
     void Write(std::uint8_t byte) override;
     LineSettings Line() const override;
+    LineSettings LineOfLastRead() const override;
     bool Rts() const override;
     bool Dtr() const override;
     bool TakeBreak() override;
@@ -79,8 +80,10 @@ class LineEnd : public DeviceIo {
     struct Arriving {
         Clock::time_point at;
         std::uint8_t value;
+        LineSettings line;  // as the host had set it when it sent the byte
     };
     std::deque<Arriving> incoming_;
+    LineSettings lastReadLine_;
     Clock::time_point inboundFree_{};   // when the host->device wire is free again
     Clock::time_point outboundFree_{};  // only the device thread touches it
     Clock::time_point lastArrival_{};   // when the byte the device read last had arrived

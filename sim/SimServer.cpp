@@ -113,6 +113,50 @@ void SimServer::AddDevice(const std::string& name, std::shared_ptr<Device> devic
     devices_[name] = std::move(device);
 }
 
+void SimServer::MoveDevice(const std::string& from, const std::string& to,
+                           std::chrono::milliseconds gap) {
+    {
+        std::lock_guard lock(mutex_);
+        const auto it = devices_.find(from);
+        if (it == devices_.end()) return;
+        arrivals_.push_back({std::chrono::steady_clock::now() + gap, to, it->second});
+        devices_.erase(it);
+    }
+    if (options_.log) options_.log->RecordEvent("move " + from + " to " + to);
+    Wake();
+}
+
+std::vector<std::string> SimServer::DeviceNames() const {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> names;
+    for (const auto& [name, device] : devices_) names.push_back(name);
+    return names;
+}
+
+std::chrono::milliseconds SimServer::ListArrivals() {
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    auto next = milliseconds(1000);
+    std::lock_guard lock(mutex_);
+    for (auto it = arrivals_.begin(); it != arrivals_.end();) {
+        if (it->at <= now) {
+            devices_[it->name] = std::move(it->device);
+            it = arrivals_.erase(it);
+        } else {
+            next = std::min(next, duration_cast<milliseconds>(it->at - now) + milliseconds(1));
+            ++it;
+        }
+    }
+    return next;
+}
+
+void SimServer::Wake() {
+    const char wake = 1;
+    if (wakeWrite_ >= 0) {
+        [[maybe_unused]] auto n = ::write(wakeWrite_, &wake, 1);
+    }
+}
+
 std::error_code SimServer::Start() {
     sockaddr_un address;
     if (!FillAddress(socketPath_, address)) return {ENAMETOOLONG, std::system_category()};
@@ -155,8 +199,7 @@ std::error_code SimServer::Start() {
 void SimServer::Stop() {
     if (listen_ < 0) return;
     stopping_ = true;
-    const char wake = 1;
-    [[maybe_unused]] auto n = ::write(wakeWrite_, &wake, 1);
+    Wake();
     if (acceptThread_.joinable()) acceptThread_.join();
     {
         // Shutting the sockets down ends each connection's reader, which stops its device.
@@ -182,9 +225,15 @@ std::chrono::steady_clock::time_point SimServer::LastActivity() const {
 
 void SimServer::AcceptLoop() {
     while (!stopping_) {
+        const auto next = ListArrivals();
         pollfd fds[2] = {{listen_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
-        if (::poll(fds, 2, 1000) < 0 && errno != EINTR) break;
-        if (fds[1].revents) break;
+        if (::poll(fds, 2, static_cast<int>(next.count())) < 0 && errno != EINTR) break;
+        if (fds[1].revents) {
+            char drained[16];
+            while (::read(wakeRead_, drained, sizeof drained) > 0) {
+            }
+            if (stopping_) break;
+        }
         ReapFinished(false);
         if (!(fds[0].revents & POLLIN)) continue;
         const int fd = ::accept4(listen_, nullptr, nullptr, SOCK_CLOEXEC);
@@ -255,6 +304,13 @@ void SimServer::Serve(Connection& connection) {
         if (n < 0) return;
         decoder.Feed(buffer, static_cast<std::size_t>(n));
         opened = decoder.Next(frame);
+    }
+    if (opened && frame.type == Frame::List) {
+        std::string names;
+        for (const std::string& name : DeviceNames()) names += name + "\n";
+        SendFrame(connection, Frame::Names, reinterpret_cast<const std::uint8_t*>(names.data()),
+                  names.size());
+        return;
     }
     if (!opened || frame.type != Frame::Open) return;
 

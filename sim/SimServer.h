@@ -6,6 +6,7 @@
 
 #include "link/SimLineProtocol.h"
 #include "sim/Device.h"
+#include "sim/DeviceDirectory.h"
 #include "sim/LineEnd.h"
 
 #include <atomic>
@@ -22,16 +23,20 @@
 
 namespace parlix::sim {
 
-class SimServer {
+class SimServer : public DeviceDirectory {
   public:
     explicit SimServer(std::string socketPath = simline::DefaultSocketPath(),
                        TransportOptions options = {});
-    ~SimServer();
+    ~SimServer() override;
     SimServer(const SimServer&) = delete;
     SimServer& operator=(const SimServer&) = delete;
 
     // Devices may be added before or after Start.
     void AddDevice(const std::string& name, std::shared_ptr<Device> device);
+    void MoveDevice(const std::string& from, const std::string& to,
+                    std::chrono::milliseconds gap) override;
+    // The names served right now, as a List frame reports them.
+    std::vector<std::string> DeviceNames() const;
 
     // Binds and starts accepting. A stale socket file is removed; a socket on
     // which another server answers is left alone and gives EADDRINUSE.
@@ -53,6 +58,9 @@ class SimServer {
     bool SendFrame(Connection& connection, simline::Frame type, const std::uint8_t* data,
                    std::size_t size);
     void ReapFinished(bool all);
+    // Lists the moved devices whose gap has passed; the time until the next one is due.
+    std::chrono::milliseconds ListArrivals();
+    void Wake();
 
     const std::string socketPath_;
     const TransportOptions options_;
@@ -65,6 +73,12 @@ class SimServer {
     mutable std::mutex mutex_;
     std::map<std::string, std::shared_ptr<Device>> devices_;
     std::map<std::string, bool> inUse_;
+    struct Arrival {
+        std::chrono::steady_clock::time_point at;
+        std::string name;
+        std::shared_ptr<Device> device;
+    };
+    std::vector<Arrival> arrivals_;
     std::condition_variable released_;
     std::list<std::unique_ptr<Connection>> connections_;
     int active_ = 0;

@@ -2,6 +2,7 @@
 // when asked, on a pseudo-terminal.
 #include "link/PreciseTimers.h"
 #include "link/SimLineProtocol.h"
+#include "sim/ArduinoBoard.h"
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
 #include "sim/SimServer.h"
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace parlix::sim;
@@ -86,6 +88,14 @@ int main(int argc, char** argv) {
 
     SimServer server(socketPath, options);
     server.AddDevice("module", module);
+    // Each board carries a module of its own with the same content.
+    std::vector<std::shared_ptr<ArduinoBoard>> boards;
+    for (const BoardKind kind : AllBoardKinds()) {
+        auto board = std::make_shared<ArduinoBoard>(kind, LoadModule(moduleFile));
+        board->ListIn(&server);
+        server.AddDevice(board->PortName(), board);
+        boards.push_back(board);
+    }
     if (const auto error = server.Start()) {
         std::fprintf(stderr, "parlix-sim: cannot serve on %s: %s\n", socketPath.c_str(),
                      error == std::errc::address_in_use ? "another parlix-sim is serving there"
@@ -104,7 +114,8 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", terminal->SlavePath().c_str());
     }
-    std::printf("parlix-sim: serving sim:module on %s\n", socketPath.c_str());
+    std::printf("parlix-sim: serving sim:module and the Arduino boards on %s\n",
+                socketPath.c_str());
     std::fflush(stdout);
 
     for (;;) {

@@ -13,7 +13,8 @@
 namespace parlix {
 
 std::vector<std::string> SimulatedPorts() {
-    return {"sim:module"};
+    return {"sim:module",      "sim:arduino-uno",      "sim:arduino-mega", "sim:arduino-328",
+            "sim:arduino-168", "sim:arduino-leonardo", "sim:arduino-due",  "sim:arduino-zero"};
 }
 
 bool SimulatorRunning(const std::string& socketPath) {

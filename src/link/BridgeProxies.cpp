@@ -7,16 +7,6 @@ bool CBridgeProxyBase::Detect() {
     return false;
 }
 
-bool CShieldProxy::OpenLink(const std::string& port) {
-    lastPort_ = port;
-    if (!OpenLine(port)) return false;
-    if (port_.SetEventMask(EV_BREAK) || port_.SetReadMode(1)) return false;
-    port_.SetReadTimeout(1000);
-    port_.SetWritePacing(0);
-    port_.Purge();
-    return true;
-}
-
 bool CBasicStampProxy::OpenLink(const std::string& port) {
     return OpenLine(port) && !port_.SetEventMask(EV_BREAK) && !port_.SetReadMode(1);
 }

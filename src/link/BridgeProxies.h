@@ -1,10 +1,11 @@
-// The bridge links: the module behind an Arduino, a BASIC Stamp or a RoboNova
-// controller. They open the line as their hosts need; recognising a host and
-// relaying through its bridge program comes later, so until then each one
-// finds no device and leaves the line untouched.
+// The bridge links to the module behind a BASIC Stamp or a RoboNova
+// controller (the Arduino's is in ShieldProxy.h). They open the line as their
+// hosts need; recognising a host and relaying through its bridge program comes
+// later, so until then each one finds no device and leaves the line untouched.
 #pragma once
 
 #include "link/PortProxy.h"
+#include "link/ShieldProxy.h"
 
 #include <mutex>
 
@@ -17,16 +18,6 @@ class CBridgeProxyBase : public CPortProxy {
     bool ConnectModule() override { return false; }
     bool EnterControlMode() override { return false; }
     bool LeaveControlMode() override { return false; }
-};
-
-class CShieldProxy : public CBridgeProxyBase {
-  public:
-    using CBridgeProxyBase::CBridgeProxyBase;
-    bool OpenLink(const std::string& port) override;
-    const std::string& LastPort() const { return lastPort_; }
-
-  private:
-    std::string lastPort_;  // the board may come back on another port after a restart
 };
 
 class CBasicStampProxy : public CBridgeProxyBase {

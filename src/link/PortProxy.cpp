@@ -58,22 +58,22 @@ bool CPortProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
 bool CPortProxy::ReceiveArguments(std::span<std::int32_t> values) {
     const int pacing = port_.WritePacing();
     port_.SetWritePacing(-1);  // argument requests go out back to back
-    bool ok = true;
+    const bool ok = FetchArguments(values);
+    port_.SetWritePacing(pacing);
+    return ok;
+}
+
+bool CPortProxy::FetchArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         std::uint8_t reply = 0;
-        if (!port_.Query(kArgRequest, reply)) {
-            ok = false;
-            break;
-        }
+        if (!port_.Query(kArgRequest, reply)) return false;
         if (!DecodeArgument(reply, value)) {
             // The byte stays in the value: a stream that ends answers with a status.
             value = reply;
-            ok = false;
-            break;
+            return false;
         }
     }
-    port_.SetWritePacing(pacing);
-    return ok;
+    return true;
 }
 
 bool CPortProxy::SetBusy(bool) {

@@ -36,6 +36,8 @@ class CPortProxy : public CVoiceProxy {
     bool OpenLine(const std::string& port);
     // 'b' with any reply, then 'b' answered 'o'.
     bool ControlModeExchange();
+    // One space per value, each answered with an argument byte, at the current pacing.
+    bool FetchArguments(std::span<std::int32_t> values);
     void ClearTexts();
 
     SettingsStore& settings_;

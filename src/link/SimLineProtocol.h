@@ -32,6 +32,8 @@ enum class Frame : std::uint8_t {
     // the server it is when the bytes have arrived, so that a byte can be sent
     // ahead and the host hands it out on time without a wake-up of the server.
     TimedData = 11,
+    List = 12,   // host -> server instead of Open: which devices are served now
+    Names = 13,  // server -> host: the names, one per line; the server closes
 };
 
 inline constexpr std::size_t kHeaderSize = 3;

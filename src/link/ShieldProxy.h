@@ -1,0 +1,53 @@
+// CShieldProxy: the module on an Arduino board whose bridge sketch relays
+// the bytes. The board's boot loader is recognised first, then left so that
+// the sketch runs.
+#pragma once
+
+#include "link/PortDiscovery.h"
+#include "link/PortProxy.h"
+
+#include <string>
+#include <vector>
+
+namespace parlix {
+
+class CShieldProxy : public CPortProxy {
+  public:
+    explicit CShieldProxy(SettingsStore& settings);
+
+    bool OpenLink(const std::string& port) override;
+    bool Detect() override;
+    bool ConnectModule() override;
+    bool ReceiveArguments(std::span<std::int32_t> values) override;
+    bool EnterControlMode() override { return ControlModeExchange(); }
+    bool LeaveControlMode() override;
+
+    // The port opened last: after a restart the board may be on another one.
+    const std::string& LastPort() const { return lastPort_; }
+    // Where the port list comes from while a board restarts (tests give their own).
+    void SetPortListRefresh(PortListRefresh refresh) { refresh_ = std::move(refresh); }
+
+  private:
+    void ResetPulse();
+    bool Probe(std::uint32_t baud, bool (*probe)(CModulePort&));
+    bool TouchAt1200();
+    bool ProbesAfterTouch();
+    // Notes the ports present before the board restarts, so that the one it
+    // leaves can be told from the one it comes back on.
+    void NotePorts();
+    bool ReopenAfterRestart();
+    bool LeaveBootLoader();
+    bool LeaveOptiboot();
+    bool RestartIntoSketch();
+    bool BridgeHandshake();
+    bool DetectModule();
+
+    std::string lastPort_;
+    std::vector<std::string> ports_;
+    PortListRefresh refresh_;
+};
+
+// The serial ports of the system and the devices of a running simulator.
+bool ListPortsWithSimulated(std::vector<std::string>& list);
+
+}  // namespace parlix

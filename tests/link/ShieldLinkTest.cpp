@@ -1,0 +1,236 @@
+// The Arduino bridge link against the simulated boards: the bytes of each
+// boot loader's exchange as the board sees them, the EEPROM marker of the old
+// boot loaders, the handshake's retries and the session's end.
+#include "app/AppSettings.h"
+#include "link/ShieldProxy.h"
+#include "sim/ArduinoBoard.h"
+#include "sim/SimServer.h"
+#include "support/TempDir.h"
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace parlix::test {
+namespace {
+
+using sim::ArduinoBoard;
+using sim::BoardKind;
+using sim::Direction;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes B(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+// Whether `parts` appear in `all` in this order, each as a contiguous run.
+bool ContainsInOrder(const Bytes& all, const std::vector<Bytes>& parts) {
+    auto from = all.begin();
+    for (const Bytes& part : parts) {
+        from = std::search(from, all.end(), part.begin(), part.end());
+        if (from == all.end()) return false;
+        from += static_cast<std::ptrdiff_t>(part.size());
+    }
+    return true;
+}
+
+std::string Hex(const Bytes& bytes) {
+    std::string out;
+    for (const std::uint8_t b : bytes) out += fmt::format("{:02X} ", b);
+    return out;
+}
+
+const Bytes kHandshake = {0xBB, 0xDD};
+const Bytes kFindModule = B("bbx ");
+const Bytes kV2GetParameter = {0x1B, 0x01, 0x00, 0x02, 0x0E, 0x03, 0x90, 0x85};
+const Bytes kV2Leave = {0x1B, 0x01, 0x00, 0x01, 0x0E, 0x11, 0x04};
+const Bytes kSignOn = B("0 1 ");
+const Bytes kEepromExchange = {'U', 0,   0,   ' ', 't', 0,   2,   'E', ' ', 'U', 0,
+                               0,   ' ', 'd', 0,   2,   'E', 'B', 'b', ' ', 'U', 0,
+                               0,   ' ', 't', 0,   2,   'E', ' ', 'Q', ' '};
+
+// The marker read back is not "BB": the boot loader is left at once.
+const Bytes kFailedCheck = {'U', 0, 0, ' ', 't', 0, 2, 'E', ' ', 'Q', ' '};
+
+class ShieldLinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const BoardKind kind : sim::AllBoardKinds()) {
+            auto board =
+                std::make_shared<ArduinoBoard>(kind, std::make_shared<sim::ModuleDevice>());
+            board->ListIn(&server);
+            server.AddDevice(board->PortName(), board);
+            boards[kind] = board;
+        }
+        ASSERT_FALSE(server.Start());
+        ::setenv("PARLIX_SIM_SOCKET", server.SocketPath().c_str(), 1);
+    }
+    void TearDown() override {
+        proxy.CloseLink();
+        ::unsetenv("PARLIX_SIM_SOCKET");
+    }
+
+    std::string Port(BoardKind kind) { return "sim:" + boards[kind]->PortName(); }
+    Bytes HostBytes() const { return log.Bytes(Direction::HostToDevice); }
+
+    // Opens the board's port and finds its boot loader; the log starts there.
+    void OpenAndDetect(BoardKind kind) {
+        ASSERT_TRUE(proxy.OpenLink(Port(kind)));
+        log.Clear();
+        ASSERT_TRUE(proxy.Detect());
+    }
+
+    TempDir dir;
+    CAppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
+    sim::WireLog log;
+    sim::SimServer server{"/tmp/parlix-shield-test-" + std::to_string(::getpid()) + ".sock",
+                          sim::TransportOptions{&log, false}};
+    std::map<BoardKind, std::shared_ptr<ArduinoBoard>> boards;
+    CShieldProxy proxy{settings};
+};
+
+TEST_F(ShieldLinkTest, EachBoardIsNamedByItsBootLoaderAndLeftForTheSketch) {
+    struct Case {
+        BoardKind kind;
+        const char* name;
+        const char* detail;
+        std::vector<Bytes> sent;  // what the board receives, in this order
+    };
+    const Case cases[] = {
+        {BoardKind::Atmega328,
+         "AVR/Arduino",
+         "(atmega328)",
+         {kSignOn, kEepromExchange, kFindModule}},
+        {BoardKind::Atmega168,
+         "AVR/Arduino",
+         "(atmega168)",
+         {kSignOn, kEepromExchange, kFindModule}},
+        {BoardKind::Uno,
+         "AVR/Arduino UNO",
+         "(optiboot)",
+         {B("A\x81 "), B("Q "), kHandshake, kFindModule}},
+        {BoardKind::Mega,
+         "AVR/Arduino Mega",
+         "(stk500v2)",
+         {kV2GetParameter, kV2Leave, kHandshake, kFindModule}},
+        {BoardKind::Leonardo,
+         "AVR/Arduino Leonardo",
+         "(caterina)",
+         {kV2GetParameter, B("!S"), B("E"), kHandshake, kFindModule}},
+        {BoardKind::Due,
+         "SAM3/Arduino Due",
+         "(samba)",
+         {B("!N#"), B("W400E0A04,5A00010B#W400E1A00,A500000D#"), kHandshake, kFindModule}},
+        {BoardKind::Zero,
+         "SAMD21/Arduino Zero",
+         "(zeroboot)",
+         {B("!N#"), kV2GetParameter, kV2Leave, kHandshake, kFindModule}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.detail);
+        OpenAndDetect(c.kind);
+        EXPECT_EQ(proxy.GetDeviceName(), c.name);
+        EXPECT_EQ(proxy.GetDeviceDetail(), c.detail);
+        EXPECT_EQ(proxy.Port().ReadTimeout(), 500);
+
+        ASSERT_TRUE(proxy.ConnectModule());
+        EXPECT_EQ(proxy.GetDeviceName(), "Parlix Shield/Bridge");
+        EXPECT_EQ(proxy.GetDeviceDetail(), "Parlix Rev 2");
+        EXPECT_TRUE(ContainsInOrder(HostBytes(), c.sent)) << Hex(HostBytes());
+        // A board with a native USB port is back on its own port name.
+        EXPECT_EQ(proxy.LastPort(), Port(c.kind));
+        EXPECT_EQ(proxy.Port().WritePacing(), 5);
+        EXPECT_EQ(proxy.Port().ReadTimeout(), 250);
+        EXPECT_FALSE(boards[c.kind]->InBootLoader());
+        proxy.CloseLink();
+    }
+}
+
+// The old boot loaders' marker: "BB" is turned into "Bb" and the sketch, seeing
+// it, talks at the boot loader's speed without a handshake; any other marker
+// fails the check, and 'Q' with the handshake at 9600 is the way in instead.
+TEST_F(ShieldLinkTest, EepromMarkerDecidesTheWayToTheSketch) {
+    struct Case {
+        sim::EepromMarker marker;
+        std::vector<Bytes> sent;
+        bool handshake;
+    };
+    const Case cases[] = {
+        {{'B', 'B'}, {kEepromExchange, kFindModule}, false},
+        {{0xFF, 0xFF}, {kFailedCheck, kHandshake, kFindModule}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Hex(Bytes(c.marker.begin(), c.marker.end())));
+        boards[BoardKind::Atmega168]->SetMarker(c.marker);
+        OpenAndDetect(BoardKind::Atmega168);
+        ASSERT_TRUE(proxy.ConnectModule());
+        const Bytes sent = HostBytes();
+        EXPECT_TRUE(ContainsInOrder(sent, c.sent)) << Hex(sent);
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), 0xBB) > 0, c.handshake) << Hex(sent);
+        // The sketch leaves "BB" for the next connection's check.
+        EXPECT_EQ(boards[BoardKind::Atmega168]->Marker(), (sim::EepromMarker{'B', 'B'}));
+        proxy.CloseLink();
+    }
+}
+
+TEST_F(ShieldLinkTest, HandshakeTriesFiveTimesEachHalf) {
+    struct Case {
+        int lost;  // handshake answers lost
+        bool connects;
+        Bytes handshake;
+    };
+    const Case cases[] = {
+        {0, true, {0xBB, 0xDD}},
+        {4, true, {0xBB, 0xBB, 0xBB, 0xBB, 0xBB, 0xDD}},
+        {5, false, {0xBB, 0xBB, 0xBB, 0xBB, 0xBB}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lost);
+        OpenAndDetect(BoardKind::Uno);
+        sim::ModuleFaults faults;
+        faults.afterReplyBytes = 2;  // optiboot's answer to 'Q'
+        faults.dropReplyBytes = c.lost;
+        boards[BoardKind::Uno]->SetFaults(faults);
+        EXPECT_EQ(proxy.ConnectModule(), c.connects);
+        Bytes handshake;
+        for (const std::uint8_t b : HostBytes())
+            if (b == 0xBB || b == 0xDD) handshake.push_back(b);
+        EXPECT_EQ(handshake, c.handshake);
+        if (!c.connects) {
+            EXPECT_EQ(proxy.GetDeviceName(), "AVR/Arduino UNO");
+        }
+        boards[BoardKind::Uno]->SetFaults({});
+        proxy.CloseLink();
+    }
+}
+
+TEST_F(ShieldLinkTest, SessionKeepsItsPacingAndEndsWithTheSketchsQuestionMark) {
+    OpenAndDetect(BoardKind::Mega);
+    ASSERT_TRUE(proxy.ConnectModule());
+    ASSERT_TRUE(proxy.EnterControlMode());
+    const std::int32_t none[1] = {};
+    ASSERT_TRUE(proxy.SendCommand('x', std::span(none, 0)));
+    std::uint8_t status = 0;
+    ASSERT_TRUE(proxy.ReceiveStatus(status, 30));
+    EXPECT_EQ(status, 'x');
+    std::int32_t id[1] = {};
+    ASSERT_TRUE(proxy.ReceiveArguments(id));
+    EXPECT_EQ(id[0], 2);
+    EXPECT_EQ(proxy.Port().WritePacing(), 5);
+
+    log.Clear();
+    ASSERT_TRUE(proxy.LeaveControlMode());
+    EXPECT_EQ(HostBytes(), B("bb?"));
+    // The sketch relays no more until the next handshake.
+    std::uint8_t reply = 0;
+    EXPECT_FALSE(proxy.Port().Query('b', reply));
+}
+
+}  // namespace
+}  // namespace parlix::test
