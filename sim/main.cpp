@@ -5,7 +5,9 @@
 #include "sim/ArduinoBoard.h"
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
+#include "sim/RoboNovaHost.h"
 #include "sim/SimServer.h"
+#include "sim/StampHost.h"
 #include "sim/WireLog.h"
 
 #include <CLI/CLI.hpp>
@@ -96,6 +98,15 @@ int main(int argc, char** argv) {
         server.AddDevice(board->PortName(), board);
         boards.push_back(board);
     }
+    // The Stamps and the robot controller, each also blank, each with its own module.
+    for (const bool blank : {false, true}) {
+        for (const auto& stamp : parlix::StampKinds()) {
+            auto host = std::make_shared<StampHost>(stamp.kind, LoadModule(moduleFile), blank);
+            server.AddDevice(host->PortName(), host);
+        }
+        auto robot = std::make_shared<RoboNovaHost>(LoadModule(moduleFile), blank);
+        server.AddDevice(robot->PortName(), robot);
+    }
     if (const auto error = server.Start()) {
         std::fprintf(stderr, "parlix-sim: cannot serve on %s: %s\n", socketPath.c_str(),
                      error == std::errc::address_in_use ? "another parlix-sim is serving there"
@@ -114,7 +125,7 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", terminal->SlavePath().c_str());
     }
-    std::printf("parlix-sim: serving sim:module and the Arduino boards on %s\n",
+    std::printf("parlix-sim: serving sim:module, the Arduino boards and the bridge hosts on %s\n",
                 socketPath.c_str());
     std::fflush(stdout);
 
