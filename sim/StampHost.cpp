@@ -173,15 +173,18 @@ void StampHost::Serve(DeviceIo& io) {
     std::thread module([&] { module_->Serve(wire); });
     wire_ = &wire;
     bool dtr = io.Dtr();
+    Clock::time_point lastBreak{};
     Reset(false);
     while (!io.Stopping()) {
         // The break is latched and the DTR pulse is short: the break alone
-        // stands for the pulse it comes with.
+        // stands for the pulse it comes with, whichever is seen first.
         const bool dtrNow = io.Dtr();
-        if (io.TakeBreak())
+        if (io.TakeBreak()) {
+            lastBreak = Clock::now();
             Reset(true);
-        else if (dtrNow && !dtr)
+        } else if (dtrNow && !dtr && Clock::now() - lastBreak > kBreakPulse) {
             Reset(false);
+        }
         dtr = dtrNow;
         if (signDue_ && Clock::now() >= signAt_) {
             signDue_ = false;

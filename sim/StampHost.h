@@ -52,6 +52,8 @@ class StampHost : public Device {
     // The BS2 announces 2.5, the others 1.3 (whose reply letters stay within A to Z).
     static std::uint8_t VersionOf(StampKind kind) { return kind == StampKind::BS2 ? 0x25 : 0x13; }
     static constexpr std::chrono::milliseconds kSignDelay{150};
+    // A DTR pulse this soon after a break belongs to the same reset.
+    static constexpr std::chrono::milliseconds kBreakPulse{200};
 
     StampHost(StampKind kind, std::shared_ptr<ModuleDevice> module, bool blank = false);
 
