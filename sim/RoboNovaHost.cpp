@@ -85,6 +85,11 @@ void RoboNovaHost::OnDownloadByte(DeviceIo& io, std::uint8_t byte) {
 void RoboNovaHost::OnByte(DeviceIo& io, std::uint8_t byte) {
     op_.push_back(byte);
     const std::uint8_t code = op_[0];
+    if (op_.size() == 1) {
+        if (code == 0xF0) faults_.Reach(kIdentify);
+        if (code == 0xF2) faults_.Reach(kMemoryRead);
+        if (code == 0xF8) faults_.Reach(kMailboxUse);
+    }
     std::uint8_t answer = byte;
     bool done = false;
     std::lock_guard lock(mutex_);

@@ -54,7 +54,11 @@ class RoboNovaHost : public Device {
     std::uint8_t MemoryAt(std::uint16_t address) const;
     // The last output command's two bytes.
     std::array<std::uint8_t, 2> LastOutput() const;
-    void SetFaults(const ModuleFaults& faults) { faults_.Set(faults); }
+    // Phases a fault may wait for: identification, a program memory read, the mailbox.
+    enum Phase { kAnyTime = 0, kIdentify = 1, kMemoryRead = 2, kMailboxUse = 3 };
+    void SetFaults(const ModuleFaults& faults, Phase phase = kAnyTime) {
+        faults_.Set(faults, phase);
+    }
 
   private:
     enum class Reply { Collecting, Awaiting, Delivered };

@@ -50,6 +50,7 @@ void StampHost::Reset(bool monitor) {
     packet_.clear();
     pending_ = 0;
     signDue_ = false;
+    if (monitor) faults_.Reach(kMonitor);
     if (!monitor) {
         std::lock_guard lock(mutex_);
         if (program_.empty()) {
@@ -65,6 +66,7 @@ void StampHost::OnMonitorByte(DeviceIo& io, std::uint8_t byte) {
     if (identified_) {
         if (packet_.empty() && byte == 0) {
             Reset(false);
+            faults_.Reach(kProgramStart);
             return;
         }
         OnPacketByte(io, byte);

@@ -65,7 +65,12 @@ class StampHost : public Device {
 
     ModuleDevice& Module() { return *module_; }
     bool HasProgram() const;
-    void SetFaults(const ModuleFaults& faults) { faults_.Set(faults); }
+    // Phases a fault may wait for: the monitor after a reset, the bridge program
+    // started by the run byte.
+    enum Phase { kAnyTime = 0, kMonitor = 1, kProgramStart = 2 };
+    void SetFaults(const ModuleFaults& faults, Phase phase = kAnyTime) {
+        faults_.Set(faults, phase);
+    }
     std::uint8_t Language() const;
 
   private:
