@@ -12,6 +12,10 @@
 //   byte. The controller expects (length + 127) / 128 pages, answers '?' with
 //   '!', and after the last page sends 'E', or 'X' when a page's sum was wrong
 //   (the program is then erased); it goes back to 9600 after that byte.
+// - The desk sends pages until its file ends and counts its progress by the
+//   length; the shipped file ends where the program does, so the two agree. A
+//   file with more bytes after the program fails: the controller has said 'E'
+//   and left 115200 before the extra page's '?'.
 // - The program keeps bytes 16 to 31 of its memory as data, so that the
 //   module language the desk writes at 20 changes no code.
 // - The mailbox at RAM 320, from the bridge program's side: 2 asks for its
@@ -20,7 +24,10 @@
 //   a value of 4 or more is a module byte, passed on and answered 1; 3 asks
 //   for the module's next byte, and 3 again after that byte was taken asks
 //   the module for one more reply argument; 0 is idle. Module bytes wait in
-//   the bridge until the mailbox asks for them.
+//   the bridge until the mailbox asks for them. An interrupt that lands while
+//   the desk polls for a status lets that poll read the attention (the 2, or
+//   the 1 that takes it) as the status byte: the desk then reports an unexpected reply for the
+//   interrupted command, as its side of the mailbox says.
 #pragma once
 
 #include "sim/Device.h"

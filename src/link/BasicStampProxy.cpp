@@ -58,7 +58,9 @@ bool CBasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
     return true;
 }
 
-// Break held while DTR pulses puts the Stamp into its monitor.
+// Break held while DTR pulses puts the Stamp into its monitor. The port keeps
+// no sticky line errors to clear before and after: a failed read reports its
+// own status and the purge drops whatever the reset garbled.
 bool CBasicStampProxy::ResetStamp() {
     if (port_.EscapeFunction(SETBREAK)) return false;
     port_.EscapeFunction(SETDTR);
