@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", terminal->SlavePath().c_str());
     }
-    std::printf("parlix-sim: serving sim:module, the Arduino boards and the bridge hosts on %s\n",
+    std::printf("parlix-sim: serving sim:module on %s\n",
                 socketPath.c_str());
     std::fflush(stdout);
 

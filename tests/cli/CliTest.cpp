@@ -33,8 +33,11 @@ TEST_F(CliTest, InfoShowsTheConnectedModuleAndItsFirmwareId) {
                          "...\nConnected to Parlix (Rev 2) on " + module.Path() +
                          "\nFirmware ID: 2\n");
     EXPECT_EQ(r.err, "Disconnected\n");
-    // Detection, control mode with reply delay 0, the firmware ID, control mode again.
-    EXPECT_EQ(module.ReceivedText(), "bbbx bbyAx bb");
+    // The robot controller's probe, detection, control mode with reply delay 0,
+    // the firmware ID, control mode again.
+    EXPECT_EQ(module.ReceivedText(),
+              "\xF0"
+              "bbbx bbyAx bb");
 }
 
 // Every byte with its direction, in order, and the status texts between them.
