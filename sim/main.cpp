@@ -125,8 +125,7 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\n", terminal->SlavePath().c_str());
     }
-    std::printf("parlix-sim: serving sim:module on %s\n",
-                socketPath.c_str());
+    std::printf("parlix-sim: serving sim:module on %s\n", socketPath.c_str());
     std::fflush(stdout);
 
     for (;;) {
