@@ -49,7 +49,7 @@ TEST_F(CliTest, TraceHoldsTheExchangeAndTheStatusTexts) {
     EXPECT_THAT(ReadTraceLines(trace).front(),
                 StartsWith("Parlix Desk " PARLIX_VERSION "; no Qt; "));
     const auto records = ReadTraceRecords(trace);
-    EXPECT_EQ(WireText(records), ">b<o>b<o>b<o>x<x> <C>b<o>b<o>y>A<o>x<x> <C>b<o>b<o");
+    EXPECT_EQ(WireText(records), ">\xF0>b<o>b<o>b<o>x<x> <C>b<o>b<o>y>A<o>x<x> <C>b<o>b<o");
     EXPECT_THAT(Payloads(records, "STATUS"),
                 ElementsAre("Detected Parlix on " + module.Path() + "...",
                             "Connected to Parlix (Rev 2) on " + module.Path(), "Disconnected"));
