@@ -5,7 +5,9 @@
 #include "sim/ArduinoBoard.h"
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
+#include "sim/RoboNovaHost.h"
 #include "sim/SimServer.h"
+#include "sim/StampHost.h"
 #include "sim/WireLog.h"
 
 #include <CLI/CLI.hpp>
@@ -95,6 +97,15 @@ int main(int argc, char** argv) {
         board->ListIn(&server);
         server.AddDevice(board->PortName(), board);
         boards.push_back(board);
+    }
+    // The Stamps and the robot controller, each also blank, each with its own module.
+    for (const bool blank : {false, true}) {
+        for (const auto& stamp : parlix::StampKinds()) {
+            auto host = std::make_shared<StampHost>(stamp.kind, LoadModule(moduleFile), blank);
+            server.AddDevice(host->PortName(), host);
+        }
+        auto robot = std::make_shared<RoboNovaHost>(LoadModule(moduleFile), blank);
+        server.AddDevice(robot->PortName(), robot);
     }
     if (const auto error = server.Start()) {
         std::fprintf(stderr, "parlix-sim: cannot serve on %s: %s\n", socketPath.c_str(),

@@ -13,8 +13,14 @@
 namespace parlix {
 
 std::vector<std::string> SimulatedPorts() {
-    return {"sim:module",      "sim:arduino-uno",      "sim:arduino-mega", "sim:arduino-328",
-            "sim:arduino-168", "sim:arduino-leonardo", "sim:arduino-due",  "sim:arduino-zero"};
+    return {"sim:module",       "sim:arduino-uno",  "sim:arduino-mega",
+            "sim:arduino-328",  "sim:arduino-168",  "sim:arduino-leonardo",
+            "sim:arduino-due",  "sim:arduino-zero", "sim:bs2",
+            "sim:bs2e",         "sim:bs2sx",        "sim:bs2p",
+            "sim:bs2pe",        "sim:bs2px",        "sim:mrc3024",
+            "sim:bs2-blank",    "sim:bs2e-blank",   "sim:bs2sx-blank",
+            "sim:bs2p-blank",   "sim:bs2pe-blank",  "sim:bs2px-blank",
+            "sim:mrc3024-blank"};
 }
 
 bool SimulatorRunning(const std::string& socketPath) {

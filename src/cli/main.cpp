@@ -3,6 +3,7 @@
 #include "app/PortList.h"
 #include "app/SimulatorLauncher.h"
 #include "base/Trace.h"
+#include "cli/BridgeCommands.h"
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"
 #include "cli/Firmware.h"
@@ -31,6 +32,7 @@ int ListPorts(Session& session, bool simulate) {
 }
 
 int Info(Session& session) {
+    session.Front().SetShowProgress(true);  // a bridge download on the way
     if (!session.Open()) return 1;
     int id = 0;
     const bool ok = session.Controller().ReadVersionId(id);
@@ -121,6 +123,8 @@ int main(int argc, char** argv) {
     exportCmd->add_option("FILE", exportPath, "the command file (.vrcmd)")->required();
     auto* importCmd = app.add_subcommand("import", "load a command file into the module");
     importCmd->add_option("FILE", importPath, "the command file (.vrcmd)")->required();
+    auto* updateBridge = app.add_subcommand(
+        "update-bridge", "download the bridge program to the host found on the port");
     auto* data = app.add_subcommand("data", "build, download and export custom data");
     data->require_subcommand(1);
     DataBuildOptions dataBuild;
@@ -185,6 +189,7 @@ int main(int argc, char** argv) {
     if (*ports) return ListPorts(session, options.simulate);
     if (*info) return Info(session);
     if (*shell) return Shell(session);
+    if (*updateBridge) return UpdateBridge(session);
     if (*dump) return Dump(session, asJson);
     if (*exportCmd) return CommandFile(session, exportPath, false);
     if (*importCmd) return CommandFile(session, importPath, true);

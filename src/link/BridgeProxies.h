@@ -1,13 +1,12 @@
-// The bridge links to the module behind a BASIC Stamp or a RoboNova
-// controller (the Arduino's is in ShieldProxy.h). They open the line as their
-// hosts need; recognising a host and relaying through its bridge program comes
-// later, so until then each one finds no device and leaves the line untouched.
+// The bridge links to the module behind an Arduino board, a BASIC Stamp or a
+// RoboNova controller, each in its own file, and the base of a link that
+// finds no device.
 #pragma once
 
+#include "link/BasicStampProxy.h"
 #include "link/PortProxy.h"
+#include "link/RoboNovaProxy.h"
 #include "link/ShieldProxy.h"
-
-#include <mutex>
 
 namespace parlix {
 
@@ -18,23 +17,6 @@ class CBridgeProxyBase : public CPortProxy {
     bool ConnectModule() override { return false; }
     bool EnterControlMode() override { return false; }
     bool LeaveControlMode() override { return false; }
-};
-
-class CBasicStampProxy : public CBridgeProxyBase {
-  public:
-    using CBridgeProxyBase::CBridgeProxyBase;
-    bool OpenLink(const std::string& port) override;
-};
-
-class CRoboNovaProxy : public CBridgeProxyBase {
-  public:
-    using CBridgeProxyBase::CBridgeProxyBase;
-    bool OpenLink(const std::string& port) override;
-    bool CloseLink() override;
-    void PurgeLine() override;
-
-  private:
-    std::recursive_mutex portLock_;  // taken inside the controller's lock, never around it
 };
 
 }  // namespace parlix

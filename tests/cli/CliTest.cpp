@@ -33,8 +33,11 @@ TEST_F(CliTest, InfoShowsTheConnectedModuleAndItsFirmwareId) {
                          "...\nConnected to Parlix (Rev 2) on " + module.Path() +
                          "\nFirmware ID: 2\n");
     EXPECT_EQ(r.err, "Disconnected\n");
-    // Detection, control mode with reply delay 0, the firmware ID, control mode again.
-    EXPECT_EQ(module.ReceivedText(), "bbbx bbyAx bb");
+    // The robot controller's probe, detection, control mode with reply delay 0,
+    // the firmware ID, control mode again.
+    EXPECT_EQ(module.ReceivedText(),
+              "\xF0"
+              "bbbx bbyAx bb");
 }
 
 // Every byte with its direction, in order, and the status texts between them.
@@ -46,7 +49,7 @@ TEST_F(CliTest, TraceHoldsTheExchangeAndTheStatusTexts) {
     EXPECT_THAT(ReadTraceLines(trace).front(),
                 StartsWith("Parlix Desk " PARLIX_VERSION "; no Qt; "));
     const auto records = ReadTraceRecords(trace);
-    EXPECT_EQ(WireText(records), ">b<o>b<o>b<o>x<x> <C>b<o>b<o>y>A<o>x<x> <C>b<o>b<o");
+    EXPECT_EQ(WireText(records), ">\xF0>b<o>b<o>b<o>x<x> <C>b<o>b<o>y>A<o>x<x> <C>b<o>b<o");
     EXPECT_THAT(Payloads(records, "STATUS"),
                 ElementsAre("Detected Parlix on " + module.Path() + "...",
                             "Connected to Parlix (Rev 2) on " + module.Path(), "Disconnected"));

@@ -40,6 +40,9 @@ inline PtyResponder::Answer ScriptedAnswers(ModuleScript script) {
             state->replies.erase(0, 1);
             return {reply};
         }
+        // A command letter starts a new command, as on the module: the robot
+        // controller's probe, tried first, leaves a byte that no script knows.
+        if (b >= 'a' && b <= 'z') state->pending.clear();
         state->pending += static_cast<char>(b);
         const auto it = state->script.find(state->pending);
         if (it == state->script.end()) return {};

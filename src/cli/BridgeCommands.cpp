@@ -1,0 +1,91 @@
+#include "cli/BridgeCommands.h"
+
+#include "base/ProgressSink.h"
+#include "base/Status.h"
+
+#include <fmt/format.h>
+
+namespace parlix::cli {
+
+namespace {
+
+// One line a tenth of the way, so that a log shows the download moving.
+class PrintedProgress : public ProgressSink {
+  public:
+    explicit PrintedProgress(std::FILE* out) : out_(out) {}
+    std::uint32_t BeginProgress(std::uint32_t total) override {
+        total_ = total;
+        done_ = 0;
+        shown_ = 0;
+        return 1;
+    }
+    void StepProgress(std::uint32_t, std::uint32_t steps) override {
+        done_ += steps;
+        const std::uint32_t tenth = total_ ? done_ * 10 / total_ : 10;
+        if (tenth > shown_ || done_ == total_) {
+            shown_ = tenth;
+            fmt::print(out_, "Downloading: {} of {}\n", done_, total_);
+            std::fflush(out_);
+        }
+    }
+    void EndProgress(std::uint32_t) override {}
+    void SetStatusText(const std::string& text) override { fmt::print(out_, "{}\n", text); }
+
+  private:
+    std::FILE* out_;
+    std::uint32_t total_ = 0;
+    std::uint32_t done_ = 0;
+    std::uint32_t shown_ = 0;
+};
+
+}  // namespace
+
+int UpdateBridge(Session& session) {
+    const std::string port = session.Settings().CurrentPort();
+    CVoiceProxy* found = nullptr;
+    for (CVoiceProxy* proxy : session.Controller().TryOrder()) {
+        if (!proxy->OpenLink(port)) {
+            fmt::print(stderr, "parlix-cli: cannot open the port \"{}\": {}\n", port,
+                       GetLastError().message());
+            proxy->CloseLink();
+            return 1;
+        }
+        if (proxy->Detect()) {
+            found = proxy;
+            break;
+        }
+        proxy->CloseLink();
+    }
+    if (!found) {
+        fmt::print(stderr, "parlix-cli: no device found on \"{}\"\n", port);
+        return 1;
+    }
+    const std::string detail = found->GetDeviceDetail();
+    fmt::print("Found {}{} on {}\n", found->GetDeviceName(),
+               detail.empty() ? "" : " (" + detail + ")", port);
+    const auto bridge = found->GetBridgeFile();
+    if (!bridge) {
+        fmt::print(stderr, "parlix-cli: no bridge program is named for \"{}\"\n",
+                   found->GetDeviceName());
+        found->CloseLink();
+        return 1;
+    }
+    PrintedProgress progress(stdout);
+    const std::string file = session.Settings().ProgramFolder() + "/data/" + *bridge;
+    bool ok = found->UpdateBridge(file, &progress);
+    if (!ok) {
+        fmt::print(stderr, "parlix-cli: the download of \"{}\" failed: {}\n", file,
+                   GetLastError().message());
+    } else {
+        // A Stamp's monitor may run at another speed than the bridge: start over.
+        ok = found->Detect() && found->ConnectModule();
+        if (ok)
+            fmt::print("The bridge program answers.\n");
+        else
+            fmt::print(stderr, "parlix-cli: the bridge program does not answer\n");
+    }
+    found->CloseLink();
+    return ok ? 0 : 1;
+}
+
+}  // namespace parlix::cli

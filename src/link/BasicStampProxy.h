@@ -1,0 +1,44 @@
+// CBasicStampProxy: the module behind a BASIC Stamp 2 of any kind. Every byte
+// to the Stamp comes back as an echo from its serial input; the bridge program
+// then repeats each byte it takes as an acknowledgement.
+#pragma once
+
+#include "link/PortProxy.h"
+#include "link/StampIdentification.h"
+
+#include <optional>
+
+namespace parlix {
+
+class CBasicStampProxy : public CPortProxy {
+  public:
+    using CPortProxy::CPortProxy;
+
+    bool OpenLink(const std::string& port) override;
+    bool Detect() override;
+    bool ConnectModule() override;
+    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    bool SendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    bool ReceiveArguments(std::span<std::int32_t> values) override;
+    bool SetBusy(bool busy) override;
+    bool EnterControlMode() override;
+    bool LeaveControlMode() override;
+    bool SaveLanguage(int language) override;
+    bool LoadLanguage(std::uint8_t& language) override;
+
+  private:
+    struct Found {
+        StampKind kind;
+        std::uint8_t version;
+    };
+
+    bool EchoedByte(std::uint8_t byte);
+    bool AcknowledgedByte(std::uint8_t byte);
+    bool ResetStamp();
+    bool Identify(StampKind kind, std::uint8_t& version);
+    // Resets and asks each kind in turn at a 100 ms read time-out.
+    std::optional<Found> IdentifyAny();
+    bool SendPacket(const std::uint8_t (&packet)[18]);
+};
+
+}  // namespace parlix

@@ -1,0 +1,357 @@
+// The BASIC Stamp and RoboNova links against the simulated hosts: the bytes
+// of each exchange as the host sees them, the bridge downloads with their
+// error codes, and the mailbox.
+#include "app/AppSettings.h"
+#include "base/ProgressSink.h"
+#include "link/BasicStampProxy.h"
+#include "link/RoboNovaProxy.h"
+#include "sim/BridgeImages.h"
+#include "sim/RoboNovaHost.h"
+#include "sim/SimServer.h"
+#include "sim/StampHost.h"
+#include "support/TempDir.h"
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace parlix::test {
+namespace {
+
+using sim::Direction;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kBridges = PARLIX_SOURCE_DIR "/res/data/bridges/";
+
+std::string Hex(const Bytes& bytes) {
+    std::string out;
+    for (const std::uint8_t b : bytes) out += fmt::format("{:02X} ", b);
+    return out;
+}
+
+bool StartsWith(const Bytes& all, const Bytes& head) {
+    return all.size() >= head.size() && std::equal(head.begin(), head.end(), all.begin());
+}
+
+// Counts the steps and runs a hook when the section opens, so that a fault
+// can be set up right after the host was identified.
+class ProgressCounter : public ProgressSink {
+  public:
+    std::function<void()> onBegin;
+    std::uint32_t total = 0;
+    std::uint32_t steps = 0;
+    int open = 0;
+    std::uint32_t BeginProgress(std::uint32_t n) override {
+        total = n;
+        ++open;
+        if (onBegin) onBegin();
+        return 7;
+    }
+    void StepProgress(std::uint32_t, std::uint32_t n) override { steps += n; }
+    void EndProgress(std::uint32_t) override { --open; }
+    void SetStatusText(const std::string&) override {}
+};
+
+class StampLinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir.Path() / "data");
+        std::filesystem::copy_file(PARLIX_SOURCE_DIR "/res/data/Config.ini",
+                                   dir.Path() / "data" / "Config.ini");
+        for (const auto& info : StampKinds()) {
+            auto host = std::make_shared<sim::StampHost>(info.kind, Module());
+            server.AddDevice(host->PortName(), host);
+            stamps[info.kind] = host;
+        }
+        blankStamp = std::make_shared<sim::StampHost>(StampKind::BS2px, Module(), true);
+        server.AddDevice(blankStamp->PortName(), blankStamp);
+        robot = std::make_shared<sim::RoboNovaHost>(Module());
+        blankRobot = std::make_shared<sim::RoboNovaHost>(Module(), true);
+        server.AddDevice(robot->PortName(), robot);
+        server.AddDevice(blankRobot->PortName(), blankRobot);
+        ASSERT_FALSE(server.Start());
+        ::setenv("PARLIX_SIM_SOCKET", server.SocketPath().c_str(), 1);
+    }
+    void TearDown() override {
+        stamp.CloseLink();
+        roboNova.CloseLink();
+        ::unsetenv("PARLIX_SIM_SOCKET");
+    }
+    static std::shared_ptr<sim::ModuleDevice> Module() {
+        return sim::ModuleDevice::FromFile(PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json");
+    }
+    Bytes HostBytes() const { return log.Bytes(Direction::HostToDevice); }
+    Bytes DeviceBytes() const { return log.Bytes(Direction::DeviceToHost); }
+
+    void ConnectStamp(const std::string& port) {
+        ASSERT_TRUE(stamp.OpenLink(port));
+        ASSERT_TRUE(stamp.Detect());
+        ASSERT_TRUE(stamp.ConnectModule());
+        log.Clear();
+    }
+
+    TempDir dir;
+    CAppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
+    sim::WireLog log;
+    sim::SimServer server{"/tmp/parlix-stamp-test-" + std::to_string(::getpid()) + ".sock",
+                          sim::TransportOptions{&log, false}};
+    std::map<StampKind, std::shared_ptr<sim::StampHost>> stamps;
+    std::shared_ptr<sim::StampHost> blankStamp;
+    std::shared_ptr<sim::RoboNovaHost> robot;
+    std::shared_ptr<sim::RoboNovaHost> blankRobot;
+    CBasicStampProxy stamp{settings};
+    CRoboNovaProxy roboNova{settings};
+};
+
+TEST_F(StampLinkTest, EachStampIsNamedWithItsVersionAndBridge) {
+    struct Case {
+        StampKind kind;
+        const char* name;
+        const char* detail;
+        Bytes exchange;  // what the Stamp sends back: echo, then reply
+        int baud;        // the line after detection
+    };
+    const Case cases[] = {
+        {StampKind::BS2,
+         "BASIC Stamp 2",
+         "Ver 2.5",
+         {'B', 0xBE, 'S', 0xAD, '2', 0xCE, 0x00, 0x25},
+         9600},
+        {StampKind::BS2e, "BASIC Stamp 2e", "Ver 1.3", {'e', 0x68, 0x00}, 9600},
+        {StampKind::BS2sx, "BASIC Stamp 2sx", "Ver 1.3", {'X', 0x5B, 0x00}, 9600},
+        {StampKind::BS2p, "BASIC Stamp 2p", "Ver 1.3", {'P', 'S', 0x00}, 9600},
+        {StampKind::BS2pe, "BASIC Stamp 2pe", "Ver 1.3", {'I', 'L', 0x00}, 9600},
+        {StampKind::BS2px, "BASIC Stamp 2px", "Ver 1.3", {'T', 'W', 0x00}, 19200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(stamp.OpenLink("sim:" + stamps[c.kind]->PortName()));
+        log.Clear();
+        ASSERT_TRUE(stamp.Detect());
+        EXPECT_EQ(stamp.GetDeviceName(), c.name);
+        EXPECT_EQ(stamp.GetDeviceDetail(), c.detail);
+        const std::string suffix = std::string(c.name).substr(13);
+        EXPECT_EQ(stamp.GetBridgeFile(), "bridges/stamp-bridge-bs2" + suffix + ".pxs");
+        EXPECT_EQ(stamp.Port().ReadTimeout(), 1000);
+        EXPECT_EQ(stamp.Port().GetBaudRate(), c.baud);
+        const Bytes back = DeviceBytes();
+        EXPECT_TRUE(std::search(back.begin(), back.end(), c.exchange.begin(), c.exchange.end()) !=
+                    back.end())
+            << Hex(back);
+        // The bridge's sign comes after the run byte, at 9600.
+        ASSERT_TRUE(stamp.ConnectModule());
+        EXPECT_EQ(stamp.Port().GetBaudRate(), 9600);
+        stamp.CloseLink();
+    }
+}
+
+// Every byte is echoed by the Stamp and repeated by the bridge program.
+TEST_F(StampLinkTest, StampSlotsFrameTheirBytes) {
+    ConnectStamp("sim:bs2");
+    struct Case {
+        const char* name;
+        std::function<bool()> run;
+        Bytes sent;
+        Bytes back;  // the start of what comes back
+    };
+    std::uint8_t status = 0;
+    std::uint8_t language = 0;
+    std::int32_t id[1] = {};
+    const std::int32_t three[] = {3};
+    // Commands wait for their status, so that no reply is left for the next case.
+    const Case cases[] = {
+        {"command with one argument",
+         [&] { return stamp.SendCommand('c', three) && stamp.ReceiveStatus(status, 30); },
+         {1, 'c', 2, 'D'},
+         {1, 1, 'c', 'c', 2, 2, 'D', 'D'}},
+        {"command alone",
+         [&] { return stamp.SendCommand('b', {}) && stamp.ReceiveStatus(status, 30); },
+         {2, 'b'},
+         {2, 2, 'b', 'b', 'o'}},
+        {"reply argument",
+         [&] {
+             return stamp.SendCommand('x', {}) && stamp.ReceiveStatus(status, 30) &&
+                    stamp.ReceiveArguments(id);
+         },
+         {2, 'x', 3},
+         {2, 2, 'x', 'x', 'x', 3, 3, 'A' + 12}},
+        {"busy on", [&] { return stamp.SetBusy(true); }, {4, '1'}, {4, 4, '1', '1'}},
+        {"busy off", [&] { return stamp.SetBusy(false); }, {4, '0'}, {4, 4, '0', '0'}},
+        {"save language", [&] { return stamp.SaveLanguage(2); }, {5, 2}, {5, 5, 2, 2}},
+        {"load language", [&] { return stamp.LoadLanguage(language); }, {6}, {6, 6, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.Clear();
+        stamp.PurgeLine();
+        ASSERT_TRUE(c.run());
+        EXPECT_EQ(HostBytes(), c.sent) << Hex(HostBytes());
+        EXPECT_TRUE(StartsWith(DeviceBytes(), c.back)) << Hex(DeviceBytes());
+    }
+    EXPECT_EQ(id[0], 12);
+    EXPECT_EQ(language, 2);
+    EXPECT_EQ(stamps[StampKind::BS2]->Language(), 2);
+}
+
+TEST_F(StampLinkTest, StampDownloadChecksEachPacket) {
+    const std::string good = kBridges + "stamp-bridge-bs2px.pxs";
+    Bytes image;
+    {
+        std::ifstream in(good, std::ios::binary);
+        image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_GT(image.size(), 944u + 18u);
+    Bytes badSum = image;
+    ++badSum[944 + 18 + 3];  // the second packet no longer adds up to 0
+    const std::string badFile = dir.File("bad.pxs");
+    std::ofstream(badFile, std::ios::binary)
+        .write(reinterpret_cast<const char*>(badSum.data()), static_cast<long>(badSum.size()));
+
+    struct Case {
+        const char* name;
+        std::string file;
+        sim::ModuleFaults fault;  // set once the Stamp is identified
+        Status error;
+    };
+    sim::ModuleFaults lost;
+    lost.dropReplyBytes = 1;
+    sim::ModuleFaults badEcho;
+    badEcho.garbleReplyBytes = 1;
+    sim::ModuleFaults refused;
+    refused.afterReplyBytes = 18;
+    refused.garbleReplyBytes = 1;
+    const Case cases[] = {
+        {"sum", badFile, {}, Status::BadPacketSum},
+        {"short reply", good, lost, Status::ShortReply},
+        {"echo differs", good, badEcho, Status::BadReply},
+        {"packet refused", good, refused, Status::PacketRejected},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(stamp.OpenLink("sim:bs2px-blank"));
+        ProgressCounter progress;
+        progress.onBegin = [&] { blankStamp->SetFaults(c.fault); };
+        EXPECT_FALSE(stamp.UpdateBridge(c.file, &progress));
+        EXPECT_EQ(GetLastError(), make_error_code(c.error));
+        EXPECT_EQ(progress.open, 0);
+        blankStamp->SetFaults({});
+        stamp.CloseLink();
+    }
+    EXPECT_FALSE(blankStamp->HasProgram());
+
+    ASSERT_TRUE(stamp.OpenLink("sim:bs2px-blank"));
+    EXPECT_FALSE(stamp.UpdateBridge(dir.File("missing.pxs"), nullptr));
+    ProgressCounter progress;
+    ASSERT_TRUE(stamp.UpdateBridge(good, &progress));
+    EXPECT_EQ(progress.total, image[943]);
+    EXPECT_EQ(progress.steps, image[943]);
+    EXPECT_EQ(progress.open, 0);
+    EXPECT_EQ(stamp.Port().GetBaudRate(), 9600);
+    EXPECT_TRUE(blankStamp->HasProgram());
+    EXPECT_TRUE(stamp.EnterControlMode());
+    stamp.CloseLink();
+
+    // A line with no Stamp on it: nothing answers the identification.
+    sim::ModuleFaults silent;
+    silent.silent = true;
+    stamps[StampKind::BS2]->SetFaults(silent);
+    ASSERT_TRUE(stamp.OpenLink("sim:bs2"));
+    EXPECT_FALSE(stamp.UpdateBridge(good, &progress));
+    EXPECT_EQ(GetLastError(), make_error_code(Status::Unsupported));
+}
+
+TEST_F(StampLinkTest, ControllerIdentifiesAndChecksTheBridgeSignature) {
+    ASSERT_TRUE(roboNova.OpenLink("sim:mrc3024"));
+    log.Clear();
+    ASSERT_TRUE(roboNova.Detect());
+    EXPECT_EQ(roboNova.GetDeviceName(), "MRC3024");
+    EXPECT_EQ(roboNova.GetDeviceDetail(), "Ver 2.5 - Rom(32K) Ram(64) Stack(32)");
+    EXPECT_EQ(roboNova.GetBridgeFile(), "bridges/robonova-bridge.pxr");
+    // Each request is the previous answer.
+    EXPECT_EQ(HostBytes(), (Bytes{0xF0, 0x00, 2, 2, 5, 32, 64}));
+    EXPECT_EQ(DeviceBytes(), (Bytes{0xF0, 2, 2, 5, 32, 64, 32}));
+    log.Clear();
+    EXPECT_TRUE(roboNova.ConnectModule());
+    EXPECT_TRUE(StartsWith(HostBytes(), {0xF2, 0, 0, 0, 0xF2, 1, 0, 0})) << Hex(HostBytes());
+    roboNova.CloseLink();
+
+    ASSERT_TRUE(roboNova.OpenLink("sim:mrc3024-blank"));
+    ASSERT_TRUE(roboNova.Detect());
+    EXPECT_FALSE(roboNova.ConnectModule());
+}
+
+TEST_F(StampLinkTest, ControllerDownloadSignsTheFirstPage) {
+    const std::string file = kBridges + "robonova-bridge.pxr";
+    const auto size = std::filesystem::file_size(file);
+    ASSERT_TRUE(roboNova.OpenLink("sim:mrc3024-blank"));
+    ASSERT_TRUE(roboNova.Detect());
+    ProgressCounter progress;
+    log.Clear();
+    ASSERT_TRUE(roboNova.UpdateBridge(file, &progress));
+    const std::uint32_t length = static_cast<std::uint32_t>(size - 129 - 35);
+    EXPECT_EQ(progress.total, (length + 127) / 128);
+    EXPECT_EQ(progress.steps, progress.total);
+    EXPECT_EQ(progress.open, 0);
+    const Bytes sent = HostBytes();
+    EXPECT_TRUE(StartsWith(sent, {0xEC, static_cast<std::uint8_t>(length & 0xFF),
+                                  static_cast<std::uint8_t>(length >> 8), '?'}))
+        << Hex(sent);
+    EXPECT_EQ(sent.back(), 0xFC);
+    EXPECT_EQ(DeviceBytes().back(), 0xFC);
+    EXPECT_EQ(roboNova.Port().GetBaudRate(), 9600);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(blankRobot->MemoryAt(i), "$Zorin.1"[i]);
+    EXPECT_TRUE(roboNova.ConnectModule());
+
+    // The language lives in the program's data block and leaves the signature alone.
+    std::uint8_t language = 0;
+    ASSERT_TRUE(roboNova.SaveLanguage(3));
+    ASSERT_TRUE(roboNova.LoadLanguage(language));
+    EXPECT_EQ(language, 3);
+    EXPECT_EQ(blankRobot->MemoryAt(20), 3);
+    EXPECT_TRUE(roboNova.ConnectModule());
+}
+
+TEST_F(StampLinkTest, ControllerMailboxCarriesTheModuleProtocol) {
+    ASSERT_TRUE(roboNova.OpenLink("sim:mrc3024"));
+    ASSERT_TRUE(roboNova.Detect());
+    ASSERT_TRUE(roboNova.ConnectModule());
+    ASSERT_TRUE(roboNova.EnterControlMode());
+    log.Clear();
+    ASSERT_TRUE(roboNova.SendCommand('x', {}));
+    // Attention 2 at RAM 320, then polls until the bridge took it.
+    EXPECT_TRUE(StartsWith(HostBytes(), {0xF8, 0x40, 0x01, 2, 0xF7, 0x40, 0x01, 0x00}))
+        << Hex(HostBytes());
+    std::uint8_t status = 0;
+    ASSERT_TRUE(roboNova.ReceiveStatus(status, 30));
+    EXPECT_EQ(status, 'x');
+    std::int32_t id[1] = {};
+    ASSERT_TRUE(roboNova.ReceiveArguments(id));
+    EXPECT_EQ(id[0], 12);
+
+    ASSERT_TRUE(roboNova.SetBusy(true));
+    const std::int32_t none[] = {0};
+    ASSERT_TRUE(roboNova.SendCommand('k', none));
+    EXPECT_EQ(robot->LastOutput(), (std::array<std::uint8_t, 2>{52, 0}));
+    ASSERT_TRUE(roboNova.SetBusy(false));
+    EXPECT_EQ(robot->LastOutput(), (std::array<std::uint8_t, 2>{52, 1}));
+    ASSERT_TRUE(roboNova.LeaveControlMode());
+    roboNova.CloseLink();
+
+    // Without a bridge program nothing takes the mailbox: 40 polls, then 258.
+    ASSERT_TRUE(roboNova.OpenLink("sim:mrc3024-blank"));
+    log.Clear();
+    EXPECT_FALSE(roboNova.SendCommand('x', {}));
+    EXPECT_EQ(GetLastError(), make_error_code(Status::WaitTimeout));
+    const Bytes sent = HostBytes();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), 0xF7), 40);
+}
+
+}  // namespace
+}  // namespace parlix::test
