@@ -5,10 +5,10 @@
 namespace parlix::bench {
 
 WireWindow MeasureWindow(const std::vector<sim::WireEntry>& entries, std::size_t first,
-                         std::uint32_t baud) {
+                         std::uint32_t baud, const LinkTiming& link) {
     using std::chrono::microseconds;
     const auto byteTime = microseconds(10'000'000LL / baud);
-    const auto pacing = microseconds(2000);
+    const auto pacing = link.pacing;
     const auto pause = microseconds(50'000);
     WireWindow w;
     std::int64_t start = -1;
@@ -16,21 +16,28 @@ WireWindow MeasureWindow(const std::vector<sim::WireEntry>& entries, std::size_t
     // The command being sent, to place the pauses after its arguments.
     std::uint8_t command = 0;
     std::vector<std::int32_t> args;
+    bool lastWasHost = false;
     for (std::size_t i = first; i < entries.size(); ++i) {
         const auto& e = entries[i];
         if (e.isEvent) continue;
         end = e.micros;
-        if (e.direction == sim::Direction::DeviceToHost) {
+        const bool answer = e.direction == sim::Direction::DeviceToHost;
+        if (answer && lastWasHost) {
+            ++w.turnarounds;
+            if (link.storeAndForward) w.minimum += 2 * byteTime;
+        }
+        lastWasHost = !answer;
+        if (answer) {
             ++w.deviceBytes;
             w.minimum += byteTime;
             continue;
         }
         ++w.hostBytes;
         w.minimum += byteTime;
-        // Argument requests go out unpaced; everything else is paced.
-        const bool paced = e.value != kArgRequest;
+        const bool paced = link.argumentRequestsPaced || e.value != kArgRequest;
         if (paced) w.minimum += pacing;
         if (start < 0) start = e.micros - byteTime.count() - (paced ? pacing.count() : 0);
+        if (!link.pausesAfterArguments) continue;
         if (e.value > 0x60) {  // a command letter
             command = e.value;
             args.clear();
