@@ -11,33 +11,6 @@
 
 namespace parlix::sim {
 
-namespace {
-
-std::uint32_t BaudOf(speed_t speed) {
-    switch (speed) {
-        case B1200:
-            return 1200;
-        case B2400:
-            return 2400;
-        case B4800:
-            return 4800;
-        case B9600:
-            return 9600;
-        case B19200:
-            return 19200;
-        case B38400:
-            return 38400;
-        case B57600:
-            return 57600;
-        case B115200:
-            return 115200;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
 PtyTransport::PtyTransport(std::shared_ptr<Device> device, TransportOptions options)
     : device_(std::move(device)), options_(options) {}
 
@@ -156,6 +129,29 @@ void PtyTransport::HangUp() {
     hangUp_ = true;
     const char wake = 1;
     [[maybe_unused]] auto n = ::write(wakeWrite_, &wake, 1);
+}
+
+std::uint32_t BaudOf(speed_t speed) {
+    switch (speed) {
+        case B1200:
+            return 1200;
+        case B2400:
+            return 2400;
+        case B4800:
+            return 4800;
+        case B9600:
+            return 9600;
+        case B19200:
+            return 19200;
+        case B38400:
+            return 38400;
+        case B57600:
+            return 57600;
+        case B115200:
+            return 115200;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace parlix::sim

@@ -7,7 +7,10 @@
 #include "sim/Device.h"
 #include "sim/LineEnd.h"
 
+#include <termios.h>
+
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -48,5 +51,8 @@ class PtyTransport {
     bool stopped_ = false;
     std::atomic<bool> hangUp_{false};
 };
+
+// The baud rate a termios speed stands for; 0 for a speed no device here uses.
+std::uint32_t BaudOf(speed_t speed);
 
 }  // namespace parlix::sim

@@ -1,6 +1,7 @@
 #include "avr/AvrHost.h"
 
 #include "sim/Device.h"
+#include "sim/PtyTransport.h"
 
 extern "C" {
 #include <avr_eeprom.h>
@@ -39,29 +40,6 @@ constexpr UartRegs kUart1 = {0xC8, 0xCC, 0xCD};
 
 std::mutex hostsMutex;
 std::vector<AvrHost*> hosts;
-
-std::uint32_t BaudOf(speed_t speed) {
-    switch (speed) {
-        case B1200:
-            return 1200;
-        case B2400:
-            return 2400;
-        case B4800:
-            return 4800;
-        case B9600:
-            return 9600;
-        case B19200:
-            return 19200;
-        case B38400:
-            return 38400;
-        case B57600:
-            return 57600;
-        case B115200:
-            return 115200;
-        default:
-            return 0;
-    }
-}
 
 bool Near(double rate, std::uint32_t baud) {
     return baud != 0 && rate > baud * 0.96 && rate < baud * 1.04;
@@ -286,7 +264,7 @@ void AvrHost::Run() {
 std::uint32_t AvrHost::HostBaud() const {
     termios t{};
     if (tcgetattr(master_, &t) != 0) return 0;
-    return BaudOf(cfgetospeed(&t));
+    return sim::BaudOf(cfgetospeed(&t));
 }
 
 bool AvrHost::SpeedMatches(char uart, std::uint32_t hostBaud) const {

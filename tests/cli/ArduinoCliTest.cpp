@@ -22,14 +22,6 @@ using ::testing::HasSubstr;
 
 constexpr const char* kDemo = PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json";
 
-int Boxes(const std::string& err, const std::string& title) {
-    int count = 0;
-    for (auto at = err.find(title + ": "); at != std::string::npos;
-         at = err.find(title + ": ", at + 1))
-        ++count;
-    return count;
-}
-
 class ArduinoCliTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -145,7 +137,7 @@ TEST_P(ArduinoFaultCliTest, EndsWithOneErrorAndTheNextConnectionWorks) {
     fault.inject(board);
     const auto r = Cli({"--port", Port(fault.kind), "dump"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(Boxes(r.err, "Error"), 1) << r.err;
+    EXPECT_EQ(CountBoxes(r.err, "Error"), 1) << r.err;
     EXPECT_THAT(r.err, HasSubstr(fault.error));
 
     board.SetFaults({});

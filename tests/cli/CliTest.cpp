@@ -158,11 +158,7 @@ TEST_F(CliTest, DumpOfAModuleThatFallsSilentFails) {
     const auto r = Cli({"--port", pty->SlavePath(), "dump"});
     EXPECT_EQ(r.exitCode, 1) << r.err;
     EXPECT_EQ(r.out, "");
-    std::size_t boxes = 0;
-    for (std::size_t at = r.err.find("Error: "); at != std::string::npos;
-         at = r.err.find("Error: ", at + 1))
-        ++boxes;
-    EXPECT_EQ(boxes, 1u) << r.err;
+    EXPECT_EQ(CountBoxes(r.err, "Error"), 1) << r.err;
 }
 
 }  // namespace

@@ -26,14 +26,6 @@ using ::testing::Not;
 
 constexpr const char* kDemo = PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json";
 
-int Boxes(const std::string& err, const std::string& title) {
-    int count = 0;
-    for (auto at = err.find(title + ": "); at != std::string::npos;
-         at = err.find(title + ": ", at + 1))
-        ++count;
-    return count;
-}
-
 std::shared_ptr<sim::ModuleDevice> Demo() {
     return sim::ModuleDevice::FromFile(kDemo);
 }
@@ -257,7 +249,7 @@ TEST_F(StampCliTest, FaultsEndWithOneErrorAndTheNextConnectionWorks) {
         arm[name](true);
         const auto r = Cli({"--port", "sim:" + name, "dump"});
         EXPECT_EQ(r.exitCode, 1) << c.name;
-        EXPECT_EQ(Boxes(r.err, "Error"), 1) << c.name << "\n" << r.err;
+        EXPECT_EQ(CountBoxes(r.err, "Error"), 1) << c.name << "\n" << r.err;
         EXPECT_THAT(r.err, HasSubstr(c.error)) << c.name;
 
         arm[name](false);

@@ -91,4 +91,12 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     return result;
 }
 
+int CountBoxes(const std::string& err, const std::string& title) {
+    int count = 0;
+    for (auto at = err.find(title + ": "); at != std::string::npos;
+         at = err.find(title + ": ", at + 1))
+        ++count;
+    return count;
+}
+
 }  // namespace parlix::test

@@ -21,4 +21,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                          const std::string& input = {},
                          const std::map<std::string, std::string>& env = {});
 
+// How many message boxes titled `title` the command line printed ("Title: text").
+int CountBoxes(const std::string& err, const std::string& title);
+
 }  // namespace parlix::test

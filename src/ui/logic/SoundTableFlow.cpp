@@ -146,11 +146,9 @@ void SoundTableFlow::Refresh() {
     // Every change of the list builds anew; with no project left that empties the data.
     if (firmwareMode_ || building_ || downloading_) return;
     building_ = true;
-    toolRunning_ = true;
     view_.UpdateControls();
     view_.Focus(SoundTableControl::Cancel);
     RefreshCustomData(build_, outputs_, projects_, view_.OldFormat(), frontEnd_);
-    toolRunning_ = false;
     building_ = false;
     dataRows_ = build_.Rows();
     fileToDownload_ = build_.FileToDownload();
@@ -168,13 +166,11 @@ bool SoundTableFlow::Download() {
     const std::string port = port_();
     view_.SetHeader(DownloadHeader(firmwareMode_, port));
     view_.SetStatus(ConnectionText());
-    toolRunning_ = true;
     const LoaderRun run = RunLoader(programFolder_, port, fileToDownload_, view_.SlowTransfer(),
                                     toolOutput_, frontEnd_, downloadCancel_);
-    toolRunning_ = false;
     SetLastError(run.outcome);
     view_.HideProgress();
-    if (!DownloadSucceeded(run.ok, run.outcome)) return false;
+    if (!run.ok) return false;
     view_.SetStatus(DownloadSuccessText(firmwareMode_));
     return true;
 }
@@ -202,7 +198,7 @@ void SoundTableFlow::CancelButton() {
     downloadCancel_.Cancel();
     build_.Cancel().Cancel();
     view_.UpdateControls();
-    if (toolRunning_) return;
+    if (ToolRunning()) return;
     frontEnd_.EnableMainWindow(true);
     view_.HideDialog();
 }

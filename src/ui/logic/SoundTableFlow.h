@@ -50,7 +50,8 @@ class SoundTableFlow {
     // One output line of a running tool: the status text and the bar.
     void OnToolLine(const std::string& line);
 
-    bool ToolRunning() const { return toolRunning_; }
+    // A build or a download runs its tool only while its flag is set.
+    bool ToolRunning() const { return building_ || downloading_; }
     const std::string& FileToDownload() const { return fileToDownload_; }
 
   private:
@@ -70,7 +71,6 @@ class SoundTableFlow {
     ToolCancel downloadCancel_;
 
     bool firmwareMode_ = false;
-    bool toolRunning_ = false;
     bool building_ = false;
     bool downloading_ = false;
     std::string fileToDownload_;
