@@ -9,7 +9,6 @@ constexpr std::uint8_t kWake[] = {0xA5, 0xC3, 0x96, 0xE1};
 constexpr std::uint8_t kReady = 0xB7;
 constexpr std::uint8_t kStart = 0x01;
 constexpr std::uint8_t kAck = 0x06;
-constexpr std::uint8_t kNak = 0x15;
 constexpr std::uint8_t kRefused = 0x18;
 constexpr int kWakeWaitMs = 300;
 constexpr int kAnswerSlackMs = 200;
@@ -95,7 +94,7 @@ Outcome LoaderLink::Exchange(char command, const std::vector<std::uint8_t>& payl
         }
         answered = true;
         if (status == kRefused) return Outcome::Refused;
-        if (status != kAck) continue;  // a NAK, or noise: the frame goes again
+        if (status != kAck) continue;  // a NAK (0x15), or noise: the frame goes again
         reply.assign(replySize, 0);
         std::uint32_t got = 0;
         if (replySize > 0) {
