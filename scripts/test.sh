@@ -19,15 +19,16 @@ stage "format"
 
 stage "build and test"
 "$root/scripts/build.sh" "$root/build" -DPARLIX_WERROR=ON
-# The command line through every simulated board and host spends its time
-# waiting out the links' time-outs, not on the CPU: those tests run side by
-# side, beside the rest.
+# The command line through every simulated board and host, the fault
+# scenarios and the bridge links spend their time waiting out the links'
+# time-outs, not on the CPU: those tests run side by side, beside the rest.
 waiting='^(Boards|Faults)/Arduino(Board|Fault)CliTest|^StampCliTest\.'
-ctest --test-dir "$root/build" --output-on-failure -j 6 --no-tests=error -R "$waiting" \
+idle="$waiting|^Faults/|^(ShieldLinkTest|StampLinkTest)\.|^FirmwareCliTest\.Unplugged|^CliTest\.SilentPort"
+ctest --test-dir "$root/build" --output-on-failure -j 8 --no-tests=error -R "$idle" \
     >"$root/build/waiting-tests.log" 2>&1 &
 waiting_pid=$!
 failed=0
-ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --no-tests=error -E "$waiting" || failed=1
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --no-tests=error -E "$idle" || failed=1
 wait "$waiting_pid" || failed=1
 cat "$root/build/waiting-tests.log"
 [ "$failed" = 0 ]
