@@ -23,7 +23,7 @@ stage "build and test"
 # scenarios and the bridge links spend their time waiting out the links'
 # time-outs, not on the CPU: those tests run side by side, beside the rest.
 waiting='^(Boards|Faults)/Arduino(Board|Fault)CliTest|^StampCliTest\.'
-idle="$waiting|^Faults/|^(ShieldLinkTest|StampLinkTest)\.|^FirmwareCliTest\.Unplugged|^CliTest\.SilentPort"
+idle="$waiting|^Faults/|^(ShieldLinkTest|StampLinkTest|BridgeOfferTest)\.|^FirmwareCliTest\.Unplugged|^CliTest\.SilentPort"
 ctest --test-dir "$root/build" --output-on-failure -j 8 --no-tests=error -R "$idle" \
     >"$root/build/waiting-tests.log" 2>&1 &
 waiting_pid=$!

@@ -87,7 +87,7 @@ BootLoaderStep Stk500Peer::Answer() {
             }
             break;
         case 'Q':
-            step.then = BootLoaderStep::Then::StartSketch;
+            if (!signOn_) step.then = BootLoaderStep::Then::StartSketch;
             break;
         default:
             break;

@@ -5,9 +5,8 @@
 // How they behave where the desk's side leaves it open:
 // - optiboot answers a request that does not end with a space, or a byte at
 //   the wrong speed, by starting the sketch, as its watchdog does.
-// - ATmegaBOOT ignores such bytes; on 'Q' it answers and starts the sketch
-//   (the real one only starts it on its own time-out, which the desk does
-//   not wait for).
+// - ATmegaBOOT ignores such bytes; on 'Q' it answers and stays, as the real
+//   one does: the sketch starts only after its boot window of quiet.
 #pragma once
 
 #include "sim/BootLoaderPeer.h"
