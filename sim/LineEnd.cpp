@@ -57,8 +57,8 @@ std::optional<std::uint8_t> LineEnd::Read(std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (stopping_) return std::nullopt;
         const auto now = Clock::now();
+        if (Drained(now)) return std::nullopt;
         if (!incoming_.empty() && incoming_.front().at <= now) {
             lastArrival_ = incoming_.front().at;
             lastReadLine_ = incoming_.front().line;
@@ -69,6 +69,7 @@ std::optional<std::uint8_t> LineEnd::Read(std::chrono::milliseconds timeout) {
         if (now >= deadline) return std::nullopt;
         auto until = deadline;
         if (!incoming_.empty()) until = std::min(until, incoming_.front().at);
+        if (stopping_) until = std::min(until, drainUntil_);
         wake_.wait_until(lock, until);
     }
 }
@@ -167,9 +168,20 @@ bool LineEnd::TakeBreak() {
 void LineEnd::Stop() {
     {
         std::lock_guard lock(mutex_);
+        if (!stopping_) drainUntil_ = Clock::now() + kDrainLimit;
         stopping_ = true;
     }
     wake_.notify_all();
+}
+
+bool LineEnd::Stopping() const {
+    if (!stopping_) return false;
+    std::lock_guard lock(mutex_);
+    return Drained(Clock::now());
+}
+
+bool LineEnd::Drained(Clock::time_point now) const {
+    return stopping_ && (incoming_.empty() || now >= drainUntil_);
 }
 
 void LineEnd::Unplug() {
@@ -180,6 +192,11 @@ void LineEnd::Unplug() {
         wake_.wait_until(lock, outboundFree_, [this] { return stopping_.load(); });
     }
     Event("unplug");
+    {
+        // The device has gone: nothing reaches it any more.
+        std::lock_guard lock(mutex_);
+        incoming_.clear();
+    }
     Stop();
     if (unplug_) unplug_();
 }

@@ -51,6 +51,8 @@ class LineEnd : public DeviceIo {
     // as the byte starts on the wire. Only for an AheadEmitter.
     void SendAhead() { ahead_ = true; }
     bool SendsAhead() const { return ahead_; }
+    // The host has gone. Bytes it sent before still reach the device, as a
+    // port drains its output before it closes, unless the device stops reading.
     void Stop();
     bool Unplugged() const { return unplugged_; }
 
@@ -62,11 +64,16 @@ class LineEnd : public DeviceIo {
     bool Rts() const override;
     bool Dtr() const override;
     bool TakeBreak() override;
-    bool Stopping() const override { return stopping_; }
+    bool Stopping() const override;
     void Unplug() override;
 
   private:
+    // How long a stopped line waits for the device to read what had been sent.
+    static constexpr std::chrono::seconds kDrainLimit{1};
+
     Clock::duration ByteTime() const;
+    // Under the lock: the line has stopped and has nothing more for the device.
+    bool Drained(Clock::time_point now) const;
     void Event(const std::string& text);
 
     const TransportOptions options_;
@@ -92,6 +99,7 @@ class LineEnd : public DeviceIo {
     bool dtr_ = false;
     bool breakSeen_ = false;
     std::atomic<bool> stopping_{false};
+    Clock::time_point drainUntil_{};
     std::atomic<bool> unplugged_{false};
 };
 

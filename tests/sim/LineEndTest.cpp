@@ -94,5 +94,26 @@ TEST_F(TimedLineEnd, DeviceBytesAreHandedOverBeforeTheyArrive) {
     EXPECT_GE(out[1] - out[0], 4166);
 }
 
+// A host that writes and closes at once: what it wrote still reaches the
+// device, as a real port drains before it closes; an unplugged device gets nothing.
+TEST(LineEndStop, BytesSentBeforeTheHostClosedStillReachTheDevice) {
+    for (const bool unplug : {false, true}) {
+        SCOPED_TRACE(unplug ? "unplugged" : "closed");
+        LineEnd line({}, LineEnd::Emitter([](std::uint8_t) {}), nullptr);
+        const std::uint8_t bytes[] = {'G', '#'};
+        line.Deliver(bytes, 2);
+        if (unplug)
+            line.Unplug();
+        else
+            line.Stop();
+        std::vector<std::uint8_t> read;
+        while (!line.Stopping())
+            if (const auto byte = line.Read(10ms)) read.push_back(*byte);
+        EXPECT_EQ(read, unplug ? std::vector<std::uint8_t>{}
+                               : std::vector<std::uint8_t>(bytes, bytes + 2));
+        EXPECT_FALSE(line.Read(10ms).has_value());
+    }
+}
+
 }  // namespace
 }  // namespace parlix::sim
