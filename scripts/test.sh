@@ -12,6 +12,9 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 jobs=$(nproc)
 started=$SECONDS
+# Line tables are enough for the sanitizers' and the tests' stack traces, and
+# they build in two thirds of the time of full debug information.
+export DEBUG_INFO=-g1
 stage() { echo "== $1 (at $((SECONDS - started)) s)"; }
 
 stage "format"
