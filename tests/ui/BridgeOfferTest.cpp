@@ -21,6 +21,8 @@ class BridgeOfferTest : public WindowFixture {
         std::filesystem::create_directories(dir.File("bin"));
         std::filesystem::create_directory_symlink(PARLIX_SOURCE_DIR "/res/data",
                                                   dir.File("bin/data"));
+        // The module sits behind the Stamp now, not on its own terminal.
+        pty.reset();
         // A Stamp is reset by break and DTR, which only the simulated line carries.
         host = std::make_shared<sim::StampHost>(StampKind::BS2, module, /*blank=*/true);
         server.AddDevice(host->PortName(), host);
