@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    CAppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
+    AppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
     settings.UseCurrentPort("sim:module");
     ui::InterfaceLanguages languages(settings);
     auto window = std::make_unique<ui::MainWindow>(settings, languages);

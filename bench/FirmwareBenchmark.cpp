@@ -8,10 +8,10 @@
 // and 10 ms of quiet after a rate change) and their ratio.
 #include "app/AppSettings.h"
 #include "cli/CliFrontEnd.h"
+#include "external/LoaderDownload.h"
 #include "link/PreciseTimers.h"
 #include "sim/ModuleDevice.h"
 #include "sim/SimServer.h"
-#include "tools/LoaderDownload.h"
 
 #include <fmt/format.h>
 #include <unistd.h>

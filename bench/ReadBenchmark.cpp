@@ -44,11 +44,11 @@ using std::chrono::milliseconds;
 struct Link {
     const char* name;
     const char* port;
-    std::function<CVoiceProxy&(CModuleController&)> proxy;
+    std::function<VoiceProxy&(ModuleController&)> proxy;
     bench::LinkTiming timing;
 };
 
-void WaitForJobs(CModuleSession& session, cli::CliFrontEnd& front) {
+void WaitForJobs(ModuleSession& session, cli::CliFrontEnd& front) {
     while (session.BusyJobs() > 0) {
         const auto [thread, served] = front.WaitJobFinished();
         session.OnJobFinished(thread, served);
@@ -58,11 +58,11 @@ void WaitForJobs(CModuleSession& session, cli::CliFrontEnd& front) {
 bool ReadThrough(const Link& link, const fs::path& dir, sim::WireLog& log) {
     std::FILE* quiet = std::fopen("/dev/null", "w");
     cli::CliFrontEnd front(quiet, stderr);
-    CAppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
+    AppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
     settings.UseCurrentPort(std::string("sim:") + link.port);
-    CModuleSession session(settings, front);
+    ModuleSession session(settings, front);
     auto& controller = session.Controller();
-    CVoiceProxy* only = &link.proxy(controller);
+    VoiceProxy* only = &link.proxy(controller);
     controller.SetTryOrder({only, only, only, only});
 
     session.SelectGroupRow(0);
@@ -110,17 +110,14 @@ int main() {
     }
 
     const Link links[] = {
-        {"direct",
-         "module",
-         [](CModuleController& c) -> CVoiceProxy& { return c.DirectProxy(); },
-         {}},
+        {"direct", "module", [](ModuleController& c) -> VoiceProxy& { return c.Direct(); }, {}},
         {"arduino",
          "arduino-uno",
-         [](CModuleController& c) -> CVoiceProxy& { return c.ShieldProxy(); },
+         [](ModuleController& c) -> VoiceProxy& { return c.Shield(); },
          {milliseconds(5), true, true, true}},
         {"stamp",
          "bs2",
-         [](CModuleController& c) -> CVoiceProxy& { return c.BasicStampProxy(); },
+         [](ModuleController& c) -> VoiceProxy& { return c.BasicStamp(); },
          {milliseconds(10), true, false}},
     };
     fmt::print("reading the demo module at 9600 baud\n");

@@ -39,7 +39,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void WaitForJobs(CModuleSession& session, cli::CliFrontEnd& front) {
+void WaitForJobs(ModuleSession& session, cli::CliFrontEnd& front) {
     while (session.BusyJobs() > 0) {
         const auto [thread, served] = front.WaitJobFinished();
         session.OnJobFinished(thread, served);
@@ -111,9 +111,9 @@ int main(int argc, char** argv) {
 
     std::FILE* quiet = std::fopen("/dev/null", "w");
     cli::CliFrontEnd front(quiet, stderr);
-    CAppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
+    AppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
     settings.UseCurrentPort("sim:module");
-    CModuleSession session(settings, front);
+    ModuleSession session(settings, front);
 
     // Reading: the connection sequence, then both readers over the whole module.
     session.SelectGroupRow(0);

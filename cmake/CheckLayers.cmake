@@ -1,13 +1,13 @@
 # Fails when a core file reaches a layer above its own, or Qt.
 #   cmake -DROOT=<folder holding the layer folders> -P CheckLayers.cmake
-# The layers, lowest first; tools stands beside jobs, so neither sees the other.
+# The layers, lowest first; external stands beside jobs, so neither sees the other.
 set(rank_base 0)
 set(rank_link 1)
 set(rank_module 2)
 set(rank_jobs 3)
-set(rank_tools 3)
+set(rank_external 3)
 set(rank_app 4)
-set(layers base link module jobs tools app)
+set(layers base link module jobs external app)
 
 if(NOT ROOT)
     message(FATAL_ERROR "CheckLayers: ROOT is not set")

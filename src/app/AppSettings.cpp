@@ -35,25 +35,25 @@ std::string DefaultSettingsPath(const std::string& programPath) {
     return programPath + ".ini";
 }
 
-CAppSettings::CAppSettings() : CAppSettings(RunningProgramPath(), {}) {}
+AppSettings::AppSettings() : AppSettings(RunningProgramPath(), {}) {}
 
-CAppSettings::CAppSettings(std::string programPath, std::string settingsPath)
+AppSettings::AppSettings(std::string programPath, std::string settingsPath)
     : programPath_(std::move(programPath)) {
     settings_.SetPath(settingsPath.empty() ? DefaultSettingsPath(programPath_)
                                            : std::move(settingsPath));
     InitConfigPath();
 }
 
-void CAppSettings::InitConfigPath() {
+void AppSettings::InitConfigPath() {
     config_.SetPath(ProgramFolder() + "/data/Config.ini");
 }
 
-std::string CAppSettings::ProgramFolder() const {
+std::string AppSettings::ProgramFolder() const {
     const auto slash = programPath_.find_last_of('/');
     return slash == std::string::npos ? std::string(".") : programPath_.substr(0, slash);
 }
 
-std::vector<std::string> CAppSettings::Ports() const {
+std::vector<std::string> AppSettings::Ports() const {
     std::lock_guard lock(portsMutex_);
     std::vector<std::string> all = ports_;
     for (const auto& extra : extraPorts_)
@@ -61,17 +61,17 @@ std::vector<std::string> CAppSettings::Ports() const {
     return all;
 }
 
-void CAppSettings::SetPorts(std::vector<std::string> ports) {
+void AppSettings::SetPorts(std::vector<std::string> ports) {
     std::lock_guard lock(portsMutex_);
     ports_ = std::move(ports);
 }
 
-void CAppSettings::SetExtraPorts(std::vector<std::string> ports) {
+void AppSettings::SetExtraPorts(std::vector<std::string> ports) {
     std::lock_guard lock(portsMutex_);
     extraPorts_ = std::move(ports);
 }
 
-void CAppSettings::LoadPortFromSettings() {
+void AppSettings::LoadPortFromSettings() {
     const std::string remembered = settings_.ReadString(kSettingsSection, "ComPort", "*");
     const auto ports = Ports();
     std::lock_guard lock(portsMutex_);
@@ -81,43 +81,43 @@ void CAppSettings::LoadPortFromSettings() {
         currentPort_ = remembered;
 }
 
-std::string CAppSettings::RememberedPort() const {
+std::string AppSettings::RememberedPort() const {
     const std::string remembered = settings_.ReadString(kSettingsSection, "ComPort", "*");
     return remembered == "*" ? std::string() : remembered;
 }
 
-void CAppSettings::SetCurrentPort(const std::string& name) {
+void AppSettings::SetCurrentPort(const std::string& name) {
     UseCurrentPort(name);
     settings_.WriteString(kSettingsSection, "ComPort", name);
 }
 
-void CAppSettings::UseCurrentPort(const std::string& name) {
+void AppSettings::UseCurrentPort(const std::string& name) {
     std::lock_guard lock(portsMutex_);
     currentPort_ = name;
 }
 
-std::string CAppSettings::CurrentPort() const {
+std::string AppSettings::CurrentPort() const {
     std::lock_guard lock(portsMutex_);
     return currentPort_;
 }
 
-int CAppSettings::GetLangVR() const {
+int AppSettings::GetLangVR() const {
     return settings_.ReadInt(kSettingsSection, "LangVR", 0);
 }
 
-bool CAppSettings::SetLangVR(int language) {
+bool AppSettings::SetLangVR(int language) {
     return settings_.WriteInt(kSettingsSection, "LangVR", language);
 }
 
-std::string CAppSettings::Bridge(const std::string& host) const {
+std::string AppSettings::Bridge(const std::string& host) const {
     return config_.ReadString(host, "Bridge", "").substr(0, 259);
 }
 
-std::string CAppSettings::Template(const std::string& host) const {
+std::string AppSettings::Template(const std::string& host) const {
     return config_.ReadString(host, "Template", "").substr(0, 519);
 }
 
-std::vector<std::string> CAppSettings::ConfigSections() const {
+std::vector<std::string> AppSettings::ConfigSections() const {
     return config_.SectionNames(1040);
 }
 

@@ -1,4 +1,4 @@
-// CAppSettings: the settings object that lives for the whole process: file
+// AppSettings: the settings object that lives for the whole process: file
 // locations, the per-user Settings.ini, the read-only Config.ini, and the
 // list of serial ports the user picks from.
 #pragma once
@@ -14,12 +14,12 @@ namespace parlix {
 
 inline constexpr const char* kSettingsSection = "Settings";
 
-class CAppSettings : public SettingsStore {
+class AppSettings : public SettingsStore {
   public:
     // Locations of the running program: the executable's folder holds data/.
-    CAppSettings();
+    AppSettings();
     // Explicit locations, for tests and tools.
-    CAppSettings(std::string programPath, std::string settingsPath);
+    AppSettings(std::string programPath, std::string settingsPath);
 
     const std::string& ProgramPath() const { return programPath_; }
     // The program path up to, not including, its last separator.

@@ -29,7 +29,7 @@ std::optional<int> NumberOf(int list, ListKind kind) {
     }
 }
 
-std::vector<CommandRow> Commands(CVoiceModel& model, int list, int count) {
+std::vector<CommandRow> Commands(VoiceModel& model, int list, int count) {
     std::vector<CommandRow> commands;
     for (int i = 0; i < count; ++i) {
         CommandRow row;
@@ -47,7 +47,7 @@ std::vector<CommandRow> Commands(CVoiceModel& model, int list, int count) {
     return commands;
 }
 
-std::vector<std::optional<std::string>> Words(CVoiceModel& model, int list, int count) {
+std::vector<std::optional<std::string>> Words(VoiceModel& model, int list, int count) {
     std::vector<std::optional<std::string>> words;
     for (int i = 0; i < count; ++i) {
         const auto entry = model.TryReadEntry(list, i);
@@ -57,7 +57,7 @@ std::vector<std::optional<std::string>> Words(CVoiceModel& model, int list, int 
     return words;
 }
 
-GroupRow Group(CVoiceModel& model, int list) {
+GroupRow Group(VoiceModel& model, int list) {
     GroupRow row;
     row.list = list;
     row.kind = KindOf(list);
@@ -77,7 +77,7 @@ GroupRow Group(CVoiceModel& model, int list) {
 }
 
 // `count` covers the beep and every sound; entry 0 holds the table's name.
-SoundTable Sounds(CVoiceModel& model, int count) {
+SoundTable Sounds(VoiceModel& model, int count) {
     SoundTable table;
     const auto name = model.TryReadEntry(kSoundList, 0);
     if (name) table.name = DecodeLabel(name->label);
@@ -86,7 +86,7 @@ SoundTable Sounds(CVoiceModel& model, int count) {
     return table;
 }
 
-std::vector<MessageRow> Messages(CVoiceModel& model) {
+std::vector<MessageRow> Messages(VoiceModel& model) {
     std::vector<MessageRow> slots;
     for (int slot = 0; slot < kMessageSlots; ++slot) {
         MessageRow row;
@@ -106,7 +106,7 @@ std::vector<MessageRow> Messages(CVoiceModel& model) {
 
 }  // namespace
 
-ModelSnapshot ReadModelSnapshot(CVoiceModel& model) {
+ModelSnapshot ReadModelSnapshot(VoiceModel& model) {
     ModelSnapshot snapshot;
     const int rows = kFirstGrammarList + model.GetGrammarCount();
     for (int list = 0; list < rows; ++list) snapshot.groups.push_back(Group(model, list));

@@ -11,7 +11,7 @@
 
 namespace parlix {
 
-class CVoiceModel;
+class VoiceModel;
 
 enum class ListKind { Trigger, Group, Password, SoundTable, Messages, Wordset, Grammar };
 
@@ -72,6 +72,6 @@ struct ModelSnapshot {
 };
 
 // Never waits for a list or entry that is being updated.
-ModelSnapshot ReadModelSnapshot(CVoiceModel& model);
+ModelSnapshot ReadModelSnapshot(VoiceModel& model);
 
 }  // namespace parlix

@@ -6,7 +6,7 @@
 
 namespace parlix {
 
-CModuleSession::CModuleSession(CAppSettings& settings, FrontEnd& frontEnd)
+ModuleSession::ModuleSession(AppSettings& settings, FrontEnd& frontEnd)
     : settings_(settings),
       frontEnd_(frontEnd),
       data_(settings, frontEnd),
@@ -14,30 +14,30 @@ CModuleSession::CModuleSession(CAppSettings& settings, FrontEnd& frontEnd)
       commandReader_(data_),
       exporter_(data_),
       importer_(data_) {
-    for (CProgramNotify* job : std::initializer_list<CProgramNotify*>{
-             &groupReader_, &commandReader_, &exporter_, &importer_})
+    for (ProgramNotify* job : std::initializer_list<ProgramNotify*>{&groupReader_, &commandReader_,
+                                                                    &exporter_, &importer_})
         job->SetNotifyTarget(&frontEnd);
     data_.Progress().AttachBars();
 }
 
-CModuleSession::~CModuleSession() {
+ModuleSession::~ModuleSession() {
     Disconnect();
 }
 
-void CModuleSession::StateChanged() {
+void ModuleSession::StateChanged() {
     if (stateChanged_) stateChanged_();
 }
 
-RecognitionSupport CModuleSession::Support() {
-    CVoiceModel& model = data_.Model();
+RecognitionSupport ModuleSession::Support() {
+    VoiceModel& model = data_.Model();
     return {model.HasCapability(Capability::MicDistance),
             model.HasCapability(Capability::FastRecognition),
             model.HasCapability(Capability::TrailingSilence)};
 }
 
-bool CModuleSession::Connect() {
+bool ModuleSession::Connect() {
     if (connected_) return true;
-    CModuleController& controller = data_.Controller();
+    ModuleController& controller = data_.Controller();
     if (!controller.Connect()) return false;
     connected_ = true;
     moduleId_ = -1;
@@ -61,7 +61,7 @@ bool CModuleSession::Connect() {
     data_.Progress().MarkConnected(true);
     controller.SetTimeout(5);
 
-    CVoiceModel& model = data_.Model();
+    VoiceModel& model = data_.Model();
     model.SetCapabilities(moduleId_);
     model.ResetModel();
     if (model.HasCapability(Capability::Grammars)) model.RefreshGrammarCount(controller);
@@ -95,8 +95,8 @@ bool CModuleSession::Connect() {
     return true;
 }
 
-void CModuleSession::CheckMessageMemory() {
-    CModuleController& controller = data_.Controller();
+void ModuleSession::CheckMessageMemory() {
+    ModuleController& controller = data_.Controller();
     int result = 0;
     if (!controller.CheckMessageMemory(false, result) || result == 0) return;
     const std::string warning = Tr(PX_TR("Controller", "Warning"));
@@ -113,13 +113,13 @@ void CModuleSession::CheckMessageMemory() {
                              MB_ICONWARNING);
 }
 
-void CModuleSession::Disconnect() {
+void ModuleSession::Disconnect() {
     if (!connected_) return;
     connected_ = false;
     StateChanged();
     groupReader_.Stop();
     commandReader_.Stop();
-    CModuleController& controller = data_.Controller();
+    ModuleController& controller = data_.Controller();
     controller.SetTimeout(-1);
     controller.LeaveControlMode();
     controller.Disconnect();
@@ -127,7 +127,7 @@ void CModuleSession::Disconnect() {
     StateChanged();
 }
 
-bool CModuleSession::SetBuiltinLanguage(int language) {
+bool ModuleSession::SetBuiltinLanguage(int language) {
     builtinLanguage_ = language;
     if (!data_.Controller().SetLanguage(language)) return false;
     data_.Model().LoadBuiltinWords(language);
@@ -135,26 +135,26 @@ bool CModuleSession::SetBuiltinLanguage(int language) {
     return true;
 }
 
-void CModuleSession::SelectGroupRow(int row) {
+void ModuleSession::SelectGroupRow(int row) {
     selectedRow_ = row;
     if (!connected_) return;
     ++busyJobs_;
     commandReader_.Request(row);
 }
 
-void CModuleSession::RequestExport(const std::string& path) {
+void ModuleSession::RequestExport(const std::string& path) {
     ++busyJobs_;
     exporter_.Request(path);
     exporter_.Start();
 }
 
-void CModuleSession::RequestImport(const std::string& path) {
+void ModuleSession::RequestImport(const std::string& path) {
     ++busyJobs_;
     importer_.Request(path);
     importer_.Start();
 }
 
-void CModuleSession::OnJobFinished(std::uint64_t threadId, int served) {
+void ModuleSession::OnJobFinished(std::uint64_t threadId, int served) {
     busyJobs_ -= served;
     if (threadId == groupReader_.ThreadId()) {
         if (connected_) commandReader_.Start();

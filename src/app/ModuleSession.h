@@ -16,15 +16,15 @@
 
 namespace parlix {
 
-class CAppSettings;
+class AppSettings;
 class FrontEnd;
 
-class CModuleSession {
+class ModuleSession {
   public:
-    CModuleSession(CAppSettings& settings, FrontEnd& frontEnd);
-    ~CModuleSession();
-    CModuleSession(const CModuleSession&) = delete;
-    CModuleSession& operator=(const CModuleSession&) = delete;
+    ModuleSession(AppSettings& settings, FrontEnd& frontEnd);
+    ~ModuleSession();
+    ModuleSession(const ModuleSession&) = delete;
+    ModuleSession& operator=(const ModuleSession&) = delete;
 
     // Connect with the start-up reads and settings; the group reader starts.
     bool Connect();
@@ -52,27 +52,27 @@ class CModuleSession {
     int SelectedRow() const { return selectedRow_; }
     RecognitionSupport Support();
 
-    CProgramData& Data() { return data_; }
-    CModuleController& Controller() { return data_.Controller(); }
-    CVoiceModel& Model() { return data_.Model(); }
-    CRecognitionSettings& Recognition() { return recognition_; }
-    CGroupReaderThread& GroupReader() { return groupReader_; }
-    CCommandReaderThread& CommandReader() { return commandReader_; }
-    CCommandExporterThread& Exporter() { return exporter_; }
-    CCommandImporterThread& Importer() { return importer_; }
+    ProgramData& Data() { return data_; }
+    ModuleController& Controller() { return data_.Controller(); }
+    VoiceModel& Model() { return data_.Model(); }
+    RecognitionSettings& Recognition() { return recognition_; }
+    GroupReaderThread& GroupReader() { return groupReader_; }
+    CommandReaderThread& CommandReader() { return commandReader_; }
+    CommandExporterThread& Exporter() { return exporter_; }
+    CommandImporterThread& Importer() { return importer_; }
 
   private:
     void CheckMessageMemory();
     void StateChanged();
 
-    CAppSettings& settings_;
+    AppSettings& settings_;
     FrontEnd& frontEnd_;
-    CProgramData data_;
-    CRecognitionSettings recognition_;
-    CGroupReaderThread groupReader_;
-    CCommandReaderThread commandReader_;
-    CCommandExporterThread exporter_;
-    CCommandImporterThread importer_;
+    ProgramData data_;
+    RecognitionSettings recognition_;
+    GroupReaderThread groupReader_;
+    CommandReaderThread commandReader_;
+    CommandExporterThread exporter_;
+    CommandImporterThread importer_;
     std::function<void()> stateChanged_;
     bool connected_ = false;
     int moduleId_ = -1;

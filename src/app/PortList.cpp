@@ -6,14 +6,14 @@
 
 namespace parlix {
 
-bool RefreshPortList(CAppSettings& settings, const DiscoveryOptions& options) {
+bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options) {
     std::vector<std::string> names;
     const bool ok = ListPortNames(names, options);
     settings.SetPorts(std::move(names));
     return ok;
 }
 
-std::optional<std::string> WaitForNewPort(CAppSettings& settings, const std::string& portInUse,
+std::optional<std::string> WaitForNewPort(AppSettings& settings, const std::string& portInUse,
                                           std::uint32_t timeoutMs,
                                           const DiscoveryOptions& options) {
     return WaitForNewPort(settings.Ports(), portInUse, timeoutMs,

@@ -8,14 +8,14 @@
 
 namespace parlix {
 
-class CAppSettings;
+class AppSettings;
 
 // Empties the port list and fills it again in natural order, without duplicates.
-bool RefreshPortList(CAppSettings& settings, const DiscoveryOptions& options = {});
+bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options = {});
 
 // Waits for `portInUse` to vanish and another port to appear (a board that
 // restarts into its boot loader); the port list is refreshed as it goes.
-std::optional<std::string> WaitForNewPort(CAppSettings& settings, const std::string& portInUse,
+std::optional<std::string> WaitForNewPort(AppSettings& settings, const std::string& portInUse,
                                           std::uint32_t timeoutMs,
                                           const DiscoveryOptions& options = {});
 

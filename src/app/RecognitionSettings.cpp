@@ -5,7 +5,7 @@
 
 namespace parlix {
 
-RecognitionValues CRecognitionSettings::Normalised(RecognitionValues v) {
+RecognitionValues RecognitionSettings::Normalised(RecognitionValues v) {
     if (v.level < 1) v.level = 3;
     if (v.level > 5) v.level = 5;
     if (v.knob < 0) v.knob = 2;
@@ -16,7 +16,7 @@ RecognitionValues CRecognitionSettings::Normalised(RecognitionValues v) {
     return v;
 }
 
-void CRecognitionSettings::LoadFromSettings(const CAppSettings& settings) {
+void RecognitionSettings::LoadFromSettings(const AppSettings& settings) {
     const IniFile& ini = settings.Settings();
     RecognitionValues v;
     v.level = ini.ReadInt(kSettingsSection, "Level", 2);
@@ -27,7 +27,7 @@ void CRecognitionSettings::LoadFromSettings(const CAppSettings& settings) {
     current_ = saved_ = Normalised(v);
 }
 
-bool CRecognitionSettings::Apply(CModuleController& controller, const RecognitionSupport& support) {
+bool RecognitionSettings::Apply(ModuleController& controller, const RecognitionSupport& support) {
     current_ = Normalised(current_);
     const RecognitionValues& v = current_;
     if (!controller.SetKnob(v.knob) || !controller.SetLevel(v.level)) return false;
@@ -39,7 +39,7 @@ bool CRecognitionSettings::Apply(CModuleController& controller, const Recognitio
     return true;
 }
 
-void CRecognitionSettings::Save(CAppSettings& settings) {
+void RecognitionSettings::Save(AppSettings& settings) {
     current_ = Normalised(current_);
     saved_ = current_;
     IniFile& ini = settings.Settings();
@@ -50,7 +50,7 @@ void CRecognitionSettings::Save(CAppSettings& settings) {
     ini.WriteInt(kSettingsSection, "FastSDV", saved_.fastSdsv ? 1 : 0);
 }
 
-bool CRecognitionSettings::ApplyEnabled(bool connected, const RecognitionSupport& support) const {
+bool RecognitionSettings::ApplyEnabled(bool connected, const RecognitionSupport& support) const {
     if (!connected) return false;
     if (!appliedKnown_) return true;
     const RecognitionValues& c = current_;

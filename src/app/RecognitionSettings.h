@@ -5,8 +5,8 @@
 
 namespace parlix {
 
-class CAppSettings;
-class CModuleController;
+class AppSettings;
+class ModuleController;
 
 struct RecognitionValues {
     int level = 2;          // strictness 1-5
@@ -24,18 +24,18 @@ struct RecognitionSupport {
     bool trailSilence = false;
 };
 
-class CRecognitionSettings {
+class RecognitionSettings {
   public:
     static RecognitionValues Normalised(RecognitionValues values);
     // The trailing silence as a duration: "(%d ms)" shows (value + 4) x 25.
     static int TrailSilenceMs(int value) { return (value + 4) * 25; }
 
     // All three sets from Settings.ini, normalised.
-    void LoadFromSettings(const CAppSettings& settings);
+    void LoadFromSettings(const AppSettings& settings);
     // Sends knob, level, then what the module supports, stopping at the
     // first failure (already reported); on success the values count as applied.
-    bool Apply(CModuleController& controller, const RecognitionSupport& support);
-    void Save(CAppSettings& settings);
+    bool Apply(ModuleController& controller, const RecognitionSupport& support);
+    void Save(AppSettings& settings);
 
     bool ApplyEnabled(bool connected, const RecognitionSupport& support) const;
     bool SaveEnabled() const { return !(current_ == saved_); }

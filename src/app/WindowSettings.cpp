@@ -8,13 +8,13 @@
 
 namespace parlix {
 
-void SaveWindowPlacement(CAppSettings& settings, const WindowPlacement& p) {
+void SaveWindowPlacement(AppSettings& settings, const WindowPlacement& p) {
     settings.Settings().WriteString(
         kSettingsSection, "MainWndPos",
         fmt::format("{},{},{},{},1,0,0,0", p.left, p.top, p.right, p.bottom));
 }
 
-std::optional<WindowPlacement> LoadWindowPlacement(const CAppSettings& settings) {
+std::optional<WindowPlacement> LoadWindowPlacement(const AppSettings& settings) {
     const std::string text = settings.Settings().ReadString(kSettingsSection, "MainWndPos", "*");
     WindowPlacement p;
     if (std::sscanf(text.c_str(), "%d,%d,%d,%d,%d,%d,%d,%d", &p.left, &p.top, &p.right, &p.bottom,
@@ -26,19 +26,19 @@ std::optional<WindowPlacement> LoadWindowPlacement(const CAppSettings& settings)
     return p;
 }
 
-int LoadSplitPos(const CAppSettings& settings) {
+int LoadSplitPos(const AppSettings& settings) {
     return settings.Settings().ReadInt(kSettingsSection, "SplitPos", -1);
 }
 
-void SaveSplitPos(CAppSettings& settings, int pixels) {
+void SaveSplitPos(AppSettings& settings, int pixels) {
     settings.Settings().WriteInt(kSettingsSection, "SplitPos", pixels);
 }
 
-int LoadLanguageId(const CAppSettings& settings) {
+int LoadLanguageId(const AppSettings& settings) {
     return settings.Settings().ReadInt(kSettingsSection, "LangID", kEnglishLanguageId);
 }
 
-void SaveLanguageId(CAppSettings& settings, int id) {
+void SaveLanguageId(AppSettings& settings, int id) {
     settings.Settings().WriteInt(kSettingsSection, "LangID", id);
 }
 

@@ -6,7 +6,7 @@
 
 namespace parlix {
 
-class CAppSettings;
+class AppSettings;
 
 // The placement as MainWndPos stores it.
 struct WindowPlacement {
@@ -18,16 +18,16 @@ struct WindowPlacement {
 
 // Written with show command 1 and no flags or minimised position: the
 // window always opens normal.
-void SaveWindowPlacement(CAppSettings& settings, const WindowPlacement& placement);
+void SaveWindowPlacement(AppSettings& settings, const WindowPlacement& placement);
 // None unless all eight numbers are stored.
-std::optional<WindowPlacement> LoadWindowPlacement(const CAppSettings& settings);
+std::optional<WindowPlacement> LoadWindowPlacement(const AppSettings& settings);
 
 // Pixels from the left edge; below 11 means "compute it".
-int LoadSplitPos(const CAppSettings& settings);
-void SaveSplitPos(CAppSettings& settings, int pixels);
+int LoadSplitPos(const AppSettings& settings);
+void SaveSplitPos(AppSettings& settings, int pixels);
 
 inline constexpr int kEnglishLanguageId = 1033;
-int LoadLanguageId(const CAppSettings& settings);
-void SaveLanguageId(CAppSettings& settings, int id);
+int LoadLanguageId(const AppSettings& settings);
+void SaveLanguageId(AppSettings& settings, int id);
 
 }  // namespace parlix

@@ -1,5 +1,5 @@
 // Where the layers below the jobs report progress and status: the status
-// text and the one shared progress bar. CStatusProgress implements it; a
+// text and the one shared progress bar. StatusProgress implements it; a
 // link downloading a bridge program or the controller reach it through
 // this, so that they need nothing from the layers above them.
 #pragma once

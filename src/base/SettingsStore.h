@@ -1,7 +1,7 @@
 // The settings that the layers below the application read and keep: the
 // current port, the program folder and its data, and the module language
 // that the direct and Arduino links remember between connections.
-// CAppSettings implements it over Settings.ini and Config.ini.
+// AppSettings implements it over Settings.ini and Config.ini.
 #pragma once
 
 #include <string>

@@ -42,8 +42,8 @@ class PrintedProgress : public ProgressSink {
 
 int UpdateBridge(Session& session) {
     const std::string port = session.Settings().CurrentPort();
-    CVoiceProxy* found = nullptr;
-    for (CVoiceProxy* proxy : session.Controller().TryOrder()) {
+    VoiceProxy* found = nullptr;
+    for (VoiceProxy* proxy : session.Controller().TryOrder()) {
         if (!proxy->OpenLink(port)) {
             fmt::print(stderr, "parlix-cli: cannot open the port \"{}\": {}\n", port,
                        GetLastError().message());

@@ -3,9 +3,9 @@
 #include "cli/LoaderRun.h"
 
 #include "base/Status.h"
-#include "tools/CustomDataRefresh.h"
-#include "tools/DataHeaderExport.h"
-#include "tools/ToolProcess.h"
+#include "external/CustomDataRefresh.h"
+#include "external/DataHeaderExport.h"
+#include "external/ToolProcess.h"
 
 #include <fmt/format.h>
 
@@ -50,7 +50,7 @@ bool CopyOutput(const std::string& from, const std::string& to) {
 }  // namespace
 
 int DataBuild(Session& session, const DataBuildOptions& options) {
-    CDataProjectList list;
+    DataProjectList list;
     for (const std::string& project : options.projects) {
         std::error_code ec;
         const std::string path = fs::absolute(project, ec).lexically_normal().string();
@@ -67,8 +67,8 @@ int DataBuild(Session& session, const DataBuildOptions& options) {
     // The question whether to build anyway: only --yes says OK.
     session.Front().SetAnswer(options.yes);
     PrintedProgress progress;
-    CCustomDataBuild build(session.Front(), progress, progress, session.Settings().ProgramFolder());
-    CDataOutputFiles outputs;
+    CustomDataBuild build(session.Front(), progress, progress, session.Settings().ProgramFolder());
+    DataOutputFiles outputs;
     const DataBuildResult result =
         RefreshCustomData(build, outputs, list, options.oldFormat, session.Front());
     if (result == DataBuildResult::Warning) {

@@ -2,7 +2,7 @@
 
 #include "cli/LoaderRun.h"
 
-#include "tools/FirmwareFile.h"
+#include "external/FirmwareFile.h"
 
 #include <fmt/format.h>
 

@@ -1,8 +1,8 @@
 #include "cli/LoaderRun.h"
 
 #include "base/Text.h"
-#include "tools/LoaderDownload.h"
-#include "tools/LoaderProgress.h"
+#include "external/LoaderDownload.h"
+#include "external/LoaderProgress.h"
 
 #include <unistd.h>
 

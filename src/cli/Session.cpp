@@ -38,7 +38,7 @@ int Session::Prepare(bool needsPort) {
 }
 
 bool Session::Open() {
-    CModuleController& controller = Controller();
+    ModuleController& controller = Controller();
     if (!controller.Connect()) return false;
     if (controller.EnterControlMode()) return true;
     controller.Disconnect();

@@ -37,9 +37,9 @@ class Session {
     bool ConnectAndRead();
     void WaitForJobs();
 
-    CAppSettings& Settings() { return settings_; }
-    CModuleSession& Module() { return module_; }
-    CModuleController& Controller() { return module_.Controller(); }
+    AppSettings& Settings() { return settings_; }
+    ModuleSession& Module() { return module_; }
+    ModuleController& Controller() { return module_.Controller(); }
     CliFrontEnd& Front() { return frontEnd_; }
 
     // 0 when `ok` and no operation reported a failure, else 1.
@@ -49,8 +49,8 @@ class Session {
     GlobalOptions options_;
     std::FILE* err_;
     CliFrontEnd frontEnd_;
-    CAppSettings settings_;
-    CModuleSession module_;
+    AppSettings settings_;
+    ModuleSession module_;
 };
 
 }  // namespace parlix::cli

@@ -24,7 +24,7 @@ void PrintHelp(std::FILE* out) {
 
 }  // namespace
 
-bool RunShell(CModuleController& controller, std::istream& in, std::FILE* out, std::FILE* err) {
+bool RunShell(ModuleController& controller, std::istream& in, std::FILE* out, std::FILE* err) {
     ShellContext context{controller};
     bool allOk = true;
     std::string line;

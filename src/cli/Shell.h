@@ -5,13 +5,13 @@
 #include <istream>
 
 namespace parlix {
-class CModuleController;
+class ModuleController;
 }
 
 namespace parlix::cli {
 
 // Prints one line per operation on `out` ("ok" or "failed" and name=value
 // outputs); usage errors go to `err`. Returns true when every operation succeeded.
-bool RunShell(CModuleController& controller, std::istream& in, std::FILE* out, std::FILE* err);
+bool RunShell(ModuleController& controller, std::istream& in, std::FILE* out, std::FILE* err);
 
 }  // namespace parlix::cli

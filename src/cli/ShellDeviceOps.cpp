@@ -9,7 +9,7 @@ namespace {
 
 // An operation whose only result is success or failure.
 ShellOperation Plain(std::string name, std::vector<std::string> params, std::string summary,
-                     std::function<bool(CModuleController&, const ShellArgs&)> call) {
+                     std::function<bool(ModuleController&, const ShellArgs&)> call) {
     return {std::move(name), std::move(params), std::move(summary),
             [call = std::move(call)](ShellContext& s, const ShellArgs& a, ShellOutputs&) {
                 return call(s.controller, a);
@@ -33,25 +33,25 @@ void AddMessageOperations(std::vector<ShellOperation>& ops) {
                    }});
     ops.push_back(Plain("play-message", {"SLOT", "WAIT", "SPEED", "ATTENUATION"},
                         "play a message, waiting WAIT tenths of a second for its end",
-                        [](CModuleController& c, const ShellArgs& a) {
+                        [](ModuleController& c, const ShellArgs& a) {
                             return c.PlayMessage(a.Int(0), a.Int(1), a.Int(2), a.Int(3));
                         }));
     ops.push_back(
         Plain("erase-message", {"SLOT"}, "erase a message",
-              [](CModuleController& c, const ShellArgs& a) { return c.EraseMessage(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.EraseMessage(a.Int(0)); }));
 }
 
 void AddSoundAndTokenOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(Plain(
         "play-sound", {"SOUND", "VOLUME"},
         "play a sound of the sound table (0 is the beep; volume 256 is full)",
-        [](CModuleController& c, const ShellArgs& a) { return c.PlaySound(a.Int(0), a.Int(1)); }));
+        [](ModuleController& c, const ShellArgs& a) { return c.PlaySound(a.Int(0), a.Int(1)); }));
     ops.push_back(Plain(
         "play-tone", {"TONE", "LENGTH"}, "play tone 0 to 15 for LENGTH ms, or the dial tone (-1)",
-        [](CModuleController& c, const ShellArgs& a) { return c.PlayTone(a.Int(0), a.Int(1)); }));
+        [](ModuleController& c, const ShellArgs& a) { return c.PlayTone(a.Int(0), a.Int(1)); }));
     ops.push_back(Plain("send-token", {"BITS", "TOKEN", "DELAY"},
                         "send an audio token of 4 or 8 bits, delayed by DELAY ms",
-                        [](CModuleController& c, const ShellArgs& a) {
+                        [](ModuleController& c, const ShellArgs& a) {
                             return c.SendToken(a.Int(0), a.Int(1), a.Int(2));
                         }));
     ops.push_back({"receive-token",
@@ -71,7 +71,7 @@ void AddSoundAndTokenOperations(std::vector<ShellOperation>& ops) {
 void AddPinOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(Plain("set-pin-output", {"PIN", "MODE"},
                         "drive a pin low (mode 0) or high (mode 1)",
-                        [](CModuleController& c, const ShellArgs& a) {
+                        [](ModuleController& c, const ShellArgs& a) {
                             return c.SetPinOutput(a.Int(0), a.Int(1));
                         }));
     ops.push_back({"query-pin-input",
@@ -127,31 +127,31 @@ void AddLipsyncOperations(std::vector<ShellOperation>& ops) {
 void AddSettingOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(
         Plain("set-knob", {"VALUE"}, "set the confidence knob",
-              [](CModuleController& c, const ShellArgs& a) { return c.SetKnob(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.SetKnob(a.Int(0)); }));
     ops.push_back(
         Plain("set-mic-distance", {"VALUE"},
               "set the microphone distance (1 headset, 2 arm's length, 3 far)",
-              [](CModuleController& c, const ShellArgs& a) { return c.SetMicDistance(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.SetMicDistance(a.Int(0)); }));
     ops.push_back(
         Plain("set-level", {"VALUE"}, "set the strictness level",
-              [](CModuleController& c, const ShellArgs& a) { return c.SetLevel(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.SetLevel(a.Int(0)); }));
     ops.push_back(Plain(
         "set-trailing-silence", {"VALUE"}, "set the trailing silence",
-        [](CModuleController& c, const ShellArgs& a) { return c.SetTrailingSilence(a.Int(0)); }));
+        [](ModuleController& c, const ShellArgs& a) { return c.SetTrailingSilence(a.Int(0)); }));
     ops.push_back(Plain(
         "set-fast-recognition", {"VALUE"}, "turn fast recognition off (0) or on (1)",
-        [](CModuleController& c, const ShellArgs& a) { return c.SetFastRecognition(a.Int(0)); }));
+        [](ModuleController& c, const ShellArgs& a) { return c.SetFastRecognition(a.Int(0)); }));
     ops.push_back(
         Plain("set-language", {"LANGUAGE"},
               "set the recognition language (0 English, 1 Italian, 2 Japanese, 3 German, "
               "4 Spanish, 5 French) and keep it",
-              [](CModuleController& c, const ShellArgs& a) { return c.SetLanguage(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.SetLanguage(a.Int(0)); }));
     ops.push_back(
         Plain("set-timeout", {"SECONDS"}, "set how long the module listens",
-              [](CModuleController& c, const ShellArgs& a) { return c.SetTimeout(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.SetTimeout(a.Int(0)); }));
     ops.push_back(
         Plain("reset-memory", {"KIND"}, "erase memory: 17 all, 3 commands, 12 messages",
-              [](CModuleController& c, const ShellArgs& a) { return c.ResetMemory(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.ResetMemory(a.Int(0)); }));
 }
 
 }  // namespace
@@ -159,7 +159,7 @@ void AddSettingOperations(std::vector<ShellOperation>& ops) {
 void AddDeviceOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(
         Plain("set-reply-delay", {"MS"}, "set the module's reply delay in milliseconds",
-              [](CModuleController& c, const ShellArgs& a) { return c.SetReplyDelay(a.Int(0)); }));
+              [](ModuleController& c, const ShellArgs& a) { return c.SetReplyDelay(a.Int(0)); }));
     AddMessageOperations(ops);
     AddSoundAndTokenOperations(ops);
     AddPinOperations(ops);

@@ -17,7 +17,7 @@ void AddWritten(ShellOutputs& out, const char* name, std::int32_t value) {
 
 // An operation on command INDEX of group GROUP that gives nothing but its outcome.
 ShellOperation OnCommand(std::string name, std::string summary,
-                         bool (CModuleController::*edit)(int, int)) {
+                         bool (ModuleController::*edit)(int, int)) {
     return {std::move(name),
             {"GROUP", "INDEX"},
             std::move(summary),
@@ -28,7 +28,7 @@ ShellOperation OnCommand(std::string name, std::string summary,
 
 // Training and verification give a conflict value and, after a module error, its code.
 ShellOperation Training(std::string name, std::string summary,
-                        bool (CModuleController::*train)(int, int, std::int32_t&, int&)) {
+                        bool (ModuleController::*train)(int, int, std::int32_t&, int&)) {
     return {std::move(name),
             {"GROUP", "INDEX"},
             std::move(summary),
@@ -43,7 +43,7 @@ ShellOperation Training(std::string name, std::string summary,
 }
 
 ShellOperation Recognition(std::string name, std::vector<std::string> params, std::string summary,
-                           bool (CModuleController::*recognize)(int, std::int32_t&)) {
+                           bool (ModuleController::*recognize)(int, std::int32_t&)) {
     return {std::move(name), std::move(params), std::move(summary),
             [recognize](ShellContext& s, const ShellArgs& a, ShellOutputs& out) {
                 std::int32_t result = kUnwritten;
@@ -57,11 +57,11 @@ ShellOperation Recognition(std::string name, std::vector<std::string> params, st
 
 void AddEditOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(OnCommand("create-command", "insert an empty command at INDEX of a group",
-                            &CModuleController::CreateCommand));
+                            &ModuleController::CreateCommand));
     ops.push_back(OnCommand("remove-command", "remove a command from its group",
-                            &CModuleController::RemoveCommand));
+                            &ModuleController::RemoveCommand));
     ops.push_back(
-        OnCommand("erase-command", "erase a command's training", &CModuleController::EraseCommand));
+        OnCommand("erase-command", "erase a command's training", &ModuleController::EraseCommand));
     ops.push_back({"rename-command",
                    {"GROUP", "INDEX", "LABEL"},
                    "label a command (A-Z, _ and ^; the label ends at any other character)",
@@ -78,15 +78,15 @@ void AddEditOperations(std::vector<ShellOperation>& ops) {
                        return s.controller.ImportCommandData(a.Int(0), a.Int(1), a.Text(2));
                    }});
     ops.push_back(Training("train-command", "train a command: speak when asked",
-                           &CModuleController::TrainCommand));
+                           &ModuleController::TrainCommand));
     ops.push_back(Training("verify-command", "check imported command data against its group",
-                           &CModuleController::VerifyCommand));
+                           &ModuleController::VerifyCommand));
     ops.push_back(Recognition("recognize-command", {"GROUP"},
                               "recognise a spoken command of a group",
-                              &CModuleController::RecognizeCommand));
+                              &ModuleController::RecognizeCommand));
     ops.push_back(Recognition("recognize-word", {"WORDSET"},
                               "recognise a spoken word of a wordset (1-3) or grammar (4 and above)",
-                              &CModuleController::RecognizeWord));
+                              &ModuleController::RecognizeWord));
 }
 
 }  // namespace parlix::cli

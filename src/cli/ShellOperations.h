@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace parlix {
-class CModuleController;
+class ModuleController;
 }
 
 namespace parlix::cli {
@@ -30,7 +30,7 @@ class ShellArgs {
 
 // What the operations of one shell session share.
 struct ShellContext {
-    CModuleController& controller;
+    ModuleController& controller;
     bool lipsyncRunning = false;  // the controller lock is held for the stream
 };
 

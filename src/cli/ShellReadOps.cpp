@@ -18,7 +18,7 @@ std::string Join(const std::vector<std::string>& words) {
 
 // An operation without arguments that reads one number.
 ShellOperation ReadNumber(std::string name, std::string summary, std::string output,
-                          bool (CModuleController::*read)(int&)) {
+                          bool (ModuleController::*read)(int&)) {
     return {
         std::move(name),
         {},
@@ -74,7 +74,7 @@ void AddGroupOperations(std::vector<ShellOperation>& ops) {
 void AddGrammarOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(ReadNumber("read-grammar-count",
                              "read the number of grammars, built-in wordsets included", "count",
-                             &CModuleController::ReadGrammarCount));
+                             &ModuleController::ReadGrammarCount));
     ops.push_back({"read-grammar-word-count",
                    {"GRAMMAR"},
                    "read how many words a grammar holds",
@@ -143,14 +143,14 @@ void AddStorageOperations(std::vector<ShellOperation>& ops) {
                    }});
     ops.push_back(ReadNumber("read-stored-language",
                              "read the recognition language kept for this module", "language",
-                             &CModuleController::ReadStoredLanguage));
+                             &ModuleController::ReadStoredLanguage));
 }
 
 }  // namespace
 
 void AddReadOperations(std::vector<ShellOperation>& ops) {
     ops.push_back(ReadNumber("read-version-id", "read the firmware ID", "id",
-                             &CModuleController::ReadVersionId));
+                             &ModuleController::ReadVersionId));
     AddGroupOperations(ops);
     AddGrammarOperations(ops);
     AddStorageOperations(ops);

@@ -47,7 +47,7 @@ int Dump(Session& session, bool asJson) {
     session.Front().SetStatusStream(stderr);  // standard output carries the dump
     session.Front().SetShowProgress(true);
     if (!session.ConnectAndRead()) return 1;
-    CModuleSession& module = session.Module();
+    ModuleSession& module = session.Module();
     // A lost link leaves nothing worth printing; other failures leave a dump with gaps.
     const bool lost = module.Controller().LinkLost();
     const ModelSnapshot snapshot = ReadModelSnapshot(module.Model());
@@ -65,7 +65,7 @@ int CommandFile(Session& session, const std::string& path, bool import) {
     session.Front().SetStatusStream(stderr);
     session.Front().SetShowProgress(true);
     if (!session.ConnectAndRead()) return 1;
-    CModuleSession& module = session.Module();
+    ModuleSession& module = session.Module();
     if (module.ModuleId() < 12) {
         fmt::print(stderr, "parlix-cli: this module keeps no command data (firmware ID {})\n",
                    module.ModuleId());

@@ -101,7 +101,7 @@ class DisabledWindow {
     bool wasEnabled_;
 };
 
-bool AllGroupsLoaded(CVoiceModel& model) {
+bool AllGroupsLoaded(VoiceModel& model) {
     for (int group = 0; group < kGroupLists; ++group)
         if (!model.IsListLoaded(group)) return false;
     return true;
@@ -109,13 +109,13 @@ bool AllGroupsLoaded(CVoiceModel& model) {
 
 }  // namespace
 
-void CCommandExporterThread::Run(const std::string& path) {
+void CommandExporterThread::Run(const std::string& path) {
     DisabledWindow disabled(data_.Front());
     succeeded_.store(Export(path));
 }
 
-bool CCommandExporterThread::Export(const std::string& path) {
-    CVoiceModel& model = data_.Model();
+bool CommandExporterThread::Export(const std::string& path) {
+    VoiceModel& model = data_.Model();
     if (!AllGroupsLoaded(model)) return false;
     int total = 0;
     for (int group = 0; group < kGroupLists; ++group)
@@ -141,20 +141,20 @@ bool CCommandExporterThread::Export(const std::string& path) {
     return file.Commit();
 }
 
-void CCommandImporterThread::Run(const std::string& path) {
+void CommandImporterThread::Run(const std::string& path) {
     DisabledWindow disabled(data_.Front());
     succeeded_.store(Import(path));
 }
 
-bool CCommandImporterThread::Fail(const std::string& text) {
-    CModuleController& controller = data_.Controller();
+bool CommandImporterThread::Fail(const std::string& text) {
+    ModuleController& controller = data_.Controller();
     controller.SetErrorText(text);
     controller.ReportError(false, MB_ICONERROR);
     return false;
 }
 
-bool CCommandImporterThread::Import(const std::string& path) {
-    CVoiceModel& model = data_.Model();
+bool CommandImporterThread::Import(const std::string& path) {
+    VoiceModel& model = data_.Model();
     if (!AllGroupsLoaded(model))
         return Fail(Tr(PX_TR("CommandFile", "Cannot import commands while the module is busy!")));
     // Read once: a pipe cannot be read again, and both passes see the same bytes.
@@ -172,7 +172,7 @@ bool CCommandImporterThread::Import(const std::string& path) {
         return Fail(Tr(PX_TR("CommandFile", "Invalid command file format or empty file!")));
 
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(contents->total));
-    CModuleController& controller = data_.Controller();
+    ModuleController& controller = data_.Controller();
     int group = -1;
     for (const CommandFileLine& line : contents->lines) {
         if (controller.LinkLost()) return false;  // said once already; nothing more to try
@@ -192,9 +192,9 @@ bool CCommandImporterThread::Import(const std::string& path) {
     return true;
 }
 
-bool CCommandImporterThread::ResizeGroup(int group, int count) {
-    CVoiceModel& model = data_.Model();
-    CModuleController& controller = data_.Controller();
+bool CommandImporterThread::ResizeGroup(int group, int count) {
+    VoiceModel& model = data_.Model();
+    ModuleController& controller = data_.Controller();
     int have = model.GetListCount(group);
     for (int i = 0; i < count; ++i) {
         if (i < have) {

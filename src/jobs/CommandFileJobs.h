@@ -9,13 +9,13 @@
 
 namespace parlix {
 
-class CProgramData;
+class ProgramData;
 
-class CCommandExporterThread : public CProgramThreadImpl<CCommandExporterThread, std::string> {
+class CommandExporterThread : public ProgramThreadImpl<CommandExporterThread, std::string> {
   public:
-    explicit CCommandExporterThread(CProgramData& data)
-        : CProgramThreadImpl("CCommandExporterThread"), data_(data) {}
-    ~CCommandExporterThread() { Stop(); }
+    explicit CommandExporterThread(ProgramData& data)
+        : ProgramThreadImpl("CCommandExporterThread"), data_(data) {}
+    ~CommandExporterThread() { Stop(); }
     void Run(const std::string& path);
     // Whether the last run wrote every command.
     bool Succeeded() const { return succeeded_.load(); }
@@ -24,15 +24,15 @@ class CCommandExporterThread : public CProgramThreadImpl<CCommandExporterThread,
     bool Export(const std::string& path);
 
   private:
-    CProgramData& data_;
+    ProgramData& data_;
     std::atomic<bool> succeeded_{false};
 };
 
-class CCommandImporterThread : public CProgramThreadImpl<CCommandImporterThread, std::string> {
+class CommandImporterThread : public ProgramThreadImpl<CommandImporterThread, std::string> {
   public:
-    explicit CCommandImporterThread(CProgramData& data)
-        : CProgramThreadImpl("CCommandImporterThread"), data_(data) {}
-    ~CCommandImporterThread() { Stop(); }
+    explicit CommandImporterThread(ProgramData& data)
+        : ProgramThreadImpl("CCommandImporterThread"), data_(data) {}
+    ~CommandImporterThread() { Stop(); }
     void Run(const std::string& path);
     // Whether the last run loaded the whole file.
     bool Succeeded() const { return succeeded_.load(); }
@@ -45,7 +45,7 @@ class CCommandImporterThread : public CProgramThreadImpl<CCommandImporterThread,
     bool ResizeGroup(int group, int count);
     bool Fail(const std::string& text);
 
-    CProgramData& data_;
+    ProgramData& data_;
     std::atomic<bool> succeeded_{false};
 };
 

@@ -1,4 +1,4 @@
-// CProgramData: what the main window owns for its whole life and the jobs
+// ProgramData: what the main window owns for its whole life and the jobs
 // work on: the module controller, the data model and the notification part.
 #pragma once
 
@@ -11,23 +11,23 @@ namespace parlix {
 class SettingsStore;
 class FrontEnd;
 
-class CProgramData {
+class ProgramData {
   public:
-    CProgramData(SettingsStore& settings, FrontEnd& frontEnd)
+    ProgramData(SettingsStore& settings, FrontEnd& frontEnd)
         : progress_(frontEnd), controller_(settings, progress_, frontEnd), model_(&frontEnd) {}
-    CProgramData(const CProgramData&) = delete;
-    CProgramData& operator=(const CProgramData&) = delete;
+    ProgramData(const ProgramData&) = delete;
+    ProgramData& operator=(const ProgramData&) = delete;
 
-    CModuleController& Controller() { return controller_; }
-    CVoiceModel& Model() { return model_; }
-    CStatusProgress& Progress() { return progress_; }
+    ModuleController& Controller() { return controller_; }
+    VoiceModel& Model() { return model_; }
+    StatusProgress& Progress() { return progress_; }
     FrontEnd& Front() { return progress_.Front(); }
 
   private:
     // The notification part comes first: the controller keeps a reference to it.
-    CStatusProgress progress_;
-    CModuleController controller_;
-    CVoiceModel model_;
+    StatusProgress progress_;
+    ModuleController controller_;
+    VoiceModel model_;
 };
 
 }  // namespace parlix

@@ -1,4 +1,4 @@
-// CProgramThreadImpl: a long-lived worker that sleeps until it is given a
+// ProgramThreadImpl: a long-lived worker that sleeps until it is given a
 // request, runs it, posts one completion and waits for the next. A newer
 // request cancels the run in progress; requests that pile up are served by
 // one run with the newest argument, and the completion says how many.
@@ -23,7 +23,7 @@ void PrepareWorkerThread(const char* name);
 }  // namespace detail
 
 // The window that receives completion notifications.
-class CProgramNotify {
+class ProgramNotify {
   public:
     void SetNotifyTarget(FrontEnd* target) { notify_.store(target); }
     FrontEnd* NotifyTarget() const { return notify_.load(); }
@@ -33,13 +33,13 @@ class CProgramNotify {
 };
 
 template <class Job, class Arg>
-class CProgramThreadImpl : public CProgramNotify {
+class ProgramThreadImpl : public ProgramNotify {
   public:
-    explicit CProgramThreadImpl(const char* name) : name_(name) {}
-    CProgramThreadImpl(const CProgramThreadImpl&) = delete;
-    CProgramThreadImpl& operator=(const CProgramThreadImpl&) = delete;
+    explicit ProgramThreadImpl(const char* name) : name_(name) {}
+    ProgramThreadImpl(const ProgramThreadImpl&) = delete;
+    ProgramThreadImpl& operator=(const ProgramThreadImpl&) = delete;
     // Jobs call Stop() in their own destructors: Run must not outlive them.
-    ~CProgramThreadImpl() = default;
+    ~ProgramThreadImpl() = default;
 
     void Start() {
         std::lock_guard lock(lock_);

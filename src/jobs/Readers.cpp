@@ -5,17 +5,17 @@
 
 namespace parlix {
 
-bool CGroupReaderThread::Going() {
+bool GroupReaderThread::Going() {
     return IsRunning() && !data_.Controller().LinkLost();
 }
 
-bool CCommandReaderThread::Going() {
+bool CommandReaderThread::Going() {
     return IsRunning() && !data_.Controller().LinkLost();
 }
 
-void CGroupReaderThread::Run(Void) {
-    CVoiceModel& model = data_.Model();
-    CModuleController& controller = data_.Controller();
+void GroupReaderThread::Run(Void) {
+    VoiceModel& model = data_.Model();
+    ModuleController& controller = data_.Controller();
     const int grammars = model.GetGrammarCount();
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(grammars + 20));
     progress.Step();
@@ -40,8 +40,8 @@ void CGroupReaderThread::Run(Void) {
     }
 }
 
-void CCommandReaderThread::Run(int startNode) {
-    CVoiceModel& model = data_.Model();
+void CommandReaderThread::Run(int startNode) {
+    VoiceModel& model = data_.Model();
     const int nodes = kFirstGrammarList + model.GetGrammarCount();
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(nodes));
     int node = startNode >= 0 && startNode < nodes ? startNode : 0;
@@ -61,7 +61,7 @@ void CCommandReaderThread::Run(int startNode) {
     }
 }
 
-void CCommandReaderThread::ReadMessages() {
+void CommandReaderThread::ReadMessages() {
     ProgressSection slots(data_.Progress(), kMessageSlots);
     for (int slot = 0; slot < kMessageSlots; ++slot) {
         data_.Model().RefreshMessage(slot, data_.Controller());
@@ -70,8 +70,8 @@ void CCommandReaderThread::ReadMessages() {
     }
 }
 
-bool CCommandReaderThread::ReadGroup(int node, ProgressSection& progress) {
-    CVoiceModel& model = data_.Model();
+bool CommandReaderThread::ReadGroup(int node, ProgressSection& progress) {
+    VoiceModel& model = data_.Model();
     // Wordsets come from the program's own tables; they are fixed even while busy.
     const auto list = model.TryReadList(node);
     if (list ? list->fixedEntries : node >= kFirstWordsetList) {

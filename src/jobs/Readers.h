@@ -5,32 +5,32 @@
 
 namespace parlix {
 
-class CProgramData;
+class ProgramData;
 class ProgressSection;
 
 // Reads the active group mask, the sound table, the command count of every
 // group and the word count of every custom grammar.
-class CGroupReaderThread : public CProgramThreadImpl<CGroupReaderThread, Void> {
+class GroupReaderThread : public ProgramThreadImpl<GroupReaderThread, Void> {
   public:
-    explicit CGroupReaderThread(CProgramData& data)
-        : CProgramThreadImpl("CGroupReaderThread"), data_(data) {}
-    ~CGroupReaderThread() { Stop(); }
+    explicit GroupReaderThread(ProgramData& data)
+        : ProgramThreadImpl("CGroupReaderThread"), data_(data) {}
+    ~GroupReaderThread() { Stop(); }
     void Run(Void);
 
   private:
     // Running, and the link still answers: a lost link ends the run.
     bool Going();
 
-    CProgramData& data_;
+    ProgramData& data_;
 };
 
 // Reads every list of the model, starting with the requested one and going
 // on from list 0 after the last, so the list the user looks at comes first.
-class CCommandReaderThread : public CProgramThreadImpl<CCommandReaderThread, int> {
+class CommandReaderThread : public ProgramThreadImpl<CommandReaderThread, int> {
   public:
-    explicit CCommandReaderThread(CProgramData& data)
-        : CProgramThreadImpl("CCommandReaderThread"), data_(data) {}
-    ~CCommandReaderThread() { Stop(); }
+    explicit CommandReaderThread(ProgramData& data)
+        : ProgramThreadImpl("CCommandReaderThread"), data_(data) {}
+    ~CommandReaderThread() { Stop(); }
     void Run(int startNode);
 
   private:
@@ -39,7 +39,7 @@ class CCommandReaderThread : public CProgramThreadImpl<CCommandReaderThread, int
     // False when the count could not be read: the run ends.
     bool ReadGroup(int node, ProgressSection& progress);
 
-    CProgramData& data_;
+    ProgramData& data_;
 };
 
 }  // namespace parlix

@@ -6,7 +6,7 @@
 
 namespace parlix {
 
-void CStatusProgress::AttachBars() {
+void StatusProgress::AttachBars() {
     std::lock_guard lock(mutex_);
     position_ = 0;
     range_ = 1;
@@ -16,7 +16,7 @@ void CStatusProgress::AttachBars() {
 
 // Handles come from a running serial rather than the count of open sections,
 // so that they stay unique when sections close out of order.
-std::uint32_t CStatusProgress::BeginProgress(std::uint32_t total) {
+std::uint32_t StatusProgress::BeginProgress(std::uint32_t total) {
     std::lock_guard lock(mutex_);
     std::uint32_t handle = 0;
     do {
@@ -28,7 +28,7 @@ std::uint32_t CStatusProgress::BeginProgress(std::uint32_t total) {
     return handle;
 }
 
-void CStatusProgress::StepProgress(std::uint32_t handle, std::uint32_t steps) {
+void StatusProgress::StepProgress(std::uint32_t handle, std::uint32_t steps) {
     std::lock_guard lock(mutex_);
     if (Section* section = Find(handle))
         section->done += steps;
@@ -38,7 +38,7 @@ void CStatusProgress::StepProgress(std::uint32_t handle, std::uint32_t steps) {
     frontEnd_.SetProgressPos(position_);
 }
 
-void CStatusProgress::EndProgress(std::uint32_t handle) {
+void StatusProgress::EndProgress(std::uint32_t handle) {
     std::lock_guard lock(mutex_);
     auto it = std::find_if(sections_.begin(), sections_.end(),
                            [&](const Section& s) { return s.handle == handle; });
@@ -51,28 +51,28 @@ void CStatusProgress::EndProgress(std::uint32_t handle) {
     frontEnd_.SetProgressPos(position_);
 }
 
-void CStatusProgress::MarkConnected(bool on) {
+void StatusProgress::MarkConnected(bool on) {
     std::lock_guard lock(mutex_);
     position_ = on ? position_ + 1 : position_ - 1;
     frontEnd_.SetProgressPos(position_);
 }
 
-void CStatusProgress::SetStatusText(const std::string& text) {
+void StatusProgress::SetStatusText(const std::string& text) {
     std::lock_guard lock(mutex_);
     frontEnd_.SetStatusText(text);
 }
 
-std::uint32_t CStatusProgress::Range() const {
+std::uint32_t StatusProgress::Range() const {
     std::lock_guard lock(mutex_);
     return range_;
 }
 
-std::uint32_t CStatusProgress::Position() const {
+std::uint32_t StatusProgress::Position() const {
     std::lock_guard lock(mutex_);
     return position_;
 }
 
-CStatusProgress::Section* CStatusProgress::Find(std::uint32_t handle) {
+StatusProgress::Section* StatusProgress::Find(std::uint32_t handle) {
     for (auto& section : sections_)
         if (section.handle == handle) return &section;
     return nullptr;

@@ -1,4 +1,4 @@
-// CStatusProgress: the status text and the one progress bar that every job
+// StatusProgress: the status text and the one progress bar that every job
 // and some module operations share. Each user opens its own section; the bar
 // shows the sum of all open sections plus one step while connected.
 #pragma once
@@ -15,9 +15,9 @@ namespace parlix {
 
 class FrontEnd;
 
-class CStatusProgress : public ProgressSink {
+class StatusProgress : public ProgressSink {
   public:
-    explicit CStatusProgress(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
+    explicit StatusProgress(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 
     void AttachBars();
     std::uint32_t BeginProgress(std::uint32_t total) override;

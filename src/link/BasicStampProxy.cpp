@@ -29,11 +29,11 @@ struct FileCloser {
 
 }  // namespace
 
-bool CBasicStampProxy::OpenLink(const std::string& port) {
+bool BasicStampProxy::OpenLink(const std::string& port) {
     return OpenLine(port) && !port_.SetEventMask(EV_BREAK) && !port_.SetReadMode(1);
 }
 
-bool CBasicStampProxy::EchoedByte(std::uint8_t byte) {
+bool BasicStampProxy::EchoedByte(std::uint8_t byte) {
     SleepMs(10);
     std::uint32_t written = 0;
     if (port_.Write(&byte, 1, &written, nullptr, 1000)) return false;
@@ -47,7 +47,7 @@ bool CBasicStampProxy::EchoedByte(std::uint8_t byte) {
     return true;
 }
 
-bool CBasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
+bool BasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
     if (!EchoedByte(byte)) return false;
     std::uint8_t ack = 0;
     if (!port_.ReadByte(ack)) return false;
@@ -61,7 +61,7 @@ bool CBasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
 // Break held while DTR pulses puts the Stamp into its monitor. The port keeps
 // no sticky line errors to clear before and after: a failed read reports its
 // own status and the purge drops whatever the reset garbled.
-bool CBasicStampProxy::ResetStamp() {
+bool BasicStampProxy::ResetStamp() {
     if (port_.EscapeFunction(SETBREAK)) return false;
     port_.EscapeFunction(SETDTR);
     SleepMs(10);
@@ -73,7 +73,7 @@ bool CBasicStampProxy::ResetStamp() {
     return true;
 }
 
-bool CBasicStampProxy::Identify(StampKind kind, std::uint8_t& version) {
+bool BasicStampProxy::Identify(StampKind kind, std::uint8_t& version) {
     std::uint8_t reply = 0;
     if (kind == StampKind::BS2) {
         for (const std::uint8_t letter : {'B', 'S', '2'}) {
@@ -89,7 +89,7 @@ bool CBasicStampProxy::Identify(StampKind kind, std::uint8_t& version) {
     return true;
 }
 
-std::optional<CBasicStampProxy::Found> CBasicStampProxy::IdentifyAny() {
+std::optional<BasicStampProxy::Found> BasicStampProxy::IdentifyAny() {
     port_.SetReadTimeout(100);
     std::optional<Found> found;
     for (const StampKindInfo& info : StampKinds()) {
@@ -106,7 +106,7 @@ std::optional<CBasicStampProxy::Found> CBasicStampProxy::IdentifyAny() {
     return found;
 }
 
-bool CBasicStampProxy::Detect() {
+bool BasicStampProxy::Detect() {
     ClearTexts();
     templateName_.clear();
     const auto found = IdentifyAny();
@@ -118,7 +118,7 @@ bool CBasicStampProxy::Detect() {
     return true;
 }
 
-bool CBasicStampProxy::ConnectModule() {
+bool BasicStampProxy::ConnectModule() {
     if (!EchoedByte(0)) return false;
     port_.Configure(9600, 8, 0, 0);
     SleepMs(50);
@@ -127,7 +127,7 @@ bool CBasicStampProxy::ConnectModule() {
     return port_.ReadByteWithin(sign, 3000) && sign == kProgramSign;
 }
 
-bool CBasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
+bool BasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
     std::uint8_t sum = 0;
     for (const std::uint8_t b : packet) sum = static_cast<std::uint8_t>(sum + b);
     if (sum != 0) {
@@ -157,7 +157,7 @@ bool CBasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
     return true;
 }
 
-bool CBasicStampProxy::UpdateBridge(const std::string& programFile, ProgressSink* progress) {
+bool BasicStampProxy::UpdateBridge(const std::string& programFile, ProgressSink* progress) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
     if (!file) return false;
     if (std::fseek(file.get(), kPacketCountOffset, SEEK_SET)) return false;
@@ -183,7 +183,7 @@ bool CBasicStampProxy::UpdateBridge(const std::string& programFile, ProgressSink
     return !port_.Configure(9600, 8, 0, 0);
 }
 
-bool CBasicStampProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool BasicStampProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes{command};
     for (const std::int32_t value : args) {
         std::uint8_t b = 0;
@@ -200,7 +200,7 @@ bool CBasicStampProxy::SendCommand(std::uint8_t command, std::span<const std::in
     return true;
 }
 
-bool CBasicStampProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool BasicStampProxy::ReceiveArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         std::uint8_t reply = 0;
         if (!AcknowledgedByte(kArgumentRequest) || !port_.ReadByte(reply)) return false;
@@ -212,11 +212,11 @@ bool CBasicStampProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool CBasicStampProxy::SetBusy(bool busy) {
+bool BasicStampProxy::SetBusy(bool busy) {
     return AcknowledgedByte(kBusy) && AcknowledgedByte(busy ? '1' : '0');
 }
 
-bool CBasicStampProxy::EnterControlMode() {
+bool BasicStampProxy::EnterControlMode() {
     if (!Detect() || !ConnectModule()) return false;
     SleepMs(100);
     if (!AcknowledgedByte('U')) return false;
@@ -224,15 +224,15 @@ bool CBasicStampProxy::EnterControlMode() {
     return true;
 }
 
-bool CBasicStampProxy::LeaveControlMode() {
+bool BasicStampProxy::LeaveControlMode() {
     return Detect() && EchoedByte(0);
 }
 
-bool CBasicStampProxy::SaveLanguage(int language) {
+bool BasicStampProxy::SaveLanguage(int language) {
     return AcknowledgedByte(kSaveLanguage) && AcknowledgedByte(static_cast<std::uint8_t>(language));
 }
 
-bool CBasicStampProxy::LoadLanguage(std::uint8_t& language) {
+bool BasicStampProxy::LoadLanguage(std::uint8_t& language) {
     return AcknowledgedByte(kLoadLanguage) && port_.ReadByte(language);
 }
 

@@ -1,4 +1,4 @@
-// CBasicStampProxy: the module behind a BASIC Stamp 2 of any kind. Every byte
+// BasicStampProxy: the module behind a BASIC Stamp 2 of any kind. Every byte
 // to the Stamp comes back as an echo from its serial input; the bridge program
 // then repeats each byte it takes as an acknowledgement.
 #pragma once
@@ -10,9 +10,9 @@
 
 namespace parlix {
 
-class CBasicStampProxy : public CPortProxy {
+class BasicStampProxy : public PortProxy {
   public:
-    using CPortProxy::CPortProxy;
+    using PortProxy::PortProxy;
 
     bool OpenLink(const std::string& port) override;
     bool Detect() override;

@@ -6,12 +6,12 @@
 
 namespace parlix::bootloader {
 
-bool ReadExpected(CModulePort& port, std::uint8_t expected) {
+bool ReadExpected(ModulePort& port, std::uint8_t expected) {
     std::uint8_t byte = 0;
     return port.ReadByte(byte) && byte == expected;
 }
 
-bool ReadExpected(CModulePort& port, std::span<const std::uint8_t> expected) {
+bool ReadExpected(ModulePort& port, std::span<const std::uint8_t> expected) {
     for (const std::uint8_t b : expected) {
         if (!ReadExpected(port, b)) return false;
     }
@@ -20,7 +20,7 @@ bool ReadExpected(CModulePort& port, std::span<const std::uint8_t> expected) {
 
 namespace {
 
-bool WriteAll(CModulePort& port, std::span<const std::uint8_t> bytes) {
+bool WriteAll(ModulePort& port, std::span<const std::uint8_t> bytes) {
     for (const std::uint8_t b : bytes) {
         if (!port.WriteByte(b)) return false;
     }
@@ -29,7 +29,7 @@ bool WriteAll(CModulePort& port, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-bool Stk500SignOn(CModulePort& port) {
+bool Stk500SignOn(ModulePort& port) {
     static constexpr std::array<std::uint8_t, 7> kSignOn = {0x41, 0x56, 0x52, 0x20,
                                                             0x49, 0x53, 0x50};  // AVR ISP
     return port.WriteByte('0') && port.Expect(kEndOfRequest, kInSync) && ReadExpected(port, kOk) &&
@@ -37,13 +37,13 @@ bool Stk500SignOn(CModulePort& port) {
            ReadExpected(port, kSignOn) && ReadExpected(port, kOk);
 }
 
-bool Stk500GetParameter(CModulePort& port) {
+bool Stk500GetParameter(ModulePort& port) {
     std::uint8_t value = 0;
     return port.WriteByte('A') && port.WriteByte(0x81) && port.Expect(kEndOfRequest, kInSync) &&
            port.ReadByte(value) && ReadExpected(port, kOk);
 }
 
-bool Stk500Request(CModulePort& port, std::span<const std::uint8_t> request,
+bool Stk500Request(ModulePort& port, std::span<const std::uint8_t> request,
                    std::span<std::uint8_t> reply) {
     if (!WriteAll(port, request) || !port.Expect(kEndOfRequest, kInSync)) return false;
     for (auto& b : reply) {
@@ -52,7 +52,7 @@ bool Stk500Request(CModulePort& port, std::span<const std::uint8_t> request,
     return ReadExpected(port, kOk);
 }
 
-bool EepromExchange(CModulePort& port) {
+bool EepromExchange(ModulePort& port) {
     static constexpr std::array<std::uint8_t, 3> kAddressZero = {'U', 0x00, 0x00};
     static constexpr std::array<std::uint8_t, 4> kReadTwo = {'t', 0x00, 0x02, 'E'};
     static constexpr std::array<std::uint8_t, 6> kWriteMarker = {'d', 0x00, 0x02, 'E', 'B', 'b'};
@@ -83,11 +83,11 @@ std::vector<std::uint8_t> Stk500v2Frame(std::span<const std::uint8_t> body) {
     return frame;
 }
 
-bool Stk500v2Send(CModulePort& port, std::span<const std::uint8_t> body) {
+bool Stk500v2Send(ModulePort& port, std::span<const std::uint8_t> body) {
     return WriteAll(port, Stk500v2Frame(body));
 }
 
-bool Stk500v2Receive(CModulePort& port, std::uint8_t command, std::span<std::uint8_t> data) {
+bool Stk500v2Receive(ModulePort& port, std::uint8_t command, std::span<std::uint8_t> data) {
     std::uint8_t sum = 0;
     auto next = [&](std::uint8_t& b) {
         if (!port.ReadByte(b)) return false;
@@ -111,40 +111,40 @@ bool Stk500v2Receive(CModulePort& port, std::uint8_t command, std::span<std::uin
     return ReadExpected(port, wanted);
 }
 
-bool Stk500v2GetParameter(CModulePort& port) {
+bool Stk500v2GetParameter(ModulePort& port) {
     const std::array<std::uint8_t, 2> body = {kV2GetParameter, kV2ParameterProbed};
     std::array<std::uint8_t, 2> reply{};
     return Stk500v2Send(port, body) && Stk500v2Receive(port, kV2GetParameter, reply) &&
            reply[0] == 0x00;
 }
 
-bool Stk500v2LeaveProgMode(CModulePort& port) {
+bool Stk500v2LeaveProgMode(ModulePort& port) {
     const std::array<std::uint8_t, 1> body = {kV2LeaveProgMode};
     std::array<std::uint8_t, 1> reply{};
     return Stk500v2Send(port, body) && Stk500v2Receive(port, kV2LeaveProgMode, reply) &&
            reply[0] == 0x00;
 }
 
-bool Avr109Identify(CModulePort& port) {
+bool Avr109Identify(ModulePort& port) {
     static constexpr std::array<std::uint8_t, 7> kCaterina = {'C', 'A', 'T', 'E', 'R', 'I', 'N'};
     return port.Expect('!', '?') && port.WriteByte('S') && ReadExpected(port, kCaterina);
 }
 
-bool Avr109Exit(CModulePort& port) {
+bool Avr109Exit(ModulePort& port) {
     return port.Expect('E', 0x0D);
 }
 
-bool SambaNormalMode(CModulePort& port) {
+bool SambaNormalMode(ModulePort& port) {
     return port.WriteByte('N') && port.Expect('#', 0x0A) && ReadExpected(port, 0x0D);
 }
 
-bool SambaWriteWord(CModulePort& port, std::uint32_t address, std::uint32_t value) {
+bool SambaWriteWord(ModulePort& port, std::uint32_t address, std::uint32_t value) {
     const std::string text = fmt::format("W{:08X},{:08X}#", address, value);
     return WriteAll(port,
                     std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
-bool SambaBootFromFlash(CModulePort& port) {
+bool SambaBootFromFlash(ModulePort& port) {
     // Flash command "set GPNVM bit 1", then a processor and peripheral reset.
     return SambaWriteWord(port, 0x400E0A04, 0x5A00010B) &&
            SambaWriteWord(port, 0x400E1A00, 0xA500000D);

@@ -26,41 +26,41 @@ inline constexpr std::uint8_t kV2LeaveProgMode = 0x11;
 inline constexpr std::uint8_t kV2ParameterProbed = 0x90;
 
 // Reads one byte and compares it.
-bool ReadExpected(CModulePort& port, std::uint8_t expected);
-bool ReadExpected(CModulePort& port, std::span<const std::uint8_t> expected);
+bool ReadExpected(ModulePort& port, std::uint8_t expected);
+bool ReadExpected(ModulePort& port, std::span<const std::uint8_t> expected);
 
 // STK500 sign-on: '0' then '1', answered with the text AVR ISP.
-bool Stk500SignOn(CModulePort& port);
+bool Stk500SignOn(ModulePort& port);
 // STK500 get-parameter 0x81: any value between the sync bytes.
-bool Stk500GetParameter(CModulePort& port);
+bool Stk500GetParameter(ModulePort& port);
 // One STK500 request ending with a space, answered 0x14, `reply.size()`
 // data bytes (stored in `reply`), 0x10.
-bool Stk500Request(CModulePort& port, std::span<const std::uint8_t> request,
+bool Stk500Request(ModulePort& port, std::span<const std::uint8_t> request,
                    std::span<std::uint8_t> reply = {});
 // The marker check of the old boot loaders' EEPROM ("BB" becomes "Bb"), then
 // the boot loader is left.
-bool EepromExchange(CModulePort& port);
+bool EepromExchange(ModulePort& port);
 
 // STK500v2 message with the command byte first in `body`. The length sent
 // counts the command byte; a reply's data is counted without it, so its
 // length field is the data's size plus one.
 std::vector<std::uint8_t> Stk500v2Frame(std::span<const std::uint8_t> body);
-bool Stk500v2Send(CModulePort& port, std::span<const std::uint8_t> body);
+bool Stk500v2Send(ModulePort& port, std::span<const std::uint8_t> body);
 // Checks a reply to `command` carrying `data.size()` bytes after the command
 // byte, stores them in `data` and checks the sum.
-bool Stk500v2Receive(CModulePort& port, std::uint8_t command, std::span<std::uint8_t> data);
-bool Stk500v2GetParameter(CModulePort& port);
-bool Stk500v2LeaveProgMode(CModulePort& port);
+bool Stk500v2Receive(ModulePort& port, std::uint8_t command, std::span<std::uint8_t> data);
+bool Stk500v2GetParameter(ModulePort& port);
+bool Stk500v2LeaveProgMode(ModulePort& port);
 
 // AVR109 (the Leonardo's boot loader): '!' answered '?', then 'S' answered
 // with the software identifier.
-bool Avr109Identify(CModulePort& port);
-bool Avr109Exit(CModulePort& port);
+bool Avr109Identify(ModulePort& port);
+bool Avr109Exit(ModulePort& port);
 
 // SAM-BA (the Due's boot loader): binary mode answered "\n\r", and a word write.
-bool SambaNormalMode(CModulePort& port);
-bool SambaWriteWord(CModulePort& port, std::uint32_t address, std::uint32_t value);
+bool SambaNormalMode(ModulePort& port);
+bool SambaWriteWord(ModulePort& port, std::uint32_t address, std::uint32_t value);
 // The Due boots from flash (GPNVM bit 1) and restarts.
-bool SambaBootFromFlash(CModulePort& port);
+bool SambaBootFromFlash(ModulePort& port);
 
 }  // namespace parlix::bootloader

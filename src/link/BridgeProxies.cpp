@@ -2,7 +2,7 @@
 
 namespace parlix {
 
-bool CBridgeProxyBase::Detect() {
+bool BridgeProxyBase::Detect() {
     ClearTexts();
     return false;
 }

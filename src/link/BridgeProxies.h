@@ -10,9 +10,9 @@
 
 namespace parlix {
 
-class CBridgeProxyBase : public CPortProxy {
+class BridgeProxyBase : public PortProxy {
   public:
-    using CPortProxy::CPortProxy;
+    using PortProxy::PortProxy;
     bool Detect() override;
     bool ConnectModule() override { return false; }
     bool EnterControlMode() override { return false; }

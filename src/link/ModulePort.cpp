@@ -9,7 +9,7 @@ void SleepMs(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-bool CModulePort::WriteByte(std::uint8_t byte) {
+bool ModulePort::WriteByte(std::uint8_t byte) {
     if (writePacing_ >= 0) Pause(writePacing_);
     std::uint32_t written = 0;
     if (Write(&byte, 1, &written, nullptr, 1000)) return false;
@@ -17,17 +17,17 @@ bool CModulePort::WriteByte(std::uint8_t byte) {
     return true;
 }
 
-bool CModulePort::ReadByteWithin(std::uint8_t& byte, int timeoutMs) {
+bool ModulePort::ReadByteWithin(std::uint8_t& byte, int timeoutMs) {
     std::uint32_t got = 0;
     const std::uint32_t timeout = timeoutMs < 0 ? kInfinite : static_cast<std::uint32_t>(timeoutMs);
     return !Read(&byte, 1, &got, nullptr, timeout) && got == 1;
 }
 
-bool CModulePort::Query(std::uint8_t request, std::uint8_t& reply) {
+bool ModulePort::Query(std::uint8_t request, std::uint8_t& reply) {
     return WriteByte(request) && ReadByte(reply);
 }
 
-bool CModulePort::Expect(std::uint8_t request, std::uint8_t expected) {
+bool ModulePort::Expect(std::uint8_t request, std::uint8_t expected) {
     std::uint8_t reply = 0;
     return Query(request, reply) && reply == expected;
 }

@@ -8,7 +8,7 @@
 
 namespace parlix {
 
-class CModulePort : public CSerial {
+class ModulePort : public Serial {
   public:
     int ReadTimeout() const { return readTimeout_; }
     void SetReadTimeout(int ms) { readTimeout_ = ms; }

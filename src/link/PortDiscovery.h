@@ -13,7 +13,7 @@
 namespace parlix {
 
 struct PortRecord {
-    std::string name;          // what CSerial::Open takes: "ttyUSB0", or a full path
+    std::string name;          // what Serial::Open takes: "ttyUSB0", or a full path
     std::string friendlyName;  // maker and model where udev knows them, else the name
     std::string technology;    // bus, such as "usb"; empty when unknown
 };

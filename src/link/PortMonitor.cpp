@@ -9,11 +9,11 @@
 
 namespace parlix {
 
-CPortMonitor::~CPortMonitor() {
+PortMonitor::~PortMonitor() {
     Stop();
 }
 
-std::error_code CPortMonitor::Start() {
+std::error_code PortMonitor::Start() {
     if (monitor_) return {};
     context_ = udev_new();
     if (!context_) return ErrnoCode(errno ? errno : ENOMEM);
@@ -35,18 +35,18 @@ std::error_code CPortMonitor::Start() {
     return ec;
 }
 
-void CPortMonitor::Stop() {
+void PortMonitor::Stop() {
     if (monitor_) udev_monitor_unref(monitor_);
     if (context_) udev_unref(context_);
     monitor_ = nullptr;
     context_ = nullptr;
 }
 
-int CPortMonitor::Fd() const {
+int PortMonitor::Fd() const {
     return monitor_ ? udev_monitor_get_fd(monitor_) : -1;
 }
 
-bool CPortMonitor::Wait(int timeoutMs) const {
+bool PortMonitor::Wait(int timeoutMs) const {
     if (!monitor_) return false;
     pollfd p{Fd(), POLLIN, 0};
     int n;
@@ -56,7 +56,7 @@ bool CPortMonitor::Wait(int timeoutMs) const {
     return n > 0 && (p.revents & POLLIN);
 }
 
-bool CPortMonitor::Drain() {
+bool PortMonitor::Drain() {
     bool any = false;
     while (monitor_ && Wait(0)) {
         udev_device* device = udev_monitor_receive_device(monitor_);

@@ -11,12 +11,12 @@ struct udev_monitor;
 
 namespace parlix {
 
-class CPortMonitor {
+class PortMonitor {
   public:
-    CPortMonitor() = default;
-    CPortMonitor(const CPortMonitor&) = delete;
-    CPortMonitor& operator=(const CPortMonitor&) = delete;
-    ~CPortMonitor();
+    PortMonitor() = default;
+    PortMonitor(const PortMonitor&) = delete;
+    PortMonitor& operator=(const PortMonitor&) = delete;
+    ~PortMonitor();
 
     // Listens to the udev daemon where it runs, else to the kernel directly.
     std::error_code Start();

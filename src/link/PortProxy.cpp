@@ -7,32 +7,32 @@
 
 namespace parlix {
 
-bool CPortProxy::OpenLine(const std::string& port) {
+bool PortProxy::OpenLine(const std::string& port) {
     return !port_.Open(port, 0, 0, true) && !port_.Configure(9600, 8, 0, 0) &&
            !port_.SetHandshaking(0);
 }
 
-bool CPortProxy::CloseLink() {
+bool PortProxy::CloseLink() {
     return !port_.Close();
 }
 
-void CPortProxy::PurgeLine() {
+void PortProxy::PurgeLine() {
     port_.Purge();
 }
 
-bool CPortProxy::UpdateBridge(const std::string&, ProgressSink*) {
+bool PortProxy::UpdateBridge(const std::string&, ProgressSink*) {
     SetLastError(Status::Unsupported);
     return false;
 }
 
-std::optional<std::string> CPortProxy::GetBridgeFile() const {
+std::optional<std::string> PortProxy::GetBridgeFile() const {
     if (bridgeFile_.empty()) return std::nullopt;
     return bridgeFile_;
 }
 
 // A command with a value the framing cannot carry is refused whole, before
 // any of its bytes goes out.
-bool CPortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool PortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!EncodeArgument(args[i], bytes[i])) {
@@ -49,13 +49,13 @@ bool CPortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t>
     return true;
 }
 
-bool CPortProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+bool PortProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
     if (port_.ReadByteWithin(status, tenths < 0 ? -1 : tenths * 100)) return true;
     if (GetLastError() == Status::Timeout) SetLastError(Status::WaitTimeout);
     return false;
 }
 
-bool CPortProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool PortProxy::ReceiveArguments(std::span<std::int32_t> values) {
     const int pacing = port_.WritePacing();
     port_.SetWritePacing(-1);  // argument requests go out back to back
     const bool ok = FetchArguments(values);
@@ -63,7 +63,7 @@ bool CPortProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return ok;
 }
 
-bool CPortProxy::FetchArguments(std::span<std::int32_t> values) {
+bool PortProxy::FetchArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         std::uint8_t reply = 0;
         if (!port_.Query(kArgRequest, reply)) return false;
@@ -76,26 +76,26 @@ bool CPortProxy::FetchArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool CPortProxy::SetBusy(bool) {
+bool PortProxy::SetBusy(bool) {
     return true;
 }
 
-bool CPortProxy::SaveLanguage(int language) {
+bool PortProxy::SaveLanguage(int language) {
     settings_.SetLangVR(language);
     return true;
 }
 
-bool CPortProxy::LoadLanguage(std::uint8_t& language) {
+bool PortProxy::LoadLanguage(std::uint8_t& language) {
     language = static_cast<std::uint8_t>(settings_.GetLangVR());
     return true;
 }
 
-bool CPortProxy::ControlModeExchange() {
+bool PortProxy::ControlModeExchange() {
     std::uint8_t reply = 0;
     return port_.Query('b', reply) && port_.Expect('b', 'o');
 }
 
-void CPortProxy::ClearTexts() {
+void PortProxy::ClearTexts() {
     deviceName_.clear();
     deviceDetail_.clear();
     bridgeFile_.clear();

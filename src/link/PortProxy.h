@@ -11,9 +11,9 @@ namespace parlix {
 
 class SettingsStore;
 
-class CPortProxy : public CVoiceProxy {
+class PortProxy : public VoiceProxy {
   public:
-    explicit CPortProxy(SettingsStore& settings) : settings_(settings) {}
+    explicit PortProxy(SettingsStore& settings) : settings_(settings) {}
 
     bool CloseLink() override;
     void PurgeLine() override;
@@ -29,7 +29,7 @@ class CPortProxy : public CVoiceProxy {
     bool SaveLanguage(int language) override;
     bool LoadLanguage(std::uint8_t& language) override;
 
-    CModulePort& Port() { return port_; }
+    ModulePort& Port() { return port_; }
 
   protected:
     // Opens the port for bounded transfers at 9600 8N1 without flow control.
@@ -41,7 +41,7 @@ class CPortProxy : public CVoiceProxy {
     void ClearTexts();
 
     SettingsStore& settings_;
-    CModulePort port_;
+    ModulePort port_;
     std::string deviceName_;
     std::string deviceDetail_;
     std::string bridgeFile_;

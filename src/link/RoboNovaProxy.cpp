@@ -40,35 +40,35 @@ bool ReadWord(std::FILE* file, std::uint16_t& word) {
 
 }  // namespace
 
-CRoboNovaProxy::CRoboNovaProxy(SettingsStore& settings) : CPortProxy(settings) {
+RoboNovaProxy::RoboNovaProxy(SettingsStore& settings) : PortProxy(settings) {
     port_.SetReadTimeout(1000);
 }
 
-bool CRoboNovaProxy::OpenLink(const std::string& port) {
+bool RoboNovaProxy::OpenLink(const std::string& port) {
     Lock lock(portLock_);
     if (!OpenLine(port) || port_.SetReadMode(1)) return false;
     port_.Purge();
     return true;
 }
 
-bool CRoboNovaProxy::CloseLink() {
+bool RoboNovaProxy::CloseLink() {
     Lock lock(portLock_);
-    return CPortProxy::CloseLink();
+    return PortProxy::CloseLink();
 }
 
-void CRoboNovaProxy::PurgeLine() {
+void RoboNovaProxy::PurgeLine() {
     Lock lock(portLock_);
-    CPortProxy::PurgeLine();
+    PortProxy::PurgeLine();
 }
 
-bool CRoboNovaProxy::ControllerByte(std::uint8_t byte, std::uint8_t& answer) {
+bool RoboNovaProxy::ControllerByte(std::uint8_t byte, std::uint8_t& answer) {
     std::uint32_t written = 0;
     if (port_.Write(&byte, 1, &written, nullptr, 1000)) return false;
     port_.FlushOutput();
     return port_.ReadByte(answer);
 }
 
-bool CRoboNovaProxy::CheckedByte(std::uint8_t byte) {
+bool RoboNovaProxy::CheckedByte(std::uint8_t byte) {
     std::uint8_t answer = 0;
     if (!ControllerByte(byte, answer)) return false;
     if (answer != byte) {
@@ -78,38 +78,38 @@ bool CRoboNovaProxy::CheckedByte(std::uint8_t byte) {
     return true;
 }
 
-bool CRoboNovaProxy::CheckedAddress(std::uint16_t address) {
+bool RoboNovaProxy::CheckedAddress(std::uint16_t address) {
     return CheckedByte(static_cast<std::uint8_t>(address & 0xFF)) &&
            CheckedByte(static_cast<std::uint8_t>(address >> 8));
 }
 
-bool CRoboNovaProxy::WriteRam(std::uint16_t address, std::uint8_t value) {
+bool RoboNovaProxy::WriteRam(std::uint16_t address, std::uint8_t value) {
     Lock lock(portLock_);
     return CheckedByte(0xF8) && CheckedAddress(address) && CheckedByte(value);
 }
 
-bool CRoboNovaProxy::ReadRam(std::uint16_t address, std::uint8_t& value) {
+bool RoboNovaProxy::ReadRam(std::uint16_t address, std::uint8_t& value) {
     Lock lock(portLock_);
     return CheckedByte(0xF7) && CheckedAddress(address) && ControllerByte(0x00, value);
 }
 
-bool CRoboNovaProxy::ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value) {
+bool RoboNovaProxy::ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value) {
     Lock lock(portLock_);
     return CheckedByte(op) && CheckedAddress(address) && ControllerByte(0x00, value);
 }
 
-bool CRoboNovaProxy::WriteMemory(std::uint16_t address, std::uint8_t value) {
+bool RoboNovaProxy::WriteMemory(std::uint16_t address, std::uint8_t value) {
     Lock lock(portLock_);
     return CheckedByte(0xF4) && CheckedByte(0x0B) && CheckedAddress(address) &&
            CheckedByte(value) && CheckedByte(value);
 }
 
-bool CRoboNovaProxy::OutputCommand(std::uint8_t p, std::uint8_t q) {
+bool RoboNovaProxy::OutputCommand(std::uint8_t p, std::uint8_t q) {
     Lock lock(portLock_);
     return CheckedByte(0xE3) && CheckedByte(p) && CheckedByte(q);
 }
 
-bool CRoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {
+bool RoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {
     if (!WriteRam(kMailbox, value)) return false;
     for (int i = 0; i < 2 * replyWaits_; ++i) {
         SleepMs(50);
@@ -121,7 +121,7 @@ bool CRoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {
     return false;
 }
 
-bool CRoboNovaProxy::Detect() {
+bool RoboNovaProxy::Detect() {
     Lock lock(portLock_);
     ClearTexts();
     templateName_.clear();
@@ -141,7 +141,7 @@ bool CRoboNovaProxy::Detect() {
     return true;
 }
 
-bool CRoboNovaProxy::ConnectModule() {
+bool RoboNovaProxy::ConnectModule() {
     Lock lock(portLock_);
     std::uint8_t memory[16] = {};
     for (std::uint16_t a = 0; a < 16; ++a) {
@@ -150,14 +150,14 @@ bool CRoboNovaProxy::ConnectModule() {
     return std::memcmp(memory, kSignature, 8) == 0;
 }
 
-bool CRoboNovaProxy::UpdateBridge(const std::string& programFile, ProgressSink* progress) {
+bool RoboNovaProxy::UpdateBridge(const std::string& programFile, ProgressSink* progress) {
     Lock lock(portLock_);
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
     if (!file) return false;
     return Download(file.get(), progress);
 }
 
-bool CRoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
+bool RoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
     std::uint16_t count = 0;
     std::uint16_t length = 0;
     if (std::fseek(file, 125, SEEK_SET) || !ReadWord(file, count) || !ReadWord(file, length) ||
@@ -204,7 +204,7 @@ bool CRoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
     return !port_.Configure(9600, 8, 0, 0) && CheckedByte(0xFC);
 }
 
-bool CRoboNovaProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool RoboNovaProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!EncodeArgument(args[i], bytes[i])) {
@@ -223,7 +223,7 @@ bool CRoboNovaProxy::SendCommand(std::uint8_t command, std::span<const std::int3
     return true;
 }
 
-bool CRoboNovaProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+bool RoboNovaProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
     const long tries = tenths < 0 ? -1 : 2L * tenths + 1;
     for (long i = 0; tries < 0 || i < tries; ++i) {
         std::uint8_t value = 0;
@@ -238,7 +238,7 @@ bool CRoboNovaProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
     return false;
 }
 
-bool CRoboNovaProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool RoboNovaProxy::ReceiveArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         std::uint8_t reply = 0;
         if (!WriteRam(kMailbox, kMailboxReply) || !ReceiveStatus(reply, replyWaits_)) return false;
@@ -250,25 +250,25 @@ bool CRoboNovaProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool CRoboNovaProxy::SetBusy(bool busy) {
+bool RoboNovaProxy::SetBusy(bool busy) {
     busy_ = busy;
     return busy || OutputCommand(52, 1);
 }
 
-bool CRoboNovaProxy::EnterControlMode() {
+bool RoboNovaProxy::EnterControlMode() {
     SleepMs(1500);
     return AcknowledgedWrite(kMailboxAttention);
 }
 
-bool CRoboNovaProxy::LeaveControlMode() {
+bool RoboNovaProxy::LeaveControlMode() {
     return AcknowledgedWrite(kMailboxAttention) && WriteRam(kMailbox, 0);
 }
 
-bool CRoboNovaProxy::SaveLanguage(int language) {
+bool RoboNovaProxy::SaveLanguage(int language) {
     return WriteMemory(kLanguageAddress, static_cast<std::uint8_t>(language));
 }
 
-bool CRoboNovaProxy::LoadLanguage(std::uint8_t& language) {
+bool RoboNovaProxy::LoadLanguage(std::uint8_t& language) {
     return ReadMemory(0xF2, kLanguageAddress, language);
 }
 

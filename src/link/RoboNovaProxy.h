@@ -1,4 +1,4 @@
-// CRoboNovaProxy: the module behind a RoboNova MRC-3024 robot controller. The
+// RoboNovaProxy: the module behind a RoboNova MRC-3024 robot controller. The
 // controller answers every byte the PC sends; its bridge program and the PC
 // exchange the module protocol through one byte of the controller's RAM.
 #pragma once
@@ -9,9 +9,9 @@
 
 namespace parlix {
 
-class CRoboNovaProxy : public CPortProxy {
+class RoboNovaProxy : public PortProxy {
   public:
-    explicit CRoboNovaProxy(SettingsStore& settings);
+    explicit RoboNovaProxy(SettingsStore& settings);
 
     bool OpenLink(const std::string& port) override;
     bool CloseLink() override;

@@ -33,31 +33,31 @@ bool ValidLine(std::uint32_t baud, int dataBits, int parity, int stopBits) {
 
 }  // namespace
 
-CSerial::~CSerial() {
+Serial::~Serial() {
     // Not through Close(): destruction leaves the thread's last error alone.
     if (backend_) backend_->Close();
 }
 
-std::string CSerial::DevicePath(const std::string& name) {
+std::string Serial::DevicePath(const std::string& name) {
     if (name.starts_with('/')) return name;
     std::string kept = name.substr(0, kMaxNameLength);
     if (kept.starts_with(kSimPrefix)) return kept;
     return "/dev/" + kept;
 }
 
-void CSerial::Begin() {
+void Serial::Begin() {
     quietSince_.reset();
     lastError_.clear();
     ClearLastError();
 }
 
-std::error_code CSerial::Finish(std::error_code ec) {
+std::error_code Serial::Finish(std::error_code ec) {
     lastError_ = ec;
     SetLastError(ec);
     return ec;
 }
 
-void CSerial::ResetState() {
+void Serial::ResetState() {
     occurredEvents_ = 0;
     eventMask_ = 0;
     overlapped_ = false;
@@ -66,8 +66,8 @@ void CSerial::ResetState() {
     lookahead_.clear();
 }
 
-std::error_code CSerial::Open(const std::string& device, std::uint32_t /*inQueue*/,
-                              std::uint32_t /*outQueue*/, bool overlapped) {
+std::error_code Serial::Open(const std::string& device, std::uint32_t /*inQueue*/,
+                             std::uint32_t /*outQueue*/, bool overlapped) {
     // The queue sizes are the driver's business here: they are accepted and ignored.
     Begin();
     const std::string path = DevicePath(device);
@@ -88,7 +88,7 @@ std::error_code CSerial::Open(const std::string& device, std::uint32_t /*inQueue
     return Finish(ec);
 }
 
-std::error_code CSerial::Close() {
+std::error_code Serial::Close() {
     Begin();
     if (!backend_) return Finish({});
     const std::error_code ec = backend_->Close();
@@ -98,13 +98,13 @@ std::error_code CSerial::Close() {
     return Finish(ec);
 }
 
-std::error_code CSerial::ReadLine(LineSettings& line) {
+std::error_code Serial::ReadLine(LineSettings& line) {
     if (!backend_) return Status::InvalidHandle;
     return backend_->GetLine(line);
 }
 
 template <typename Field>
-int CSerial::LineField(Field LineSettings::*field) {
+int Serial::LineField(Field LineSettings::*field) {
     Begin();
     LineSettings line;
     if (auto ec = ReadLine(line)) {
@@ -114,7 +114,7 @@ int CSerial::LineField(Field LineSettings::*field) {
     return static_cast<int>(line.*field);
 }
 
-std::error_code CSerial::Configure(std::uint32_t baud, int dataBits, int parity, int stopBits) {
+std::error_code Serial::Configure(std::uint32_t baud, int dataBits, int parity, int stopBits) {
     Begin();
     LineSettings line;
     if (auto ec = ReadLine(line)) return Finish(ec);
@@ -128,19 +128,19 @@ std::error_code CSerial::Configure(std::uint32_t baud, int dataBits, int parity,
     return Finish(ec);
 }
 
-std::error_code CSerial::ApplyEventMask(std::uint32_t mask) {
+std::error_code Serial::ApplyEventMask(std::uint32_t mask) {
     if (!backend_) return Status::InvalidHandle;
     if (mask & ~kKnownEvents) return Status::InvalidParameter;
     eventMask_ = mask;
     return {};
 }
 
-std::error_code CSerial::SetEventMask(std::uint32_t mask) {
+std::error_code Serial::SetEventMask(std::uint32_t mask) {
     Begin();
     return Finish(ApplyEventMask(mask));
 }
 
-std::error_code CSerial::SetEventChar(std::uint8_t ch, bool adjustMask) {
+std::error_code Serial::SetEventChar(std::uint8_t ch, bool adjustMask) {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
     if (adjustMask) {
@@ -150,7 +150,7 @@ std::error_code CSerial::SetEventChar(std::uint8_t ch, bool adjustMask) {
     return Finish({});
 }
 
-std::error_code CSerial::SetHandshaking(int mode) {
+std::error_code Serial::SetHandshaking(int mode) {
     Begin();
     LineSettings line;
     if (auto ec = ReadLine(line)) return Finish(ec);
@@ -161,19 +161,19 @@ std::error_code CSerial::SetHandshaking(int mode) {
     return Finish(ec);
 }
 
-std::error_code CSerial::ApplyReadMode(int mode, std::uint32_t intervalMs) {
+std::error_code Serial::ApplyReadMode(int mode, std::uint32_t intervalMs) {
     if (!backend_) return Status::InvalidHandle;
     if (mode != 0 && mode != 1) return Status::InvalidArgument;
     readInterval_ = mode == 0 ? intervalMs : 0;
     return {};
 }
 
-std::error_code CSerial::SetReadMode(int mode, std::uint32_t intervalMs) {
+std::error_code Serial::SetReadMode(int mode, std::uint32_t intervalMs) {
     Begin();
     return Finish(ApplyReadMode(mode, intervalMs));
 }
 
-int CSerial::GetBaudRate() {
+int Serial::GetBaudRate() {
     const int baud = LineField(&LineSettings::baud);
     // A rate that the device cannot name counts as a failure.
     if (baud == 0) {
@@ -183,23 +183,23 @@ int CSerial::GetBaudRate() {
     return baud;
 }
 
-int CSerial::GetDataBits() {
+int Serial::GetDataBits() {
     return LineField(&LineSettings::dataBits);
 }
 
-int CSerial::GetParity() {
+int Serial::GetParity() {
     return LineField(&LineSettings::parity);
 }
 
-int CSerial::GetStopBits() {
+int Serial::GetStopBits() {
     return LineField(&LineSettings::stopBits);
 }
 
-int CSerial::GetHandshaking() {
+int Serial::GetHandshaking() {
     return LineField(&LineSettings::handshaking);
 }
 
-std::uint32_t CSerial::GetEventMask() {
+std::uint32_t Serial::GetEventMask() {
     Begin();
     if (!backend_) {
         Finish(Status::InvalidHandle);
@@ -208,7 +208,7 @@ std::uint32_t CSerial::GetEventMask() {
     return eventMask_;
 }
 
-std::uint8_t CSerial::GetEventChar() {
+std::uint8_t Serial::GetEventChar() {
     Begin();
     if (!backend_) {
         Finish(Status::InvalidHandle);
@@ -217,19 +217,19 @@ std::uint8_t CSerial::GetEventChar() {
     return eventChar_;
 }
 
-std::error_code CSerial::CheckTransfer(const Overlapped* ov, std::uint32_t timeoutMs) const {
+std::error_code Serial::CheckTransfer(const Overlapped* ov, std::uint32_t timeoutMs) const {
     if (!backend_) return Status::InvalidHandle;
     // Without overlapped I/O nothing can bound or hand back a transfer.
     if (!overlapped_ && (ov != nullptr || timeoutMs != kInfinite)) return Status::InvalidFunction;
     return {};
 }
 
-CSerial::Deadline CSerial::DeadlineAfter(std::uint32_t timeoutMs) {
+Serial::Deadline Serial::DeadlineAfter(std::uint32_t timeoutMs) {
     if (timeoutMs == kInfinite) return Deadline::max();
     return SerialBackend::Clock::now() + std::chrono::milliseconds(timeoutMs);
 }
 
-std::size_t CSerial::TakeAvailable(std::uint8_t* data, std::size_t size, std::error_code& ec) {
+std::size_t Serial::TakeAvailable(std::uint8_t* data, std::size_t size, std::error_code& ec) {
     const std::size_t early = std::min(size, lookahead_.size());
     std::copy_n(lookahead_.begin(), early, data);
     lookahead_.erase(lookahead_.begin(), lookahead_.begin() + static_cast<std::ptrdiff_t>(early));
@@ -241,12 +241,12 @@ std::size_t CSerial::TakeAvailable(std::uint8_t* data, std::size_t size, std::er
     return early + more;
 }
 
-bool CSerial::ReadComplete(std::size_t got, std::size_t size) const {
+bool Serial::ReadComplete(std::size_t got, std::size_t size) const {
     return readInterval_ == kMaxDword || got == size;
 }
 
-std::error_code CSerial::ReadInto(std::uint8_t* data, std::size_t size, Deadline deadline,
-                                  std::size_t& got) {
+std::error_code Serial::ReadInto(std::uint8_t* data, std::size_t size, Deadline deadline,
+                                 std::size_t& got) {
     got = 0;
     if (size == 0) return {};
     const bool immediate = readInterval_ == kMaxDword;
@@ -274,8 +274,8 @@ std::error_code CSerial::ReadInto(std::uint8_t* data, std::size_t size, Deadline
     }
 }
 
-std::error_code CSerial::Read(void* data, std::uint32_t size, std::uint32_t* got, Overlapped* ov,
-                              std::uint32_t timeoutMs) {
+std::error_code Serial::Read(void* data, std::uint32_t size, std::uint32_t* got, Overlapped* ov,
+                             std::uint32_t timeoutMs) {
     Begin();
     std::uint32_t ownCount = 0;
     std::uint32_t& count = got ? *got : ownCount;
@@ -298,8 +298,8 @@ std::error_code CSerial::Read(void* data, std::uint32_t size, std::uint32_t* got
     return Finish(ec);
 }
 
-std::error_code CSerial::Write(const void* data, std::uint32_t size, std::uint32_t* written,
-                               Overlapped* ov, std::uint32_t timeoutMs) {
+std::error_code Serial::Write(const void* data, std::uint32_t size, std::uint32_t* written,
+                              Overlapped* ov, std::uint32_t timeoutMs) {
     Begin();
     std::uint32_t ownCount = 0;
     std::uint32_t& count = written ? *written : ownCount;
@@ -320,8 +320,8 @@ std::error_code CSerial::Write(const void* data, std::uint32_t size, std::uint32
     return Finish(ec);
 }
 
-std::error_code CSerial::WriteText(const char* text, std::uint32_t* written, Overlapped* ov,
-                                   std::uint32_t timeoutMs) {
+std::error_code Serial::WriteText(const char* text, std::uint32_t* written, Overlapped* ov,
+                                  std::uint32_t timeoutMs) {
     if (text == nullptr) {
         Begin();
         if (written) *written = 0;
@@ -330,7 +330,7 @@ std::error_code CSerial::WriteText(const char* text, std::uint32_t* written, Ove
     return Write(text, static_cast<std::uint32_t>(std::strlen(text)), written, ov, timeoutMs);
 }
 
-std::error_code CSerial::WaitForEvent(Overlapped* ov, std::uint32_t timeoutMs) {
+std::error_code Serial::WaitForEvent(Overlapped* ov, std::uint32_t timeoutMs) {
     Begin();
     if (auto ec = CheckTransfer(ov, timeoutMs)) return Finish(ec);
     if (eventMask_ == 0) return Finish(Status::InvalidParameter);  // would wait for ever
@@ -371,7 +371,7 @@ std::error_code CSerial::WaitForEvent(Overlapped* ov, std::uint32_t timeoutMs) {
     }
 }
 
-std::error_code CSerial::EscapeFunction(int function) {
+std::error_code Serial::EscapeFunction(int function) {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
     std::error_code ec;
@@ -395,7 +395,7 @@ std::error_code CSerial::EscapeFunction(int function) {
     return Finish(ec);
 }
 
-std::error_code CSerial::Purge() {
+std::error_code Serial::Purge() {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
     lookahead_.clear();
@@ -404,7 +404,7 @@ std::error_code CSerial::Purge() {
     return Finish(ec);
 }
 
-std::error_code CSerial::FlushOutput() {
+std::error_code Serial::FlushOutput() {
     Begin();
     if (!backend_) return Finish(Status::InvalidHandle);
     SerialBackend::Clock::time_point sentAt;
@@ -413,7 +413,7 @@ std::error_code CSerial::FlushOutput() {
     return Finish(ec);
 }
 
-void CSerial::Pause(int ms) {
+void Serial::Pause(int ms) {
     if (ms <= 0) return;
     const auto until =
         quietSince_.value_or(SerialBackend::Clock::now()) + std::chrono::milliseconds(ms);

@@ -1,4 +1,4 @@
-// CSerial: the one class through which the program touches a serial port.
+// Serial: the one class through which the program touches a serial port.
 //
 // Operations return a status (an empty error_code for success) and also keep
 // it as the port's last error and the thread's last error. A port "opened for
@@ -41,15 +41,15 @@ struct Overlapped {
     bool pending = false;
 };
 
-class CSerial {
+class Serial {
   public:
     // Longest port name kept (the part after the "/dev/" that it maps to).
     static constexpr std::size_t kMaxNameLength = 255;
 
-    CSerial() = default;
-    CSerial(const CSerial&) = delete;
-    CSerial& operator=(const CSerial&) = delete;
-    virtual ~CSerial();
+    Serial() = default;
+    Serial(const Serial&) = delete;
+    Serial& operator=(const Serial&) = delete;
+    virtual ~Serial();
 
     virtual std::error_code Open(const std::string& device, std::uint32_t inQueue = 0,
                                  std::uint32_t outQueue = 0, bool overlapped = false);

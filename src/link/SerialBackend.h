@@ -1,4 +1,4 @@
-// One transport under CSerial: a real termios device or a simulated line.
+// One transport under Serial: a real termios device or a simulated line.
 // Both are peers behind this table of operations, so every layer above the
 // port behaves the same whether a module, a pseudo-terminal or the simulator
 // is at the other end.
@@ -31,7 +31,7 @@ class SerialBackend {
     virtual ~SerialBackend() = default;
 
     virtual std::error_code Close() = 0;
-    // Settings arrive validated by CSerial.
+    // Settings arrive validated by Serial.
     virtual std::error_code SetLine(const LineSettings& settings) = 0;
     // The settings as the device reports them back.
     virtual std::error_code GetLine(LineSettings& settings) = 0;

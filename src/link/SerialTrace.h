@@ -1,4 +1,4 @@
-// What CSerial tells the protocol trace beside the bytes: the port opened and
+// What Serial tells the protocol trace beside the bytes: the port opened and
 // closed, line settings, modem lines, break, purge, and transfers that ran out
 // of time or failed. Each returns at once when no trace is open.
 #pragma once

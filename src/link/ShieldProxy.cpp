@@ -36,7 +36,7 @@ constexpr int kSettleMs = 500;
 
 struct ResetProbe {
     std::uint32_t baud;
-    bool (*probe)(CModulePort&);
+    bool (*probe)(ModulePort&);
     const char* name;
     const char* detail;
 };
@@ -62,10 +62,10 @@ bool ListPortsWithSimulated(std::vector<std::string>& list) {
     return ok;
 }
 
-CShieldProxy::CShieldProxy(SettingsStore& settings)
-    : CPortProxy(settings), refresh_(ListPortsWithSimulated) {}
+ShieldProxy::ShieldProxy(SettingsStore& settings)
+    : PortProxy(settings), refresh_(ListPortsWithSimulated) {}
 
-bool CShieldProxy::OpenLink(const std::string& port) {
+bool ShieldProxy::OpenLink(const std::string& port) {
     lastPort_ = port;
     if (!OpenLine(port)) return false;
     if (port_.SetEventMask(EV_BREAK) || port_.SetReadMode(1)) return false;
@@ -75,7 +75,7 @@ bool CShieldProxy::OpenLink(const std::string& port) {
     return true;
 }
 
-void CShieldProxy::ResetPulse() {
+void ShieldProxy::ResetPulse() {
     port_.EscapeFunction(CLRRTS);
     port_.EscapeFunction(CLRDTR);
     SleepMs(50);
@@ -85,13 +85,13 @@ void CShieldProxy::ResetPulse() {
     port_.Purge();
 }
 
-bool CShieldProxy::Probe(std::uint32_t baud, bool (*probe)(CModulePort&)) {
+bool ShieldProxy::Probe(std::uint32_t baud, bool (*probe)(ModulePort&)) {
     if (port_.Configure(baud, 8, 0, 0)) return false;
     ResetPulse();
     return probe(port_);
 }
 
-bool CShieldProxy::Detect() {
+bool ShieldProxy::Detect() {
     ClearTexts();
     port_.SetReadTimeout(kProbeTimeoutMs);
     for (const ResetProbe& p : kResetProbes) {
@@ -117,7 +117,7 @@ bool CShieldProxy::Detect() {
 
 // Boards with a native USB port restart into their boot loader when the port
 // is set to 1200 baud and DTR drops.
-bool CShieldProxy::TouchAt1200() {
+bool ShieldProxy::TouchAt1200() {
     NotePorts();
     port_.Configure(1200, 8, 0, 0);
     port_.EscapeFunction(CLRRTS);
@@ -136,12 +136,12 @@ bool CShieldProxy::TouchAt1200() {
     return true;
 }
 
-void CShieldProxy::NotePorts() {
+void ShieldProxy::NotePorts() {
     std::vector<std::string> list;
     if (refresh_ && refresh_(list)) ports_ = std::move(list);
 }
 
-bool CShieldProxy::ReopenAfterRestart() {
+bool ShieldProxy::ReopenAfterRestart() {
     const auto next =
         WaitForNewPort(ports_, lastPort_, kRestartWaitMs, [this](std::vector<std::string>& list) {
             if (!refresh_ || !refresh_(list)) return false;
@@ -156,7 +156,7 @@ bool CShieldProxy::ReopenAfterRestart() {
     return false;
 }
 
-bool CShieldProxy::ConnectModule() {
+bool ShieldProxy::ConnectModule() {
     const std::string bootLoader = deviceDetail_;
     if (bootLoader == kAtmega168 || bootLoader == kAtmega328) {
         if (bl::EepromExchange(port_))
@@ -175,7 +175,7 @@ bool CShieldProxy::ConnectModule() {
     return DetectModule();
 }
 
-bool CShieldProxy::LeaveBootLoader() {
+bool ShieldProxy::LeaveBootLoader() {
     const std::string& bootLoader = deviceDetail_;
     if (bootLoader == kOptiboot) return LeaveOptiboot();
     if (bootLoader == kStk500v2) {
@@ -203,14 +203,14 @@ bool CShieldProxy::LeaveBootLoader() {
     return true;
 }
 
-bool CShieldProxy::LeaveOptiboot(int quietMs) {
+bool ShieldProxy::LeaveOptiboot(int quietMs) {
     if (!port_.WriteByte('Q') || !port_.WriteByte(' ') || port_.Configure(9600, 8, 0, 0))
         return false;
     if (quietMs > 0) SleepMs(quietMs);
     return BridgeHandshake();
 }
 
-bool CShieldProxy::RestartIntoSketch() {
+bool ShieldProxy::RestartIntoSketch() {
     if (!ReopenAfterRestart() || port_.Configure(9600, 8, 0, 0)) return false;
     port_.EscapeFunction(SETRTS);
     port_.EscapeFunction(SETDTR);
@@ -218,7 +218,7 @@ bool CShieldProxy::RestartIntoSketch() {
 }
 
 // The bridge sketch's sign of life: 0xBB answered 0xCC, then 0xDD answered 0xEE.
-bool CShieldProxy::BridgeHandshake() {
+bool ShieldProxy::BridgeHandshake() {
     auto tries = [this](std::uint8_t request, std::uint8_t reply) {
         for (int i = 0; i < kHandshakeTries; ++i) {
             port_.Purge();
@@ -235,7 +235,7 @@ bool CShieldProxy::BridgeHandshake() {
 
 // Pacing and time-out stay for the rest of the connection: the sketch needs
 // the gaps to relay each byte at the module's 9600 baud.
-bool CShieldProxy::DetectModule() {
+bool ShieldProxy::DetectModule() {
     port_.SetWritePacing(5);
     std::uint8_t reply = 0;
     if (!port_.Query('b', reply) && !port_.Query('b', reply)) return false;
@@ -246,12 +246,12 @@ bool CShieldProxy::DetectModule() {
     return true;
 }
 
-bool CShieldProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool ShieldProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return FetchArguments(values);
 }
 
 // The '?' tells the sketch that the session is over.
-bool CShieldProxy::LeaveControlMode() {
+bool ShieldProxy::LeaveControlMode() {
     const bool left = ControlModeExchange();
     SleepMs(200);
     return port_.WriteByte('?') && left;

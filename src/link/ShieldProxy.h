@@ -1,4 +1,4 @@
-// CShieldProxy: the module on an Arduino board whose bridge sketch relays
+// ShieldProxy: the module on an Arduino board whose bridge sketch relays
 // the bytes. The board's boot loader is recognised first, then left so that
 // the sketch runs.
 #pragma once
@@ -11,9 +11,9 @@
 
 namespace parlix {
 
-class CShieldProxy : public CPortProxy {
+class ShieldProxy : public PortProxy {
   public:
-    explicit CShieldProxy(SettingsStore& settings);
+    explicit ShieldProxy(SettingsStore& settings);
 
     bool OpenLink(const std::string& port) override;
     bool Detect() override;
@@ -29,7 +29,7 @@ class CShieldProxy : public CPortProxy {
 
   private:
     void ResetPulse();
-    bool Probe(std::uint32_t baud, bool (*probe)(CModulePort&));
+    bool Probe(std::uint32_t baud, bool (*probe)(ModulePort&));
     bool TouchAt1200();
     bool ProbesAfterTouch();
     // Notes the ports present before the board restarts, so that the one it

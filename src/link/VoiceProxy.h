@@ -1,4 +1,4 @@
-// CVoiceProxy: the link to the module, whichever way it is wired. The
+// VoiceProxy: the link to the module, whichever way it is wired. The
 // controller talks to the current proxy only through these operations.
 #pragma once
 
@@ -11,9 +11,9 @@ namespace parlix {
 
 class ProgressSink;
 
-class CVoiceProxy {
+class VoiceProxy {
   public:
-    virtual ~CVoiceProxy() = default;
+    virtual ~VoiceProxy() = default;
 
     virtual bool OpenLink(const std::string& port) = 0;
     virtual bool CloseLink() = 0;

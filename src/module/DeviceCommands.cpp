@@ -28,30 +28,30 @@ int TokenUnits(int ms) {
 
 // Values wider than one argument travel as n / 32 and the remainder. A
 // negative sound would split into negative parts, and -1 first is a tone.
-bool CModuleController::PlaySound(int sound, int volume) {
+bool ModuleController::PlaySound(int sound, int volume) {
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller", "Could not play sentence %d.\n"), sound),
         TrFormat(PX_TR("Controller", "No reply while playing sentence %d.\n"), sound)};
     const int level = volume / 16 - 1;
     if (!IsTwoArgumentValue(sound) || volume < 0 || !IsArgumentValue(level))
         return RefuseValues(texts.failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdPlaySound, {sound / 32, sound % 32, level}, 100, texts);
 }
 
 // The dial tone (-1) counts its length in its own steps, the other tones in
 // steps of 40 ms.
-bool CModuleController::PlayTone(int tone, int length) {
+bool ModuleController::PlayTone(int tone, int length) {
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller", "Could not play tone %d.\n"), tone),
         TrFormat(PX_TR("Controller", "No reply while playing tone %d.\n"), tone)};
     const std::int64_t steps = tone == -1 ? std::int64_t{length} - 1 : length / 40 - 1;
     if (!InRange(tone, -1, 15) || steps < 0 || steps > kArgMax) return RefuseValues(texts.failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdPlayTone, {-1, tone, static_cast<std::int32_t>(steps)}, 100, texts);
 }
 
-bool CModuleController::SendToken(int bits, int token, int delayMs) {
+bool ModuleController::SendToken(int bits, int token, int delayMs) {
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller", "Could not send token %d with %d bits, delayed by %d ms.\n"),
                  token, bits, delayMs),
@@ -61,7 +61,7 @@ bool CModuleController::SendToken(int bits, int token, int delayMs) {
     if (!IsTokenBits(bits) || !IsTokenValue(bits, token) || !IsTokenTime(delayMs))
         return RefuseValues(texts.failure);
     const int units = TokenUnits(delayMs);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdSendToken, {bits, token / 32, token % 32, units / 32, units % 32},
                         BoundedTenths(std::int64_t{bits} * 3 / 2 + 5), texts);
 }
@@ -69,7 +69,7 @@ bool CModuleController::SendToken(int bits, int token, int delayMs) {
 // A positive time-out listens for that long behind the busy prompt; 0 starts
 // continuous listening and returns at once; a negative one polls for what the
 // module heard meanwhile.
-bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int& token) {
+bool ModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int& token) {
     // A poll sends nothing, so only a start has values to check.
     std::string failure;
     if (timeoutMs >= 0) {
@@ -80,7 +80,7 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
         if (!IsTokenBits(bits) || !InRange(rejection, 0, 2) || !IsTokenTime(timeoutMs))
             return RefuseValues(failure);
     }
-    CExchange x(*this, timeoutMs >= 0 ? CExchange::Purge::Yes : CExchange::Purge::No);
+    Exchange x(*this, timeoutMs >= 0 ? Exchange::Purge::Yes : Exchange::Purge::No);
     std::uint8_t status = 0;
     if (timeoutMs >= 0) {
         const int units = TokenUnits(timeoutMs);
@@ -111,21 +111,21 @@ bool CModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int
     return true;
 }
 
-bool CModuleController::SetPinOutput(int pin, int mode) {
+bool ModuleController::SetPinOutput(int pin, int mode) {
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller", "Could not query output pin %d.\n"), pin),
         TrFormat(PX_TR("Controller", "No reply while querying output pin %d.\n"), pin)};
     if (!IsPinNumber(pin) || !InRange(mode, 0, 1)) return RefuseValues(texts.failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdPin, {pin, mode}, 100, texts);
 }
 
-bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
+bool ModuleController::QueryPinInput(int pin, int mode, int& level) {
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller", "Could not query input pin %d.\n"), pin),
         TrFormat(PX_TR("Controller", "No reply while querying input pin %d.\n"), pin)};
     if (!IsPinNumber(pin) || !InRange(mode, 2, 4)) return RefuseValues(texts.failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdPin, {pin, mode}, 100, 'p', {&value, 1}, texts)) return false;
     level = value;
@@ -136,7 +136,7 @@ bool CModuleController::QueryPinInput(int pin, int mode, int& level) {
 // failed or was refused, so the caller always ends it the same way. The
 // fields hold 10 bits of threshold and 8 of time-out; a wider value is
 // refused rather than cut to another one.
-bool CModuleController::StartLipsync(int threshold, int timeout) {
+bool ModuleController::StartLipsync(int threshold, int timeout) {
     Lock();
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller",
@@ -147,7 +147,7 @@ bool CModuleController::StartLipsync(int threshold, int timeout) {
                  threshold, timeout)};
     if (!InRange(threshold, 0, 1023) || !InRange(timeout, 0, 255))
         return RefuseValues(texts.failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.Expect(kCmdLipsync,
                     {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15},
                     100, 'l', texts);
@@ -156,9 +156,9 @@ bool CModuleController::StartLipsync(int threshold, int timeout) {
 // Runs under the lock that StartLipsync kept, on the same thread. A reply
 // that is not a level is left in the buffer by the link: 't' (the module's
 // time-out) or 'i' (interrupted) ends the stream quietly.
-bool CModuleController::ReadLipsyncValue(int& value) {
+bool ModuleController::ReadLipsyncValue(int& value) {
     value = -2;
-    CVoiceProxy* proxy = current_;
+    VoiceProxy* proxy = current_;
     if (!proxy || linkLost_) return false;
     constexpr std::int32_t kUntouched = 256;
     std::int32_t buffer = kUntouched;

@@ -23,49 +23,49 @@ int HexValue(char c) {
 
 }  // namespace
 
-bool CModuleController::CreateCommand(int group, int index) {
+bool ModuleController::CreateCommand(int group, int index) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not create command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdCreateCommand, {group, index}, 30, {failure});
 }
 
-bool CModuleController::RemoveCommand(int group, int index) {
+bool ModuleController::RemoveCommand(int group, int index) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not remove command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdRemoveCommand, {group, index}, 30, {failure});
 }
 
-bool CModuleController::EraseCommand(int group, int index) {
+bool ModuleController::EraseCommand(int group, int index) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not erase command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdEraseCommand, {group, index}, 30, {failure});
 }
 
 // The label keeps what the module can store, and is sent as it is kept.
-bool CModuleController::RenameCommand(int group, int index, std::string& label) {
+bool ModuleController::RenameCommand(int group, int index, std::string& label) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not rename command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
     KeepModuleLabel(label);
     std::vector<std::int32_t> args = {group, index, static_cast<std::int32_t>(label.size())};
     for (const char c : label) args.push_back(LabelArgument(c));
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdRenameCommand, args, 30, {failure});
 }
 
 // The data is what ExportCommandData gave: any other text is refused before
 // anything reaches the module.
-bool CModuleController::ImportCommandData(int group, int index, const std::string& data) {
+bool ModuleController::ImportCommandData(int group, int index, const std::string& data) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not import command %d in group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     x.ShowPrompt(
         TrFormat(PX_TR("Controller", "Importing command %d in group %d...\r\n(Please wait)"), index,
                  group),

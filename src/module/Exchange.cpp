@@ -6,25 +6,25 @@
 
 namespace parlix {
 
-CExchange::CExchange(CModuleController& controller, Purge purge) : controller_(controller) {
+Exchange::Exchange(ModuleController& controller, Purge purge) : controller_(controller) {
     controller_.Lock();
-    CVoiceProxy* proxy = controller_.CurrentProxy();
+    VoiceProxy* proxy = controller_.CurrentProxy();
     if (purge == Purge::Yes && proxy && !controller_.LinkLost()) proxy->PurgeLine();
 }
 
 // The link that carries the exchange: none without a connection, and none
 // once it is lost, so that nothing more waits for a module that is gone.
-CVoiceProxy* CExchange::Proxy() {
+VoiceProxy* Exchange::Proxy() {
     if (controller_.LinkLost()) {
         SetLastError(controller_.LostReason());
         return nullptr;
     }
-    CVoiceProxy* proxy = controller_.CurrentProxy();
+    VoiceProxy* proxy = controller_.CurrentProxy();
     if (!proxy) SetLastError(Status::InvalidHandle);
     return proxy;
 }
 
-CExchange::~CExchange() {
+Exchange::~Exchange() {
     RemovePrompt();
     MarkIfLost();
     controller_.Unlock();
@@ -35,7 +35,7 @@ CExchange::~CExchange() {
 // neither is one missing reply argument, which some commands take as an
 // outcome; but a module that then leaves a status unanswered is gone, and
 // the missing argument already had its message.
-bool CExchange::Note(bool ok, bool fetch) {
+bool Exchange::Note(bool ok, bool fetch) {
     const std::error_code last = ok ? std::error_code() : GetLastError();
     const bool timedOut = last == Status::Timeout || last == Status::WaitTimeout;
     if (ok) {
@@ -53,48 +53,48 @@ bool CExchange::Note(bool ok, bool fetch) {
 }
 
 // After the exchange's own message, if it shows one: that is the one message.
-void CExchange::MarkIfLost() {
+void Exchange::MarkIfLost() {
     if (!lost_) return;
     controller_.MarkLinkLost(lost_);
     lost_.clear();
 }
 
-void CExchange::ShowPrompt(const std::string& text, bool notifyProxy, bool untilStatus) {
+void Exchange::ShowPrompt(const std::string& text, bool notifyProxy, bool untilStatus) {
     controller_.SetBusyPrompt(text, notifyProxy);
     prompt_ = true;
     promptNotified_ = notifyProxy;
     promptUntilStatus_ = untilStatus;
 }
 
-void CExchange::RemovePrompt() {
+void Exchange::RemovePrompt() {
     if (!prompt_) return;
     prompt_ = false;
     controller_.SetBusyPrompt(std::nullopt, promptNotified_);
 }
 
 // Without a current link nothing reaches the module; that is a link failure.
-bool CExchange::Send(std::uint8_t command, CommandArgs args) {
-    CVoiceProxy* proxy = Proxy();
+bool Exchange::Send(std::uint8_t command, CommandArgs args) {
+    VoiceProxy* proxy = Proxy();
     if (!proxy) return false;
     return Note(proxy->SendCommand(command, args.Values()), false);
 }
 
-bool CExchange::Receive(std::uint8_t& status, int tenths) {
-    CVoiceProxy* proxy = Proxy();
+bool Exchange::Receive(std::uint8_t& status, int tenths) {
+    VoiceProxy* proxy = Proxy();
     if (!proxy) return false;
     // A poll that finds nothing yet is no silence of the module.
     if (tenths == 0) return proxy->ReceiveStatus(status, tenths);
     return Note(proxy->ReceiveStatus(status, tenths), false);
 }
 
-bool CExchange::Fetch(std::span<std::int32_t> values) {
-    CVoiceProxy* proxy = Proxy();
+bool Exchange::Fetch(std::span<std::int32_t> values) {
+    VoiceProxy* proxy = Proxy();
     if (!proxy) return false;
     return Note(proxy->ReceiveArguments(values), true);
 }
 
-bool CExchange::Request(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t& status,
-                        const ExchangeTexts& texts) {
+bool Exchange::Request(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t& status,
+                       const ExchangeTexts& texts) {
     const bool sent = Send(command, args);
     const bool received = sent && Receive(status, tenths);
     if (promptUntilStatus_) RemovePrompt();  // the module stopped waiting, whatever it said
@@ -103,35 +103,35 @@ bool CExchange::Request(std::uint8_t command, CommandArgs args, int tenths, std:
     return true;
 }
 
-bool CExchange::Expect(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t accepted,
-                       const ExchangeTexts& texts) {
+bool Exchange::Expect(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t accepted,
+                      const ExchangeTexts& texts) {
     std::uint8_t status = 0;
     if (!Request(command, args, tenths, status, texts)) return false;
     return status == accepted || Unexpected(status);
 }
 
-bool CExchange::ExpectValues(std::uint8_t command, CommandArgs args, int tenths,
-                             std::uint8_t accepted, std::span<std::int32_t> values,
-                             const ExchangeTexts& texts) {
+bool Exchange::ExpectValues(std::uint8_t command, CommandArgs args, int tenths,
+                            std::uint8_t accepted, std::span<std::int32_t> values,
+                            const ExchangeTexts& texts) {
     std::uint8_t status = 0;
     if (!Request(command, args, tenths, status, texts)) return false;
     if (status != accepted || !Fetch(values)) return UnexpectedOrInvalid(status);
     return true;
 }
 
-bool CExchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {
+bool Exchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {
     controller_.SetErrorText(text);
     controller_.ReportError(appendSystemText, style);
     MarkIfLost();
     return false;
 }
 
-bool CExchange::Unexpected(std::uint8_t status) {
+bool Exchange::Unexpected(std::uint8_t status) {
     return Fail(TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X).\n"), unsigned{status}),
                 false, MB_ICONERROR);
 }
 
-bool CExchange::UnexpectedOrInvalid(std::uint8_t status) {
+bool Exchange::UnexpectedOrInvalid(std::uint8_t status) {
     return Fail(TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X) or invalid arguments.\n"),
                          unsigned{status}),
                 false, MB_ICONERROR);

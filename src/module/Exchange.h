@@ -38,14 +38,14 @@ struct ExchangeTexts {
     std::string noReply = {};
 };
 
-class CExchange {
+class Exchange {
   public:
     enum class Purge { Yes, No };
 
-    explicit CExchange(CModuleController& controller, Purge purge = Purge::Yes);
-    ~CExchange();
-    CExchange(const CExchange&) = delete;
-    CExchange& operator=(const CExchange&) = delete;
+    explicit Exchange(ModuleController& controller, Purge purge = Purge::Yes);
+    ~Exchange();
+    Exchange(const Exchange&) = delete;
+    Exchange& operator=(const Exchange&) = delete;
 
     // The busy prompt, removed at the latest when the exchange ends. A prompt
     // of a module that waits for the user ends with the status (`untilStatus`):
@@ -81,15 +81,15 @@ class CExchange {
     bool Unexpected(std::uint8_t status);           // "Unexpected reply (0x%02X).\n"
     bool UnexpectedOrInvalid(std::uint8_t status);  // "... or invalid arguments.\n"
 
-    CModuleController& Controller() { return controller_; }
+    ModuleController& Controller() { return controller_; }
 
   private:
-    CVoiceProxy* Proxy();
+    VoiceProxy* Proxy();
     // Notes a failed transfer that means the link is lost.
     bool Note(bool ok, bool fetch);
     void MarkIfLost();
 
-    CModuleController& controller_;
+    ModuleController& controller_;
     std::error_code lost_;  // a transfer found the link lost
     bool prompt_ = false;
     bool promptNotified_ = false;

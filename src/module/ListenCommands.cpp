@@ -14,7 +14,7 @@ enum class Activity { Training, Recognition };
 
 // 'e' brings the module's error code as two nibbles, high first. `code` gets
 // it, or -1 when it could not be had. Always a failure.
-bool ReportModuleError(CExchange& x, Activity activity, int& code) {
+bool ReportModuleError(Exchange& x, Activity activity, int& code) {
     std::array<std::int32_t, 2> nibbles{};
     const bool fetched = x.Fetch(nibbles);
     if (!fetched || nibbles[0] < 0 || nibbles[0] > 15 || nibbles[1] < 0 || nibbles[1] > 15) {
@@ -44,16 +44,16 @@ bool ReportModuleError(CExchange& x, Activity activity, int& code) {
 }
 
 // The module's own time-out: nobody spoke. Information, and a failure.
-bool ReportNobodySpoke(CExchange& x) {
+bool ReportNobodySpoke(Exchange& x) {
     return x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
 }
 
 // The answer to a training or a verification of command `index`. A similar
 // command whose index got lost still counts as trained, so that the caller
 // records the training.
-bool TrainingOutcome(CExchange& x, std::uint8_t status, int index, bool nobodySpokeAccepted,
+bool TrainingOutcome(Exchange& x, std::uint8_t status, int index, bool nobodySpokeAccepted,
                      std::int32_t& conflict, int& error) {
-    CModuleController& controller = x.Controller();
+    ModuleController& controller = x.Controller();
     switch (status) {
         case kStatusDone:
             conflict = kConflictNone;
@@ -97,8 +97,8 @@ bool TrainingOutcome(CExchange& x, std::uint8_t status, int index, bool nobodySp
 
 // The answer to a recognition: 'r' names a command of the group (group
 // recognition only), 's' a trigger word (group) or a word (wordset).
-bool RecognitionOutcome(CExchange& x, std::uint8_t status, bool wordset, std::int32_t& result) {
-    CModuleController& controller = x.Controller();
+bool RecognitionOutcome(Exchange& x, std::uint8_t status, bool wordset, std::int32_t& result) {
+    ModuleController& controller = x.Controller();
     if (status == 's' || (status == 'r' && !wordset)) {
         std::int32_t k = 0;
         if (!x.Fetch({&k, 1})) {
@@ -175,11 +175,11 @@ std::string ErrorText(int code) {
     }
 }
 
-bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
+bool ModuleController::TrainCommand(int group, int index, std::int32_t& conflict, int& error) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not train command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status, {failure}))
@@ -187,22 +187,22 @@ bool CModuleController::TrainCommand(int group, int index, std::int32_t& conflic
     return TrainingOutcome(x, status, index, true, conflict, error);
 }
 
-bool CModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
+bool ModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not verify command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::uint8_t status = 0;
     if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, 30, status, {failure}))
         return false;
     return TrainingOutcome(x, status, index, false, conflict, error);
 }
 
-bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
+bool ModuleController::RecognizeCommand(int group, std::int32_t& result) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not recognize commands in group %d.\n"), group);
     if (!IsGroupNumber(group)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status, {failure}))
@@ -210,11 +210,11 @@ bool CModuleController::RecognizeCommand(int group, std::int32_t& result) {
     return RecognitionOutcome(x, status, false, result);
 }
 
-bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
+bool ModuleController::RecognizeWord(int wordset, std::int32_t& result) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not recognize word in set %d.\n"), wordset);
     if (!IsWordsetNumber(wordset)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status, {failure}))
@@ -224,8 +224,8 @@ bool CModuleController::RecognizeWord(int wordset, std::int32_t& result) {
 
 // Runs on the thread that may already hold the lock for a stream, so it takes
 // no lock and purges nothing.
-bool CModuleController::Interrupt() {
-    CVoiceProxy* proxy = current_;
+bool ModuleController::Interrupt() {
+    VoiceProxy* proxy = current_;
     if (!proxy || linkLost_) return false;
     std::uint8_t status = 0;
     return proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&

@@ -14,11 +14,11 @@ namespace parlix {
 // `ready` until that succeeds, dispatching requests of other threads meanwhile.
 using LockWait = std::function<void(const std::function<bool()>& ready)>;
 
-class CLockPair {
+class LockPair {
   public:
-    CLockPair() = default;
-    CLockPair(const CLockPair&) = delete;
-    CLockPair& operator=(const CLockPair&) = delete;
+    LockPair() = default;
+    LockPair(const LockPair&) = delete;
+    LockPair& operator=(const LockPair&) = delete;
 
     // Never waits: false when the object is busy or its mutex is taken.
     bool TryEnter() {
@@ -54,33 +54,33 @@ class CLockPair {
 };
 
 // Holds a lock pair for an update, for a scope.
-class CUpdateLock {
+class UpdateLock {
   public:
-    explicit CUpdateLock(CLockPair& pair, const LockWait* wait = nullptr) : pair_(pair) {
+    explicit UpdateLock(LockPair& pair, const LockWait* wait = nullptr) : pair_(pair) {
         pair_.Enter(wait);
     }
-    ~CUpdateLock() { pair_.Leave(); }
-    CUpdateLock(const CUpdateLock&) = delete;
-    CUpdateLock& operator=(const CUpdateLock&) = delete;
+    ~UpdateLock() { pair_.Leave(); }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
 
   private:
-    CLockPair& pair_;
+    LockPair& pair_;
 };
 
 // Holds a lock pair for a read-out when it was free; test it before reading.
-class CTryLock {
+class TryLock {
   public:
-    explicit CTryLock(CLockPair& pair) : pair_(pair), owned_(pair.TryEnter()) {}
-    ~CTryLock() {
+    explicit TryLock(LockPair& pair) : pair_(pair), owned_(pair.TryEnter()) {}
+    ~TryLock() {
         if (owned_) pair_.Leave();
     }
-    CTryLock(const CTryLock&) = delete;
-    CTryLock& operator=(const CTryLock&) = delete;
+    TryLock(const TryLock&) = delete;
+    TryLock& operator=(const TryLock&) = delete;
 
     explicit operator bool() const { return owned_; }
 
   private:
-    CLockPair& pair_;
+    LockPair& pair_;
     bool owned_;
 };
 

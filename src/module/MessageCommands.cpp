@@ -21,7 +21,7 @@ int BoundedTenths(std::int64_t tenths) {
 
 // A negative time-out polls the recording started earlier; otherwise the
 // recording starts and its outcome comes later, so nothing is awaited.
-bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& completed) {
+bool ModuleController::RecordMessage(int slot, int bits, int timeout, bool& completed) {
     completed = false;
     if (timeout >= 0) {
         const std::string failure = TrFormat(
@@ -29,10 +29,10 @@ bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& com
             bits, timeout);
         if (!IsMessageSlot(slot) || !IsOneArgumentValue(bits) || !IsOneArgumentValue(timeout))
             return RefuseValues(failure);
-        CExchange x(*this);
+        Exchange x(*this);
         return x.Send(kCmdRecordMessage, {-1, slot, bits, timeout}) || x.LinkFailure(failure);
     }
-    CExchange x(*this, CExchange::Purge::No);
+    Exchange x(*this, Exchange::Purge::No);
     std::uint8_t status = 0;
     if (!x.Receive(status, 0)) return false;  // still recording
     completed = true;
@@ -56,28 +56,28 @@ bool CModuleController::RecordMessage(int slot, int bits, int timeout, bool& com
     }
 }
 
-bool CModuleController::SendStopRecording() {
-    CVoiceProxy* proxy = current_;
+bool ModuleController::SendStopRecording() {
+    VoiceProxy* proxy = current_;
     if (!proxy || linkLost_) return false;
     return proxy->SendCommand(kCmdControl, {});
 }
 
-bool CModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
+bool ModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller", "Could not play message %d.\n"), slot),
         TrFormat(PX_TR("Controller", "No reply while playing message %d.\n"), slot)};
     if (!IsMessageSlot(slot)) return RefuseValues(texts.failure);
-    CExchange x(*this);
+    Exchange x(*this);
     // Speed and attenuation are cut to their bits of the one argument.
     return x.ExpectDone(kCmdPlayMessage, {-1, slot, (speed & 1) * 4 + (attenuation & 3)},
                         BoundedTenths(std::int64_t{waitTenths} + 10), texts);
 }
 
-bool CModuleController::EraseMessage(int slot) {
+bool ModuleController::EraseMessage(int slot) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not erase message %d.\n"), slot);
     if (!IsMessageSlot(slot)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     return x.ExpectDone(kCmdEraseMessage, {-1, slot}, 100, {failure});
 }
 

@@ -16,26 +16,26 @@ bool IsEntryIndex(int index) {
 }
 
 // Every entry of a list, held for a renumbering so that no view reads it half done.
-class CAllEntriesLock {
+class AllEntriesLock {
   public:
-    CAllEntriesLock(CVoiceList& list, const LockWait* wait) : list_(list) {
-        for (CVoiceEntry& entry : list_.entries) entry.lock.Enter(wait);
+    AllEntriesLock(VoiceList& list, const LockWait* wait) : list_(list) {
+        for (VoiceEntry& entry : list_.entries) entry.lock.Enter(wait);
     }
-    ~CAllEntriesLock() {
+    ~AllEntriesLock() {
         for (auto it = list_.entries.rbegin(); it != list_.entries.rend(); ++it) it->lock.Leave();
     }
-    CAllEntriesLock(const CAllEntriesLock&) = delete;
-    CAllEntriesLock& operator=(const CAllEntriesLock&) = delete;
+    AllEntriesLock(const AllEntriesLock&) = delete;
+    AllEntriesLock& operator=(const AllEntriesLock&) = delete;
 
   private:
-    CVoiceList& list_;
+    VoiceList& list_;
 };
 
-CVoiceEntry& At(CVoiceList& list, int index) {
+VoiceEntry& At(VoiceList& list, int index) {
     return list.entries[static_cast<std::size_t>(index)];
 }
 
-void SetNoConflict(CVoiceEntry& entry) {
+void SetNoConflict(VoiceEntry& entry) {
     entry.valueB = kConflictNone;
     entry.flag = false;
     entry.changed = true;
@@ -43,29 +43,29 @@ void SetNoConflict(CVoiceEntry& entry) {
 
 }  // namespace
 
-void CVoiceModel::EraseTrainingInModel(CVoiceList& list, int index) {
-    CVoiceEntry& erased = At(list, index);
+void VoiceModel::EraseTrainingInModel(VoiceList& list, int index) {
+    VoiceEntry& erased = At(list, index);
     erased.valueA = 0;
     SetNoConflict(erased);
     for (int k = 0; k < list.EntriesInUse(); ++k) {
-        CVoiceEntry& other = At(list, k);
+        VoiceEntry& other = At(list, k);
         if (k != index && other.flag && other.valueB == index) SetNoConflict(other);
     }
 }
 
-bool CVoiceModel::InsertCommand(int list, int index, CModuleController& controller) {
+bool VoiceModel::InsertCommand(int list, int index, ModuleController& controller) {
     if (!IsGroup(list)) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, wait);
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, wait);
     // The model mirrors only an insert into a list it knows, with room left.
     if (!owner.countKnown || index < 0 || index > owner.count || owner.count >= kEntriesPerList)
         return false;
     if (!controller.CreateCommand(list, index)) return false;
 
-    CAllEntriesLock entries(owner, wait);
+    AllEntriesLock entries(owner, wait);
     for (int k = owner.count; k > index; --k) At(owner, k).CopyFrom(At(owner, k - 1));
-    CVoiceEntry& created = At(owner, index);
+    VoiceEntry& created = At(owner, index);
     created.Clear();
     created.valueB = kConflictNone;
     created.loaded = true;
@@ -73,7 +73,7 @@ bool CVoiceModel::InsertCommand(int list, int index, CModuleController& controll
     owner.changed = true;
     totalCommands_ += 1;
     for (int k = 0; k < owner.count; ++k) {
-        CVoiceEntry& other = At(owner, k);
+        VoiceEntry& other = At(owner, k);
         if (k != index && other.flag && other.valueB >= index) {
             other.valueB += 1;
             other.changed = true;
@@ -82,15 +82,15 @@ bool CVoiceModel::InsertCommand(int list, int index, CModuleController& controll
     return true;
 }
 
-bool CVoiceModel::RemoveCommandAt(int list, int index, CModuleController& controller) {
+bool VoiceModel::RemoveCommandAt(int list, int index, ModuleController& controller) {
     if (!IsGroup(list)) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, wait);
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, wait);
     if (!owner.countKnown || index < 0 || index >= owner.EntriesInUse()) return false;
     if (!controller.RemoveCommand(list, index)) return false;
 
-    CAllEntriesLock entries(owner, wait);
+    AllEntriesLock entries(owner, wait);
     EraseTrainingInModel(owner, index);
     const int oldCount = owner.count;
     owner.count -= 1;
@@ -100,7 +100,7 @@ bool CVoiceModel::RemoveCommandAt(int list, int index, CModuleController& contro
     owner.changed = true;
     totalCommands_ -= 1;
     for (int k = 0; k < owner.count; ++k) {
-        CVoiceEntry& other = At(owner, k);
+        VoiceEntry& other = At(owner, k);
         if (other.flag && other.valueB > index) {
             other.valueB -= 1;
             other.changed = true;
@@ -109,25 +109,25 @@ bool CVoiceModel::RemoveCommandAt(int list, int index, CModuleController& contro
     return true;
 }
 
-bool CVoiceModel::EraseTraining(int list, int index, CModuleController& controller) {
+bool VoiceModel::EraseTraining(int list, int index, ModuleController& controller) {
     if (!IsGroup(list) || !IsEntryIndex(index)) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, wait);
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, wait);
     if (!controller.EraseCommand(list, index)) return false;
-    CAllEntriesLock entries(owner, wait);
+    AllEntriesLock entries(owner, wait);
     EraseTrainingInModel(owner, index);
     return true;
 }
 
-std::int32_t CVoiceModel::TrainEntry(int list, int index, CModuleController& controller) {
+std::int32_t VoiceModel::TrainEntry(int list, int index, ModuleController& controller) {
     std::int32_t conflict = kConflictIncomplete;
     if (!IsGroup(list) || !IsEntryIndex(index)) return conflict;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CVoiceEntry& entry = At(owner, index);
-    CUpdateLock hold(owner.lock, wait);
-    CUpdateLock entryHold(entry.lock, wait);
+    VoiceList& owner = *ListAt(list);
+    VoiceEntry& entry = At(owner, index);
+    UpdateLock hold(owner.lock, wait);
+    UpdateLock entryHold(entry.lock, wait);
     int error = 0;
     // A training that found a similar command succeeded too.
     if (!controller.TrainCommand(list, index, conflict, error)) return conflict;
@@ -138,26 +138,26 @@ std::int32_t CVoiceModel::TrainEntry(int list, int index, CModuleController& con
     return conflict;
 }
 
-std::int32_t CVoiceModel::RecognizeInList(int list, CModuleController& controller) {
+std::int32_t VoiceModel::RecognizeInList(int list, ModuleController& controller) {
     const bool group = IsGroup(list);
     const bool words = list >= kFirstWordsetList && list < kListCount;
     if (!group && !words) return -1;
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, Wait());
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, Wait());
     std::int32_t result = kConflictIncomplete;
     const bool recognized = group ? controller.RecognizeCommand(list, result)
                                   : controller.RecognizeWord(list - kWordsetOffset, result);
     return recognized ? result : kConflictIncomplete;
 }
 
-bool CVoiceModel::RenameEntry(int list, int index, const std::string& label,
-                              CModuleController& controller) {
+bool VoiceModel::RenameEntry(int list, int index, const std::string& label,
+                             ModuleController& controller) {
     if (!IsGroup(list) || !IsEntryIndex(index)) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CVoiceEntry& entry = At(owner, index);
-    CUpdateLock hold(owner.lock, wait);
-    CUpdateLock entryHold(entry.lock, wait);
+    VoiceList& owner = *ListAt(list);
+    VoiceEntry& entry = At(owner, index);
+    UpdateLock hold(owner.lock, wait);
+    UpdateLock entryHold(entry.lock, wait);
     std::string sent = EncodeLabel(label);
     if (!controller.RenameCommand(list, index, sent)) return false;
     entry.label = sent;
@@ -165,14 +165,14 @@ bool CVoiceModel::RenameEntry(int list, int index, const std::string& label,
     return true;
 }
 
-bool CVoiceModel::ImportEntry(int list, int index, const std::string& data,
-                              CModuleController& controller) {
+bool VoiceModel::ImportEntry(int list, int index, const std::string& data,
+                             ModuleController& controller) {
     if (!IsGroup(list) || !IsEntryIndex(index)) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CVoiceEntry& entry = At(owner, index);
-    CUpdateLock hold(owner.lock, wait);
-    CUpdateLock entryHold(entry.lock, wait);
+    VoiceList& owner = *ListAt(list);
+    VoiceEntry& entry = At(owner, index);
+    UpdateLock hold(owner.lock, wait);
+    UpdateLock entryHold(entry.lock, wait);
     // Whatever happens next, the command is read again from the module.
     entry.Clear();
     if (!controller.ImportCommandData(list, index, data)) return false;

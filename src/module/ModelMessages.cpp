@@ -12,12 +12,12 @@ constexpr int kPollRecording = -1;
 
 }  // namespace
 
-bool CVoiceModel::StartRecording(int slot, CModuleController& controller) {
-    CVoiceEntry* entry = EntryAt(kMessageList, slot);
+bool VoiceModel::StartRecording(int slot, ModuleController& controller) {
+    VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    CUpdateLock hold(ListAt(kMessageList)->lock, wait);
-    CUpdateLock entryHold(entry->lock, wait);
+    UpdateLock hold(ListAt(kMessageList)->lock, wait);
+    UpdateLock entryHold(entry->lock, wait);
     bool completed = false;
     if (!controller.RecordMessage(slot, kRecordingBits, kStartRecording, completed)) return false;
     entry->valueA = 0;
@@ -26,14 +26,14 @@ bool CVoiceModel::StartRecording(int slot, CModuleController& controller) {
     return true;
 }
 
-bool CVoiceModel::PollRecording(int slot, CModuleController& controller) {
-    CVoiceEntry* entry = EntryAt(kMessageList, slot);
+bool VoiceModel::PollRecording(int slot, ModuleController& controller) {
+    VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return true;  // nothing can be recording there
     const LockWait* wait = Wait();
-    CUpdateLock hold(ListAt(kMessageList)->lock, wait);
+    UpdateLock hold(ListAt(kMessageList)->lock, wait);
     bool completed = false;
     {
-        CUpdateLock entryHold(entry->lock, wait);
+        UpdateLock entryHold(entry->lock, wait);
         controller.RecordMessage(slot, kRecordingBits, kPollRecording, completed);
         if (!completed) return false;
         entry->loaded = false;
@@ -42,12 +42,12 @@ bool CVoiceModel::PollRecording(int slot, CModuleController& controller) {
     return true;
 }
 
-bool CVoiceModel::EraseMessageAt(int slot, CModuleController& controller) {
-    CVoiceEntry* entry = EntryAt(kMessageList, slot);
+bool VoiceModel::EraseMessageAt(int slot, ModuleController& controller) {
+    VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    CUpdateLock hold(ListAt(kMessageList)->lock, wait);
-    CUpdateLock entryHold(entry->lock, wait);
+    UpdateLock hold(ListAt(kMessageList)->lock, wait);
+    UpdateLock entryHold(entry->lock, wait);
     if (!controller.EraseMessage(slot)) return false;
     entry->valueA = 0;
     entry->label = MessageSlotLabel(0);
@@ -58,15 +58,15 @@ bool CVoiceModel::EraseMessageAt(int slot, CModuleController& controller) {
     return true;
 }
 
-bool CVoiceModel::PlayMessageAt(int slot, CModuleController& controller) {
-    CVoiceEntry* entry = EntryAt(kMessageList, slot);
+bool VoiceModel::PlayMessageAt(int slot, ModuleController& controller) {
+    VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    CUpdateLock hold(ListAt(kMessageList)->lock, wait);
+    UpdateLock hold(ListAt(kMessageList)->lock, wait);
     int duration = 0;
     {
         // The slot stays readable by the views while the message plays.
-        CUpdateLock entryHold(entry->lock, wait);
+        UpdateLock entryHold(entry->lock, wait);
         duration = MessageDuration(entry->valueA, entry->valueB);
     }
     return controller.PlayMessage(slot, duration, 0, 0);

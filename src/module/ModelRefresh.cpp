@@ -20,8 +20,8 @@ int ValidCount(int count) {
 
 }  // namespace
 
-bool CVoiceModel::RefreshGrammarCount(CModuleController& controller) {
-    CUpdateLock hold(lock_, Wait());
+bool VoiceModel::RefreshGrammarCount(ModuleController& controller) {
+    UpdateLock hold(lock_, Wait());
     int count = 0;
     if (!controller.ReadGrammarCount(count)) return false;
     const int custom = count - kFirstCustomGrammar;
@@ -29,10 +29,10 @@ bool CVoiceModel::RefreshGrammarCount(CModuleController& controller) {
     return true;
 }
 
-int CVoiceModel::RefreshGroupCount(int list, CModuleController& controller) {
+int VoiceModel::RefreshGroupCount(int list, ModuleController& controller) {
     if (list < 0 || list >= kGroupLists) return -1;
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, Wait());
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, Wait());
     if (owner.countKnown) return owner.count;
     int count = 0;
     if (!controller.ReadCommandCount(list, count)) return -1;
@@ -44,10 +44,10 @@ int CVoiceModel::RefreshGroupCount(int list, CModuleController& controller) {
     return count;
 }
 
-void CVoiceModel::SetGroupEmpty(int list) {
+void VoiceModel::SetGroupEmpty(int list) {
     if (list < 0 || list >= kGroupLists) return;
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, Wait());
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, Wait());
     // A count that was already known is in the total; keep the total its sum.
     if (owner.countKnown) totalCommands_ -= owner.count;
     owner.count = 0;
@@ -55,10 +55,10 @@ void CVoiceModel::SetGroupEmpty(int list) {
     owner.changed = true;
 }
 
-int CVoiceModel::RefreshGrammarWordCount(int grammar, CModuleController& controller) {
+int VoiceModel::RefreshGrammarWordCount(int grammar, ModuleController& controller) {
     if (grammar < 0 || grammar >= kMaxGrammars) return -1;
-    CVoiceList& owner = *ListAt(kFirstGrammarList + grammar);
-    CUpdateLock hold(owner.lock, Wait());
+    VoiceList& owner = *ListAt(kFirstGrammarList + grammar);
+    UpdateLock hold(owner.lock, Wait());
     if (owner.countKnown) return owner.count;
     int count = 0;
     if (!controller.ReadGrammarWordCount(kFirstCustomGrammar + grammar, count)) return -1;
@@ -68,17 +68,17 @@ int CVoiceModel::RefreshGrammarWordCount(int grammar, CModuleController& control
     return owner.count;
 }
 
-bool CVoiceModel::RefreshSoundTable(CModuleController& controller) {
+bool VoiceModel::RefreshSoundTable(ModuleController& controller) {
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(kSoundList);
-    CUpdateLock hold(owner.lock, wait);
+    VoiceList& owner = *ListAt(kSoundList);
+    UpdateLock hold(owner.lock, wait);
     if (owner.countKnown) return true;
     std::string name;
     int sounds = 0;
     if (!controller.ReadSoundTable(name, sounds)) return false;
-    CVoiceEntry& entry = owner.entries[0];
+    VoiceEntry& entry = owner.entries[0];
     {
-        CUpdateLock entryHold(entry.lock, wait);
+        UpdateLock entryHold(entry.lock, wait);
         entry.label = name;
         entry.loaded = true;
         entry.changed = true;
@@ -89,13 +89,13 @@ bool CVoiceModel::RefreshSoundTable(CModuleController& controller) {
     return true;
 }
 
-bool CVoiceModel::RefreshCommand(int list, int index, CModuleController& controller) {
-    CVoiceEntry* entry = EntryAt(list, index);
+bool VoiceModel::RefreshCommand(int list, int index, ModuleController& controller) {
+    VoiceEntry* entry = EntryAt(list, index);
     if (list < 0 || list >= kGroupLists || entry == nullptr) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CUpdateLock hold(owner.lock, wait);
-    CUpdateLock entryHold(entry->lock, wait);
+    VoiceList& owner = *ListAt(list);
+    UpdateLock hold(owner.lock, wait);
+    UpdateLock entryHold(entry->lock, wait);
     if (entry->loaded) return true;
     std::string label;
     int trained = 0;
@@ -111,14 +111,14 @@ bool CVoiceModel::RefreshCommand(int list, int index, CModuleController& control
     return true;
 }
 
-bool CVoiceModel::RefreshGrammarWords(int list, CModuleController& controller) {
+bool VoiceModel::RefreshGrammarWords(int list, ModuleController& controller) {
     if (list < kFirstGrammarList || list >= kListCount) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(list);
-    CVoiceEntry& first = owner.entries[0];
+    VoiceList& owner = *ListAt(list);
+    VoiceEntry& first = owner.entries[0];
     {
-        CUpdateLock hold(owner.lock, wait);
-        CUpdateLock firstHold(first.lock, wait);
+        UpdateLock hold(owner.lock, wait);
+        UpdateLock firstHold(first.lock, wait);
         if (first.loaded) return true;
     }
     // All words come in one exchange; the list stays readable meanwhile.
@@ -127,12 +127,12 @@ bool CVoiceModel::RefreshGrammarWords(int list, CModuleController& controller) {
     std::vector<std::string> labels;
     if (!controller.ReadGrammarWords(list - kWordsetOffset, flags, count, labels)) return false;
 
-    CUpdateLock hold(owner.lock, wait);
+    UpdateLock hold(owner.lock, wait);
     const int words = std::min(ValidCount(count), static_cast<int>(labels.size()));
     owner.count = words;
     for (int i = 0; i < words; ++i) {
-        CVoiceEntry& entry = owner.entries[static_cast<std::size_t>(i)];
-        CUpdateLock entryHold(entry.lock, wait);
+        VoiceEntry& entry = owner.entries[static_cast<std::size_t>(i)];
+        UpdateLock entryHold(entry.lock, wait);
         entry.label = labels[static_cast<std::size_t>(i)];
         entry.loaded = true;
         entry.changed = true;
@@ -142,13 +142,13 @@ bool CVoiceModel::RefreshGrammarWords(int list, CModuleController& controller) {
     return true;
 }
 
-bool CVoiceModel::RefreshMessage(int slot, CModuleController& controller) {
-    CVoiceEntry* entry = EntryAt(kMessageList, slot);
+bool VoiceModel::RefreshMessage(int slot, ModuleController& controller) {
+    VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    CVoiceList& owner = *ListAt(kMessageList);
-    CUpdateLock hold(owner.lock, wait);
-    CUpdateLock entryHold(entry->lock, wait);
+    VoiceList& owner = *ListAt(kMessageList);
+    UpdateLock hold(owner.lock, wait);
+    UpdateLock entryHold(entry->lock, wait);
     if (entry->loaded) return true;
     int bits = -1;
     int length = -1;

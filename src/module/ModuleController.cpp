@@ -24,8 +24,7 @@ class WaitCursor {
 
 }  // namespace
 
-CModuleController::CModuleController(SettingsStore& settings, ProgressSink& owner,
-                                     FrontEnd& frontEnd)
+ModuleController::ModuleController(SettingsStore& settings, ProgressSink& owner, FrontEnd& frontEnd)
     : settings_(settings),
       owner_(owner),
       frontEnd_(frontEnd),
@@ -33,10 +32,10 @@ CModuleController::CModuleController(SettingsStore& settings, ProgressSink& owne
       roboNova_(settings),
       basicStamp_(settings),
       shield_(settings),
-      zorin_(settings),
-      tryOrder_{&roboNova_, &zorin_, &shield_, &basicStamp_} {}
+      direct_(settings),
+      tryOrder_{&roboNova_, &direct_, &shield_, &basicStamp_} {}
 
-void CModuleController::Lock() {
+void ModuleController::Lock() {
     if (std::this_thread::get_id() != uiThread_) {
         lock_.lock();
         return;
@@ -44,20 +43,20 @@ void CModuleController::Lock() {
     if (!lock_.try_lock()) frontEnd_.DispatchingWait([this] { return lock_.try_lock(); });
 }
 
-void CModuleController::Unlock() {
+void ModuleController::Unlock() {
     lock_.unlock();
 }
 
-bool CModuleController::Connect() {
-    CControllerLock lock(*this);
+bool ModuleController::Connect() {
+    ControllerLock lock(*this);
     WaitCursor cursor(frontEnd_);
     established_ = false;
     linkLost_ = false;
     lostReason_.clear();
     replyMissing_ = false;
     const std::string port = settings_.CurrentPort();
-    CVoiceProxy* found = nullptr;
-    for (CVoiceProxy* proxy : tryOrder_) {
+    VoiceProxy* found = nullptr;
+    for (VoiceProxy* proxy : tryOrder_) {
         current_ = proxy;
         if (!proxy->OpenLink(port)) {
             // A link that failed half-way may hold the port; the reason must survive closing it.
@@ -101,8 +100,8 @@ bool CModuleController::Connect() {
     return true;
 }
 
-bool CModuleController::OfferBridgeUpdate() {
-    CControllerLock lock(*this);
+bool ModuleController::OfferBridgeUpdate() {
+    ControllerLock lock(*this);
     const std::string name = current_ ? current_->GetDeviceName() : std::string();
     const auto bridgeFile = current_ ? current_->GetBridgeFile() : std::nullopt;
     if (!bridgeFile) {
@@ -130,8 +129,8 @@ bool CModuleController::OfferBridgeUpdate() {
     return current_->UpdateBridge(settings_.ProgramFolder() + "/data/" + *bridgeFile, &owner_);
 }
 
-void CModuleController::Disconnect() {
-    CControllerLock lock(*this);
+void ModuleController::Disconnect() {
+    ControllerLock lock(*this);
     established_ = false;
     owner_.SetStatusText(Tr(PX_TR("Controller", "Disconnected")));
     if (current_ && !current_->CloseLink()) {
@@ -142,8 +141,8 @@ void CModuleController::Disconnect() {
     current_ = nullptr;
 }
 
-bool CModuleController::EnterControlMode() {
-    CControllerLock lock(*this);
+bool ModuleController::EnterControlMode() {
+    ControllerLock lock(*this);
     if (!current_) {
         SetLastError(Status::InvalidHandle);
     } else {
@@ -151,7 +150,7 @@ bool CModuleController::EnterControlMode() {
         if (current_->EnterControlMode()) {
             connectionDelayCode_ = replyDelayCode_ = -1;
             int delay = -1;
-            if (current_ == &zorin_) delay = 0;
+            if (current_ == &direct_) delay = 0;
             if (current_ == &shield_) delay = 1;
             if (delay < 0) return true;
             if (!SetReplyDelay(delay)) return false;
@@ -164,8 +163,8 @@ bool CModuleController::EnterControlMode() {
     return false;
 }
 
-bool CModuleController::LeaveControlMode() {
-    CControllerLock lock(*this);
+bool ModuleController::LeaveControlMode() {
+    ControllerLock lock(*this);
     if (linkLost_) return false;
     if (!current_) {
         SetLastError(Status::InvalidHandle);
@@ -185,15 +184,15 @@ bool CModuleController::LeaveControlMode() {
 
 // The delay is sent in steps that widen with it: 1 ms up to 10 ms, 10 ms up
 // to 100 ms, 100 ms beyond, as far as 1399 ms (the argument 31).
-bool CModuleController::SetReplyDelay(int ms) {
+bool ModuleController::SetReplyDelay(int ms) {
     const std::string failure = Tr(PX_TR("Controller", "Could not set reply delay.\n"));
     const int value = ms > 100 ? ms / 100 + 18 : ms > 10 ? ms / 10 + 9 : ms;
     if (ms < 0 || !IsArgumentValue(value)) return RefuseValues(failure);
     return SendReplyDelay(value);
 }
 
-bool CModuleController::SendReplyDelay(int code) {
-    CExchange x(*this);
+bool ModuleController::SendReplyDelay(int code) {
+    Exchange x(*this);
     if (!x.ExpectDone(kCmdReplyDelay, {code}, 30,
                       {Tr(PX_TR("Controller", "Could not set reply delay.\n"))}))
         return false;
@@ -201,15 +200,15 @@ bool CModuleController::SendReplyDelay(int code) {
     return true;
 }
 
-bool CModuleController::RefuseValues(const std::string& failure) {
-    CControllerLock lock(*this);
+bool ModuleController::RefuseValues(const std::string& failure) {
+    ControllerLock lock(*this);
     SetLastError(Status::InvalidParameter);
     errorText_ = failure;
     ReportError(true, MB_ICONERROR);
     return false;
 }
 
-int CModuleController::ReportError(bool appendSystemText, unsigned style) {
+int ModuleController::ReportError(bool appendSystemText, unsigned style) {
     // The failure that lost the link was the one to show.
     if (linkLost_) return (style & 0x0F) == MB_OK ? IDOK : IDCANCEL;
     switch (style & 0xF0) {
@@ -233,15 +232,15 @@ int CModuleController::ReportError(bool appendSystemText, unsigned style) {
     return frontEnd_.MessageBox(errorText_, messageTitle_, style);
 }
 
-void CModuleController::MarkLinkLost(std::error_code reason) {
-    CControllerLock lock(*this);
+void ModuleController::MarkLinkLost(std::error_code reason) {
+    ControllerLock lock(*this);
     if (!established_ || linkLost_) return;
     lostReason_ = reason;
     linkLost_ = true;
     frontEnd_.PostLinkLost();
 }
 
-void CModuleController::SetBusyPrompt(const std::optional<std::string>& text, bool notifyProxy) {
+void ModuleController::SetBusyPrompt(const std::optional<std::string>& text, bool notifyProxy) {
     if (notifyProxy && current_) current_->SetBusy(text.has_value());
     if (text) {
         frontEnd_.ShowBusyPrompt(*text);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "link/BridgeProxies.h"
-#include "link/ZorinProxy.h"
+#include "link/DirectProxy.h"
 
 #include <array>
 #include <atomic>
@@ -37,11 +37,11 @@ inline constexpr int kResetMessages = 12;
 // The text of a module error code; empty for codes without one.
 std::string ErrorText(int code);
 
-class CModuleController {
+class ModuleController {
   public:
-    CModuleController(SettingsStore& settings, ProgressSink& owner, FrontEnd& frontEnd);
-    CModuleController(const CModuleController&) = delete;
-    CModuleController& operator=(const CModuleController&) = delete;
+    ModuleController(SettingsStore& settings, ProgressSink& owner, FrontEnd& frontEnd);
+    ModuleController(const ModuleController&) = delete;
+    ModuleController& operator=(const ModuleController&) = delete;
 
     // Connection and control mode.
     bool Connect();
@@ -136,7 +136,7 @@ class CModuleController {
     // whether it is still there. Under the controller lock.
     bool ReplyMissing() const { return replyMissing_; }
     void SetReplyMissing(bool missing) { replyMissing_ = missing; }
-    CVoiceProxy* CurrentProxy() const { return current_; }
+    VoiceProxy* CurrentProxy() const { return current_; }
     const std::string& ErrorMessage() const { return errorText_; }
     void SetErrorText(std::string text) { errorText_ = std::move(text); }
     const std::string& MessageTitle() const { return messageTitle_; }
@@ -146,13 +146,13 @@ class CModuleController {
     SettingsStore& Settings() { return settings_; }
     ProgressSink& Owner() { return owner_; }
     FrontEnd& Front() { return frontEnd_; }
-    CZorinProxy& DirectProxy() { return zorin_; }
-    CShieldProxy& ShieldProxy() { return shield_; }
-    CBasicStampProxy& BasicStampProxy() { return basicStamp_; }
-    CRoboNovaProxy& RoboNovaProxy() { return roboNova_; }
-    const std::array<CVoiceProxy*, 4>& TryOrder() const { return tryOrder_; }
+    DirectProxy& Direct() { return direct_; }
+    ShieldProxy& Shield() { return shield_; }
+    BasicStampProxy& BasicStamp() { return basicStamp_; }
+    RoboNovaProxy& RoboNova() { return roboNova_; }
+    const std::array<VoiceProxy*, 4>& TryOrder() const { return tryOrder_; }
     // Replaces the links that Connect tries (diagnostics and tests).
-    void SetTryOrder(const std::array<CVoiceProxy*, 4>& order) { tryOrder_ = order; }
+    void SetTryOrder(const std::array<VoiceProxy*, 4>& order) { tryOrder_ = order; }
 
   private:
     bool SendReplyDelay(int code);
@@ -168,7 +168,7 @@ class CModuleController {
     std::string errorText_;
     std::string messageTitle_;
     int recognitionWait_ = 30;
-    CVoiceProxy* current_ = nullptr;
+    VoiceProxy* current_ = nullptr;
     bool established_ = false;  // from a successful Connect until Disconnect
     // The reply delay argument that entering control mode set, and the one in
     // force: leaving restores the first, so that the next detection works.
@@ -177,25 +177,25 @@ class CModuleController {
     std::atomic<bool> linkLost_ = false;
     std::error_code lostReason_;
     bool replyMissing_ = false;
-    CRoboNovaProxy roboNova_;
-    CBasicStampProxy basicStamp_;
-    CShieldProxy shield_;
-    CZorinProxy zorin_;
-    std::array<CVoiceProxy*, 4> tryOrder_;
+    RoboNovaProxy roboNova_;
+    BasicStampProxy basicStamp_;
+    ShieldProxy shield_;
+    DirectProxy direct_;
+    std::array<VoiceProxy*, 4> tryOrder_;
 };
 
 // Holds the controller lock for a scope.
-class CControllerLock {
+class ControllerLock {
   public:
-    explicit CControllerLock(CModuleController& controller) : controller_(controller) {
+    explicit ControllerLock(ModuleController& controller) : controller_(controller) {
         controller_.Lock();
     }
-    ~CControllerLock() { controller_.Unlock(); }
-    CControllerLock(const CControllerLock&) = delete;
-    CControllerLock& operator=(const CControllerLock&) = delete;
+    ~ControllerLock() { controller_.Unlock(); }
+    ControllerLock(const ControllerLock&) = delete;
+    ControllerLock& operator=(const ControllerLock&) = delete;
 
   private:
-    CModuleController& controller_;
+    ModuleController& controller_;
 };
 
 }  // namespace parlix

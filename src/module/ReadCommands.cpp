@@ -33,7 +33,7 @@ std::uint32_t DecodeNibbles(std::span<const std::int32_t> values) {
 }
 
 // Fetches `count` label characters; a label of no characters needs no request.
-bool FetchLabel(CExchange& x, int count, std::string& label) {
+bool FetchLabel(Exchange& x, int count, std::string& label) {
     std::vector<std::int32_t> values(count > 0 ? static_cast<std::size_t>(count) : 0);
     if (!values.empty() && !x.Fetch(values)) return false;
     label = LabelFromArguments(values);
@@ -42,8 +42,8 @@ bool FetchLabel(CExchange& x, int count, std::string& label) {
 
 }  // namespace
 
-bool CModuleController::ReadVersionId(int& id) {
-    CExchange x(*this);
+bool ModuleController::ReadVersionId(int& id) {
+    Exchange x(*this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdVersion, {}, 30, 'x', {&value, 1},
                         {Tr(PX_TR("Controller", "Could not read version ID.\n"))}))
@@ -52,8 +52,8 @@ bool CModuleController::ReadVersionId(int& id) {
     return true;
 }
 
-bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
-    CExchange x(*this);
+bool ModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
+    Exchange x(*this);
     std::array<std::int32_t, 8> nibbles{};
     if (!x.ExpectValues(kCmdGroupMask, {}, 30, 'k', nibbles,
                         {Tr(PX_TR("Controller", "Could not read active group mask.\n"))}))
@@ -62,23 +62,23 @@ bool CModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
     return true;
 }
 
-bool CModuleController::ReadCommandCount(int group, int& count) {
+bool ModuleController::ReadCommandCount(int group, int& count) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read command count for group %d.\n"), group);
     if (!IsGroupNumber(group)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdCommandCount, {group}, 30, 'c', {&value, 1}, {failure})) return false;
     count = DecodeCount(value);
     return true;
 }
 
-bool CModuleController::ReadCommand(int group, int index, std::string& label, int& trained,
-                                    bool& hasConflict, std::int32_t& conflict) {
+bool ModuleController::ReadCommand(int group, int index, std::string& label, int& trained,
+                                   bool& hasConflict, std::int32_t& conflict) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::uint8_t status = 0;
     if (!x.Request(kCmdReadCommand, {group, index}, 30, status, {failure})) return false;
     if (status != 'd') return x.Unexpected(status);
@@ -113,8 +113,8 @@ bool CModuleController::ReadCommand(int group, int index, std::string& label, in
     return true;
 }
 
-bool CModuleController::ReadGrammarCount(int& count) {
-    CExchange x(*this);
+bool ModuleController::ReadGrammarCount(int& count) {
+    Exchange x(*this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdGrammar, {-1}, 30, 'c', {&value, 1},
                         {Tr(PX_TR("Controller", "Could not read grammars count.\n"))}))
@@ -123,23 +123,23 @@ bool CModuleController::ReadGrammarCount(int& count) {
     return true;
 }
 
-bool CModuleController::ReadGrammarWordCount(int grammar, int& count) {
+bool ModuleController::ReadGrammarWordCount(int grammar, int& count) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read grammar %d words count.\n"), grammar);
     if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::array<std::int32_t, 2> values{};  // flags, count
     if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
     count = DecodeCount(values[1]);
     return true;
 }
 
-bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
-                                         std::vector<std::string>& labels) {
+bool ModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
+                                        std::vector<std::string>& labels) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read grammar %d words count.\n"), grammar);
     if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::array<std::int32_t, 2> values{};  // flags, count
     if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
     const int wordCount = DecodeCount(values[1]);
@@ -162,10 +162,10 @@ bool CModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
     return true;
 }
 
-bool CModuleController::ReadSoundTable(std::string& name, int& count) {
+bool ModuleController::ReadSoundTable(std::string& name, int& count) {
     name.clear();
     count = 0;
-    CExchange x(*this);
+    Exchange x(*this);
     std::uint8_t status = 0;
     if (!x.Request(kCmdSoundTable, {}, 30, status,
                    {Tr(PX_TR("Controller", "Could not read optional sound table.\n"))}))
@@ -189,12 +189,12 @@ bool CModuleController::ReadSoundTable(std::string& name, int& count) {
     return true;
 }
 
-bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
+bool ModuleController::ReadMessage(int slot, int& bits, int& length) {
     bits = -1;
     length = -1;
     const std::string failure = TrFormat(PX_TR("Controller", "Could not read message %d.\n"), slot);
     if (!IsMessageSlot(slot)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     std::uint8_t status = 0;
     if (!x.Request(kCmdReadMessage, {-1, slot}, 30, status, {failure})) return false;
     if (status == 'e') return true;  // the slot holds a damaged message
@@ -217,8 +217,8 @@ bool CModuleController::ReadMessage(int slot, int& bits, int& length) {
     return true;
 }
 
-bool CModuleController::CheckMessageMemory(bool fix, int& result) {
-    CExchange x(*this);
+bool ModuleController::CheckMessageMemory(bool fix, int& result) {
+    Exchange x(*this);
     if (fix) x.ShowPrompt(Tr(PX_TR("Controller", "Fixing memory...\n")), false, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdCheckMemory, {-1, fix ? 1 : 0}, fix ? 400 : 30, status,
@@ -234,11 +234,11 @@ bool CModuleController::CheckMessageMemory(bool fix, int& result) {
     return true;
 }
 
-bool CModuleController::ExportCommandData(int group, int index, std::string& data) {
+bool ModuleController::ExportCommandData(int group, int index, std::string& data) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not export command %d in group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    CExchange x(*this);
+    Exchange x(*this);
     x.ShowPrompt(
         TrFormat(PX_TR("Controller", "Exporting command %d in group %d...\r\n(Please wait)"), index,
                  group),
@@ -265,9 +265,9 @@ bool CModuleController::ExportCommandData(int group, int index, std::string& dat
     return true;
 }
 
-bool CModuleController::ReadStoredLanguage(int& language) {
-    CExchange x(*this);
-    CVoiceProxy* proxy = CurrentProxy();
+bool ModuleController::ReadStoredLanguage(int& language) {
+    Exchange x(*this);
+    VoiceProxy* proxy = CurrentProxy();
     std::uint8_t value = 0;
     if (!proxy) SetLastError(Status::InvalidHandle);
     if (!proxy || !proxy->LoadLanguage(value))

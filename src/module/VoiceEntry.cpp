@@ -2,7 +2,7 @@
 
 namespace parlix {
 
-void CVoiceEntry::Clear() {
+void VoiceEntry::Clear() {
     label.clear();
     loaded = false;
     valueA = 0;
@@ -11,7 +11,7 @@ void CVoiceEntry::Clear() {
     changed = true;
 }
 
-void CVoiceEntry::CopyFrom(const CVoiceEntry& other) {
+void VoiceEntry::CopyFrom(const VoiceEntry& other) {
     label = other.label;
     valueA = other.valueA;
     valueB = other.valueB;

@@ -11,20 +11,20 @@
 
 namespace parlix {
 
-class CVoiceEntry {
+class VoiceEntry {
   public:
-    CVoiceEntry() = default;
-    CVoiceEntry(const CVoiceEntry&) = delete;
-    CVoiceEntry& operator=(const CVoiceEntry&) = delete;
+    VoiceEntry() = default;
+    VoiceEntry(const VoiceEntry&) = delete;
+    VoiceEntry& operator=(const VoiceEntry&) = delete;
 
     // Empty label, not loaded, value A 0, flag false, changed. Value B is
     // reset too, so that a cleared command carries no stale conflict.
     void Clear();
     // Takes over label, values, flag and loaded of `other` (a command that
     // moves to another position); marks this entry changed.
-    void CopyFrom(const CVoiceEntry& other);
+    void CopyFrom(const VoiceEntry& other);
 
-    CLockPair lock;
+    LockPair lock;
     std::atomic<bool> changed{false};
     bool loaded = false;
     // Module form for commands and words, a fixed text for message slots.

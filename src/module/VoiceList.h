@@ -16,11 +16,11 @@ namespace parlix {
 
 inline constexpr int kEntriesPerList = 32;
 
-class CVoiceList {
+class VoiceList {
   public:
-    CVoiceList() = default;
-    CVoiceList(const CVoiceList&) = delete;
-    CVoiceList& operator=(const CVoiceList&) = delete;
+    VoiceList() = default;
+    VoiceList(const VoiceList&) = delete;
+    VoiceList& operator=(const VoiceList&) = delete;
 
     // Count 0, entries from the module, every entry cleared, count unknown.
     // Takes the entry locks (through `wait` when given); the caller holds
@@ -34,13 +34,13 @@ class CVoiceList {
     // How many entries the count covers; the sound table's count may exceed 32.
     int EntriesInUse() const;
 
-    CLockPair lock;
+    LockPair lock;
     std::atomic<bool> changed{false};
     bool countKnown = false;
     // The entries come from a table of labels and are never read from the module.
     bool fixedEntries = true;
     std::int32_t count = 0;
-    std::array<CVoiceEntry, kEntriesPerList> entries;
+    std::array<VoiceEntry, kEntriesPerList> entries;
 };
 
 }  // namespace parlix

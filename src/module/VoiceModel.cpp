@@ -17,49 +17,49 @@ constexpr std::array<int, 6> kCapabilityIds{1, 2, 3, 9, 12, 12};
 
 }  // namespace
 
-CVoiceModel::CVoiceModel(FrontEnd* frontEnd)
+VoiceModel::VoiceModel(FrontEnd* frontEnd)
     : frontEnd_(frontEnd), uiThread_(std::this_thread::get_id()) {
     dispatchingWait_ = [this](const std::function<bool()>& ready) {
         frontEnd_->DispatchingWait(ready);
     };
 }
 
-void CVoiceModel::SetCapabilities(int firmwareId) {
+void VoiceModel::SetCapabilities(int firmwareId) {
     for (std::size_t i = 0; i < kCapabilityIds.size(); ++i)
         capabilities_[i] = firmwareId >= kCapabilityIds[i];
 }
 
-bool CVoiceModel::HasCapability(Capability capability) const {
+bool VoiceModel::HasCapability(Capability capability) const {
     return capabilities_[static_cast<std::size_t>(capability)].load();
 }
 
-CVoiceList* CVoiceModel::ListAt(int list) {
+VoiceList* VoiceModel::ListAt(int list) {
     if (list == kTriggerWordsList) return &triggerWords_;
     if (list < 0 || list >= kListCount) return nullptr;
     return &lists_[static_cast<std::size_t>(list)];
 }
 
-const LockWait* CVoiceModel::Wait() const {
+const LockWait* VoiceModel::Wait() const {
     if (frontEnd_ == nullptr || std::this_thread::get_id() != uiThread_) return nullptr;
     return &dispatchingWait_;
 }
 
-void CVoiceModel::ResetModel() {
+void VoiceModel::ResetModel() {
     const LockWait* wait = Wait();
-    CUpdateLock model(lock_, wait);
+    UpdateLock model(lock_, wait);
     totalCommands_ = 0;
     grammarCount_ = 0;
     for (int n = 0; n < kListCount; ++n) {
         if (n >= kGroupLists && n < kFirstGrammarList) continue;
-        CVoiceList& list = *ListAt(n);
-        CUpdateLock hold(list.lock, wait);
+        VoiceList& list = *ListAt(n);
+        UpdateLock hold(list.lock, wait);
         list.Clear(wait);
     }
     FillBuiltinLists();
     {
         // The group reader reads the table on every run, so its count stays unknown.
-        CVoiceList& sounds = *ListAt(kSoundList);
-        CUpdateLock hold(sounds.lock, wait);
+        VoiceList& sounds = *ListAt(kSoundList);
+        UpdateLock hold(sounds.lock, wait);
         if (HasCapability(Capability::SoundTable)) {
             const std::string beep;
             sounds.FillFromLabels({&beep, 1}, true, wait);
@@ -70,8 +70,8 @@ void CVoiceModel::ResetModel() {
     }
     {
         // Known slots, each still to be read by the command reader.
-        CVoiceList& messages = *ListAt(kMessageList);
-        CUpdateLock hold(messages.lock, wait);
+        VoiceList& messages = *ListAt(kMessageList);
+        UpdateLock hold(messages.lock, wait);
         if (HasCapability(Capability::Messages)) {
             const std::vector<std::string> slots(kMessageSlots);
             messages.FillFromLabels(slots, false, wait);
@@ -83,10 +83,10 @@ void CVoiceModel::ResetModel() {
     changed_ = true;
 }
 
-bool CVoiceModel::LoadBuiltinWords(int language) {
+bool VoiceModel::LoadBuiltinWords(int language) {
     const BuiltinWordTables* tables = BuiltinWords(language);
     if (tables == nullptr) return false;
-    CUpdateLock model(lock_, Wait());
+    UpdateLock model(lock_, Wait());
     for (std::size_t t = 0; t < wordTables_.size(); ++t) {
         const BuiltinWordTable& source = (*tables)[t];
         WordTable& table = wordTables_[t];
@@ -99,38 +99,38 @@ bool CVoiceModel::LoadBuiltinWords(int language) {
     return true;
 }
 
-void CVoiceModel::FillBuiltinLists() {
+void VoiceModel::FillBuiltinLists() {
     const LockWait* wait = Wait();
     for (std::size_t t = 0; t < wordTables_.size(); ++t) {
         const WordTable& table = wordTables_[t];
         const std::vector<std::string> labels(table.words.begin(),
                                               table.words.begin() + std::clamp(table.count, 0, 11));
-        CVoiceList& list = t < 3 ? *ListAt(kFirstWordsetList + static_cast<int>(t)) : triggerWords_;
-        CUpdateLock hold(list.lock, wait);
+        VoiceList& list = t < 3 ? *ListAt(kFirstWordsetList + static_cast<int>(t)) : triggerWords_;
+        UpdateLock hold(list.lock, wait);
         list.FillFromLabels(labels, true, wait);
     }
 }
 
-void CVoiceModel::ClearAfterReset(bool clearGroups, bool clearMessages) {
+void VoiceModel::ClearAfterReset(bool clearGroups, bool clearMessages) {
     const LockWait* wait = Wait();
-    CUpdateLock model(lock_, wait);
+    UpdateLock model(lock_, wait);
     if (clearGroups) {
         // A reset of the messages alone leaves the groups, so it keeps their total.
         totalCommands_ = 0;
         grammarCount_ = 0;
         for (int n = 0; n < kGroupLists; ++n) {
-            CVoiceList& list = *ListAt(n);
-            CUpdateLock hold(list.lock, wait);
+            VoiceList& list = *ListAt(n);
+            UpdateLock hold(list.lock, wait);
             list.Clear(wait);
             list.countKnown = true;  // known to be empty now
         }
     }
     if (clearMessages) {
-        CVoiceList& messages = *ListAt(kMessageList);
-        CUpdateLock hold(messages.lock, wait);
+        VoiceList& messages = *ListAt(kMessageList);
+        UpdateLock hold(messages.lock, wait);
         if (HasCapability(Capability::Messages)) {
-            for (CVoiceEntry& slot : messages.entries) {
-                CUpdateLock entry(slot.lock, wait);
+            for (VoiceEntry& slot : messages.entries) {
+                UpdateLock entry(slot.lock, wait);
                 slot.label = MessageSlotLabel(0);
                 slot.valueA = 0;
                 slot.valueB = 0;

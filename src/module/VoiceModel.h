@@ -24,7 +24,7 @@
 
 namespace parlix {
 
-class CModuleController;
+class ModuleController;
 class FrontEnd;
 
 // List numbers.
@@ -72,13 +72,13 @@ struct ListSnapshot {
     bool changed = false;    // as it was before the read-out
 };
 
-class CVoiceModel {
+class VoiceModel {
   public:
     // `frontEnd` serves the waits of the GUI thread (the constructing thread);
     // without it, waits block plainly.
-    explicit CVoiceModel(FrontEnd* frontEnd = nullptr);
-    CVoiceModel(const CVoiceModel&) = delete;
-    CVoiceModel& operator=(const CVoiceModel&) = delete;
+    explicit VoiceModel(FrontEnd* frontEnd = nullptr);
+    VoiceModel(const VoiceModel&) = delete;
+    VoiceModel& operator=(const VoiceModel&) = delete;
 
     void SetUiThread(std::thread::id id) { uiThread_ = id; }
 
@@ -95,16 +95,16 @@ class CVoiceModel {
     void ClearAfterReset(bool clearGroups, bool clearMessages);
 
     // Reading the module: each reads only what the model does not hold yet.
-    bool RefreshGrammarCount(CModuleController& controller);
+    bool RefreshGrammarCount(ModuleController& controller);
     // The count of list 0 to 16; -1 when the read failed.
-    int RefreshGroupCount(int list, CModuleController& controller);
+    int RefreshGroupCount(int list, ModuleController& controller);
     void SetGroupEmpty(int list);
     // The word count of custom grammar 0 to 27; -1 when the read failed.
-    int RefreshGrammarWordCount(int grammar, CModuleController& controller);
-    bool RefreshSoundTable(CModuleController& controller);
-    bool RefreshCommand(int list, int index, CModuleController& controller);
-    bool RefreshGrammarWords(int list, CModuleController& controller);
-    bool RefreshMessage(int slot, CModuleController& controller);
+    int RefreshGrammarWordCount(int grammar, ModuleController& controller);
+    bool RefreshSoundTable(ModuleController& controller);
+    bool RefreshCommand(int list, int index, ModuleController& controller);
+    bool RefreshGrammarWords(int list, ModuleController& controller);
+    bool RefreshMessage(int slot, ModuleController& controller);
 
     // Queries. None waits except GetEntryLabel; a busy object gives the
     // "unknown" answer (-1, false or none).
@@ -131,21 +131,21 @@ class CVoiceModel {
     bool TakeChanged() { return changed_.exchange(false); }
 
     // Actions: the module command, then the model on success.
-    bool InsertCommand(int list, int index, CModuleController& controller);
-    bool RemoveCommandAt(int list, int index, CModuleController& controller);
-    bool EraseTraining(int list, int index, CModuleController& controller);
+    bool InsertCommand(int list, int index, ModuleController& controller);
+    bool RemoveCommandAt(int list, int index, ModuleController& controller);
+    bool EraseTraining(int list, int index, ModuleController& controller);
     // The conflict value; 0xEBAD0003 or the controller's sentinel on failure.
-    std::int32_t TrainEntry(int list, int index, CModuleController& controller);
+    std::int32_t TrainEntry(int list, int index, ModuleController& controller);
     // The recognised index; 0xEBAD0003 on failure, -1 for lists without words.
-    std::int32_t RecognizeInList(int list, CModuleController& controller);
-    bool RenameEntry(int list, int index, const std::string& label, CModuleController& controller);
+    std::int32_t RecognizeInList(int list, ModuleController& controller);
+    bool RenameEntry(int list, int index, const std::string& label, ModuleController& controller);
     // `data`: the 516 hexadecimal digits of an exported command.
-    bool ImportEntry(int list, int index, const std::string& data, CModuleController& controller);
-    bool StartRecording(int slot, CModuleController& controller);
+    bool ImportEntry(int list, int index, const std::string& data, ModuleController& controller);
+    bool StartRecording(int slot, ModuleController& controller);
     // True once the recording has ended (the slot is then read anew).
-    bool PollRecording(int slot, CModuleController& controller);
-    bool EraseMessageAt(int slot, CModuleController& controller);
-    bool PlayMessageAt(int slot, CModuleController& controller);
+    bool PollRecording(int slot, ModuleController& controller);
+    bool EraseMessageAt(int slot, ModuleController& controller);
+    bool PlayMessageAt(int slot, ModuleController& controller);
 
   private:
     struct WordTable {
@@ -153,18 +153,18 @@ class CVoiceModel {
         std::array<std::string, 11> words;
     };
 
-    CVoiceList* ListAt(int list);
-    CVoiceEntry* EntryAt(int list, int index);
+    VoiceList* ListAt(int list);
+    VoiceEntry* EntryAt(int list, int index);
     // The dispatching wait when called on the GUI thread, else none.
     const LockWait* Wait() const;
     void FillBuiltinLists();
     void ClearGroupLists();
-    void EraseTrainingInModel(CVoiceList& list, int index);
+    void EraseTrainingInModel(VoiceList& list, int index);
 
-    CLockPair lock_;
+    LockPair lock_;
     std::atomic<bool> changed_{false};
-    CVoiceList triggerWords_;
-    std::array<CVoiceList, kListCount> lists_;
+    VoiceList triggerWords_;
+    std::array<VoiceList, kListCount> lists_;
     // Atomics, so that lists need not take the model lock to keep the total.
     std::atomic<std::int32_t> totalCommands_{0};
     std::atomic<std::int32_t> grammarCount_{0};

@@ -17,7 +17,7 @@ constexpr int kFlashToggles = 10;
 constexpr int kFlashMs = 200;
 }  // namespace
 
-CommandListModel::CommandListModel(CVoiceModel& model, QObject* parent)
+CommandListModel::CommandListModel(VoiceModel& model, QObject* parent)
     : QAbstractTableModel(parent), model_(model) {
     flashTimer_.setInterval(kFlashMs);
     connect(&flashTimer_, &QTimer::timeout, this, &CommandListModel::FlashTick);

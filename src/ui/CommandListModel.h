@@ -12,7 +12,7 @@
 #include <vector>
 
 namespace parlix {
-class CVoiceModel;
+class VoiceModel;
 }
 
 namespace parlix::ui {
@@ -20,7 +20,7 @@ namespace parlix::ui {
 class CommandListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    explicit CommandListModel(parlix::CVoiceModel& model, QObject* parent = nullptr);
+    explicit CommandListModel(parlix::VoiceModel& model, QObject* parent = nullptr);
 
     // Switches to group row `row` (-1 none): columns and rows anew.
     void SetGroupRow(int row);
@@ -58,7 +58,7 @@ class CommandListModel : public QAbstractTableModel {
     CommandRowTexts Placeholder(int index);
     std::optional<int> HighlightedRow() const;
 
-    parlix::CVoiceModel& model_;
+    parlix::VoiceModel& model_;
     int row_ = -1;
     ColumnSet columns_ = ColumnSet::Labels;
     std::vector<std::string> headers_;

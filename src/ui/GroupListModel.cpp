@@ -6,7 +6,7 @@
 
 namespace parlix::ui {
 
-GroupListModel::GroupListModel(CVoiceModel& model, QObject* parent)
+GroupListModel::GroupListModel(VoiceModel& model, QObject* parent)
     : QAbstractTableModel(parent), model_(model) {}
 
 void GroupListModel::Rebuild() {

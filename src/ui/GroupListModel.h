@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace parlix {
-class CVoiceModel;
+class VoiceModel;
 }
 
 namespace parlix::ui {
@@ -17,7 +17,7 @@ namespace parlix::ui {
 class GroupListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    explicit GroupListModel(parlix::CVoiceModel& model, QObject* parent = nullptr);
+    explicit GroupListModel(parlix::VoiceModel& model, QObject* parent = nullptr);
 
     // After connecting: the rows anew.
     void Rebuild();
@@ -31,7 +31,7 @@ class GroupListModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    parlix::CVoiceModel& model_;
+    parlix::VoiceModel& model_;
     std::vector<GroupRowTexts> rows_;
 };
 

@@ -20,7 +20,7 @@ QString EnglishName(int id) {
 
 }  // namespace
 
-InterfaceLanguages::InterfaceLanguages(CAppSettings& settings) : settings_(settings) {
+InterfaceLanguages::InterfaceLanguages(AppSettings& settings) : settings_(settings) {
     languages_.push_back({kEnglishLanguageId, {}, EnglishName(kEnglishLanguageId)});
 }
 

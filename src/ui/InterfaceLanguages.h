@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace parlix {
-class CAppSettings;
+class AppSettings;
 }
 
 namespace parlix::ui {
@@ -22,7 +22,7 @@ struct InterfaceLanguage {
 
 class InterfaceLanguages {
   public:
-    explicit InterfaceLanguages(parlix::CAppSettings& settings);
+    explicit InterfaceLanguages(parlix::AppSettings& settings);
     ~InterfaceLanguages();
 
     // The catalogs beside the program, after the built-in English.
@@ -38,7 +38,7 @@ class InterfaceLanguages {
   private:
     bool Install(int index);
 
-    parlix::CAppSettings& settings_;
+    parlix::AppSettings& settings_;
     std::vector<InterfaceLanguage> languages_;
     int current_ = -1;
     std::unique_ptr<QTranslator> translator_;

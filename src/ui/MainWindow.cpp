@@ -80,7 +80,7 @@ QString WindowTitle() {
 
 }  // namespace
 
-MainWindow::MainWindow(CAppSettings& settings, InterfaceLanguages& languages)
+MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     : settings_(settings),
       languages_(languages),
       frontEnd_(this),
@@ -708,8 +708,8 @@ void MainWindow::FlashCommand(int index, bool expected) {
 
 PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
     const QString label = commands_->RowTexts(command).value(2);
-    CVoiceModel& model = session_.Model();
-    CModuleController& controller = session_.Controller();
+    VoiceModel& model = session_.Model();
+    ModuleController& controller = session_.Controller();
     PhaseSteps steps;
     steps.erase = [&] { return model.EraseTraining(group, command, controller); };
     steps.train = [&] { return model.TrainEntry(group, command, controller); };

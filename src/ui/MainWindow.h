@@ -1,5 +1,5 @@
 // The main window: menus, tool bar with the port box, the two lists side by
-// side and the status bar. Its commands and flows live in CMainFlows; the
+// side and the status bar. Its commands and flows live in MainFlows; the
 // window only shows what they decide.
 #pragma once
 
@@ -28,7 +28,7 @@ class QToolButton;
 class QTreeView;
 
 namespace parlix {
-class CAppSettings;
+class AppSettings;
 }
 
 namespace parlix::ui {
@@ -43,12 +43,12 @@ class SoundTableDialog;
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
   public:
-    MainWindow(parlix::CAppSettings& settings, InterfaceLanguages& languages);
+    MainWindow(parlix::AppSettings& settings, InterfaceLanguages& languages);
     ~MainWindow() override;
 
     QAction* Action(CommandId id) const;
-    CMainFlows& Flows() { return flows_; }
-    parlix::CModuleSession& Session() { return session_; }
+    MainFlows& Flows() { return flows_; }
+    parlix::ModuleSession& Session() { return session_; }
     QtFrontEnd& Front() { return frontEnd_; }
     QTreeView* GroupView() const { return groupView_; }
     QTreeView* CommandView() const { return commandView_; }
@@ -111,11 +111,11 @@ class MainWindow : public QMainWindow, public MainView {
     void StartPortMonitor();
     void ToggleTrace();
 
-    parlix::CAppSettings& settings_;
+    parlix::AppSettings& settings_;
     InterfaceLanguages& languages_;
     QtFrontEnd frontEnd_;
-    parlix::CModuleSession session_;
-    CMainFlows flows_;
+    parlix::ModuleSession session_;
+    MainFlows flows_;
     // Modeless and only hidden, never destroyed while the window lives.
     std::unique_ptr<SoundTableDialog> soundTable_;
 
@@ -141,7 +141,7 @@ class MainWindow : public QMainWindow, public MainView {
     QTimer idleTimer_;
     QTimer recordingTimer_;
     QTimer portRefreshTimer_;
-    parlix::CPortMonitor portMonitor_;
+    parlix::PortMonitor portMonitor_;
     QSocketNotifier* portNotifier_ = nullptr;
     int languageExitCode_ = 0;
 };

@@ -1,7 +1,7 @@
 #include "ui/SoundTableDialog.h"
 
 #include "base/Text.h"
-#include "tools/LoaderProgress.h"
+#include "external/LoaderProgress.h"
 #include "ui/HeaderBand.h"
 #include "ui/ListIcons.h"
 

@@ -4,8 +4,8 @@
 // live in SoundTableFlow; this class only shows and forwards.
 #pragma once
 
-#include "tools/DataOutputFiles.h"
-#include "tools/ToolListener.h"
+#include "external/DataOutputFiles.h"
+#include "external/ToolListener.h"
 #include "ui/logic/SoundTableFlow.h"
 
 #include <QtWidgets/QDialog>
@@ -71,7 +71,7 @@ class SoundTableDialog : public QDialog, public SoundTableView, public ToolListe
   private:
     QAbstractButton* AddButton(SoundTableControl control, const QString& text);
 
-    CDataOutputFiles outputs_;
+    DataOutputFiles outputs_;
     std::unique_ptr<SoundTableFlow> flow_;
     std::map<SoundTableControl, QAbstractButton*> buttons_;
     QLabel* header_;

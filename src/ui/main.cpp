@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    CAppSettings settings;
+    AppSettings settings;
     ui::InterfaceLanguages languages(settings);
     ui::InstallCoreTranslationHook();
     languages.Scan();

@@ -81,9 +81,9 @@ class FaultScenarioTest : public ::testing::TestWithParam<std::tuple<Scenario, O
             {"identity", "M"},
             {"groups", {{"1", json::array({Command("LIGHTS_ON", 2), Command("LIGHTS_OFF", 1)})}}}});
         Plug();
-        session = std::make_unique<CModuleSession>(settings, front);
-        CModuleController& controller = session->Controller();
-        CVoiceProxy* direct = &controller.DirectProxy();
+        session = std::make_unique<ModuleSession>(settings, front);
+        ModuleController& controller = session->Controller();
+        VoiceProxy* direct = &controller.Direct();
         controller.SetTryOrder({direct, direct, direct, direct});
     }
 
@@ -136,11 +136,11 @@ class FaultScenarioTest : public ::testing::TestWithParam<std::tuple<Scenario, O
 
     TempDir dir;
     RecordingFrontEnd front;
-    CAppSettings settings;
+    AppSettings settings;
     std::shared_ptr<sim::ModuleDevice> module;
     std::unique_ptr<sim::PtyTransport> pty;
-    std::unique_ptr<CModuleSession> session;
-    std::unique_ptr<CSerial> otherProgram;
+    std::unique_ptr<ModuleSession> session;
+    std::unique_ptr<Serial> otherProgram;
     std::size_t consumed_ = 0;
 };
 
@@ -249,7 +249,7 @@ const Scenario kScenarios[] = {
     // the connection's delay back, so this one detects the module.
     {"ReplyDelayLeftHigh",
      [](FaultScenarioTest& t, Operation) {
-         CModuleSession& s = *t.session;
+         ModuleSession& s = *t.session;
          if (s.IsConnected()) s.Disconnect();
          ASSERT_TRUE(s.Controller().Connect());
          ASSERT_TRUE(s.Controller().EnterControlMode());
@@ -263,7 +263,7 @@ const Scenario kScenarios[] = {
     // connected, another program cannot take the port away.
     {"SecondProgram",
      [](FaultScenarioTest& t, Operation) {
-         t.otherProgram = std::make_unique<CSerial>();
+         t.otherProgram = std::make_unique<Serial>();
          const auto error = t.otherProgram->Open(t.pty->SlavePath());
          if (!t.session->IsConnected()) {
              ASSERT_FALSE(error) << error.message();

@@ -100,7 +100,7 @@ TEST_F(IniFileTest, SectionNamesStopAtTheBuffer) {
 class AppSettingsTest : public ::testing::Test {
   protected:
     TempDir dir;
-    CAppSettings settings{dir.File("bin/parlix-desk"), dir.File("Settings.ini")};
+    AppSettings settings{dir.File("bin/parlix-desk"), dir.File("Settings.ini")};
 };
 
 TEST_F(AppSettingsTest, FileLocationsFollowTheProgram) {
@@ -150,7 +150,7 @@ TEST_F(AppSettingsTest, SimulatedPortsFollowTheDiscoveredOnes) {
 TEST_F(AppSettingsTest, ModuleLanguageDefaultsToEnglishAndPersists) {
     EXPECT_EQ(settings.GetLangVR(), 0);
     ASSERT_TRUE(settings.SetLangVR(5));
-    CAppSettings again(dir.File("bin/parlix-desk"), dir.File("Settings.ini"));
+    AppSettings again(dir.File("bin/parlix-desk"), dir.File("Settings.ini"));
     EXPECT_EQ(again.GetLangVR(), 5);
 }
 

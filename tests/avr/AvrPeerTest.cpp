@@ -3,8 +3,8 @@
 #include "app/AppSettings.h"
 #include "avr/AvrHost.h"
 #include "link/BootLoaderExchanges.h"
+#include "link/DirectProxy.h"
 #include "link/ShieldProxy.h"
-#include "link/ZorinProxy.h"
 #include "sim/ModuleDevice.h"
 #include "support/TempDir.h"
 
@@ -57,8 +57,8 @@ class AvrPeerTest : public ::testing::TestWithParam<Peer> {
     }
 
     TempDir dir_;
-    CAppSettings settings_{dir_.File("parlix-desk"), dir_.File("Settings.ini")};
-    CShieldProxy proxy_{settings_};
+    AppSettings settings_{dir_.File("parlix-desk"), dir_.File("Settings.ini")};
+    ShieldProxy proxy_{settings_};
     AvrHost host_;
 };
 
@@ -91,7 +91,7 @@ TEST_P(AvrPeerTest, AfterTheSessionTheSketchRelaysOnlyAfterTheNextHandshake) {
     ASSERT_TRUE(proxy_.LeaveControlMode());
     proxy_.CloseLink();
 
-    CZorinProxy direct{settings_};
+    DirectProxy direct{settings_};
     ASSERT_TRUE(direct.OpenLink(host_.Port()));
     EXPECT_FALSE(direct.Detect());
     direct.CloseLink();
@@ -165,7 +165,7 @@ TEST_P(OldBootLoaderTest, ExchangeWithTheRealEepromThenTheSketchRelaysAtTheBootL
 TEST_P(OldBootLoaderTest, FallBackReachesTheSketchOnceTheBootLoaderHasTimedOut) {
     host_.SetEeprom(0, {0xFF, 0xFF});
     host_.Start();
-    CModulePort port;
+    ModulePort port;
     ASSERT_FALSE(port.Open(host_.Port(), 0, 0, true));
     ASSERT_FALSE(port.SetReadMode(1));
     port.SetReadTimeout(500);

@@ -228,7 +228,7 @@ TEST_F(FirmwareCliTest, LoaderExitCodesAndLastLines) {
 
     // This process opens the port as another program would.
     ::setenv("PARLIX_SIM_SOCKET", dir.File("sim.sock").c_str(), 1);
-    CSerial holder;
+    Serial holder;
     ASSERT_FALSE(holder.Open("sim:module"));
     const auto busy = Loader({"-p", "sim:module", "-c", Shipped(1)});
     EXPECT_EQ(busy.exitCode, 3);

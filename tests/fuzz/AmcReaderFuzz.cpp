@@ -1,7 +1,7 @@
 // Arbitrary bytes as a combined grammar project: one grammar name for each
 // line that holds more than blanks, none with a folder left in it.
 #include "FuzzCheck.h"
-#include "tools/DataInputs.h"
+#include "external/DataInputs.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // Arbitrary bytes as the builder's data header: every row is one the data
 // list shows, and a header export reads back as the same rows.
 #include "FuzzCheck.h"
-#include "tools/DataHeader.h"
+#include "external/DataHeader.h"
 
 #include <cstdint>
 #include <string>

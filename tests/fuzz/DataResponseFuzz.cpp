@@ -2,7 +2,7 @@
 // and what the build writes for the same inputs reads back the same.
 #include "FuzzCheck.h"
 #include "ResponseFile.h"
-#include "tools/DataResponseFile.h"
+#include "external/DataResponseFile.h"
 
 #include <cstdint>
 #include <string>

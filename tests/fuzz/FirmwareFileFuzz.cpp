@@ -1,7 +1,7 @@
 // Arbitrary bytes as a firmware file: the check never reads outside a line,
 // and whatever it accepts is what the sum says.
 #include "FuzzCheck.h"
-#include "tools/FirmwareFile.h"
+#include "external/FirmwareFile.h"
 
 #include <cstdint>
 #include <sstream>

@@ -34,7 +34,7 @@ class CommandFileSimTest : public ::testing::Test {
         pty = sim::PtyTransport::Open(module, {}, error);
         ASSERT_TRUE(pty) << error.message();
         settings.UseCurrentPort(pty->SlavePath());
-        CVoiceProxy* direct = &controller().DirectProxy();
+        VoiceProxy* direct = &controller().Direct();
         controller().SetTryOrder({direct, direct, direct, direct});
         ASSERT_TRUE(controller().Connect());
         ASSERT_TRUE(controller().EnterControlMode());
@@ -52,7 +52,7 @@ class CommandFileSimTest : public ::testing::Test {
 
     // What the readers would do: every group with every command.
     void ReadGroups() {
-        CVoiceModel& model = data.Model();
+        VoiceModel& model = data.Model();
         for (int g = 0; g < kGroupLists; ++g) {
             const int count = model.RefreshGroupCount(g, controller());
             ASSERT_GE(count, 0) << g;
@@ -64,16 +64,16 @@ class CommandFileSimTest : public ::testing::Test {
     // The module's groups as labels and trained counts.
     json Groups() const { return module->ToJson()["groups"]; }
 
-    CModuleController& controller() { return data.Controller(); }
+    ModuleController& controller() { return data.Controller(); }
 
     TempDir dir;
     RecordingFrontEnd front;
-    CAppSettings settings;
-    CProgramData data{settings, front};
+    AppSettings settings;
+    ProgramData data{settings, front};
     std::shared_ptr<sim::ModuleDevice> module;
     std::unique_ptr<sim::PtyTransport> pty;
-    CCommandExporterThread exporter{data};
-    CCommandImporterThread importer{data};
+    CommandExporterThread exporter{data};
+    CommandImporterThread importer{data};
 };
 
 TEST_F(CommandFileSimTest, ExportResetImportGivesTheSameModule) {

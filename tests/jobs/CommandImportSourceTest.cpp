@@ -91,7 +91,7 @@ class CommandImportSourceTest : public JobFixture {
         EXPECT_EQ(data.Progress().Range(), 1u);
     }
 
-    CCommandImporterThread importer{data};
+    CommandImporterThread importer{data};
 };
 
 struct SourceCase {

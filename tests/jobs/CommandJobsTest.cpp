@@ -50,7 +50,7 @@ ShownMessage Error(const std::string& text) {
 class CommandExportTest : public JobFixture {
   protected:
     std::string path = dir.File("out.vrcmd");
-    CCommandExporterThread exporter{data};
+    CommandExporterThread exporter{data};
 };
 
 TEST_F(CommandExportTest, WritesEveryGroupHeaderFollowedByItsCommands) {
@@ -166,7 +166,7 @@ class CommandImportTest : public JobFixture {
         return path;
     }
     std::string path = dir.File("in.vrcmd");
-    CCommandImporterThread importer{data};
+    CommandImporterThread importer{data};
 };
 
 TEST_F(CommandImportTest, RefusedBeforeTheModuleIsRead) {

@@ -160,14 +160,14 @@ class JobFixture : public ::testing::Test {
         return sends;
     }
 
-    CVoiceModel& model() { return data.Model(); }
-    CModuleController& controller() { return data.Controller(); }
+    VoiceModel& model() { return data.Model(); }
+    ModuleController& controller() { return data.Controller(); }
 
     TempDir dir;
     HistoryFrontEnd front;
-    CAppSettings settings;
+    AppSettings settings;
     GatedProxy link{"link"};
-    CProgramData data{settings, front};
+    ProgramData data{settings, front};
 };
 
 }  // namespace parlix::test

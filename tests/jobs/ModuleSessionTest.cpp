@@ -77,9 +77,9 @@ class ModuleSessionTest : public ::testing::Test {
 
     TempDir dir;
     HistoryFrontEnd front;
-    CAppSettings settings;
+    AppSettings settings;
     SessionProxy link{"link"};
-    CModuleSession session{settings, front};
+    ModuleSession session{settings, front};
 };
 
 TEST_F(ModuleSessionTest, ConnectSendsTheStartUpCommandsInOrder) {

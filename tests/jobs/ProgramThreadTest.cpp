@@ -15,9 +15,9 @@ using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
 // A job whose run lasts until it is cancelled or released.
-class TestJob : public CProgramThreadImpl<TestJob, int> {
+class TestJob : public ProgramThreadImpl<TestJob, int> {
   public:
-    TestJob() : CProgramThreadImpl("CTestJob") {}
+    TestJob() : ProgramThreadImpl("CTestJob") {}
     ~TestJob() { Stop(); }
 
     void Run(int argument) {

@@ -18,8 +18,8 @@ class ReadersTest : public JobFixture {
   protected:
     void SetUp() override {
         JobFixture::SetUp();
-        for (CProgramNotify* job : {static_cast<CProgramNotify*>(&groupReader),
-                                    static_cast<CProgramNotify*>(&commandReader)})
+        for (ProgramNotify* job : {static_cast<ProgramNotify*>(&groupReader),
+                                   static_cast<ProgramNotify*>(&commandReader)})
             job->SetNotifyTarget(&front);
     }
 
@@ -60,8 +60,8 @@ class ReadersTest : public JobFixture {
         EXPECT_EQ(data.Progress().Position(), 0u);
     }
 
-    CGroupReaderThread groupReader{data};
-    CCommandReaderThread commandReader{data};
+    GroupReaderThread groupReader{data};
+    CommandReaderThread commandReader{data};
 };
 
 // A group whose mask bit is clear is empty without asking the module.
@@ -151,7 +151,7 @@ TEST_F(ReadersTest, CommandReaderStepsOverTheSoundTableAndMessages) {
         Start(c.id);
         GroupsEmptyExcept({});
         for (std::size_t i = 0; i < c.reads; ++i) link.statuses.push_back('e');  // damaged slot
-        CCommandReaderThread reader{data};
+        CommandReaderThread reader{data};
         reader.SetNotifyTarget(&front);
         reader.Request(c.node);
         reader.Start();

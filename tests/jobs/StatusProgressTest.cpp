@@ -10,7 +10,7 @@ class StatusProgressTest : public ::testing::Test {
   protected:
     StatusProgressTest() { progress.AttachBars(); }
     test::RecordingFrontEnd front;
-    CStatusProgress progress{front};
+    StatusProgress progress{front};
 };
 
 TEST_F(StatusProgressTest, TwoOpenSectionsAddUpAndCloseSeparately) {

@@ -1,7 +1,7 @@
 // The direct link against a device on a pseudo-terminal that answers from a
 // script: detection, replies and the operations that need no module.
 #include "app/AppSettings.h"
-#include "link/ZorinProxy.h"
+#include "link/DirectProxy.h"
 #include "support/ModuleAnswers.h"
 #include "support/StatusCodes.h"
 #include "support/TempDir.h"
@@ -22,8 +22,8 @@ class DirectLinkTest : public ::testing::Test {
         device.Clear();
     }
     TempDir dir;
-    CAppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
-    CZorinProxy proxy{settings};
+    AppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
+    DirectProxy proxy{settings};
 };
 
 TEST_F(DirectLinkTest, DetectionNamesTheModelAndRevision) {

@@ -2,7 +2,7 @@
 // every byte with its time on the wire, so pauses, pacing and waits are read
 // from the wire log rather than from the test's own clock.
 #include "app/AppSettings.h"
-#include "link/ZorinProxy.h"
+#include "link/DirectProxy.h"
 #include "sim/ModuleDevice.h"
 #include "sim/SimServer.h"
 #include "support/StatusCodes.h"
@@ -85,8 +85,8 @@ class DirectLinkTimingTest : public ::testing::Test {
     sim::WireLog log;  // outlives the server that writes to it
     std::shared_ptr<sim::ModuleDevice> module = sim::ModuleDevice::FromJson(kContent);
     sim::SimServer server{dir.File("sim.sock"), sim::TransportOptions{&log, true}};
-    CAppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
-    CZorinProxy proxy{settings};
+    AppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
+    DirectProxy proxy{settings};
 };
 
 TEST_F(DirectLinkTimingTest, OpeningLetsTheLineSettleBeforeThePurge) {

@@ -10,7 +10,7 @@ namespace parlix {
 namespace {
 
 TEST(PortMonitorTest, TtyEventWakesTheMonitorOnce) {
-    CPortMonitor monitor;
+    PortMonitor monitor;
     EXPECT_EQ(monitor.Fd(), -1);
     EXPECT_FALSE(monitor.Drain());
     ASSERT_FALSE(monitor.Start());

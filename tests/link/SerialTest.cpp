@@ -1,4 +1,4 @@
-// CSerial on the real termios path, with a pseudo-terminal as the device.
+// Serial on the real termios path, with a pseudo-terminal as the device.
 #include "link/Serial.h"
 #include "link/TermiosBackend.h"
 #include "support/StatusCodes.h"
@@ -67,7 +67,7 @@ class PtyTest : public ::testing::Test {
     int master_ = -1;
     int slave_ = -1;
     std::string path_;
-    CSerial port_;
+    Serial port_;
 };
 
 std::error_code Errno(int err) {
@@ -75,7 +75,7 @@ std::error_code Errno(int err) {
 }
 
 TEST(SerialClosedTest, EveryOperationFailsWithInvalidHandle) {
-    CSerial port;
+    Serial port;
     std::uint8_t byte = 0;
     std::uint32_t count = 7;
     const std::error_code invalid = ParlixCode(6);
@@ -125,7 +125,7 @@ TEST(SerialNameTest, DevicePathMapping) {
         {std::string(300, 'a'), "/dev/" + std::string(255, 'a')},
         {"/" + std::string(300, 'b'), "/" + std::string(300, 'b')},
     };
-    for (const Case& c : cases) EXPECT_EQ(CSerial::DevicePath(c.name), c.path) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(Serial::DevicePath(c.name), c.path) << c.name;
 }
 
 TEST(SerialNameTest, OpenErrorsMapToStatuses) {
@@ -145,7 +145,7 @@ TEST(SerialNameTest, OpenErrorsMapToStatuses) {
 }
 
 TEST(SerialNameTest, OpenFailuresLeaveThePortClosed) {
-    CSerial port;
+    Serial port;
     EXPECT_EQ(port.Open("parlix-no-such-tty"), Errno(ENOENT));
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(GetLastError(), Errno(ENOENT));
@@ -206,17 +206,17 @@ TEST_F(PtyTest, SecondOpenFailsAndLeavesTheFirstWorking) {
 TEST_F(PtyTest, AnotherPortObjectFindsThePortBusyUntilItIsReleased) {
     OpenPort();
     {
-        CSerial other;
+        Serial other;
         EXPECT_EQ(other.Open(path_), std::error_code(Status::PortBusy));
         EXPECT_FALSE(other.IsOpen());
     }
     {
         // Destruction closes: the port can be opened again afterwards.
-        CSerial holder;
+        Serial holder;
         ASSERT_FALSE(port_.Close());
         ASSERT_FALSE(holder.Open(path_));
     }
-    CSerial again;
+    Serial again;
     EXPECT_FALSE(again.Open(path_));
 }
 

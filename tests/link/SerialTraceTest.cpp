@@ -1,4 +1,4 @@
-// The protocol trace as CSerial writes it: every byte with its direction, the
+// The protocol trace as Serial writes it: every byte with its direction, the
 // line events between them, and a trace closed while another thread transfers.
 #include "base/Trace.h"
 #include "link/Serial.h"
@@ -55,7 +55,7 @@ class SerialTraceTest : public ::testing::Test {
     int master_ = -1;
     int slave_ = -1;
     std::string device_;
-    CSerial port_;
+    Serial port_;
 };
 
 TEST_F(SerialTraceTest, ExchangeAndLineEventsAppearInOrder) {

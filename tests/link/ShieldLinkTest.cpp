@@ -106,12 +106,12 @@ class ShieldLinkTest : public ::testing::Test {
     }
 
     TempDir dir;
-    CAppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
+    AppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
     sim::WireLog log;
     sim::SimServer server{"/tmp/parlix-shield-test-" + std::to_string(::getpid()) + ".sock",
                           sim::TransportOptions{&log, false}};
     std::map<BoardKind, std::shared_ptr<ArduinoBoard>> boards;
-    CShieldProxy proxy{settings};
+    ShieldProxy proxy{settings};
 };
 
 TEST_F(ShieldLinkTest, EachBoardIsNamedByItsBootLoaderAndLeftForTheSketch) {

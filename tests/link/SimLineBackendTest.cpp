@@ -1,4 +1,4 @@
-// CSerial over the virtual serial line, against a fake server that plays
+// Serial over the virtual serial line, against a fake server that plays
 // parlix-sim's side of the frames.
 #include "link/Serial.h"
 #include "link/SimLineBackend.h"
@@ -161,7 +161,7 @@ class SimLineTest : public ::testing::Test {
     }
 
     FakeSimServer server_;
-    CSerial port_;
+    Serial port_;
 };
 
 TEST_F(SimLineTest, OpenAttachesTheNamedDevice) {

@@ -98,7 +98,7 @@ class StampLinkTest : public ::testing::Test {
     }
 
     TempDir dir;
-    CAppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
+    AppSettings settings{dir.File("parlix-desk"), dir.File("Settings.ini")};
     sim::WireLog log;
     sim::SimServer server{"/tmp/parlix-stamp-test-" + std::to_string(::getpid()) + ".sock",
                           sim::TransportOptions{&log, false}};
@@ -106,8 +106,8 @@ class StampLinkTest : public ::testing::Test {
     std::shared_ptr<sim::StampHost> blankStamp;
     std::shared_ptr<sim::RoboNovaHost> robot;
     std::shared_ptr<sim::RoboNovaHost> blankRobot;
-    CBasicStampProxy stamp{settings};
-    CRoboNovaProxy roboNova{settings};
+    BasicStampProxy stamp{settings};
+    RoboNovaProxy roboNova{settings};
 };
 
 TEST_F(StampLinkTest, EachStampIsNamedWithItsVersionAndBridge) {

@@ -50,9 +50,9 @@ class ControllerFixture : public ::testing::Test {
 
     TempDir dir;
     RecordingFrontEnd front;
-    CAppSettings settings;
-    CStatusProgress progress;
-    CModuleController controller;
+    AppSettings settings;
+    StatusProgress progress;
+    ModuleController controller;
     std::vector<std::string> log;
     FakeProxy robo{"robo"}, direct{"direct"}, shield{"shield"}, stamp{"stamp"};
 };

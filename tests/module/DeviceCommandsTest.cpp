@@ -21,7 +21,7 @@ using ::testing::IsEmpty;
 
 struct CommandCase {
     const char* name;
-    std::function<bool(CModuleController&)> call;
+    std::function<bool(ModuleController&)> call;
     std::string sent;  // the send entry of the fake link
     int tenths;        // the status wait
     std::uint8_t accepted;
@@ -32,7 +32,7 @@ struct CommandCase {
 };
 
 // The lip-sync keeps the lock in every outcome; these cases end it at once.
-bool StartAndEndLipsync(CModuleController& c, int threshold, int timeout) {
+bool StartAndEndLipsync(ModuleController& c, int threshold, int timeout) {
     const bool ok = c.StartLipsync(threshold, timeout);
     c.EndLipsync();
     return ok;
@@ -40,7 +40,7 @@ bool StartAndEndLipsync(CModuleController& c, int threshold, int timeout) {
 
 const CommandCase kCommands[] = {
     {"PlaySound",
-     [](CModuleController& c) { return c.PlaySound(37, 256); },
+     [](ModuleController& c) { return c.PlaySound(37, 256); },
      "send:w[1,5,15]",
      100,
      'o',
@@ -49,7 +49,7 @@ const CommandCase kCommands[] = {
      "No reply while playing sentence 37.\n",
      false},
     {"PlayTone",
-     [](CModuleController& c) { return c.PlayTone(5, 200); },
+     [](ModuleController& c) { return c.PlayTone(5, 200); },
      "send:w[-1,5,4]",
      100,
      'o',
@@ -58,7 +58,7 @@ const CommandCase kCommands[] = {
      "No reply while playing tone 5.\n",
      false},
     {"SendToken",
-     [](CModuleController& c) { return c.SendToken(8, 5, 0); },
+     [](ModuleController& c) { return c.SendToken(8, 5, 0); },
      "send:j[8,0,5,0,0]",
      17,
      'o',
@@ -67,7 +67,7 @@ const CommandCase kCommands[] = {
      "No reply while sending token 5 with 8 bits, delayed by 0 ms.\n",
      false},
     {"SetPinOutput",
-     [](CModuleController& c) { return c.SetPinOutput(3, 1); },
+     [](ModuleController& c) { return c.SetPinOutput(3, 1); },
      "send:q[3,1]",
      100,
      'o',
@@ -76,7 +76,7 @@ const CommandCase kCommands[] = {
      "No reply while querying output pin 3.\n",
      false},
     {"QueryPinInput",
-     [](CModuleController& c) {
+     [](ModuleController& c) {
          int level = -1;
          return c.QueryPinInput(2, 4, level);
      },
@@ -88,7 +88,7 @@ const CommandCase kCommands[] = {
      "No reply while querying input pin 2.\n",
      true},
     {"StartLipsync",
-     [](CModuleController& c) { return StartAndEndLipsync(c, 100, 20); },
+     [](ModuleController& c) { return StartAndEndLipsync(c, 100, 20); },
      "send:l[-1,3,4,1,4]",
      100,
      'l',
@@ -150,17 +150,17 @@ using DeviceCommandsTest = ControllerFixture;
 // lip-sync values are cut to their fields by shifts and masks.
 TEST_F(DeviceCommandsTest, ArgumentsSplitAndEncodeTheValues) {
     struct Case {
-        std::function<bool(CModuleController&)> call;
+        std::function<bool(ModuleController&)> call;
         const char* sent;
     };
     const Case cases[] = {
-        {[](CModuleController& c) { return c.PlaySound(0, 256); }, "send:w[0,0,15]"},
-        {[](CModuleController& c) { return c.PlaySound(64, 128); }, "send:w[2,0,7]"},
-        {[](CModuleController& c) { return c.PlayTone(-1, 3); }, "send:w[-1,-1,2]"},
-        {[](CModuleController& c) { return c.PlayTone(15, 79); }, "send:w[-1,15,0]"},
-        {[](CModuleController& c) { return c.SendToken(4, 15, 0); }, "send:j[4,0,15,0,0]"},
-        {[](CModuleController& c) { return c.SendToken(8, 255, 0); }, "send:j[8,7,31,0,0]"},
-        {[](CModuleController& c) { return StartAndEndLipsync(c, 1023, 255); },
+        {[](ModuleController& c) { return c.PlaySound(0, 256); }, "send:w[0,0,15]"},
+        {[](ModuleController& c) { return c.PlaySound(64, 128); }, "send:w[2,0,7]"},
+        {[](ModuleController& c) { return c.PlayTone(-1, 3); }, "send:w[-1,-1,2]"},
+        {[](ModuleController& c) { return c.PlayTone(15, 79); }, "send:w[-1,15,0]"},
+        {[](ModuleController& c) { return c.SendToken(4, 15, 0); }, "send:j[4,0,15,0,0]"},
+        {[](ModuleController& c) { return c.SendToken(8, 255, 0); }, "send:j[8,7,31,0,0]"},
+        {[](ModuleController& c) { return StartAndEndLipsync(c, 1023, 255); },
          "send:l[-1,31,31,15,15]"},
     };
     ConnectDirect();
@@ -452,7 +452,7 @@ class DeviceWireTest : public ControllerFixture {
   protected:
     void Connect() {
         settings.UseCurrentPort(device.Path());
-        CVoiceProxy* link = &controller.DirectProxy();
+        VoiceProxy* link = &controller.Direct();
         controller.SetTryOrder({link, link, link, link});
         ASSERT_TRUE(controller.Connect());
     }
@@ -461,30 +461,30 @@ class DeviceWireTest : public ControllerFixture {
 
 TEST_F(DeviceWireTest, CommandsGoOutAsTheModuleReadsThem) {
     struct Case {
-        std::function<bool(CModuleController&)> call;
+        std::function<bool(ModuleController&)> call;
         std::string bytes;
         std::uint8_t status;
         std::string replies;
     };
     const Case cases[] = {
-        {[](CModuleController& c) { return c.PlaySound(37, 256); }, "wBFP", 'o', ""},
-        {[](CModuleController& c) { return c.PlayTone(5, 200); }, "w@FE", 'o', ""},
-        {[](CModuleController& c) { return c.PlayTone(-1, 3); }, "w@@C", 'o', ""},
-        {[](CModuleController& c) { return c.SendToken(8, 5, 0); }, "jIAFAA", 'o', ""},
-        {[](CModuleController& c) { return c.SendToken(8, 5, 10); }, "jIAFAB", 'o', ""},
-        {[](CModuleController& c) { return c.SendToken(8, 5, 100); }, "jIAFAE", 'o', ""},
-        {[](CModuleController& c) { return c.SetPinOutput(1, 0); }, "qBA", 'o', ""},
-        {[](CModuleController& c) {
+        {[](ModuleController& c) { return c.PlaySound(37, 256); }, "wBFP", 'o', ""},
+        {[](ModuleController& c) { return c.PlayTone(5, 200); }, "w@FE", 'o', ""},
+        {[](ModuleController& c) { return c.PlayTone(-1, 3); }, "w@@C", 'o', ""},
+        {[](ModuleController& c) { return c.SendToken(8, 5, 0); }, "jIAFAA", 'o', ""},
+        {[](ModuleController& c) { return c.SendToken(8, 5, 10); }, "jIAFAB", 'o', ""},
+        {[](ModuleController& c) { return c.SendToken(8, 5, 100); }, "jIAFAE", 'o', ""},
+        {[](ModuleController& c) { return c.SetPinOutput(1, 0); }, "qBA", 'o', ""},
+        {[](ModuleController& c) {
              int level = -1;
              return c.QueryPinInput(6, 2, level) && level == 1;
          },
          "qGC", 'p', "B"},
-        {[](CModuleController& c) {
+        {[](ModuleController& c) {
              int token = -1;
              return c.ReceiveToken(8, 0, 1000, token) && token == 39;
          },
          "fIABE", 'f', "BH"},
-        {[](CModuleController& c) {
+        {[](ModuleController& c) {
              int value = -1;
              const bool ok = c.StartLipsync(100, 20) && c.ReadLipsyncValue(value) && value == 15;
              c.EndLipsync();

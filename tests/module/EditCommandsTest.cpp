@@ -41,7 +41,7 @@ class EditCommandsTest : public ControllerFixture {
 };
 
 TEST_F(EditCommandsTest, CommandsAnsweredWithDone) {
-    using Edit = bool (CModuleController::*)(int, int);
+    using Edit = bool (ModuleController::*)(int, int);
     struct Case {
         const char* name;
         Edit edit;
@@ -49,11 +49,11 @@ TEST_F(EditCommandsTest, CommandsAnsweredWithDone) {
         const char* failure;
     };
     const Case cases[] = {
-        {"create", &CModuleController::CreateCommand, "send:g[3,2]",
+        {"create", &ModuleController::CreateCommand, "send:g[3,2]",
          "Could not create command 2 of group 3.\n"},
-        {"remove", &CModuleController::RemoveCommand, "send:u[3,2]",
+        {"remove", &ModuleController::RemoveCommand, "send:u[3,2]",
          "Could not remove command 2 of group 3.\n"},
-        {"erase", &CModuleController::EraseCommand, "send:e[3,2]",
+        {"erase", &ModuleController::EraseCommand, "send:e[3,2]",
          "Could not erase command 2 of group 3.\n"},
     };
     for (const auto& c : cases) {

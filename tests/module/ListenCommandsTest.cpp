@@ -172,7 +172,7 @@ std::vector<TrainingCase> CommonTrainingCases() {
 }
 
 void CheckTraining(const TrainingCase& c, bool ok, std::int32_t conflict, int error,
-                   RecordingFrontEnd& front, CModuleController& controller) {
+                   RecordingFrontEnd& front, ModuleController& controller) {
     EXPECT_EQ(ok, c.result);
     EXPECT_EQ(conflict, c.conflict);
     EXPECT_EQ(error, c.error);

@@ -15,7 +15,7 @@ using ::testing::ElementsAre;
 
 using Replies = std::deque<std::optional<std::int32_t>>;
 // Runs one operation and shows its outcome and outputs, e.g. "ok count=32".
-using Reader = std::function<std::string(CModuleController&)>;
+using Reader = std::function<std::string(ModuleController&)>;
 
 std::string Outcome(bool ok, const std::string& outputs) {
     return (ok ? "ok " : "failed ") + outputs;
@@ -41,21 +41,21 @@ Replies Concat(Replies a, const Replies& b) {
 // Each runner starts its outputs from values that no reply produces, so that
 // an output left untouched shows.
 Reader Mask() {
-    return [](CModuleController& c) {
+    return [](ModuleController& c) {
         std::uint32_t mask = 7777;
         const bool ok = c.ReadActiveGroupMask(mask);
         return Outcome(ok, "mask=" + std::to_string(mask));
     };
 }
 Reader CommandCount(int group) {
-    return [group](CModuleController& c) {
+    return [group](ModuleController& c) {
         int count = 77;
         const bool ok = c.ReadCommandCount(group, count);
         return Outcome(ok, "count=" + std::to_string(count));
     };
 }
 Reader Command(int group, int index) {
-    return [group, index](CModuleController& c) {
+    return [group, index](ModuleController& c) {
         std::string label = "OLD";
         int trained = 77;
         bool hasConflict = true;
@@ -67,21 +67,21 @@ Reader Command(int group, int index) {
     };
 }
 Reader GrammarCount() {
-    return [](CModuleController& c) {
+    return [](ModuleController& c) {
         int count = 77;
         const bool ok = c.ReadGrammarCount(count);
         return Outcome(ok, "count=" + std::to_string(count));
     };
 }
 Reader GrammarWordCount(int grammar) {
-    return [grammar](CModuleController& c) {
+    return [grammar](ModuleController& c) {
         int count = 77;
         const bool ok = c.ReadGrammarWordCount(grammar, count);
         return Outcome(ok, "count=" + std::to_string(count));
     };
 }
 Reader GrammarWords(int grammar) {
-    return [grammar](CModuleController& c) {
+    return [grammar](ModuleController& c) {
         int flags = 77;
         int count = 77;
         std::vector<std::string> labels = {"OLD"};
@@ -93,7 +93,7 @@ Reader GrammarWords(int grammar) {
     };
 }
 Reader SoundTable() {
-    return [](CModuleController& c) {
+    return [](ModuleController& c) {
         std::string name = "OLD";
         int count = 77;
         const bool ok = c.ReadSoundTable(name, count);
@@ -101,7 +101,7 @@ Reader SoundTable() {
     };
 }
 Reader Message(int slot) {
-    return [slot](CModuleController& c) {
+    return [slot](ModuleController& c) {
         int bits = 77;
         int length = 77;
         const bool ok = c.ReadMessage(slot, bits, length);
@@ -109,21 +109,21 @@ Reader Message(int slot) {
     };
 }
 Reader MemoryCheck(bool fix) {
-    return [fix](CModuleController& c) {
+    return [fix](ModuleController& c) {
         int result = 77;
         const bool ok = c.CheckMessageMemory(fix, result);
         return Outcome(ok, "result=" + std::to_string(result));
     };
 }
 Reader Export(int group, int index) {
-    return [group, index](CModuleController& c) {
+    return [group, index](ModuleController& c) {
         std::string data = "OLD";
         const bool ok = c.ExportCommandData(group, index, data);
         return Outcome(ok, "data=" + data);
     };
 }
 Reader StoredLanguage() {
-    return [](CModuleController& c) {
+    return [](ModuleController& c) {
         int language = 77;
         const bool ok = c.ReadStoredLanguage(language);
         return Outcome(ok, "language=" + std::to_string(language));

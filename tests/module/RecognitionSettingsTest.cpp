@@ -12,7 +12,7 @@ using ::testing::ElementsAre;
 class RecognitionSettingsTest : public ControllerFixture {
   protected:
     void Store(const char* key, int value) { settings.Settings().WriteInt("Settings", key, value); }
-    CRecognitionSettings params;
+    RecognitionSettings params;
 };
 
 TEST_F(RecognitionSettingsTest, StoredValuesAreNormalised) {
@@ -25,9 +25,9 @@ TEST_F(RecognitionSettingsTest, StoredValuesAreNormalised) {
 }
 
 TEST_F(RecognitionSettingsTest, TrailingSilenceDuration) {
-    EXPECT_EQ(CRecognitionSettings::TrailSilenceMs(0), 100);
-    EXPECT_EQ(CRecognitionSettings::TrailSilenceMs(12), 400);
-    EXPECT_EQ(CRecognitionSettings::TrailSilenceMs(31), 875);
+    EXPECT_EQ(RecognitionSettings::TrailSilenceMs(0), 100);
+    EXPECT_EQ(RecognitionSettings::TrailSilenceMs(12), 400);
+    EXPECT_EQ(RecognitionSettings::TrailSilenceMs(31), 875);
 }
 
 TEST_F(RecognitionSettingsTest, ApplySendsWhatTheModuleSupportsInOrder) {
@@ -69,7 +69,7 @@ TEST_F(RecognitionSettingsTest, SaveWritesTheFiveKeysAndSendsNothing) {
     params.Current().trailSilence = 20;
     params.Save(settings);
     EXPECT_FALSE(params.SaveEnabled());
-    CRecognitionSettings again;
+    RecognitionSettings again;
     again.LoadFromSettings(settings);
     EXPECT_EQ(again.Current(), (RecognitionValues{2, 2, 1, 20, 0}));
 }

@@ -15,10 +15,10 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-using Call = std::function<bool(CModuleController&)>;
+using Call = std::function<bool(ModuleController&)>;
 
 // StartLipsync keeps the controller lock in every outcome.
-bool StartLipsync(CModuleController& c, int threshold, int timeout) {
+bool StartLipsync(ModuleController& c, int threshold, int timeout) {
     const bool ok = c.StartLipsync(threshold, timeout);
     c.EndLipsync();
     return ok;
@@ -300,7 +300,7 @@ using LinkRefusalTest = WireFixture;
 TEST_F(LinkRefusalTest, DirectLinkSendsNothingOfACommandWithAnUncarriableValue) {
     PtyResponder device(ScriptedAnswers(ConnectionScript()));
     ConnectTo(device);
-    CVoiceProxy& link = *controller.CurrentProxy();
+    VoiceProxy& link = *controller.CurrentProxy();
     for (const std::vector<std::int32_t>& args :
          {std::vector<std::int32_t>{32}, {3, -2}, {-1, 5, 1000}}) {
         ClearLastError();

@@ -14,7 +14,7 @@ using ::testing::IsEmpty;
 
 struct SettingCase {
     const char* name;
-    std::function<bool(CModuleController&)> call;
+    std::function<bool(ModuleController&)> call;
     std::string sent;
     int tenths;
     std::string failText;
@@ -25,43 +25,43 @@ const std::vector<std::string> kErasing = {"Erasing memory...\n", "-"};
 
 const SettingCase kSettings[] = {
     {"SetKnob",
-     [](CModuleController& c) { return c.SetKnob(4); },
+     [](ModuleController& c) { return c.SetKnob(4); },
      "send:k[4]",
      30,
      "Could not set confidence knob.\n",
      {}},
     {"SetMicDistance",
-     [](CModuleController& c) { return c.SetMicDistance(2); },
+     [](ModuleController& c) { return c.SetMicDistance(2); },
      "send:k[-1,2]",
      30,
      "Could not set microphone distance.\n",
      {}},
     {"SetLevel",
-     [](CModuleController& c) { return c.SetLevel(3); },
+     [](ModuleController& c) { return c.SetLevel(3); },
      "send:v[3]",
      30,
      "Could not set strictness level.\n",
      {}},
     {"SetTrailingSilence",
-     [](CModuleController& c) { return c.SetTrailingSilence(7); },
+     [](ModuleController& c) { return c.SetTrailingSilence(7); },
      "send:t[-1,7]",
      30,
      "Could not set trailing silence.\n",
      {}},
     {"SetFastRecognition",
-     [](CModuleController& c) { return c.SetFastRecognition(1); },
+     [](ModuleController& c) { return c.SetFastRecognition(1); },
      "send:f[-1,1]",
      30,
      "Could not set fast recognition.\n",
      {}},
     {"SetTimeout",
-     [](CModuleController& c) { return c.SetTimeout(5); },
+     [](ModuleController& c) { return c.SetTimeout(5); },
      "send:o[5]",
      30,
      "Could not set timeout.\n",
      {}},
-    {"ResetMemory", [](CModuleController& c) { return c.ResetMemory(kResetMessages); },
-     "send:r[12]", 400, "Could not reset all memory.\n", kErasing},
+    {"ResetMemory", [](ModuleController& c) { return c.ResetMemory(kResetMessages); }, "send:r[12]",
+     400, "Could not reset all memory.\n", kErasing},
 };
 
 class SettingTest : public ControllerFixture, public ::testing::WithParamInterface<SettingCase> {};

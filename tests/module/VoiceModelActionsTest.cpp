@@ -146,11 +146,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(VoiceModelActionsTest, FailedActionLeavesTheGroupAsItWas) {
     struct Case {
         const char* name;
-        bool (CVoiceModel::*action)(int, int, CModuleController&);
+        bool (VoiceModel::*action)(int, int, ModuleController&);
     };
-    for (const Case c : {Case{"Insert", &CVoiceModel::InsertCommand},
-                         Case{"Remove", &CVoiceModel::RemoveCommandAt},
-                         Case{"Erase", &CVoiceModel::EraseTraining}}) {
+    for (const Case c :
+         {Case{"Insert", &VoiceModel::InsertCommand}, Case{"Remove", &VoiceModel::RemoveCommandAt},
+          Case{"Erase", &VoiceModel::EraseTraining}}) {
         Start(12);
         LoadGroup(kGroup, {{2, kNone, "A"}, {1, 0, "B"}, {1, 1, "C"}});
         link.statuses = {'e'};

@@ -140,7 +140,7 @@ class VoiceModelFixture : public ControllerFixture {
     }
 
     GatedProxy link{"link"};
-    CVoiceModel model;
+    VoiceModel model;
 };
 
 }  // namespace parlix::test

@@ -400,7 +400,7 @@ class DispatchProbe : public RecordingFrontEnd {
 
 TEST_F(BusyReadersTest, UpdateOnTheWindowThreadWaitsDispatching) {
     DispatchProbe probe(link);
-    CVoiceModel windowModel(&probe);
+    VoiceModel windowModel(&probe);
     windowModel.SetCapabilities(12);
     windowModel.ResetModel();
     for (int list = 0; list < kGroupLists; ++list)

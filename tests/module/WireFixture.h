@@ -64,7 +64,7 @@ class WireFixture : public ControllerFixture {
     // Connects the controller's own direct link to the device.
     void ConnectTo(PtyResponder& device) {
         settings.UseCurrentPort(device.Path());
-        CVoiceProxy* link = &controller.DirectProxy();
+        VoiceProxy* link = &controller.Direct();
         controller.SetTryOrder({link, link, link, link});
         ASSERT_TRUE(controller.Connect());
         device.Clear();

@@ -1,8 +1,8 @@
 // The firmware files shipped in data/firmware: each passes the firmware check,
 // and fwgen writes the same bytes again.
+#include "external/FirmwareFile.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
-#include "tools/FirmwareFile.h"
 
 #include <gtest/gtest.h>
 

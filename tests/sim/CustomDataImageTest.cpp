@@ -2,11 +2,11 @@
 // simulated module's memory the way a finished download applies it.
 #include "sim/CustomDataImage.h"
 
+#include "external/CustomDataBuild.h"
+#include "external/CustomDataRefresh.h"
 #include "support/RecordingFrontEnd.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
-#include "tools/CustomDataBuild.h"
-#include "tools/CustomDataRefresh.h"
 
 #include <gmock/gmock.h>
 
@@ -73,8 +73,8 @@ class CustomDataImageTest : public ::testing::Test {
     }
 
     FlashBytes BuildSamples(bool oldFormat) {
-        CCustomDataBuild build(front, view, lines,
-                               fs::path(test::ProgramPath("kandata")).parent_path().string());
+        CustomDataBuild build(front, view, lines,
+                              fs::path(test::ProgramPath("kandata")).parent_path().string());
         EXPECT_EQ(RefreshCustomData(build, outputs, list, oldFormat, front),
                   DataBuildResult::Success)
             << build.Status();
@@ -87,8 +87,8 @@ class CustomDataImageTest : public ::testing::Test {
     test::RecordingFrontEnd front;
     NoView view;
     NoLines lines;
-    CDataProjectList list;
-    CDataOutputFiles outputs{temp.Path().string()};
+    DataProjectList list;
+    DataOutputFiles outputs{temp.Path().string()};
     std::vector<DataRow> rows;
 };
 

@@ -12,7 +12,7 @@
 
 namespace parlix::test {
 
-class FakeProxy : public CVoiceProxy {
+class FakeProxy : public VoiceProxy {
   public:
     explicit FakeProxy(std::string tag = "fake") : tag_(std::move(tag)) {}
 

@@ -29,8 +29,8 @@ class BridgeOfferTest : public WindowFixture {
         EXPECT_FALSE(server.Start());
         ::setenv("PARLIX_SIM_SOCKET", server.SocketPath().c_str(), 1);
         settings.UseCurrentPort("sim:" + host->PortName());
-        CModuleController& controller = window->Session().Controller();
-        CVoiceProxy* stamp = &controller.BasicStampProxy();
+        ModuleController& controller = window->Session().Controller();
+        VoiceProxy* stamp = &controller.BasicStamp();
         controller.SetTryOrder({stamp, stamp, stamp, stamp});
     }
 

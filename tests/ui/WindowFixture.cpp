@@ -30,8 +30,8 @@ void WindowFixture::Plug() {
 void WindowFixture::OpenWindow() {
     window = std::make_unique<MainWindow>(settings, *languages);
     // The demo module is attached directly: no bridge host to look for first.
-    CModuleController& controller = window->Session().Controller();
-    CVoiceProxy* direct = &controller.DirectProxy();
+    ModuleController& controller = window->Session().Controller();
+    VoiceProxy* direct = &controller.Direct();
     controller.SetTryOrder({direct, direct, direct, direct});
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -44,7 +44,7 @@ class WindowFixture : public ::testing::Test {
     int CommandRows();
 
     parlix::test::TempDir dir;
-    parlix::CAppSettings settings;
+    parlix::AppSettings settings;
     std::shared_ptr<sim::ModuleDevice> module;
     std::unique_ptr<sim::PtyTransport> pty;
     std::unique_ptr<InterfaceLanguages> languages;

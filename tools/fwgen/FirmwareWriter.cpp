@@ -1,6 +1,6 @@
 #include "FirmwareWriter.h"
 
-#include "tools/FirmwareFile.h"
+#include "external/FirmwareFile.h"
 
 #include <fmt/format.h>
 

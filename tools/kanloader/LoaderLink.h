@@ -24,7 +24,7 @@ enum class Outcome { Ok, NoAnswer, Refused, Rejected, LineLost };
 
 class LoaderLink {
   public:
-    explicit LoaderLink(parlix::CSerial& port) : port_(port) {}
+    explicit LoaderLink(parlix::Serial& port) : port_(port) {}
 
     // Sends the wake sequence until the loader answers; the loader's version.
     Outcome Wake(int& version);
@@ -44,7 +44,7 @@ class LoaderLink {
     int WireMs(std::size_t bytes) const;
     bool ReadByte(std::uint8_t& byte, int timeoutMs, bool& lost);
 
-    parlix::CSerial& port_;
+    parlix::Serial& port_;
     std::uint32_t baud_ = kSlowBaud;
 };
 

@@ -103,7 +103,7 @@ int Download(const std::string& portName, const std::string& file, bool fast) {
     if (!ReadLoaderImage(file, image, error)) return Fail(kBadFile, error);
     const std::vector<Piece> pieces = SectorPieces(image);
 
-    parlix::CSerial port;
+    parlix::Serial port;
     if (const std::error_code ec = port.Open(portName, 0, 0, true))
         return Fail(kBadPort, fmt::format("cannot open port {}: {}", portName, ec.message()));
     port.SetReadMode(1);

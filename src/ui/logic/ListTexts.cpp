@@ -10,7 +10,7 @@ namespace parlix::ui {
 namespace {
 
 // Row 0 lists its user commands and then the built-in trigger words.
-int TriggerWordCount(CVoiceModel& model) {
+int TriggerWordCount(VoiceModel& model) {
     const auto words = model.TryReadList(kTriggerWordsList);
     return words ? words->count : 0;
 }
@@ -76,12 +76,12 @@ GroupRowTexts Describe(int row, bool sounds) {
 
 }  // namespace
 
-int GroupRowCount(CVoiceModel& model) {
+int GroupRowCount(VoiceModel& model) {
     const int grammars = model.HasCapability(Capability::Grammars) ? model.GetGrammarCount() : 0;
     return kFirstGrammarList + grammars;
 }
 
-GroupRowTexts ReadGroupRow(CVoiceModel& model, int row) {
+GroupRowTexts ReadGroupRow(VoiceModel& model, int row) {
     const bool sounds = model.HasCapability(Capability::SoundTable);
     GroupRowTexts texts = Describe(row, sounds);
     const auto list = model.TryReadList(row);
@@ -132,7 +132,7 @@ std::string CommandListTitle(int row) {
                     std::to_string(row - kWordsetOffset));
 }
 
-std::optional<int> CommandRowCount(CVoiceModel& model, int row) {
+std::optional<int> CommandRowCount(VoiceModel& model, int row) {
     const auto list = model.TryReadList(row);
     if (!list) return std::nullopt;
     int count = std::max(0, row == kSoundList ? list->count : std::min(list->count, 32));
@@ -140,7 +140,7 @@ std::optional<int> CommandRowCount(CVoiceModel& model, int row) {
     return count;
 }
 
-std::optional<CommandRowTexts> ReadCommandRow(CVoiceModel& model, int row, int index,
+std::optional<CommandRowTexts> ReadCommandRow(VoiceModel& model, int row, int index,
                                               bool takeChanged) {
     const auto list = model.TryReadList(row);
     if (row == kTriggerList && !list) {

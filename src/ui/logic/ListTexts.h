@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace parlix {
-class CVoiceModel;
+class VoiceModel;
 }
 
 namespace parlix::ui {
@@ -39,8 +39,8 @@ struct GroupRowTexts {
 };
 
 // Rows of the group list: 22 and one per custom grammar.
-int GroupRowCount(parlix::CVoiceModel& model);
-GroupRowTexts ReadGroupRow(parlix::CVoiceModel& model, int row);
+int GroupRowCount(parlix::VoiceModel& model);
+GroupRowTexts ReadGroupRow(parlix::VoiceModel& model, int row);
 
 // The command list's column set for a group row.
 enum class ColumnSet { Commands, Labels, Messages };
@@ -60,10 +60,10 @@ struct CommandRowTexts {
 
 // Rows the command list shows for a group row (the trigger row adds the
 // built-in trigger words); none while the list is busy.
-std::optional<int> CommandRowCount(parlix::CVoiceModel& model, int row);
+std::optional<int> CommandRowCount(parlix::VoiceModel& model, int row);
 // With `takeChanged` the entry's changed flag is cleared: it is being shown.
 // None when the entry is busy and `takeChanged` is set: keep what is shown.
-std::optional<CommandRowTexts> ReadCommandRow(parlix::CVoiceModel& model, int row, int index,
+std::optional<CommandRowTexts> ReadCommandRow(parlix::VoiceModel& model, int row, int index,
                                               bool takeChanged);
 
 // The command index a "Conflict" cell names, when it begins with a number.

@@ -19,10 +19,10 @@ constexpr int kResetMessages = 12;
 
 }  // namespace
 
-CMainFlows::CMainFlows(CModuleSession& session, FrontEnd& frontEnd, MainView& view)
+MainFlows::MainFlows(ModuleSession& session, FrontEnd& frontEnd, MainView& view)
     : session_(session), frontEnd_(frontEnd), view_(view) {}
 
-WindowState CMainFlows::State() {
+WindowState MainFlows::State() {
     WindowState state;
     state.connected = session_.IsConnected();
     state.moduleId = session_.ModuleId();
@@ -35,21 +35,21 @@ WindowState CMainFlows::State() {
     return state;
 }
 
-bool CMainFlows::IsEnabledNow(CommandId id) {
+bool MainFlows::IsEnabledNow(CommandId id) {
     return IsEnabled(id, State());
 }
 
-bool CMainFlows::Confirm(const std::string& text) {
+bool MainFlows::Confirm(const std::string& text) {
     return frontEnd_.MessageBox(text, Tr(PX_TR("Controller", "Confirmation")),
                                 MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void CMainFlows::SetSelection(int row, int sel) {
+void MainFlows::SetSelection(int row, int sel) {
     row_ = row;
     sel_ = sel;
 }
 
-void CMainFlows::Connect() {
+void MainFlows::Connect() {
     if (session_.IsConnected()) return;
     if (!session_.Connect()) {
         view_.UpdateCommandStates();
@@ -62,7 +62,7 @@ void CMainFlows::Connect() {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::Disconnect() {
+void MainFlows::Disconnect() {
     if (!session_.IsConnected()) return;
     session_.Disconnect();
     view_.EnableLists(true);
@@ -73,7 +73,7 @@ void CMainFlows::Disconnect() {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::GroupSelected(int row) {
+void MainFlows::GroupSelected(int row) {
     row_ = row;
     sel_ = -1;
     view_.UpdateCommandStates();
@@ -81,7 +81,7 @@ void CMainFlows::GroupSelected(int row) {
     editAfterRefresh_ = -1;
 }
 
-void CMainFlows::JobFinished(std::uint64_t threadId, int served) {
+void MainFlows::JobFinished(std::uint64_t threadId, int served) {
     session_.OnJobFinished(threadId, served);
     view_.UpdateCommandStates();
     if (editAfterRefresh_ >= 0) {
@@ -94,7 +94,7 @@ void CMainFlows::JobFinished(std::uint64_t threadId, int served) {
     }
 }
 
-void CMainFlows::CreateCommand(int index) {
+void MainFlows::CreateCommand(int index) {
     if (!session_.Model().InsertCommand(row_, index, session_.Controller())) return;
     editAfterRefresh_ = -1;
     session_.SelectGroupRow(row_);
@@ -102,17 +102,17 @@ void CMainFlows::CreateCommand(int index) {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::InsertCommand() {
+void MainFlows::InsertCommand() {
     if (!IsEnabledNow(CommandId::InsertCommand)) return;
     CreateCommand(sel_);
 }
 
-void CMainFlows::AddCommand() {
+void MainFlows::AddCommand() {
     if (!IsEnabledNow(CommandId::AddCommand)) return;
     CreateCommand(State().count);
 }
 
-void CMainFlows::RemoveCommand() {
+void MainFlows::RemoveCommand() {
     if (!IsEnabledNow(CommandId::RemoveCommand)) return;
     if (!Confirm(
             Tr(PX_TR("MainFrame",
@@ -124,7 +124,7 @@ void CMainFlows::RemoveCommand() {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::FinishRename(int index, const std::string& text) {
+void MainFlows::FinishRename(int index, const std::string& text) {
     labelEditing_ = false;
     const auto current = session_.Model().TryReadEntry(row_, index);
     if (current && current->loaded && EncodeLabel(text) != current->label)
@@ -133,7 +133,7 @@ void CMainFlows::FinishRename(int index, const std::string& text) {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::TrainCommand() {
+void MainFlows::TrainCommand() {
     if (!IsEnabledNow(CommandId::TrainCommand)) return;
     const int group = row_;
     const int command = sel_;
@@ -147,7 +147,7 @@ void CMainFlows::TrainCommand() {
     RunTrainingFlow(command, steps);
 }
 
-void CMainFlows::EraseTraining() {
+void MainFlows::EraseTraining() {
     if (!IsEnabledNow(CommandId::EraseTraining)) return;
     if (!Confirm(
             Tr(PX_TR("MainFrame",
@@ -158,7 +158,7 @@ void CMainFlows::EraseTraining() {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::RecordMessage() {
+void MainFlows::RecordMessage() {
     if (!IsEnabledNow(CommandId::RecordMessage)) return;
     if (recordingSlot_ >= 0) {
         // The module ends the recording; the next poll sees it.
@@ -174,7 +174,7 @@ void CMainFlows::RecordMessage() {
     view_.EnableLists(false);
 }
 
-void CMainFlows::RecordingTick() {
+void MainFlows::RecordingTick() {
     if (recordingSlot_ < 0) return;
     if (session_.IsConnected() &&
         !session_.Model().PollRecording(recordingSlot_, session_.Controller()))
@@ -182,7 +182,7 @@ void CMainFlows::RecordingTick() {
     RecordingEnded();
 }
 
-void CMainFlows::RecordingEnded() {
+void MainFlows::RecordingEnded() {
     view_.EnableLists(true);
     view_.RemoveRecordingPrompt();
     view_.StopRecordingTimer();
@@ -190,13 +190,13 @@ void CMainFlows::RecordingEnded() {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::PlayMessage() {
+void MainFlows::PlayMessage() {
     if (!IsEnabledNow(CommandId::PlayMessage)) return;
     session_.Model().PlayMessageAt(sel_, session_.Controller());
     view_.DiscardQueuedInput();
 }
 
-void CMainFlows::EraseMessage() {
+void MainFlows::EraseMessage() {
     if (!IsEnabledNow(CommandId::EraseMessage)) return;
     if (!Confirm(
             Tr(PX_TR("MainFrame",
@@ -207,7 +207,7 @@ void CMainFlows::EraseMessage() {
     view_.UpdateCommandStates();
 }
 
-void CMainFlows::TestGroup() {
+void MainFlows::TestGroup() {
     if (!IsEnabledNow(CommandId::TestGroup)) return;
     const std::int32_t result = session_.Model().RecognizeInList(row_, session_.Controller());
     view_.DiscardQueuedInput();
@@ -215,14 +215,14 @@ void CMainFlows::TestGroup() {
     if (result >= 0) view_.FlashCommand(result, true);
 }
 
-void CMainFlows::SetBuiltinLanguage(int language) {
+void MainFlows::SetBuiltinLanguage(int language) {
     if (!IsEnabledNow(CommandId::SetLanguage)) return;
     if (!session_.SetBuiltinLanguage(language)) return;
     view_.ShowBuiltinLanguages(session_.ModuleId(), language);
     view_.IdleRefresh();
 }
 
-void CMainFlows::Reset(ResetScope scope) {
+void MainFlows::Reset(ResetScope scope) {
     static constexpr CommandId kIds[] = {CommandId::ResetAll, CommandId::ResetCommands,
                                          CommandId::ResetMessages};
     if (!IsEnabledNow(kIds[static_cast<int>(scope)])) return;
@@ -258,21 +258,21 @@ void CMainFlows::Reset(ResetScope scope) {
                          Tr(PX_TR("Controller", "Information")), MB_ICONINFORMATION);
 }
 
-void CMainFlows::PlaySound() {
+void MainFlows::PlaySound() {
     if (!IsEnabledNow(CommandId::PlaySound)) return;
     session_.Controller().PlaySound(sel_, kSoundVolume);
     view_.DiscardQueuedInput();
 }
 
-void CMainFlows::ExportCommands() {
+void MainFlows::ExportCommands() {
     RunCommandFile(true);
 }
 
-void CMainFlows::ImportCommands() {
+void MainFlows::ImportCommands() {
     RunCommandFile(false);
 }
 
-void CMainFlows::RunCommandFile(bool exporting) {
+void MainFlows::RunCommandFile(bool exporting) {
     if (!IsEnabledNow(exporting ? CommandId::ExportCommands : CommandId::ImportCommands)) return;
     const std::string path = view_.AskCommandFile(exporting);
     if (path.empty()) return;

@@ -10,7 +10,7 @@
 #include <string>
 
 namespace parlix {
-class CModuleSession;
+class ModuleSession;
 class FrontEnd;
 }  // namespace parlix
 
@@ -20,9 +20,9 @@ class MainView;
 
 enum class ResetScope { All, Commands, Messages };
 
-class CMainFlows {
+class MainFlows {
   public:
-    CMainFlows(parlix::CModuleSession& session, parlix::FrontEnd& frontEnd, MainView& view);
+    MainFlows(parlix::ModuleSession& session, parlix::FrontEnd& frontEnd, MainView& view);
 
     // The state the rules see now, the model read with try-locks.
     WindowState State();
@@ -67,7 +67,7 @@ class CMainFlows {
     // Export or import through the file the user picks.
     void RunCommandFile(bool exporting);
 
-    parlix::CModuleSession& session_;
+    parlix::ModuleSession& session_;
     parlix::FrontEnd& frontEnd_;
     MainView& view_;
     int row_ = -1;

@@ -3,11 +3,11 @@
 #include "base/FrontEnd.h"
 #include "base/Status.h"
 #include "base/Text.h"
-#include "tools/CustomDataRefresh.h"
-#include "tools/DataHeaderExport.h"
-#include "tools/FirmwareFile.h"
-#include "tools/LoaderDownload.h"
-#include "tools/LoaderProgress.h"
+#include "external/CustomDataRefresh.h"
+#include "external/DataHeaderExport.h"
+#include "external/FirmwareFile.h"
+#include "external/LoaderDownload.h"
+#include "external/LoaderProgress.h"
 
 namespace parlix::ui {
 
@@ -20,7 +20,7 @@ constexpr int kFirmwareIcon = 8;
 
 SoundTableFlow::SoundTableFlow(SoundTableView& view, FrontEnd& frontEnd, ToolListener& toolOutput,
                                std::string programFolder, std::function<std::string()> port,
-                               CDataOutputFiles& outputs)
+                               DataOutputFiles& outputs)
     : view_(view),
       frontEnd_(frontEnd),
       toolOutput_(toolOutput),
@@ -65,7 +65,7 @@ void SoundTableFlow::OnShown() {
 void SoundTableFlow::OnHidden() {
     if (!firmwareMode_) return;
     view_.SetTitle(false);
-    projects_ = CDataProjectList();
+    projects_ = DataProjectList();
     dataRows_.clear();
     view_.SetProjectRows({}, -1);
     view_.SetDataRows({});
@@ -76,7 +76,7 @@ void SoundTableFlow::OnHidden() {
 void SoundTableFlow::LoadFirmwareFile(const std::string& path) {
     firmwareMode_ = true;
     fileToDownload_.clear();
-    projects_ = CDataProjectList();
+    projects_ = DataProjectList();
     dataRows_.clear();
     view_.SetProjectRows({}, -1);
     view_.SetDataRows({});

@@ -3,10 +3,10 @@
 // downloads through the loader, without a window.
 #pragma once
 
-#include "tools/CustomDataBuild.h"
-#include "tools/DataOutputFiles.h"
-#include "tools/DataProjectList.h"
-#include "tools/ToolProcess.h"
+#include "external/CustomDataBuild.h"
+#include "external/DataOutputFiles.h"
+#include "external/DataProjectList.h"
+#include "external/ToolProcess.h"
 #include "ui/logic/SoundTableView.h"
 
 #include <functional>
@@ -24,7 +24,7 @@ class SoundTableFlow {
     // thread; `port` names the port that downloads go to.
     SoundTableFlow(SoundTableView& view, FrontEnd& frontEnd, ToolListener& toolOutput,
                    std::string programFolder, std::function<std::string()> port,
-                   CDataOutputFiles& outputs);
+                   DataOutputFiles& outputs);
 
     SoundTableState State() const;
 
@@ -65,9 +65,9 @@ class SoundTableFlow {
     ToolListener& toolOutput_;
     std::string programFolder_;
     std::function<std::string()> port_;
-    CDataOutputFiles& outputs_;
-    CCustomDataBuild build_;
-    CDataProjectList projects_;
+    DataOutputFiles& outputs_;
+    CustomDataBuild build_;
+    DataProjectList projects_;
     ToolCancel downloadCancel_;
 
     bool firmwareMode_ = false;

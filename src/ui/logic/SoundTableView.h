@@ -2,7 +2,7 @@
 // dialog implements it; tests use a recorder.
 #pragma once
 
-#include "tools/CustomDataBuild.h"
+#include "external/CustomDataBuild.h"
 #include "ui/logic/SoundTableRules.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 
 namespace parlix::ui {
 
-void ReadModelFacts(CVoiceModel& model, WindowState& s) {
+void ReadModelFacts(VoiceModel& model, WindowState& s) {
     s.count = -1;
     s.wholeRowRead = s.rowHasTrained = false;
     s.selRead = s.selTrained = s.selEmptySlot = s.selRecorded = false;

@@ -5,11 +5,11 @@
 #include "ui/logic/WindowState.h"
 
 namespace parlix {
-class CVoiceModel;
+class VoiceModel;
 }
 
 namespace parlix::ui {
 
-void ReadModelFacts(parlix::CVoiceModel& model, WindowState& state);
+void ReadModelFacts(parlix::VoiceModel& model, WindowState& state);
 
 }  // namespace parlix::ui

@@ -1,0 +1,60 @@
+#include "external/LoaderDownload.h"
+
+#include "base/Status.h"
+#include "base/Text.h"
+
+#include <fmt/format.h>
+
+namespace parlix {
+
+std::string LoaderCommandLine(const std::string& programFolder, const std::string& port,
+                              const std::string& file, bool slow) {
+    std::string command =
+        fmt::format("\"{}/{}\" -p {} -c \"{}\"", programFolder, kLoaderProgram, port, file);
+    if (slow) command += " -nofast";
+    return command;
+}
+
+std::string DownloadHeader(bool firmware, const std::string& port) {
+    return firmware ? TrFormat(PX_TR("Firmware", "Downloading firmware to \"%s\"..."), port)
+                    : TrFormat(PX_TR("Firmware", "Downloading custom data to \"%s\"..."), port);
+}
+
+std::string ConnectionText() {
+    return Tr(PX_TR("Firmware", "Connection..."));
+}
+
+std::string DownloadSuccessText(bool firmware) {
+    return firmware ? Tr(PX_TR("Firmware", "Firmware downloaded successfully."))
+                    : Tr(PX_TR("Firmware", "Custom data downloaded successfully."));
+}
+
+bool DownloadSucceeded(bool ran, std::error_code outcome) {
+    return ran && (static_cast<std::uint32_t>(outcome.value()) & 0x7FFFFFFFu) == 0;
+}
+
+std::string DownloadFailureMessage(std::error_code outcome) {
+    const auto code = static_cast<std::uint32_t>(outcome.value());
+    if (code == kToolCancelled) return {};
+    std::string text = Tr(
+        PX_TR("Firmware", "Download failed, see status text on the top for a possible reason.\n"));
+    if ((code & kToolEnded) == 0) {
+        text += Tr(PX_TR("Firmware", "\nThe following system error occurred:\n"));
+        text += outcome.message();
+    }
+    text += Tr(PX_TR("Firmware", "\nYou may check connection and settings and try again."));
+    return text;
+}
+
+LoaderRun RunLoader(const std::string& programFolder, const std::string& port,
+                    const std::string& file, bool slow, ToolListener& listener, FrontEnd& frontEnd,
+                    ToolCancel& cancel) {
+    const bool ran = RunTool(LoaderCommandLine(programFolder, port, file, slow), programFolder,
+                             listener, frontEnd, cancel);
+    LoaderRun run;
+    run.outcome = GetLastError();
+    run.ok = DownloadSucceeded(ran, run.outcome);
+    return run;
+}
+
+}  // namespace parlix
