@@ -131,11 +131,12 @@ int main() {
         Discard lines;
         ToolCancel cancel;
         const auto started = Clock::now();
-        const LoaderRun run =
-            RunLoader(bin.string(), "sim:module", largest.string(), slow, lines, front, cancel);
+        const ToolOutcome run =
+            RunTool(LoaderCommandLine(bin.string(), "sim:module", largest.string(), slow),
+                    bin.string(), lines, front, cancel);
         const double endToEnd =
             std::chrono::duration<double, std::milli>(Clock::now() - started).count();
-        if (!run.ok) {
+        if (!run.Succeeded()) {
             fmt::print(stderr, "download failed: {}\n", lines.last);
             status = 1;
             continue;

@@ -1,5 +1,9 @@
 #include "app/SimulatorLauncher.h"
 
+#include "app/AppSettings.h"
+#include "link/SimDeviceList.h"
+#include "link/SimLineProtocol.h"
+
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -13,14 +17,21 @@
 namespace parlix {
 
 std::vector<std::string> SimulatedPorts() {
-    return {"sim:module",       "sim:arduino-uno",  "sim:arduino-mega",
-            "sim:arduino-328",  "sim:arduino-168",  "sim:arduino-leonardo",
-            "sim:arduino-due",  "sim:arduino-zero", "sim:bs2",
-            "sim:bs2e",         "sim:bs2sx",        "sim:bs2p",
-            "sim:bs2pe",        "sim:bs2px",        "sim:mrc3024",
-            "sim:bs2-blank",    "sim:bs2e-blank",   "sim:bs2sx-blank",
-            "sim:bs2p-blank",   "sim:bs2pe-blank",  "sim:bs2px-blank",
-            "sim:mrc3024-blank"};
+    static constexpr const char* kDevices[] = {"module",       "arduino-uno",  "arduino-mega",
+                                               "arduino-328",  "arduino-168",  "arduino-leonardo",
+                                               "arduino-due",  "arduino-zero", "bs2",
+                                               "bs2e",         "bs2sx",        "bs2p",
+                                               "bs2pe",        "bs2px",        "mrc3024",
+                                               "bs2-blank",    "bs2e-blank",   "bs2sx-blank",
+                                               "bs2p-blank",   "bs2pe-blank",  "bs2px-blank",
+                                               "mrc3024-blank"};
+    std::vector<std::string> ports;
+    for (const char* device : kDevices) ports.push_back(std::string(kSimPortPrefix) + device);
+    return ports;
+}
+
+std::string SimulatedModulePort() {
+    return SimulatedPorts().front();
 }
 
 bool SimulatorRunning(const std::string& socketPath) {
@@ -70,6 +81,13 @@ bool EnsureSimulator(const std::string& programFolder, const std::string& socket
     }
     error = "the simulator did not start: " + program;
     return false;
+}
+
+bool OfferSimulatedPorts(AppSettings& settings, std::string& error) {
+    if (!EnsureSimulator(settings.ProgramFolder(), simline::DefaultSocketPath(), error))
+        return false;
+    settings.SetExtraPorts(SimulatedPorts());
+    return true;
 }
 
 }  // namespace parlix

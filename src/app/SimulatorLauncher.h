@@ -6,8 +6,12 @@
 
 namespace parlix {
 
-// The simulated ports that parlix-sim offers.
+class AppSettings;
+
+// The simulated ports that parlix-sim offers, the module first.
 std::vector<std::string> SimulatedPorts();
+// The port that --simulate makes current unless the user picked one.
+std::string SimulatedModulePort();
 
 // True when a simulator answers on `socketPath`.
 bool SimulatorRunning(const std::string& socketPath);
@@ -16,5 +20,9 @@ bool SimulatorRunning(const std::string& socketPath);
 // it serves. On failure `error` says why.
 bool EnsureSimulator(const std::string& programFolder, const std::string& socketPath,
                      std::string& error);
+
+// What --simulate does in both front ends: starts the simulator beside the
+// program unless one serves, and offers its ports after the system's.
+bool OfferSimulatedPorts(AppSettings& settings, std::string& error);
 
 }  // namespace parlix

@@ -1,6 +1,5 @@
 #include "cli/LoaderRun.h"
 
-#include "base/Text.h"
 #include "external/LoaderDownload.h"
 #include "external/LoaderProgress.h"
 
@@ -9,10 +8,22 @@
 namespace parlix::cli {
 namespace {
 
-// The loader's lines on the terminal, from the run's reader thread.
-class LoaderLines : public ToolListener {
+// The loader's lines on the terminal, from the run's reader thread, and the
+// download's texts as status lines.
+class LoaderLines : public ToolListener, public DownloadView {
   public:
     LoaderLines(CliFrontEnd& front, bool bar) : front_(front), bar_(bar) {}
+
+    void ShowDownloadHeader(const std::string& text) override { front_.SetStatusText(text); }
+    void ShowDownloadStatus(const std::string& text) override { front_.SetStatusText(text); }
+    void LoaderStarting() override {
+        front_.SetShowProgress(bar_);
+        front_.SetProgressRange(kLoaderProgressRange);
+    }
+    void LoaderEnded() override {
+        front_.SetProgressRange(1);
+        front_.FinishProgress();
+    }
 
     void OnLine(std::string line, std::uint32_t) override {
         const LoaderLine parsed = ParseLoaderLine(line);
@@ -36,26 +47,13 @@ class LoaderLines : public ToolListener {
 
 int RunDownload(Session& session, const std::string& path, bool slow, bool firmware) {
     CliFrontEnd& front = session.Front();
-    const std::string port = session.Settings().CurrentPort();
-    front.SetStatusText(DownloadHeader(firmware, port));
-    front.SetStatusText(ConnectionText());
-
-    const bool bar = ::isatty(STDERR_FILENO) != 0;
-    front.SetShowProgress(bar);
-    front.SetProgressRange(kLoaderProgressRange);
-    LoaderLines lines(front, bar);
+    LoaderLines lines(front, ::isatty(STDERR_FILENO) != 0);
     ToolCancel cancel;
-    const LoaderRun run =
-        RunLoader(session.Settings().ProgramFolder(), port, path, slow, lines, front, cancel);
-    front.SetProgressRange(1);
-    front.FinishProgress();
-    if (run.ok) {
-        front.SetStatusText(DownloadSuccessText(firmware));
-        return 0;
-    }
-    const std::string message = DownloadFailureMessage(run.outcome);
-    if (!message.empty())
-        front.MessageBox(message, Tr(PX_TR("Controller", "Error")), MB_OK | MB_ICONERROR);
+    const LoaderDownload download{session.Settings().ProgramFolder(),
+                                  session.Settings().CurrentPort(), path, firmware, slow};
+    const ToolOutcome outcome = DownloadWithLoader(download, lines, lines, front, cancel);
+    if (outcome.Succeeded()) return 0;
+    ReportDownloadFailure(outcome, front);
     return 1;
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/PortList.h"
 #include "app/SimulatorLauncher.h"
-#include "link/SimLineProtocol.h"
 
 #include <fmt/format.h>
 
@@ -17,14 +16,13 @@ int Session::Prepare(bool needsPort) {
     RefreshPortList(settings_);
     if (options_.simulate) {
         std::string error;
-        if (!EnsureSimulator(settings_.ProgramFolder(), simline::DefaultSocketPath(), error)) {
+        if (!OfferSimulatedPorts(settings_, error)) {
             fmt::print(err_, "parlix-cli: {}\n", error);
             return 1;
         }
-        settings_.SetExtraPorts(SimulatedPorts());
     }
     std::string port = options_.port;
-    if (port.empty() && options_.simulate) port = SimulatedPorts().front();
+    if (port.empty() && options_.simulate) port = SimulatedModulePort();
     if (port.empty()) port = settings_.RememberedPort();
     if (port.empty() && needsPort) {
         // Detection bytes sent to a guessed port could reach anything, the console included.

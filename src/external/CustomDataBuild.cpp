@@ -17,11 +17,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Whether the file is there; when not, the last error says why.
-bool Exists(const std::string& path) {
+// Whether the file is there; when not, `failure` says why.
+bool Exists(const std::string& path, std::error_code& failure) {
     std::error_code ec;
     if (fs::exists(path, ec)) return true;
-    SetLastError(ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
+    failure = ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
     return false;
 }
 
@@ -33,11 +33,11 @@ bool Newer(const std::string& project, const std::string& output) {
     return !ec1 && !ec2 && projectTime > outputTime;
 }
 
-bool ReadText(const std::string& path, std::string& text) {
+bool ReadText(const std::string& path, std::string& text, std::error_code& failure) {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        SetLastError(ErrnoCode(errno ? errno : ENOENT));
+        failure = ErrnoCode(errno ? errno : ENOENT);
         return false;
     }
     std::ostringstream buffer;
@@ -73,10 +73,11 @@ CustomDataBuild::Step CustomDataBuild::ProjectChanged(bool continueAnyway) {
 CustomDataBuild::Step CustomDataBuild::AddSoundTable(const std::string& path, bool continueAnyway,
                                                      DataBuildInputs& inputs) {
     SetStatus(Tr(PX_TR("CustomData", "Running sound table builder...")));
-    if (!Exists(path)) return Fail(Tr(PX_TR("CustomData", "Could not find the project file.")));
+    if (!Exists(path, failure_))
+        return Fail(Tr(PX_TR("CustomData", "Could not find the project file.")));
     const std::string header = SoundTableHeader(path);
     const std::string model = SoundTableModel(path);
-    if (!Exists(header) || !Exists(model))
+    if (!Exists(header, failure_) || !Exists(model, failure_))
         return Fail(
             Tr(PX_TR("CustomData", "Could not find sound table data. Please build your project.")));
     if (Newer(path, model) && ProjectChanged(continueAnyway) == Step::Warn) return Step::Warn;
@@ -90,7 +91,7 @@ bool CustomDataBuild::AddGrammars(const std::string& folder, const std::string& 
                                   DataBuildInputs& inputs) {
     bool found = false;
     const auto add = [&](const GrammarInputs& grammar, TrText missing) {
-        if (Exists(grammar.model) && Exists(grammar.header)) {
+        if (Exists(grammar.model, failure_) && Exists(grammar.header, failure_)) {
             inputs.models.push_back(grammar.model);
             inputs.headers.push_back(grammar.header);
             newer = newer || Newer(project, grammar.model);
@@ -110,7 +111,8 @@ CustomDataBuild::Step CustomDataBuild::AddSingleGrammar(const std::string& path,
                                                         bool continueAnyway,
                                                         DataBuildInputs& inputs) {
     SetStatus(Tr(PX_TR("CustomData", "Running single grammar builder...")));
-    if (!Exists(path)) return Fail(Tr(PX_TR("CustomData", "Could not find the project file.")));
+    if (!Exists(path, failure_))
+        return Fail(Tr(PX_TR("CustomData", "Could not find the project file.")));
     const std::string folder = DataProjectFolder(path);
     const std::string name = DataProjectName(path);
     bool newer = false;
@@ -118,7 +120,7 @@ CustomDataBuild::Step CustomDataBuild::AddSingleGrammar(const std::string& path,
         return Fail(
             Tr(PX_TR("CustomData", "Could not find any grammar data. Please build your project.")));
     const std::string acoustic = AcousticModelInput(folder, name);
-    if (!Exists(acoustic))
+    if (!Exists(acoustic, failure_))
         return Fail(Tr(
             PX_TR("CustomData", "Could not find an acoustic model. Please build your project.")));
     if ((newer || Newer(path, acoustic)) && ProjectChanged(continueAnyway) == Step::Warn)
@@ -131,16 +133,17 @@ CustomDataBuild::Step CustomDataBuild::AddCombinedGrammar(const std::string& pat
                                                           bool continueAnyway,
                                                           DataBuildInputs& inputs) {
     SetStatus(Tr(PX_TR("CustomData", "Running combined grammar builder...")));
-    if (!Exists(path)) return Fail(Tr(PX_TR("CustomData", "Could not find the project file.")));
+    if (!Exists(path, failure_))
+        return Fail(Tr(PX_TR("CustomData", "Could not find the project file.")));
     const std::string folder = DataProjectFolder(path);
     const std::string acoustic = AcousticModelInput(folder, DataProjectName(path));
-    if (!Exists(acoustic))
+    if (!Exists(acoustic, failure_))
         return Fail(Tr(PX_TR(
             "CustomData", "Could not find a combined acoustic model. Please build your project.")));
     if (Newer(path, acoustic) && ProjectChanged(continueAnyway) == Step::Warn) return Step::Warn;
     inputs.models.push_back(acoustic);
     std::string text;
-    if (!ReadText(path, text))
+    if (!ReadText(path, text, failure_))
         return Fail(Tr(PX_TR("CustomData", "Could not open the project file.")));
     // The grammars are built by their own projects, not from the combiner's
     // file, so only the combined model is compared with it.
@@ -158,6 +161,7 @@ DataBuildResult CustomDataBuild::Build(const std::vector<DataProjectEntry>& proj
                                        bool continueAnyway) {
     rows_.clear();
     fileToDownload_.clear();
+    failure_.clear();
     if (projects.empty()) return DataBuildResult::Success;
 
     DataBuildInputs inputs;
@@ -182,8 +186,9 @@ DataBuildResult CustomDataBuild::Build(const std::vector<DataProjectEntry>& proj
         if (step == Step::Fail) return DataBuildResult::Error;
     }
 
-    if (!WriteResponseFile(outputBase + ".rsp",
-                           FormatResponseFile(outputBase, oldFormat, inputs))) {
+    failure_ =
+        WriteResponseFile(outputBase + ".rsp", FormatResponseFile(outputBase, oldFormat, inputs));
+    if (failure_) {
         SetStatus(Tr(PX_TR("CustomData", "Could not run sound table builder.")));
         return DataBuildResult::Error;
     }
@@ -195,23 +200,26 @@ DataBuildResult CustomDataBuild::RunBuilder(const std::string& outputBase) {
     const auto started = fs::file_time_type::clock::now();
     const std::string command =
         fmt::format("\"{}/kandata\" @\"{}\"", programFolder_, outputBase + ".rsp");
-    if (!RunTool(command, {}, toolOutput_, frontEnd_, cancel_)) {
+    // The builder's outcome stands as the reason until an output proves missing.
+    const ToolOutcome outcome = RunTool(command, {}, toolOutput_, frontEnd_, cancel_);
+    failure_ = outcome.code;
+    if (!outcome.started) {
         SetStatus(Tr(PX_TR("CustomData", "Custom data builder failed or not found.")));
         return DataBuildResult::Error;
     }
-    if (static_cast<std::uint32_t>(GetLastError().value()) != kToolEnded)
+    if (static_cast<std::uint32_t>(outcome.code.value()) != kToolEnded)
         return DataBuildResult::Error;
 
     const std::string image = outputBase + ".hex";
     std::error_code ec;
     const auto written = fs::last_write_time(image, ec);
-    if (ec) SetLastError(ec);
+    if (ec) failure_ = ec;
     if (ec || written < started - kImageTimeSlack) {
         SetStatus(Tr(PX_TR("CustomData", "Custom data build failed, no output file.")));
         return DataBuildResult::Error;
     }
     std::string header;
-    if (!ReadText(outputBase + ".h", header)) {
+    if (!ReadText(outputBase + ".h", header, failure_)) {
         SetStatus(Tr(PX_TR("CustomData", "Could not open processed user data.")));
         return DataBuildResult::Error;
     }

@@ -42,9 +42,9 @@ class CustomDataBuild {
 
     // Builds the projects, in order, into `outputBase` + ".rsp", ".h" and ".hex".
     // A project newer than an output it uses gives Warning unless
-    // `continueAnyway`. On Error the status text names the reason and the
-    // thread's last error holds the system error or the builder's outcome
-    // (exit code | 0x80000000, or 1223 when cancelled).
+    // `continueAnyway`. On Error the status text names the reason and
+    // Failure() the system error or the builder's outcome (exit code |
+    // 0x80000000, or 1223 when cancelled), if either was the cause.
     DataBuildResult Build(const std::vector<DataProjectEntry>& projects,
                           const std::string& outputBase, bool oldFormat, bool continueAnyway);
 
@@ -53,6 +53,8 @@ class CustomDataBuild {
     // The built image after a successful build, else empty.
     const std::string& FileToDownload() const { return fileToDownload_; }
     const std::string& Status() const { return status_; }
+    // Why the last build failed, when a system call or the builder said so.
+    std::error_code Failure() const { return failure_; }
     void SetStatus(const std::string& text);
 
     // Cancel (from the waiting thread's own events) ends a running builder.
@@ -76,6 +78,7 @@ class CustomDataBuild {
     std::string programFolder_;
     ToolCancel cancel_;
     std::string status_;
+    std::error_code failure_;
     std::vector<DataRow> rows_;
     std::string fileToDownload_;
 };

@@ -33,7 +33,6 @@ DataBuildResult RefreshCustomData(CustomDataBuild& build, DataOutputFiles& outpu
     const std::string base = outputs.NewBase(error);
     DataBuildResult result = DataBuildResult::Error;
     if (base.empty()) {
-        SetLastError(error);
         build.SetStatus(Tr(PX_TR("CustomData", "Could not run sound table builder.")));
     } else {
         result = build.Build(projects.Projects(), base, oldFormat, false);
@@ -44,7 +43,7 @@ DataBuildResult RefreshCustomData(CustomDataBuild& build, DataOutputFiles& outpu
             result = build.Build(projects.Projects(), base, oldFormat, true);
     }
     if (result == DataBuildResult::Error) {
-        if (const auto text = BuildFailureMessage(GetLastError()))
+        if (const auto text = BuildFailureMessage(base.empty() ? error : build.Failure()))
             frontEnd.MessageBox(*text, Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
     }
     return result;

@@ -1,5 +1,7 @@
 #include "external/DataHeader.h"
 
+#include "base/Trim.h"
+
 #include <fmt/printf.h>
 
 #include <algorithm>
@@ -8,13 +10,6 @@ namespace parlix {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-constexpr std::string_view kLineBlanks = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view text, std::string_view blanks) {
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 std::string_view TrimLeft(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -51,7 +46,7 @@ std::vector<DataRow> ParseDataHeader(std::string_view text) {
     std::vector<DataRow> rows;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        ParseLine(Trim(text.substr(0, end), kLineBlanks), rows);
+        ParseLine(Trim(text.substr(0, end)), rows);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     }
     return rows;

@@ -16,19 +16,13 @@ std::string FormatResponseFile(const std::string& outputBase, bool oldFormat,
     return text;
 }
 
-bool WriteResponseFile(const std::string& path, const std::string& text) {
+std::error_code WriteResponseFile(const std::string& path, const std::string& text) {
     std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        SetLastError(ErrnoCode(errno));
-        return false;
-    }
+    if (!file) return ErrnoCode(errno);
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const int err = errno;
-    if (std::fclose(file) != 0 || !written) {
-        SetLastError(ErrnoCode(written ? errno : err));
-        return false;
-    }
-    return true;
+    if (std::fclose(file) != 0 || !written) return ErrnoCode(written ? errno : err);
+    return {};
 }
 
 }  // namespace parlix

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace parlix {
@@ -16,8 +17,7 @@ struct DataBuildInputs {
 std::string FormatResponseFile(const std::string& outputBase, bool oldFormat,
                                const DataBuildInputs& inputs);
 
-// Writes the file; false when it could not be created or written (the last
-// error then holds the system error).
-bool WriteResponseFile(const std::string& path, const std::string& text);
+// Writes the file; the system error when it could not be created or written.
+std::error_code WriteResponseFile(const std::string& path, const std::string& text);
 
 }  // namespace parlix

@@ -1,5 +1,6 @@
 #include "external/LoaderDownload.h"
 
+#include "base/FrontEnd.h"
 #include "base/Status.h"
 #include "base/Text.h"
 
@@ -29,10 +30,6 @@ std::string DownloadSuccessText(bool firmware) {
                     : Tr(PX_TR("Firmware", "Custom data downloaded successfully."));
 }
 
-bool DownloadSucceeded(bool ran, std::error_code outcome) {
-    return ran && (static_cast<std::uint32_t>(outcome.value()) & 0x7FFFFFFFu) == 0;
-}
-
 std::string DownloadFailureMessage(std::error_code outcome) {
     const auto code = static_cast<std::uint32_t>(outcome.value());
     if (code == kToolCancelled) return {};
@@ -46,15 +43,23 @@ std::string DownloadFailureMessage(std::error_code outcome) {
     return text;
 }
 
-LoaderRun RunLoader(const std::string& programFolder, const std::string& port,
-                    const std::string& file, bool slow, ToolListener& listener, FrontEnd& frontEnd,
-                    ToolCancel& cancel) {
-    const bool ran = RunTool(LoaderCommandLine(programFolder, port, file, slow), programFolder,
-                             listener, frontEnd, cancel);
-    LoaderRun run;
-    run.outcome = GetLastError();
-    run.ok = DownloadSucceeded(ran, run.outcome);
-    return run;
+ToolOutcome DownloadWithLoader(const LoaderDownload& download, DownloadView& view,
+                               ToolListener& listener, FrontEnd& frontEnd, ToolCancel& cancel) {
+    view.ShowDownloadHeader(DownloadHeader(download.firmware, download.port));
+    view.ShowDownloadStatus(ConnectionText());
+    view.LoaderStarting();
+    const ToolOutcome outcome = RunTool(
+        LoaderCommandLine(download.programFolder, download.port, download.file, download.slow),
+        download.programFolder, listener, frontEnd, cancel);
+    view.LoaderEnded();
+    if (outcome.Succeeded()) view.ShowDownloadStatus(DownloadSuccessText(download.firmware));
+    return outcome;
+}
+
+void ReportDownloadFailure(const ToolOutcome& outcome, FrontEnd& frontEnd) {
+    const std::string message = DownloadFailureMessage(outcome.code);
+    if (!message.empty())
+        frontEnd.MessageBox(message, Tr(PX_TR("Controller", "Error")), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace parlix

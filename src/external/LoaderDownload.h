@@ -2,11 +2,11 @@
 // images alike: its command line, the texts the download dialog shows around
 // it, the run itself and the message of a failed run.
 //
-// The dialog's sequence: header DownloadHeader(...) and status
-// ConnectionText(); RunLoader(...) while the tool's lines go to the listener
-// (ParseLoaderLine turns them into status and progress); then, on success,
-// DownloadSuccessText(...), else a message box with DownloadFailureMessage(...)
-// unless that is empty (the user cancelled).
+// The sequence, the same in the window and on the command line: header
+// DownloadHeader(...) and status ConnectionText(); the loader's run while its
+// lines go to the listener (ParseLoaderLine turns them into status and
+// progress); then, on success, DownloadSuccessText(...), else a message box
+// with DownloadFailureMessage(...) unless that is empty (the user cancelled).
 #pragma once
 
 #include "external/ToolProcess.h"
@@ -32,23 +32,39 @@ std::string ConnectionText();
 // "Firmware downloaded successfully." or "Custom data downloaded successfully.".
 std::string DownloadSuccessText(bool firmware);
 
-// Whether a run succeeded: it was started and waited for (`ran`) and the
-// tool exited with code 0 (the low 31 bits of the outcome).
-bool DownloadSucceeded(bool ran, std::error_code outcome);
-
 // The message box text of a failed download; the system's text for the
 // outcome is included only when it is a system error rather than an exit code
 // (bit 31 clear). Empty for a cancelled run (1223), which shows nothing.
 std::string DownloadFailureMessage(std::error_code outcome);
 
-struct LoaderRun {
-    bool ok = false;
-    std::error_code outcome;  // the thread's last error after the run
+// Where a download shows its header, status and end; the download dialog
+// and the command line each implement it.
+class DownloadView {
+  public:
+    virtual ~DownloadView() = default;
+    virtual void ShowDownloadHeader(const std::string& text) = 0;
+    virtual void ShowDownloadStatus(const std::string& text) = 0;
+    // The loader starts, and has ended: its progress display comes and goes.
+    virtual void LoaderStarting() {}
+    virtual void LoaderEnded() = 0;
 };
 
-// Runs the loader in the program folder and waits for it as RunTool does.
-LoaderRun RunLoader(const std::string& programFolder, const std::string& port,
-                    const std::string& file, bool slow, ToolListener& listener, FrontEnd& frontEnd,
-                    ToolCancel& cancel);
+struct LoaderDownload {
+    std::string programFolder;
+    std::string port;
+    std::string file;
+    bool firmware = false;  // a firmware file, else a custom-data image
+    bool slow = false;
+};
+
+// Runs the loader in the program folder and waits for it as RunTool does,
+// showing the sequence above up to the success text; a failure is only
+// returned, so that the caller reports it with ReportDownloadFailure when
+// its own state allows.
+ToolOutcome DownloadWithLoader(const LoaderDownload& download, DownloadView& view,
+                               ToolListener& listener, FrontEnd& frontEnd, ToolCancel& cancel);
+
+// The error box of a failed download; nothing for a cancelled one.
+void ReportDownloadFailure(const ToolOutcome& outcome, FrontEnd& frontEnd);
 
 }  // namespace parlix

@@ -17,7 +17,7 @@
 namespace parlix {
 namespace {
 
-// A run's outcome as the thread's last error.
+// A run's outcome in the project's category, as the tools' callers know it.
 std::error_code RunResult(std::uint32_t value) {
     return {static_cast<int>(value), status_category()};
 }
@@ -42,19 +42,19 @@ ToolProcess::ToolProcess(ToolCommand command, std::string folder, ToolListener& 
 
 ToolProcess::~ToolProcess() = default;
 
-bool ToolProcess::StartTool() {
+bool ToolOutcome::Succeeded() const {
+    return started && (static_cast<std::uint32_t>(code.value()) & 0x7FFFFFFFu) == 0;
+}
+
+std::error_code ToolProcess::StartTool() {
     const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (wake < 0) {
-        SetLastError(ErrnoCode(errno));
-        return false;
-    }
+    if (wake < 0) return ErrnoCode(errno);
     SpawnedTool tool;
     bool pipeFailed = false;
     if (const int err = SpawnTool(command_, folder_, tool, pipeFailed); err != 0) {
         close(wake);
-        SetLastError(ErrnoCode(err));
         if (!pipeFailed) listener_.OnFinished(static_cast<std::uint32_t>(err), userValue_);
-        return false;
+        return ErrnoCode(err);
     }
     auto run = std::make_shared<ToolRun>(tool, wake, listener_, userValue_);
     try {
@@ -62,30 +62,24 @@ bool ToolProcess::StartTool() {
         std::thread([run] { ToolRun::ReadOutput(run); }).detach();
     } catch (const std::system_error& e) {
         AbandonTool(tool);
-        SetLastError(e.code());
         listener_.OnFinished(static_cast<std::uint32_t>(e.code().value()), userValue_);
-        return false;
+        return e.code();
     }
     run_ = std::move(run);
-    return true;
+    return {};
 }
 
-bool ToolProcess::StartTool(bool wait, FrontEnd& frontEnd, ToolCancel& cancel) {
+ToolOutcome ToolProcess::StartAndWait(FrontEnd& frontEnd, ToolCancel& cancel) {
     cancel.Reset();
-    if (!StartTool()) return false;
-    if (!wait) return true;
+    if (const std::error_code error = StartTool()) return {false, error};
 
     frontEnd.InteractiveWait([&] { return run_->Finished() || cancel.Requested(); });
-    if (run_->Finished()) {
-        SetLastError(RunResult(kToolEnded | run_->ExitCode()));
-        return true;
-    }
+    if (run_->Finished()) return {true, RunResult(kToolEnded | run_->ExitCode())};
     run_->Cancel();
     const auto giveUp = std::chrono::steady_clock::now() + kToolCancelWait;
     frontEnd.InteractiveWait(
         [&] { return run_->Finished() || std::chrono::steady_clock::now() >= giveUp; });
-    SetLastError(RunResult(kToolCancelled));
-    return true;
+    return {true, RunResult(kToolCancelled)};
 }
 
 void ToolProcess::Cancel() {
@@ -96,10 +90,10 @@ bool ToolProcess::Finished() const {
     return run_ && run_->Finished();
 }
 
-bool RunTool(const std::string& command, const std::string& folder, ToolListener& listener,
-             FrontEnd& frontEnd, ToolCancel& cancel) {
+ToolOutcome RunTool(const std::string& command, const std::string& folder, ToolListener& listener,
+                    FrontEnd& frontEnd, ToolCancel& cancel) {
     ToolProcess process(SplitToolCommand(command), folder, listener);
-    return process.StartTool(true, frontEnd, cancel);
+    return process.StartAndWait(frontEnd, cancel);
 }
 
 }  // namespace parlix

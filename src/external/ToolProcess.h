@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <system_error>
 
 namespace parlix {
 
@@ -39,6 +40,16 @@ class ToolCancel {
     std::atomic<bool> requested_{false};
 };
 
+// What a run came to: the system error of a tool that could not be started,
+// or, once `started`, kToolEnded | the exit code, or kToolCancelled.
+struct ToolOutcome {
+    bool started = false;
+    std::error_code code;
+
+    // The tool ran to its end and exited with code 0.
+    bool Succeeded() const;
+};
+
 class ToolProcess {
   public:
     // `folder` is the tool's working folder; empty means the caller's.
@@ -49,15 +60,15 @@ class ToolProcess {
     ToolProcess(const ToolProcess&) = delete;
     ToolProcess& operator=(const ToolProcess&) = delete;
 
-    // Starts the tool and its reader. False when that failed: the last error is
-    // the system error, and when the tool itself could not start, the listener
-    // also got OnFinished with it. Without `wait`, true once started; the
-    // reader goes on alone. With `wait`, the caller waits through
-    // frontEnd.DispatchingWait until the tool has finished (last error: exit
-    // code | 0x80000000) or `cancel` was requested (the tool is ended, the
-    // reader waited for up to 15 s; last error: 1223). `cancel` is reset first.
-    bool StartTool(bool wait, FrontEnd& frontEnd, ToolCancel& cancel);
-    bool StartTool();
+    // Starts the tool and its reader; the system error when that failed, and
+    // when the tool itself could not start the listener also got OnFinished
+    // with it. Once started the reader goes on alone.
+    std::error_code StartTool();
+    // Starts the tool, then waits through frontEnd.InteractiveWait until it
+    // has finished (exit code | 0x80000000) or `cancel` was requested (the
+    // tool is ended, the reader waited for up to 15 s; 1223). `cancel` is
+    // reset first.
+    ToolOutcome StartAndWait(FrontEnd& frontEnd, ToolCancel& cancel);
 
     // Ends the running tool (thread-safe; nothing once the run has finished).
     void Cancel();
@@ -74,8 +85,8 @@ class ToolProcess {
 };
 
 // Runs a command line (program and arguments, see SplitToolCommand) in
-// `folder` and waits for it as ToolProcess::StartTool(true, ...) does.
-bool RunTool(const std::string& command, const std::string& folder, ToolListener& listener,
-             FrontEnd& frontEnd, ToolCancel& cancel);
+// `folder` and waits for it as ToolProcess::StartAndWait does.
+ToolOutcome RunTool(const std::string& command, const std::string& folder, ToolListener& listener,
+                    FrontEnd& frontEnd, ToolCancel& cancel);
 
 }  // namespace parlix

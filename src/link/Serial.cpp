@@ -2,6 +2,7 @@
 
 #include "base/Trace.h"
 #include "link/SerialTrace.h"
+#include "link/SimDeviceList.h"
 
 #include <algorithm>
 #include <array>
@@ -12,8 +13,6 @@
 
 namespace parlix {
 namespace {
-
-constexpr std::string_view kSimPrefix = "sim:";
 
 // Every event bit that a port accepts in its mask.
 constexpr std::uint32_t kKnownEvents = 0x1FFF;
@@ -41,7 +40,7 @@ Serial::~Serial() {
 std::string Serial::DevicePath(const std::string& name) {
     if (name.starts_with('/')) return name;
     std::string kept = name.substr(0, kMaxNameLength);
-    if (kept.starts_with(kSimPrefix)) return kept;
+    if (kept.starts_with(kSimPortPrefix)) return kept;
     return "/dev/" + kept;
 }
 

@@ -1,6 +1,7 @@
 #include "link/SerialBackend.h"
 
 #include "base/Status.h"
+#include "link/SimDeviceList.h"
 #include "link/SimLineBackend.h"
 #include "link/SimLineProtocol.h"
 #include "link/TermiosBackend.h"
@@ -13,14 +14,10 @@
 
 namespace parlix {
 
-namespace {
-constexpr std::string_view kSimPrefix = "sim:";
-}
-
 std::error_code OpenSerialBackend(const std::string& path, std::unique_ptr<SerialBackend>& out) {
-    if (path.starts_with(kSimPrefix))
-        return SimLineBackend::Connect(simline::DefaultSocketPath(), path.substr(kSimPrefix.size()),
-                                       out);
+    if (path.starts_with(kSimPortPrefix))
+        return SimLineBackend::Connect(simline::DefaultSocketPath(),
+                                       path.substr(kSimPortPrefix.size()), out);
     return TermiosBackend::Open(path, out);
 }
 

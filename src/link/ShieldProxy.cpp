@@ -3,7 +3,6 @@
 #include "link/BootLoaderExchanges.h"
 #include "link/ModuleFraming.h"
 #include "link/SimDeviceList.h"
-#include "link/SimLineProtocol.h"
 
 #include <fmt/format.h>
 
@@ -50,17 +49,6 @@ constexpr std::array<ResetProbe, 4> kResetProbes = {{
 }};
 
 }  // namespace
-
-bool ListPortsWithSimulated(std::vector<std::string>& list) {
-    DiscoveryOptions options;
-    options.useUdev = false;  // names are enough here
-    const bool ok = ListPortNames(list, options);
-    std::vector<std::string> simulated;
-    if (ListSimulatedDevices(simline::DefaultSocketPath(), simulated)) {
-        for (const std::string& name : simulated) InsertPortSorted(list, "sim:" + name);
-    }
-    return ok;
-}
 
 ShieldProxy::ShieldProxy(SettingsStore& settings)
     : PortProxy(settings), refresh_(ListPortsWithSimulated) {}

@@ -48,7 +48,4 @@ class ShieldProxy : public PortProxy {
     PortListRefresh refresh_;
 };
 
-// The serial ports of the system and the devices of a running simulator.
-bool ListPortsWithSimulated(std::vector<std::string>& list);
-
 }  // namespace parlix

@@ -1,5 +1,6 @@
 #include "link/SimDeviceList.h"
 
+#include "link/PortDiscovery.h"
 #include "link/SimLineProtocol.h"
 
 #include <poll.h>
@@ -56,6 +57,18 @@ bool ListSimulatedDevices(const std::string& socketPath, std::vector<std::string
         }
     }
     ::close(fd);
+    return ok;
+}
+
+bool ListPortsWithSimulated(std::vector<std::string>& list) {
+    DiscoveryOptions options;
+    options.useUdev = false;  // names are enough here
+    const bool ok = ListPortNames(list, options);
+    std::vector<std::string> simulated;
+    if (ListSimulatedDevices(simline::DefaultSocketPath(), simulated)) {
+        for (const std::string& name : simulated)
+            InsertPortSorted(list, std::string(kSimPortPrefix) + name);
+    }
     return ok;
 }
 

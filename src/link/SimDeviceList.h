@@ -3,11 +3,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace parlix {
 
-// Names without the "sim:" prefix; false when no simulator answers.
+// A port name with this prefix opens the simulated device named after it.
+inline constexpr std::string_view kSimPortPrefix = "sim:";
+
+// Names without the prefix; false when no simulator answers.
 bool ListSimulatedDevices(const std::string& socketPath, std::vector<std::string>& names);
+
+// The serial ports of the system and the devices of a running simulator.
+bool ListPortsWithSimulated(std::vector<std::string>& list);
 
 }  // namespace parlix

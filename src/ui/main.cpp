@@ -5,7 +5,6 @@
 #include "app/SimulatorLauncher.h"
 #include "base/Trace.h"
 #include "link/PreciseTimers.h"
-#include "link/SimLineProtocol.h"
 #include "ui/InterfaceLanguages.h"
 #include "ui/MainWindow.h"
 #include "ui/logic/CommandIds.h"
@@ -56,16 +55,15 @@ int main(int argc, char** argv) {
     RefreshPortList(settings);
     if (parser.isSet(simulate)) {
         std::string error;
-        if (!EnsureSimulator(settings.ProgramFolder(), simline::DefaultSocketPath(), error)) {
+        if (!OfferSimulatedPorts(settings, error)) {
             std::fprintf(stderr, "parlix-desk: %s\n", error.c_str());
             return 1;
         }
-        settings.SetExtraPorts(SimulatedPorts());
     }
     settings.LoadPortFromSettings();
     // The simulated module is offered as the port unless the user picked one.
     if (parser.isSet(simulate) && settings.RememberedPort().empty())
-        settings.UseCurrentPort(SimulatedPorts().front());
+        settings.UseCurrentPort(SimulatedModulePort());
     UsePreciseTimers();
 
     int code = 0;

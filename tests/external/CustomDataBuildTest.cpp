@@ -76,7 +76,7 @@ TEST_F(CustomDataBuildTest, AMissingPieceStopsTheBuildBeforeTheBuilderRuns) {
         c.setUp(*this);
         EXPECT_EQ(build.Build(Projects({c.project}), base, false, false), DataBuildResult::Error);
         EXPECT_EQ(build.Status(), c.status);
-        EXPECT_EQ(GetLastError(), std::make_error_code(std::errc::no_such_file_or_directory));
+        EXPECT_EQ(build.Failure(), std::make_error_code(std::errc::no_such_file_or_directory));
         EXPECT_FALSE(std::filesystem::exists(base + ".rsp"));
         EXPECT_TRUE(build.FileToDownload().empty());
     }

@@ -43,7 +43,7 @@ class LoaderOutcomeTest : public testing::TestWithParam<OutcomeCase> {};
 
 TEST_P(LoaderOutcomeTest, SuccessAndFailureMessage) {
     const OutcomeCase& c = GetParam();
-    EXPECT_EQ(DownloadSucceeded(c.ran, c.outcome), c.succeeded);
+    EXPECT_EQ((ToolOutcome{c.ran, c.outcome}.Succeeded()), c.succeeded);
     if (!c.succeeded) {
         EXPECT_EQ(DownloadFailureMessage(c.outcome), c.message);
     }

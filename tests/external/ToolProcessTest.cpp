@@ -108,19 +108,22 @@ class ToolProcessTest : public testing::Test {
             << CountOpenDescriptors() << " descriptors open, " << descriptorsBefore_ << " before";
     }
 
+    // Whether the tool started; its outcome goes to `outcome_`.
     bool Run(const std::string& command, const std::string& folder = {}) {
-        return RunTool(command, folder, listener_, frontEnd_, cancel_);
+        outcome_ = RunTool(command, folder, listener_, frontEnd_, cancel_);
+        return outcome_.started;
     }
 
     RecordingListener listener_;
     WaitingFrontEnd frontEnd_;
     ToolCancel cancel_;
+    ToolOutcome outcome_;
     int descriptorsBefore_ = 0;
 };
 
 TEST_F(ToolProcessTest, ExitCodeWithBit31) {
     EXPECT_TRUE(Run(R"(/bin/sh -c "exit 3")"));
-    EXPECT_EQ(GetLastError(), ParlixCode(0x80000003u));
+    EXPECT_EQ(outcome_.code, ParlixCode(0x80000003u));
     EXPECT_EQ(listener_.FinishedCalls(), 1);
     EXPECT_EQ(listener_.Code(), 3u);
     EXPECT_TRUE(listener_.Lines().empty());
@@ -128,7 +131,7 @@ TEST_F(ToolProcessTest, ExitCodeWithBit31) {
 
 TEST_F(ToolProcessTest, SuccessIsBit31Alone) {
     EXPECT_TRUE(Run("/bin/true"));
-    EXPECT_EQ(GetLastError(), ParlixCode(0x80000000u));
+    EXPECT_EQ(outcome_.code, ParlixCode(0x80000000u));
 }
 
 TEST_F(ToolProcessTest, OutputAndErrorShareOneStreamOfLines) {
@@ -136,7 +139,7 @@ TEST_F(ToolProcessTest, OutputAndErrorShareOneStreamOfLines) {
                     R"(printf 'Verifying 99%%\rVerifying 100%%\r'")"));
     EXPECT_EQ(listener_.Lines(), (std::vector<std::string>{"out", "err", "10%", "\r20%", "\r",
                                                            "Verifying 99%", "\rVerifying 100%"}));
-    EXPECT_EQ(GetLastError(), ParlixCode(0x80000000u));
+    EXPECT_EQ(outcome_.code, ParlixCode(0x80000000u));
 }
 
 TEST_F(ToolProcessTest, LongLineArrivesWhole) {
@@ -145,9 +148,8 @@ TEST_F(ToolProcessTest, LongLineArrivesWhole) {
 }
 
 TEST_F(ToolProcessTest, MissingToolFailsWithTheSystemError) {
-    SetLastError(std::error_code{});
     EXPECT_FALSE(Run("/nonexistent/kanloader -p ttyUSB0"));
-    EXPECT_EQ(GetLastError(), ErrnoCode(ENOENT));
+    EXPECT_EQ(outcome_.code, ErrnoCode(ENOENT));
     EXPECT_EQ(listener_.FinishedCalls(), 1);
     EXPECT_EQ(listener_.Code(), static_cast<std::uint32_t>(ENOENT));
     EXPECT_TRUE(listener_.Lines().empty());
@@ -161,7 +163,7 @@ TEST_F(ToolProcessTest, CancelEndsAToolThatIgnoresSigterm) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(Run(R"(/bin/sh -c "trap '' TERM; echo ready; sleep 30; echo late")"));
     const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(GetLastError(), make_error_code(Status::Cancelled));
+    EXPECT_EQ(outcome_.code, make_error_code(Status::Cancelled));
     EXPECT_GE(took, kToolKillGrace);
     EXPECT_LT(took, 10s);
     EXPECT_EQ(listener_.Lines(), std::vector<std::string>{"ready"});
@@ -176,13 +178,13 @@ TEST_F(ToolProcessTest, CancelEndsAToolThatObeysSigtermAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(Run(R"(/bin/sh -c "echo ready; exec sleep 30")"));
     EXPECT_LT(std::chrono::steady_clock::now() - start, kToolKillGrace);
-    EXPECT_EQ(GetLastError(), make_error_code(Status::Cancelled));
+    EXPECT_EQ(outcome_.code, make_error_code(Status::Cancelled));
 }
 
 TEST_F(ToolProcessTest, ACancelLeftFromBeforeDoesNotStopTheNextRun) {
     cancel_.Cancel();
     EXPECT_TRUE(Run(R"(/bin/sh -c "exit 5")"));
-    EXPECT_EQ(GetLastError(), ParlixCode(0x80000005u));
+    EXPECT_EQ(outcome_.code, ParlixCode(0x80000005u));
 }
 
 TEST_F(ToolProcessTest, QuotedProgramPathArgumentsAndFolder) {
@@ -212,7 +214,7 @@ TEST_F(ToolProcessTest, ChildGetsOnlyItsStandardDescriptors) {
 
 TEST_F(ToolProcessTest, WithoutWaitTheReaderGoesOnAlone) {
     ToolProcess process(SplitToolCommand(R"(/bin/sh -c "echo one; exit 7")"), {}, listener_, 42);
-    ASSERT_TRUE(process.StartTool());
+    ASSERT_EQ(process.StartTool(), std::error_code{});
     EXPECT_TRUE(test::WaitUntil([&] { return process.Finished(); }));
     EXPECT_EQ(listener_.Lines(), std::vector<std::string>{"one"});
     EXPECT_EQ(listener_.Code(), 7u);

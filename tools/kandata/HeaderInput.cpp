@@ -1,17 +1,14 @@
 #include "HeaderInput.h"
 
+#include "base/Trim.h"
+
 #include <charconv>
 
 namespace kandata {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+using parlix::kLineBlanks;
+using parlix::Trim;
 
 bool IsIdentifier(std::string_view name) {
     if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
@@ -34,7 +31,7 @@ bool ParseHeaderInput(std::string_view text, std::size_t count, std::vector<std:
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         ++number;
         if (!line.starts_with("#define") || line.size() == 7 ||
-            kBlanks.find(line[7]) == std::string_view::npos)
+            kLineBlanks.find(line[7]) == std::string_view::npos)
             continue;
         line = Trim(line.substr(7));
         const auto gap = line.find_first_of(" \t");

@@ -1,18 +1,15 @@
 #include "ModelFile.h"
 
+#include "base/Trim.h"
+
 #include <charconv>
 
 namespace kandata {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
-constexpr std::string_view kMagic = "parlix-model 1";
+using parlix::Trim;
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+constexpr std::string_view kMagic = "parlix-model 1";
 
 struct Parser {
     Model& model;

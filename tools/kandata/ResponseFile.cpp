@@ -1,29 +1,26 @@
 #include "ResponseFile.h"
 
+#include "base/Trim.h"
+
 #include <cerrno>
 #include <cstdlib>
 
 namespace kandata {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+using parlix::kLineBlanks;
+using parlix::Trim;
 
 // Words between blanks; a double quote groups blanks into a word and is dropped.
 bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& error) {
     std::size_t i = 0;
     while (i < line.size()) {
-        if (kBlanks.find(line[i]) != std::string_view::npos) {
+        if (kLineBlanks.find(line[i]) != std::string_view::npos) {
             ++i;
             continue;
         }
         std::string word;
-        while (i < line.size() && kBlanks.find(line[i]) == std::string_view::npos) {
+        while (i < line.size() && kLineBlanks.find(line[i]) == std::string_view::npos) {
             if (line[i] == '"') {
                 const auto close = line.find('"', i + 1);
                 if (close == std::string_view::npos) {

@@ -1,7 +1,6 @@
 #include "ui/logic/SoundTableFlow.h"
 
 #include "base/FrontEnd.h"
-#include "base/Status.h"
 #include "base/Text.h"
 #include "external/CustomDataRefresh.h"
 #include "external/DataHeaderExport.h"
@@ -15,6 +14,18 @@ namespace {
 
 // The firmware row's icon in the project list.
 constexpr int kFirmwareIcon = 8;
+
+// The dialog's header and status lines show the download.
+class DialogDownloadView : public DownloadView {
+  public:
+    explicit DialogDownloadView(SoundTableView& view) : view_(view) {}
+    void ShowDownloadHeader(const std::string& text) override { view_.SetHeader(text); }
+    void ShowDownloadStatus(const std::string& text) override { view_.SetStatus(text); }
+    void LoaderEnded() override { view_.HideProgress(); }
+
+  private:
+    SoundTableView& view_;
+};
 
 }  // namespace
 
@@ -162,33 +173,22 @@ void SoundTableFlow::ExportHeader() {
     if (!path.empty()) ExportDataHeader(dataRows_, path, frontEnd_);
 }
 
-bool SoundTableFlow::Download() {
-    const std::string port = port_();
-    view_.SetHeader(DownloadHeader(firmwareMode_, port));
-    view_.SetStatus(ConnectionText());
-    const LoaderRun run = RunLoader(programFolder_, port, fileToDownload_, view_.SlowTransfer(),
-                                    toolOutput_, frontEnd_, downloadCancel_);
-    SetLastError(run.outcome);
-    view_.HideProgress();
-    if (!run.ok) return false;
-    view_.SetStatus(DownloadSuccessText(firmwareMode_));
-    return true;
-}
-
 void SoundTableFlow::DownloadButton() {
     if (!Allowed(SoundTableControl::Download)) return;
     downloading_ = true;
     view_.UpdateControls();
     view_.Focus(SoundTableControl::Cancel);
-    const bool ok = Download();
+    DialogDownloadView shown(view_);
+    const LoaderDownload download{programFolder_, port_(), fileToDownload_, firmwareMode_,
+                                  view_.SlowTransfer()};
+    const ToolOutcome outcome =
+        DownloadWithLoader(download, shown, toolOutput_, frontEnd_, downloadCancel_);
     downloading_ = false;
-    if (ok) {
+    if (outcome.Succeeded()) {
         CancelButton();
         return;
     }
-    const std::string message = DownloadFailureMessage(GetLastError());
-    if (!message.empty())
-        frontEnd_.MessageBox(message, Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+    ReportDownloadFailure(outcome, frontEnd_);
     view_.UpdateControls();
     view_.Focus(SoundTableControl::Download);
 }

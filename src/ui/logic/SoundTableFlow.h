@@ -55,7 +55,6 @@ class SoundTableFlow {
     const std::string& FileToDownload() const { return fileToDownload_; }
 
   private:
-    bool Download();
     void ShowProjects(int selected);
     // Whether the control's rule allows it now; handlers check before acting.
     bool Allowed(SoundTableControl control) const;
