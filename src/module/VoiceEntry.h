@@ -20,8 +20,8 @@ class VoiceEntry {
     // Empty label, not loaded, every value 0, no conflict, changed. The
     // conflict value is reset too, so that a cleared command keeps no stale one.
     void Clear();
-    // Takes over label, values of `other` (a command that
-    // moves to another position); marks this entry changed.
+    // Takes over label, values and loaded of `other` (a command that moves to
+    // another position); marks this entry changed.
     void CopyFrom(const VoiceEntry& other);
 
     LockPair lock;
