@@ -1,7 +1,5 @@
 #include "cli/Dump.h"
 
-#include "module/Labels.h"
-
 #include <fmt/format.h>
 
 namespace parlix::cli {
@@ -31,22 +29,26 @@ const char* KindName(ListKind kind) {
 
 // The number column: the sound table and message rows show "--" on modules
 // that have a sound table, else "n/a".
-std::string NumberColumn(const GroupRow& row, const ModelSnapshot& snapshot) {
+std::string NumberColumn(const GroupRow& row) {
     if (row.number) return std::to_string(*row.number);
-    return snapshot.soundTable ? "--" : "n/a";
+    return row.soundTable ? "--" : "n/a";
 }
 
-std::string Word(const std::optional<std::string>& word) {
-    return word.value_or("???");
+std::string Word(const WordEntry& word) {
+    return word.known ? word.word : "???";
 }
 
-json WordsJson(const std::vector<std::optional<std::string>>& words) {
+std::string SoundText(const SoundEntry& sound) {
+    return sound.known ? sound.name : "???";
+}
+
+json WordsJson(const std::vector<WordEntry>& words) {
     json list = json::array();
-    for (const auto& word : words) list.push_back(Word(word));
+    for (const WordEntry& word : words) list.push_back(Word(word));
     return list;
 }
 
-json CommandJson(const CommandRow& command) {
+json CommandJson(const CommandEntry& command) {
     json row = {{"index", command.index}};
     if (!command.known) {
         row["label"] = "???";
@@ -59,15 +61,14 @@ json CommandJson(const CommandRow& command) {
     return row;
 }
 
-json GroupJson(const GroupRow& group, const ModelSnapshot& snapshot) {
-    json row = {{"list", group.list},
-                {"kind", KindName(group.kind)},
-                {"index", NumberColumn(group, snapshot)}};
+json GroupJson(const GroupRow& group) {
+    json row = {
+        {"list", group.row}, {"kind", KindName(group.kind)}, {"index", NumberColumn(group)}};
     if (group.busy) return row;
     if (group.count) row["count"] = *group.count;
     if (HoldsCommands(group.kind)) {
         json commands = json::array();
-        for (const CommandRow& command : group.commands) commands.push_back(CommandJson(command));
+        for (const CommandEntry& command : group.commands) commands.push_back(CommandJson(command));
         row["commands"] = commands;
     } else if (HoldsWords(group.kind)) {
         row["words"] = WordsJson(group.words);
@@ -75,16 +76,16 @@ json GroupJson(const GroupRow& group, const ModelSnapshot& snapshot) {
     return row;
 }
 
-json MessageJson(const MessageRow& message) {
-    if (!message.known) return {{"slot", message.slot}, {"status", "???"}};
-    return {{"slot", message.slot},
+json MessageJson(const MessageEntry& message) {
+    if (!message.known) return {{"slot", message.index}, {"status", "???"}};
+    return {{"slot", message.index},
             {"status", message.status},
             {"bits", message.bits},
             {"length", message.length},
-            {"time", FormatDuration(message.tenths)}};
+            {"time", message.time}};
 }
 
-std::string CommandLine(const CommandRow& command) {
+std::string CommandLine(const CommandEntry& command) {
     std::string label = "???", trained = "?", conflict = "??";
     if (command.known) {
         label = command.label;
@@ -94,11 +95,11 @@ std::string CommandLine(const CommandRow& command) {
     return fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", command.index, label, trained, conflict);
 }
 
-std::string MessageLine(const MessageRow& message) {
+std::string MessageLine(const MessageEntry& message) {
     constexpr auto kRow = "  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}";
-    if (!message.known) return fmt::format(kRow, message.slot, "???", "?", "??", "??");
-    return fmt::format(kRow, message.slot, message.status, message.bits, message.length,
-                       FormatDuration(message.tenths));
+    if (!message.known) return fmt::format(kRow, message.index, "???", "?", "??", "??");
+    return fmt::format(kRow, message.index, message.status, message.bits, message.length,
+                       message.time);
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ std::string FormatDump(const ModelSnapshot& snapshot) {
     auto line = [&](const std::string& text) { out += text + "\n"; };
     line("Group List");
     for (const GroupRow& row : snapshot.groups)
-        line(fmt::format("  {:>3}  {:<10} {}", NumberColumn(row, snapshot), KindName(row.kind),
+        line(fmt::format("  {:>3}  {:<10} {}", NumberColumn(row), KindName(row.kind),
                          row.count ? std::to_string(*row.count) : ""));
 
     for (const GroupRow& row : snapshot.groups) {
@@ -119,30 +120,30 @@ std::string FormatDump(const ModelSnapshot& snapshot) {
                                              : fmt::format("{} Command List", KindName(row.kind)));
             line(fmt::format("  {:>5}  {:<31}  {:>7}  {:>8}", "Index", "Label", "Trained",
                              "Conflict"));
-            for (const CommandRow& command : row.commands) line(CommandLine(command));
+            for (const CommandEntry& command : row.commands) line(CommandLine(command));
             if (row.kind == ListKind::Trigger)
-                for (const auto& word : snapshot.triggerWords)
+                for (const WordEntry& word : snapshot.triggerWords)
                     line(fmt::format("  {:>5}  {}", "T", Word(word)));
         } else if (HoldsWords(row.kind)) {
             line("");
             line(fmt::format("Wordset {} Command List", *row.number));
             int i = 0;
-            for (const auto& word : row.words) line(fmt::format("  {:>5}  {}", i++, Word(word)));
+            for (const WordEntry& word : row.words)
+                line(fmt::format("  {:>5}  {}", i++, Word(word)));
         }
     }
     if (snapshot.soundTable) {
         line("");
         line("Sentence List");
-        int i = 0;
-        for (const std::string& sound : snapshot.soundTable->sounds)
-            line(fmt::format("  {:>5}  {}", i++, sound));
+        for (const SoundEntry& sound : snapshot.soundTable->sounds)
+            line(fmt::format("  {:>5}  {}", sound.index, SoundText(sound)));
     }
     if (snapshot.messages) {
         line("");
         line("Message List");
         line(fmt::format("  {:>5}  {:<16}  {:>4}  {:>14}  {:>13}", "Index", "Message Status",
                          "Bits", "Length (Bytes)", "Time (min:sec)"));
-        for (const MessageRow& message : *snapshot.messages) line(MessageLine(message));
+        for (const MessageEntry& message : *snapshot.messages) line(MessageLine(message));
     }
     return out;
 }
@@ -150,14 +151,18 @@ std::string FormatDump(const ModelSnapshot& snapshot) {
 json DumpJson(const ModelSnapshot& snapshot) {
     json dump;
     json groups = json::array();
-    for (const GroupRow& row : snapshot.groups) groups.push_back(GroupJson(row, snapshot));
+    for (const GroupRow& row : snapshot.groups) groups.push_back(GroupJson(row));
     dump["groups"] = groups;
-    if (snapshot.soundTable)
-        dump["soundTable"] = {{"name", snapshot.soundTable->name},
-                              {"sounds", snapshot.soundTable->sounds}};
+    if (snapshot.soundTable) {
+        json sounds = json::array();
+        for (const SoundEntry& sound : snapshot.soundTable->sounds)
+            sounds.push_back(SoundText(sound));
+        dump["soundTable"] = {{"name", snapshot.soundTable->name}, {"sounds", sounds}};
+    }
     if (snapshot.messages) {
         json slots = json::array();
-        for (const MessageRow& message : *snapshot.messages) slots.push_back(MessageJson(message));
+        for (const MessageEntry& message : *snapshot.messages)
+            slots.push_back(MessageJson(message));
         dump["messages"] = slots;
     }
     dump["triggerWords"] = WordsJson(snapshot.triggerWords);

@@ -67,6 +67,34 @@ class UpdateLock {
     LockPair& pair_;
 };
 
+// Holds a list and one of its entries for an update, the list first: every
+// update takes them in that order, so no two can wait on each other. The
+// entry can be let go early, so that views read it while the list stays held.
+class ListEntryLock {
+  public:
+    ListEntryLock(LockPair& list, LockPair& entry, const LockWait* wait = nullptr)
+        : list_(list), entry_(&entry) {
+        list_.Enter(wait);
+        entry_->Enter(wait);
+    }
+    ~ListEntryLock() {
+        ReleaseEntry();
+        list_.Leave();
+    }
+    ListEntryLock(const ListEntryLock&) = delete;
+    ListEntryLock& operator=(const ListEntryLock&) = delete;
+
+    void ReleaseEntry() {
+        if (entry_ == nullptr) return;
+        entry_->Leave();
+        entry_ = nullptr;
+    }
+
+  private:
+    LockPair& list_;
+    LockPair* entry_;
+};
+
 // Holds a lock pair for a read-out when it was free; test it before reading.
 class TryLock {
   public:

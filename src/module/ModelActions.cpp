@@ -36,8 +36,8 @@ VoiceEntry& At(VoiceList& list, int index) {
 }
 
 void SetNoConflict(VoiceEntry& entry) {
-    entry.valueB = kConflictNone;
-    entry.flag = false;
+    entry.conflict = kConflictNone;
+    entry.hasConflict = false;
     entry.changed = true;
 }
 
@@ -45,11 +45,11 @@ void SetNoConflict(VoiceEntry& entry) {
 
 void VoiceModel::EraseTrainingInModel(VoiceList& list, int index) {
     VoiceEntry& erased = At(list, index);
-    erased.valueA = 0;
+    erased.trained = 0;
     SetNoConflict(erased);
     for (int k = 0; k < list.EntriesInUse(); ++k) {
         VoiceEntry& other = At(list, k);
-        if (k != index && other.flag && other.valueB == index) SetNoConflict(other);
+        if (k != index && other.hasConflict && other.conflict == index) SetNoConflict(other);
     }
 }
 
@@ -67,15 +67,15 @@ bool VoiceModel::InsertCommand(int list, int index, ModuleController& controller
     for (int k = owner.count; k > index; --k) At(owner, k).CopyFrom(At(owner, k - 1));
     VoiceEntry& created = At(owner, index);
     created.Clear();
-    created.valueB = kConflictNone;
+    created.conflict = kConflictNone;
     created.loaded = true;
     owner.count += 1;
     owner.changed = true;
     totalCommands_ += 1;
     for (int k = 0; k < owner.count; ++k) {
         VoiceEntry& other = At(owner, k);
-        if (k != index && other.flag && other.valueB >= index) {
-            other.valueB += 1;
+        if (k != index && other.hasConflict && other.conflict >= index) {
+            other.conflict += 1;
             other.changed = true;
         }
     }
@@ -101,8 +101,8 @@ bool VoiceModel::RemoveCommandAt(int list, int index, ModuleController& controll
     totalCommands_ -= 1;
     for (int k = 0; k < owner.count; ++k) {
         VoiceEntry& other = At(owner, k);
-        if (other.flag && other.valueB > index) {
-            other.valueB -= 1;
+        if (other.hasConflict && other.conflict > index) {
+            other.conflict -= 1;
             other.changed = true;
         }
     }
@@ -126,14 +126,13 @@ std::int32_t VoiceModel::TrainEntry(int list, int index, ModuleController& contr
     const LockWait* wait = Wait();
     VoiceList& owner = *ListAt(list);
     VoiceEntry& entry = At(owner, index);
-    UpdateLock hold(owner.lock, wait);
-    UpdateLock entryHold(entry.lock, wait);
+    ListEntryLock hold(owner.lock, entry.lock, wait);
     int error = 0;
     // A training that found a similar command succeeded too.
     if (!controller.TrainCommand(list, index, conflict, error)) return conflict;
-    entry.valueA += 1;
-    entry.valueB = conflict;
-    entry.flag = HasConflict(conflict);
+    entry.trained += 1;
+    entry.conflict = conflict;
+    entry.hasConflict = HasConflict(conflict);
     entry.changed = true;
     return conflict;
 }
@@ -156,8 +155,7 @@ bool VoiceModel::RenameEntry(int list, int index, const std::string& label,
     const LockWait* wait = Wait();
     VoiceList& owner = *ListAt(list);
     VoiceEntry& entry = At(owner, index);
-    UpdateLock hold(owner.lock, wait);
-    UpdateLock entryHold(entry.lock, wait);
+    ListEntryLock hold(owner.lock, entry.lock, wait);
     std::string sent = EncodeLabel(label);
     if (!controller.RenameCommand(list, index, sent)) return false;
     entry.label = sent;
@@ -171,8 +169,7 @@ bool VoiceModel::ImportEntry(int list, int index, const std::string& data,
     const LockWait* wait = Wait();
     VoiceList& owner = *ListAt(list);
     VoiceEntry& entry = At(owner, index);
-    UpdateLock hold(owner.lock, wait);
-    UpdateLock entryHold(entry.lock, wait);
+    ListEntryLock hold(owner.lock, entry.lock, wait);
     // Whatever happens next, the command is read again from the module.
     entry.Clear();
     if (!controller.ImportCommandData(list, index, data)) return false;

@@ -16,11 +16,10 @@ bool VoiceModel::StartRecording(int slot, ModuleController& controller) {
     VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    UpdateLock hold(ListAt(kMessageList)->lock, wait);
-    UpdateLock entryHold(entry->lock, wait);
+    ListEntryLock hold(ListAt(kMessageList)->lock, entry->lock, wait);
     bool completed = false;
     if (!controller.RecordMessage(slot, kRecordingBits, kStartRecording, completed)) return false;
-    entry->valueA = 0;
+    entry->bits = 0;
     entry->label = RecordingLabel();
     entry->changed = true;
     return true;
@@ -30,14 +29,12 @@ bool VoiceModel::PollRecording(int slot, ModuleController& controller) {
     VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return true;  // nothing can be recording there
     const LockWait* wait = Wait();
-    UpdateLock hold(ListAt(kMessageList)->lock, wait);
+    ListEntryLock hold(ListAt(kMessageList)->lock, entry->lock, wait);
     bool completed = false;
-    {
-        UpdateLock entryHold(entry->lock, wait);
-        controller.RecordMessage(slot, kRecordingBits, kPollRecording, completed);
-        if (!completed) return false;
-        entry->loaded = false;
-    }
+    controller.RecordMessage(slot, kRecordingBits, kPollRecording, completed);
+    if (!completed) return false;
+    entry->loaded = false;
+    hold.ReleaseEntry();
     RefreshMessage(slot, controller);
     return true;
 }
@@ -46,13 +43,11 @@ bool VoiceModel::EraseMessageAt(int slot, ModuleController& controller) {
     VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    UpdateLock hold(ListAt(kMessageList)->lock, wait);
-    UpdateLock entryHold(entry->lock, wait);
+    ListEntryLock hold(ListAt(kMessageList)->lock, entry->lock, wait);
     if (!controller.EraseMessage(slot)) return false;
-    entry->valueA = 0;
+    entry->bits = 0;
     entry->label = MessageSlotLabel(0);
-    entry->valueB = 0;
-    entry->flag = false;
+    entry->length = 0;
     entry->loaded = true;
     entry->changed = true;
     return true;
@@ -62,13 +57,10 @@ bool VoiceModel::PlayMessageAt(int slot, ModuleController& controller) {
     VoiceEntry* entry = EntryAt(kMessageList, slot);
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
-    UpdateLock hold(ListAt(kMessageList)->lock, wait);
-    int duration = 0;
-    {
-        // The slot stays readable by the views while the message plays.
-        UpdateLock entryHold(entry->lock, wait);
-        duration = MessageDuration(entry->valueA, entry->valueB);
-    }
+    ListEntryLock hold(ListAt(kMessageList)->lock, entry->lock, wait);
+    const int duration = MessageDuration(entry->bits, entry->length);
+    // The slot stays readable by the views while the message plays.
+    hold.ReleaseEntry();
     return controller.PlayMessage(slot, duration, 0, 0);
 }
 

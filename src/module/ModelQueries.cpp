@@ -81,7 +81,7 @@ bool VoiceModel::HasTrainedCommand(int list) {
     for (int i = 0; i < owner->EntriesInUse(); ++i) {
         VoiceEntry& entry = owner->entries[static_cast<std::size_t>(i)];
         TryLock entryHold(entry.lock);
-        if (entryHold && entry.valueA > 0) return true;
+        if (entryHold && entry.trained > 0) return true;
     }
     return false;
 }
@@ -100,7 +100,7 @@ int VoiceModel::GetMessageDuration(int slot) {
     if (entry == nullptr) return -1;
     TryLock hold(entry->lock);
     if (!hold) return -1;
-    return MessageDuration(entry->valueA, entry->valueB);
+    return MessageDuration(entry->bits, entry->length);
 }
 
 std::optional<EntrySnapshot> VoiceModel::TryReadEntry(int list, int index, bool takeChanged) {
@@ -109,9 +109,10 @@ std::optional<EntrySnapshot> VoiceModel::TryReadEntry(int list, int index, bool 
     TryLock hold(entry->lock);
     if (!hold) return std::nullopt;
     return EntrySnapshot{
-        entry->loaded, entry->label,
-        entry->valueA, entry->valueB,
-        entry->flag,   takeChanged ? entry->changed.exchange(false) : entry->changed.load()};
+        entry->loaded,      entry->label,
+        entry->trained,     entry->conflict,
+        entry->hasConflict, entry->bits,
+        entry->length,      takeChanged ? entry->changed.exchange(false) : entry->changed.load()};
 }
 
 std::optional<ListSnapshot> VoiceModel::TryReadList(int list, bool takeChanged) {

@@ -94,17 +94,16 @@ bool VoiceModel::RefreshCommand(int list, int index, ModuleController& controlle
     if (list < 0 || list >= kGroupLists || entry == nullptr) return false;
     const LockWait* wait = Wait();
     VoiceList& owner = *ListAt(list);
-    UpdateLock hold(owner.lock, wait);
-    UpdateLock entryHold(entry->lock, wait);
+    ListEntryLock hold(owner.lock, entry->lock, wait);
     if (entry->loaded) return true;
     std::string label;
     int trained = 0;
     bool hasConflict = false;
     std::int32_t conflict = kConflictNone;
     if (!controller.ReadCommand(list, index, label, trained, hasConflict, conflict)) return false;
-    entry->valueA = std::max(trained, 0);
-    entry->valueB = hasConflict ? conflict : kConflictNone;
-    entry->flag = hasConflict;
+    entry->trained = std::max(trained, 0);
+    entry->conflict = hasConflict ? conflict : kConflictNone;
+    entry->hasConflict = hasConflict;
     entry->label = label;
     entry->loaded = true;
     entry->changed = true;
@@ -117,8 +116,7 @@ bool VoiceModel::RefreshGrammarWords(int list, ModuleController& controller) {
     VoiceList& owner = *ListAt(list);
     VoiceEntry& first = owner.entries[0];
     {
-        UpdateLock hold(owner.lock, wait);
-        UpdateLock firstHold(first.lock, wait);
+        ListEntryLock hold(owner.lock, first.lock, wait);
         if (first.loaded) return true;
     }
     // All words come in one exchange; the list stays readable meanwhile.
@@ -147,16 +145,14 @@ bool VoiceModel::RefreshMessage(int slot, ModuleController& controller) {
     if (entry == nullptr) return false;
     const LockWait* wait = Wait();
     VoiceList& owner = *ListAt(kMessageList);
-    UpdateLock hold(owner.lock, wait);
-    UpdateLock entryHold(entry->lock, wait);
+    ListEntryLock hold(owner.lock, entry->lock, wait);
     if (entry->loaded) return true;
     int bits = -1;
     int length = -1;
     if (!controller.ReadMessage(slot, bits, length)) return false;
-    entry->valueA = bits;
-    entry->valueB = length;
+    entry->bits = bits;
+    entry->length = length;
     entry->label = MessageSlotLabel(bits);
-    entry->flag = true;
     entry->loaded = true;
     entry->changed = true;
     return true;

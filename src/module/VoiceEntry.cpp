@@ -5,17 +5,21 @@ namespace parlix {
 void VoiceEntry::Clear() {
     label.clear();
     loaded = false;
-    valueA = 0;
-    valueB = 0;
-    flag = false;
+    trained = 0;
+    conflict = 0;
+    hasConflict = false;
+    bits = 0;
+    length = 0;
     changed = true;
 }
 
 void VoiceEntry::CopyFrom(const VoiceEntry& other) {
     label = other.label;
-    valueA = other.valueA;
-    valueB = other.valueB;
-    flag = other.flag;
+    trained = other.trained;
+    conflict = other.conflict;
+    hasConflict = other.hasConflict;
+    bits = other.bits;
+    length = other.length;
     loaded = other.loaded;
     changed = true;
 }

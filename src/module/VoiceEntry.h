@@ -17,11 +17,11 @@ class VoiceEntry {
     VoiceEntry(const VoiceEntry&) = delete;
     VoiceEntry& operator=(const VoiceEntry&) = delete;
 
-    // Empty label, not loaded, value A 0, flag false, changed. Value B is
-    // reset too, so that a cleared command carries no stale conflict.
+    // Empty label, not loaded, every value 0, no conflict, changed. The
+    // conflict value is reset too, so that a cleared command keeps no stale one.
     void Clear();
-    // Takes over label, values, flag and loaded of `other` (a command that
-    // moves to another position); marks this entry changed.
+    // Takes over label, values and loaded of `other` (a command that moves to
+    // another position); marks this entry changed.
     void CopyFrom(const VoiceEntry& other);
 
     LockPair lock;
@@ -29,12 +29,14 @@ class VoiceEntry {
     bool loaded = false;
     // Module form for commands and words, a fixed text for message slots.
     std::string label;
-    // Command: trained count. Message: sample width in bits. Fixed word: -1.
-    std::int32_t valueA = 0;
-    // Command: conflict value. Message: length in bytes.
-    std::int32_t valueB = 0;
-    // Command: has a conflict.
-    bool flag = true;
+    // Command: how often it was trained; -1 for a fixed word, which cannot be.
+    std::int32_t trained = 0;
+    // Command: the index of the similar command, or a sentinel.
+    std::int32_t conflict = 0;
+    bool hasConflict = true;
+    // Message slot: the sample width in bits (0 when empty) and the length in bytes.
+    std::int32_t bits = 0;
+    std::int32_t length = 0;
 };
 
 }  // namespace parlix

@@ -25,7 +25,7 @@ void VoiceList::FillFromLabels(std::span<const std::string> labels, bool loaded,
         entry.Clear();
         if (i < count) {
             entry.label = labels[static_cast<std::size_t>(i)];
-            entry.valueA = -1;
+            entry.trained = -1;
             entry.loaded = loaded;
         }
     }

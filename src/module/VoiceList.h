@@ -26,7 +26,7 @@ class VoiceList {
     // Takes the entry locks (through `wait` when given); the caller holds
     // the list lock.
     void Clear(const LockWait* wait = nullptr);
-    // Fixed entries from a table of labels (at most 32): value A -1, and
+    // Fixed entries from a table of labels (at most 32), never trained (-1), and
     // `loaded` both for the entries and for the count. The caller holds the
     // list lock.
     void FillFromLabels(std::span<const std::string> labels, bool loaded,

@@ -132,9 +132,8 @@ void VoiceModel::ClearAfterReset(bool clearGroups, bool clearMessages) {
             for (VoiceEntry& slot : messages.entries) {
                 UpdateLock entry(slot.lock, wait);
                 slot.label = MessageSlotLabel(0);
-                slot.valueA = 0;
-                slot.valueB = 0;
-                slot.flag = false;
+                slot.bits = 0;
+                slot.length = 0;
                 slot.loaded = true;
                 slot.changed = true;
             }

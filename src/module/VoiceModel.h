@@ -12,6 +12,7 @@
 // the GUI thread and must not overlap a job that updates the model.
 #pragma once
 
+#include "module/ListNumbers.h"
 #include "module/LockPair.h"
 #include "module/VoiceList.h"
 
@@ -27,23 +28,6 @@ namespace parlix {
 class ModuleController;
 class FrontEnd;
 
-// List numbers.
-inline constexpr int kTriggerList = 0;
-inline constexpr int kPasswordList = 16;
-inline constexpr int kGroupLists = 17;  // lists 0 to 16 hold commands
-inline constexpr int kSoundList = 17;
-inline constexpr int kMessageList = 18;
-inline constexpr int kFirstWordsetList = 19;  // wordset = list - 18
-inline constexpr int kFirstGrammarList = 22;  // module grammar = list - 18
-inline constexpr int kMaxGrammars = 28;
-// A wordset or module grammar number is the list number minus this.
-inline constexpr int kWordsetOffset = 18;
-inline constexpr int kListCount = 50;
-// The built-in trigger words, addressable like a list by the queries.
-inline constexpr int kTriggerWordsList = 50;
-inline constexpr int kMessageSlots = 32;
-inline constexpr int kMaxCommands = 32;  // in lists 0 to 16 together
-
 // Each is set when the firmware ID is at least 1, 2, 3, 9, 12 and 12.
 enum class Capability {
     SoundTable,
@@ -54,13 +38,15 @@ enum class Capability {
     TrailingSilence
 };
 
-// What a view draws for one entry.
+// What a view draws for one entry; the fields are those of VoiceEntry.
 struct EntrySnapshot {
     bool loaded = false;
     std::string label;
-    std::int32_t valueA = 0;
-    std::int32_t valueB = 0;
-    bool flag = false;
+    std::int32_t trained = 0;
+    std::int32_t conflict = 0;
+    bool hasConflict = false;
+    std::int32_t bits = 0;
+    std::int32_t length = 0;
     bool changed = false;  // as it was before the read-out
 };
 

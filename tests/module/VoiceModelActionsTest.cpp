@@ -96,7 +96,7 @@ TEST_P(RenumberTest, ConflictsFollowTheCommands) {
     EXPECT_TRUE(front.Messages().empty());
     if (c.op == Op::Insert || c.op == Op::Erase) {
         const EntrySnapshot entry = Entry(kGroup, c.index);
-        EXPECT_EQ(entry.valueA, 0);
+        EXPECT_EQ(entry.trained, 0);
         EXPECT_TRUE(entry.loaded);
     }
     if (c.op == Op::Remove) {
@@ -159,7 +159,7 @@ TEST_F(VoiceModelActionsTest, FailedActionLeavesTheGroupAsItWas) {
                     ElementsAre(ShownMessage{"Unexpected reply (0x65).\n", "Error", 16}))
             << c.name;
         EXPECT_THAT(Conflicts(kGroup), ElementsAre(kNone, 0, 1)) << c.name;
-        EXPECT_EQ(Entry(kGroup, 0).valueA, 2) << c.name;
+        EXPECT_EQ(Entry(kGroup, 0).trained, 2) << c.name;
         EXPECT_EQ(Entry(kGroup, 1).label, "B") << c.name;
         EXPECT_EQ(model.GetTotalCommandCount(), 3) << c.name;
     }
@@ -218,10 +218,10 @@ TEST_F(VoiceModelActionsTest, TrainEntryCountsTrainingsAndKeepsTheConflict) {
         EXPECT_THAT(link.calls, ::testing::Contains("send:t[6,0]")) << c.name;
         EXPECT_THAT(link.statusTimeouts, ElementsAre(controller.RecognitionWait() + 10));
         const EntrySnapshot entry = Entry(kGroup, 0);
-        EXPECT_EQ(entry.valueA, c.trained) << c.name;
-        EXPECT_EQ(entry.flag, c.hasConflict) << c.name;
+        EXPECT_EQ(entry.trained, c.trained) << c.name;
+        EXPECT_EQ(entry.hasConflict, c.hasConflict) << c.name;
         // A failed training leaves the entry as it was.
-        EXPECT_EQ(entry.valueB, c.trained == 2 ? c.result : kConflictNone) << c.name;
+        EXPECT_EQ(entry.conflict, c.trained == 2 ? c.result : kConflictNone) << c.name;
     }
     EXPECT_EQ(model.TrainEntry(kSoundList, 0, controller), kConflictIncomplete);
 }
@@ -334,7 +334,7 @@ TEST_F(VoiceModelActionsTest, RecordingAMessage) {
     EXPECT_THAT(link.calls, ElementsAre("fetch:2", "purge", "send:d[-1,4]", "fetch:1", "fetch:6"));
     const EntrySnapshot slot = Entry(kMessageList, 4);
     EXPECT_EQ(slot.label, "Recorded Message");
-    EXPECT_EQ(slot.valueB, 7520);
+    EXPECT_EQ(slot.length, 7520);
     EXPECT_EQ(model.GetMessageDuration(4), 10);
     EXPECT_EQ(FormatDuration(model.GetMessageDuration(4)), "0:01.0");
 
@@ -368,9 +368,8 @@ TEST_F(VoiceModelActionsTest, EraseAndPlayMessages) {
     EXPECT_THAT(link.calls, ElementsAre("purge", "send:e[-1,2]"));
     const EntrySnapshot slot = Entry(kMessageList, 2);
     EXPECT_EQ(slot.label, "Empty Slot");
-    EXPECT_EQ(slot.valueA, 0);
-    EXPECT_EQ(slot.valueB, 0);
-    EXPECT_FALSE(slot.flag);
+    EXPECT_EQ(slot.bits, 0);
+    EXPECT_EQ(slot.length, 0);
     EXPECT_TRUE(slot.loaded);
 }
 

@@ -134,7 +134,7 @@ class VoiceModelFixture : public ControllerFixture {
         std::vector<std::optional<std::int32_t>> result;
         for (int i = 0; i < model.GetListCount(list); ++i) {
             const EntrySnapshot entry = Entry(list, i);
-            result.push_back(entry.flag ? std::optional(entry.valueB) : std::nullopt);
+            result.push_back(entry.hasConflict ? std::optional(entry.conflict) : std::nullopt);
         }
         return result;
     }

@@ -150,9 +150,9 @@ TEST_F(VoiceModelRefreshTest, CommandStoresTrainingAndConflict) {
         EXPECT_TRUE(entry.loaded);
         EXPECT_TRUE(entry.changed);
         EXPECT_EQ(entry.label, "LIGHT^C");
-        EXPECT_EQ(entry.valueA, c.trained) << c.flags;
-        EXPECT_EQ(entry.flag, c.hasConflict) << c.flags;
-        EXPECT_EQ(entry.valueB, c.conflict) << c.flags;
+        EXPECT_EQ(entry.trained, c.trained) << c.flags;
+        EXPECT_EQ(entry.hasConflict, c.hasConflict) << c.flags;
+        EXPECT_EQ(entry.conflict, c.conflict) << c.flags;
 
         link.calls.clear();
         EXPECT_TRUE(model.RefreshCommand(5, 0, controller));
@@ -166,7 +166,7 @@ TEST_F(VoiceModelRefreshTest, FailedCommandReadStaysUnread) {
     link.arguments = {0x0A, 1, 3, 0, std::nullopt};  // the label breaks off
     EXPECT_FALSE(model.RefreshCommand(2, 1, controller));
     EXPECT_FALSE(model.IsEntryLoaded(2, 1));
-    EXPECT_EQ(Entry(2, 1).valueA, 0);
+    EXPECT_EQ(Entry(2, 1).trained, 0);
     EXPECT_FALSE(model.RefreshCommand(17, 0, controller));
     EXPECT_FALSE(model.RefreshCommand(2, 32, controller));
 }
@@ -215,8 +215,8 @@ TEST_F(VoiceModelRefreshTest, MessageSlotGetsItsText) {
         ASSERT_TRUE(model.RefreshMessage(7, controller)) << c.label;
         const EntrySnapshot slot = Entry(kMessageList, 7);
         EXPECT_TRUE(slot.loaded);
-        EXPECT_EQ(slot.valueA, c.bits);
-        EXPECT_EQ(slot.valueB, c.length);
+        EXPECT_EQ(slot.bits, c.bits);
+        EXPECT_EQ(slot.length, c.length);
         EXPECT_EQ(slot.label, c.label);
         EXPECT_EQ(model.GetMessageDuration(7), c.tenths);
         Forget();

@@ -89,7 +89,7 @@ TEST_P(ResetModelTest, ClearsGroupsAndRebuildsFixedLists) {
     const EntrySnapshot robot = Entry(kTriggerWordsList, 0);
     EXPECT_TRUE(robot.loaded);
     EXPECT_EQ(robot.label, "Robot");
-    EXPECT_EQ(robot.valueA, -1);
+    EXPECT_EQ(robot.trained, -1);
 
     const auto sounds = model.TryReadList(kSoundList);
     ASSERT_TRUE(sounds);
@@ -162,9 +162,8 @@ TEST_P(ClearAfterResetTest, ClearsWhatTheResetErased) {
     const EntrySnapshot slot = Entry(kMessageList, 0);
     EXPECT_EQ(slot.label, c.slot);
     if (std::string(c.slot) == "Empty Slot") {
-        EXPECT_EQ(slot.valueA, 0);
-        EXPECT_EQ(slot.valueB, 0);
-        EXPECT_FALSE(slot.flag);
+        EXPECT_EQ(slot.bits, 0);
+        EXPECT_EQ(slot.length, 0);
         EXPECT_EQ(Entry(kMessageList, 31).label, "Empty Slot");
         EXPECT_EQ(model.GetMessageDuration(0), 0);
     }
@@ -424,7 +423,7 @@ TEST_F(BusyReadersTest, UpdateOnTheWindowThreadWaitsDispatching) {
     const auto entry = windowModel.TryReadEntry(3, 0);
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->label, "A");
-    EXPECT_EQ(entry->valueA, 0);
+    EXPECT_EQ(entry->trained, 0);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "ui/logic/CommandRules.h"
 
-#include "module/VoiceModel.h"
+#include "app/ListRows.h"
 
 namespace parlix::ui {
 namespace {

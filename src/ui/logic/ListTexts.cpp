@@ -1,95 +1,148 @@
 #include "ui/logic/ListTexts.h"
 
 #include "base/Text.h"
-#include "module/Labels.h"
-#include "module/VoiceModel.h"
 
 #include <fmt/format.h>
 
 namespace parlix::ui {
 namespace {
 
-// Row 0 lists its user commands and then the built-in trigger words.
-int TriggerWordCount(VoiceModel& model) {
-    const auto words = model.TryReadList(kTriggerWordsList);
-    return words ? words->count : 0;
+CommandRowTexts Placeholders(ListIcon icon, std::vector<std::string> cells) {
+    CommandRowTexts row;
+    row.icon = icon;
+    row.cells = std::move(cells);
+    row.busy = true;
+    return row;
 }
 
-CommandRowTexts CommandCells(const std::optional<EntrySnapshot>& entry, bool password,
-                             std::string index) {
+CommandRowTexts CommandCells(const CommandEntry& entry, bool password) {
     CommandRowTexts row;
     row.icon = password ? ListIcon::PasswordCommand : ListIcon::Command;
-    if (!entry || !entry->loaded) {
-        row.cells = {std::move(index), "???", "?", "??"};
+    row.changed = entry.changed;
+    row.busy = entry.busy;
+    const std::string index = std::to_string(entry.index);
+    if (!entry.known) {
+        row.cells = {index, "???", "?", "??"};
         return row;
     }
     row.cells = {
-        std::move(index), DecodeLabel(entry->label),
-        entry->valueA < 0 ? Tr(PX_TR("CommandView", "N/A")) : std::to_string(entry->valueA),
-        entry->flag ? std::to_string(entry->valueB) : Tr(PX_TR("CommandView", "OK"))};
-    if (entry->flag)
+        index, entry.label,
+        entry.trained < 0 ? Tr(PX_TR("CommandView", "N/A")) : std::to_string(entry.trained),
+        entry.conflict ? std::to_string(*entry.conflict) : Tr(PX_TR("CommandView", "OK"))};
+    if (entry.conflict)
         row.icon = password ? ListIcon::PasswordCommandConflict : ListIcon::CommandConflict;
     return row;
 }
 
-CommandRowTexts MessageCells(const std::optional<EntrySnapshot>& entry, std::string index) {
+// A built-in trigger word shows as a command that is never trained and has
+// no conflict, indexed "T".
+CommandRowTexts TriggerWordCells(const WordEntry& word) {
     CommandRowTexts row;
-    row.icon = ListIcon::MessageSlot;
-    if (!entry || !entry->loaded) {
-        row.cells = {std::move(index), "???", "?", "??", "??"};
+    row.icon = ListIcon::Word;
+    row.changed = word.changed;
+    row.busy = word.busy;
+    if (!word.known) {
+        row.cells = {"T", "???", "?", "??"};
         return row;
     }
-    row.cells = {std::move(index), entry->label, std::to_string(entry->valueA),
-                 std::to_string(entry->valueB),
-                 FormatDuration(MessageDuration(entry->valueA, entry->valueB))};
-    row.bold = entry->valueB > 0;
+    row.cells = {"T", word.word, Tr(PX_TR("CommandView", "N/A")), Tr(PX_TR("CommandView", "OK"))};
     return row;
 }
 
-GroupRowTexts Describe(int row, bool sounds) {
-    GroupRowTexts texts;
-    if (row == kTriggerList) {
-        texts.icon = ListIcon::Trigger;
-        texts.index = "0";
-        texts.description = Tr(PX_TR("GroupsView", "Trigger"));
-    } else if (row < kPasswordList) {
-        texts.icon = ListIcon::Group;
-        texts.index = std::to_string(row);
-        texts.description = Tr(PX_TR("GroupsView", "Group"));
-    } else if (row == kPasswordList) {
-        texts.icon = ListIcon::Password;
-        texts.index = "16";
-        texts.description = Tr(PX_TR("GroupsView", "Password"));
-    } else if (row == kSoundList || row == kMessageList) {
-        texts.icon = row == kSoundList ? ListIcon::SoundTable : ListIcon::Messages;
-        texts.index = sounds ? "--" : "n/a";
-        texts.description = row == kSoundList ? Tr(PX_TR("GroupsView", "SoundTable"))
-                                              : Tr(PX_TR("GroupsView", "Messages"));
-    } else {
-        texts.icon = ListIcon::Wordset;
-        texts.index = std::to_string(row - kWordsetOffset);
-        texts.description = row < kFirstGrammarList ? Tr(PX_TR("GroupsView", "Wordset"))
-                                                    : Tr(PX_TR("GroupsView", "Grammar"));
+CommandRowTexts WordCells(const WordEntry& word) {
+    CommandRowTexts row;
+    row.icon = ListIcon::Word;
+    row.changed = word.changed;
+    row.busy = word.busy;
+    row.cells = {std::to_string(word.index), word.known ? word.word : std::string("???")};
+    return row;
+}
+
+CommandRowTexts SoundCells(const SoundEntry& sound) {
+    CommandRowTexts row;
+    row.icon = ListIcon::Sound;
+    row.changed = sound.changed;
+    row.busy = sound.busy;
+    row.cells = {std::to_string(sound.index), sound.known ? sound.name : std::string("???")};
+    return row;
+}
+
+CommandRowTexts MessageCells(const MessageEntry& message) {
+    CommandRowTexts row;
+    row.icon = ListIcon::MessageSlot;
+    row.changed = message.changed;
+    row.busy = message.busy;
+    const std::string index = std::to_string(message.index);
+    if (!message.known) {
+        row.cells = {index, "???", "?", "??", "??"};
+        return row;
     }
-    return texts;
+    row.cells = {index, message.status, std::to_string(message.bits),
+                 std::to_string(message.length), message.time};
+    row.bold = message.length > 0;
+    return row;
+}
+
+template <typename Entry, typename Cells>
+std::optional<CommandRowTexts> Format(const std::optional<Entry>& entry, Cells cells) {
+    if (!entry) return std::nullopt;
+    return cells(*entry);
+}
+
+std::string Description(ListKind kind) {
+    switch (kind) {
+        case ListKind::Trigger:
+            return Tr(PX_TR("GroupsView", "Trigger"));
+        case ListKind::Group:
+            return Tr(PX_TR("GroupsView", "Group"));
+        case ListKind::Password:
+            return Tr(PX_TR("GroupsView", "Password"));
+        case ListKind::SoundTable:
+            return Tr(PX_TR("GroupsView", "SoundTable"));
+        case ListKind::Messages:
+            return Tr(PX_TR("GroupsView", "Messages"));
+        case ListKind::Wordset:
+            return Tr(PX_TR("GroupsView", "Wordset"));
+        case ListKind::Grammar:
+            return Tr(PX_TR("GroupsView", "Grammar"));
+    }
+    return {};
+}
+
+ListIcon GroupIcon(ListKind kind) {
+    switch (kind) {
+        case ListKind::Trigger:
+            return ListIcon::Trigger;
+        case ListKind::Group:
+            return ListIcon::Group;
+        case ListKind::Password:
+            return ListIcon::Password;
+        case ListKind::SoundTable:
+            return ListIcon::SoundTable;
+        case ListKind::Messages:
+            return ListIcon::Messages;
+        case ListKind::Wordset:
+        case ListKind::Grammar:
+            return ListIcon::Wordset;
+    }
+    return ListIcon::Group;
 }
 
 }  // namespace
 
 int GroupRowCount(VoiceModel& model) {
-    const int grammars = model.HasCapability(Capability::Grammars) ? model.GetGrammarCount() : 0;
-    return kFirstGrammarList + grammars;
+    return GroupListRows(model);
 }
 
 GroupRowTexts ReadGroupRow(VoiceModel& model, int row) {
-    const bool sounds = model.HasCapability(Capability::SoundTable);
-    GroupRowTexts texts = Describe(row, sounds);
-    const auto list = model.TryReadList(row);
-    // The sound table's count is renewed by every group read, so it shows while "unknown".
-    if (list && (list->countKnown || row == kSoundList)) {
-        texts.commands = std::to_string(list->count);
-        texts.bold = list->count > 0;
-    }
+    const GroupRowFacts facts = ReadGroupRowFacts(model, row);
+    GroupRowTexts texts;
+    texts.icon = GroupIcon(facts.kind);
+    texts.description = Description(facts.kind);
+    // Rows without a number show "--" on modules that have a sound table, else "n/a".
+    texts.index = facts.number ? std::to_string(*facts.number) : facts.soundTable ? "--" : "n/a";
+    if (facts.count) texts.commands = std::to_string(*facts.count);
+    texts.bold = facts.holdsSomething;
     return texts;
 }
 
@@ -133,60 +186,37 @@ std::string CommandListTitle(int row) {
 }
 
 std::optional<int> CommandRowCount(VoiceModel& model, int row) {
-    const auto list = model.TryReadList(row);
-    if (!list) return std::nullopt;
-    int count = std::max(0, row == kSoundList ? list->count : std::min(list->count, 32));
-    if (row == kTriggerList) count += TriggerWordCount(model);
-    return count;
+    return EntryRowCount(model, row);
 }
 
 std::optional<CommandRowTexts> ReadCommandRow(VoiceModel& model, int row, int index,
                                               bool takeChanged) {
-    const auto list = model.TryReadList(row);
-    if (row == kTriggerList && !list) {
-        // Whether the row is a command or a trigger word is not known yet.
-        if (takeChanged) return std::nullopt;
-        CommandRowTexts texts = CommandCells(std::nullopt, false, std::to_string(index));
-        texts.busy = true;
-        return texts;
+    switch (KindOfRow(row)) {
+        case ListKind::SoundTable:
+            return Format(ReadSoundEntry(model, index, takeChanged), SoundCells);
+        case ListKind::Messages:
+            return Format(ReadMessageEntry(model, index, takeChanged), MessageCells);
+        case ListKind::Wordset:
+        case ListKind::Grammar:
+            return Format(ReadWordEntry(model, row, index, takeChanged), WordCells);
+        case ListKind::Trigger: {
+            const auto commands = TriggerRowCommands(model);
+            // Whether the row is a command or a trigger word is not known yet.
+            if (!commands && takeChanged) return std::nullopt;
+            if (!commands)
+                return Placeholders(ListIcon::Command, {std::to_string(index), "???", "?", "??"});
+            if (index >= *commands)
+                return Format(ReadTriggerWord(model, index - *commands, takeChanged),
+                              TriggerWordCells);
+            break;
+        }
+        case ListKind::Group:
+        case ListKind::Password:
+            break;
     }
-    if (row == kTriggerList && index >= list->count) {
-        // A built-in trigger word: "T", its label, never trained, no conflict.
-        const auto word = model.TryReadEntry(kTriggerWordsList, index - list->count, takeChanged);
-        if (!word && takeChanged) return std::nullopt;
-        CommandRowTexts texts = CommandCells(word, false, "T");
-        texts.icon = ListIcon::Word;
-        texts.changed = word && word->changed;
-        texts.busy = !word;
-        return texts;
-    }
-    CommandRowTexts texts;
-    if (row == kSoundList) {
-        // Sound names follow from the table's name, held by entry 0.
-        const auto name = model.TryReadEntry(kSoundList, 0, takeChanged && index == 0);
-        if (!name && takeChanged) return std::nullopt;
-        texts.icon = ListIcon::Sound;
-        texts.cells = {std::to_string(index),
-                       name ? SoundName(DecodeLabel(name->label), static_cast<unsigned>(index))
-                            : std::string("???")};
-        texts.changed = name && name->changed;
-        texts.busy = !name;
-        return texts;
-    }
-    const auto entry = model.TryReadEntry(row, index, takeChanged);
-    if (!entry && takeChanged) return std::nullopt;
-    if (row == kMessageList) {
-        texts = MessageCells(entry, std::to_string(index));
-    } else if (row <= kPasswordList) {
-        texts = CommandCells(entry, row == kPasswordList, std::to_string(index));
-    } else {
-        texts.icon = ListIcon::Word;
-        texts.cells = {std::to_string(index),
-                       entry && entry->loaded ? DecodeLabel(entry->label) : std::string("???")};
-    }
-    texts.changed = entry && entry->changed;
-    texts.busy = !entry;
-    return texts;
+    const bool password = row == kPasswordList;
+    return Format(ReadCommandEntry(model, row, index, takeChanged),
+                  [password](const CommandEntry& entry) { return CommandCells(entry, password); });
 }
 
 std::optional<int> ConflictIndex(const std::string& cell) {

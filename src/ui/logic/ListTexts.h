@@ -1,15 +1,14 @@
-// What the two lists of the main window show, read from the data model with
-// its try-locks: the rows of the group list, and the cells of the command
-// list for the selected group row. A busy or unread entry shows placeholders.
+// What the two lists of the main window show: the rows of the group list and
+// the cells of the command list for the selected group row, formatted from
+// the model's rows as src/app reads them. A busy or unread entry shows
+// placeholders.
 #pragma once
+
+#include "app/ModelRows.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace parlix {
-class VoiceModel;
-}
 
 namespace parlix::ui {
 

@@ -1,9 +1,9 @@
 #include "ui/logic/MainFlows.h"
 
+#include "app/ModelEdits.h"
 #include "app/ModuleSession.h"
 #include "base/FrontEnd.h"
 #include "base/Text.h"
-#include "module/Labels.h"
 #include "ui/logic/CommandRules.h"
 #include "ui/logic/MainView.h"
 #include "ui/logic/StateReader.h"
@@ -12,10 +12,6 @@ namespace parlix::ui {
 namespace {
 
 constexpr int kSoundVolume = 256;
-// Kinds of memory reset: everything, the commands, the messages.
-constexpr int kResetAll = 17;
-constexpr int kResetCommands = 3;
-constexpr int kResetMessages = 12;
 
 }  // namespace
 
@@ -95,7 +91,7 @@ void MainFlows::JobFinished(std::uint64_t threadId, int served) {
 }
 
 void MainFlows::CreateCommand(int index) {
-    if (!session_.Model().InsertCommand(row_, index, session_.Controller())) return;
+    if (!ModelEdits(session_).InsertCommand(row_, index)) return;
     editAfterRefresh_ = -1;
     session_.SelectGroupRow(row_);
     editAfterRefresh_ = index;
@@ -119,16 +115,14 @@ void MainFlows::RemoveCommand() {
                      "This operation will remove the selected command.\n\nAre you sure you want "
                      "to proceed?"))))
         return;
-    if (!session_.Model().RemoveCommandAt(row_, sel_, session_.Controller())) return;
+    if (!ModelEdits(session_).RemoveCommand(row_, sel_)) return;
     session_.SelectGroupRow(row_);
     view_.UpdateCommandStates();
 }
 
 void MainFlows::FinishRename(int index, const std::string& text) {
     labelEditing_ = false;
-    const auto current = session_.Model().TryReadEntry(row_, index);
-    if (current && current->loaded && EncodeLabel(text) != current->label)
-        session_.Model().RenameEntry(row_, index, text, session_.Controller());
+    ModelEdits(session_).RenameIfChanged(row_, index, text);
     view_.RedrawCommandRow(index);
     view_.UpdateCommandStates();
 }
@@ -154,7 +148,7 @@ void MainFlows::EraseTraining() {
                      "This operation will erase training data for the selected command.\n\nAre "
                      "you sure you want to proceed?"))))
         return;
-    session_.Model().EraseTraining(row_, sel_, session_.Controller());
+    ModelEdits(session_).EraseTraining(row_, sel_);
     view_.UpdateCommandStates();
 }
 
@@ -162,11 +156,11 @@ void MainFlows::RecordMessage() {
     if (!IsEnabledNow(CommandId::RecordMessage)) return;
     if (recordingSlot_ >= 0) {
         // The module ends the recording; the next poll sees it.
-        session_.Controller().SendStopRecording();
+        ModelEdits(session_).StopRecording();
         return;
     }
     const int slot = sel_;
-    if (!session_.Model().StartRecording(slot, session_.Controller())) return;
+    if (!ModelEdits(session_).StartRecording(slot)) return;
     view_.StartRecordingTimer();
     recordingSlot_ = slot;
     view_.UpdateCommandStates();
@@ -176,9 +170,7 @@ void MainFlows::RecordMessage() {
 
 void MainFlows::RecordingTick() {
     if (recordingSlot_ < 0) return;
-    if (session_.IsConnected() &&
-        !session_.Model().PollRecording(recordingSlot_, session_.Controller()))
-        return;
+    if (session_.IsConnected() && !ModelEdits(session_).PollRecording(recordingSlot_)) return;
     RecordingEnded();
 }
 
@@ -192,7 +184,7 @@ void MainFlows::RecordingEnded() {
 
 void MainFlows::PlayMessage() {
     if (!IsEnabledNow(CommandId::PlayMessage)) return;
-    session_.Model().PlayMessageAt(sel_, session_.Controller());
+    ModelEdits(session_).PlayMessage(sel_);
     view_.DiscardQueuedInput();
 }
 
@@ -203,13 +195,13 @@ void MainFlows::EraseMessage() {
                      "This operation will erase the selected message.\n\nAre you sure you want "
                      "to proceed?"))))
         return;
-    session_.Model().EraseMessageAt(sel_, session_.Controller());
+    ModelEdits(session_).EraseMessage(sel_);
     view_.UpdateCommandStates();
 }
 
 void MainFlows::TestGroup() {
     if (!IsEnabledNow(CommandId::TestGroup)) return;
-    const std::int32_t result = session_.Model().RecognizeInList(row_, session_.Controller());
+    const std::int32_t result = ModelEdits(session_).Recognize(row_);
     view_.DiscardQueuedInput();
     if (result < -1) return;
     if (result >= 0) view_.FlashCommand(result, true);
@@ -227,7 +219,7 @@ void MainFlows::Reset(ResetScope scope) {
                                          CommandId::ResetMessages};
     if (!IsEnabledNow(kIds[static_cast<int>(scope)])) return;
     std::string question;
-    int kind = kResetAll;
+    MemoryReset reset = MemoryReset::All;
     switch (scope) {
         case ResetScope::All:
             question = Tr(PX_TR("MainFrame",
@@ -238,19 +230,18 @@ void MainFlows::Reset(ResetScope scope) {
             question = Tr(PX_TR("MainFrame",
                                 "This operation will delete all commands and groups you have "
                                 "defined.\n\nAre you sure you want to proceed?"));
-            kind = kResetCommands;
+            reset = MemoryReset::Commands;
             break;
         case ResetScope::Messages:
             question =
                 Tr(PX_TR("MainFrame",
                          "This operation will delete all messages you have recorded.\n\nAre you "
                          "sure you want to proceed?"));
-            kind = kResetMessages;
+            reset = MemoryReset::Messages;
             break;
     }
     if (!Confirm(question)) return;
-    if (!session_.Controller().ResetMemory(kind)) return;
-    session_.Model().ClearAfterReset(scope != ResetScope::Messages, scope != ResetScope::Commands);
+    if (!ModelEdits(session_).ResetMemory(reset)) return;
     view_.UpdateCommandStates();
     view_.IdleRefresh();
     view_.DiscardQueuedInput();
@@ -260,7 +251,7 @@ void MainFlows::Reset(ResetScope scope) {
 
 void MainFlows::PlaySound() {
     if (!IsEnabledNow(CommandId::PlaySound)) return;
-    session_.Controller().PlaySound(sel_, kSoundVolume);
+    ModelEdits(session_).PlaySound(sel_, kSoundVolume);
     view_.DiscardQueuedInput();
 }
 

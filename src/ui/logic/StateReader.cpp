@@ -1,7 +1,5 @@
 #include "ui/logic/StateReader.h"
 
-#include "module/VoiceModel.h"
-
 namespace parlix::ui {
 
 void ReadModelFacts(VoiceModel& model, WindowState& s) {
@@ -12,20 +10,17 @@ void ReadModelFacts(VoiceModel& model, WindowState& s) {
     s.triggerCount = -1;
     if (!s.connected) return;
 
-    s.allRead = model.AreGroupsLoaded();
-    s.room = model.CanAddCommand();
-    s.triggerCount = model.GetListCount(kTriggerList);
-    if (s.row < 0) return;
-    s.count = model.GetListCount(s.row);
-    s.wholeRowRead = model.IsListLoaded(s.row);
-    s.rowHasTrained = model.HasTrainedCommand(s.row);
-    if (s.sel < 0) return;
-    const auto entry = model.TryReadEntry(s.row, s.sel);
-    if (!entry || !entry->loaded) return;
-    s.selRead = true;
-    s.selTrained = entry->valueA > 0;
-    s.selEmptySlot = entry->valueA == 0;
-    s.selRecorded = entry->valueA > 0;
+    const SelectionFacts facts = ReadSelectionFacts(model, s.row, s.sel);
+    s.allRead = facts.allRead;
+    s.room = facts.room;
+    s.triggerCount = facts.triggerCount;
+    s.count = facts.count;
+    s.wholeRowRead = facts.wholeRowRead;
+    s.rowHasTrained = facts.rowHasTrained;
+    s.selRead = facts.selRead;
+    s.selTrained = facts.selTrained;
+    s.selEmptySlot = facts.selEmptySlot;
+    s.selRecorded = facts.selRecorded;
 }
 
 }  // namespace parlix::ui

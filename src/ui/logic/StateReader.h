@@ -1,12 +1,9 @@
-// Fills the model's part of the window state with the model's try-locks:
-// whatever a job is updating reads as unknown, which disables what needs it.
+// Fills the model's part of the window state from the selection facts that
+// src/app reads with the model's try-locks.
 #pragma once
 
+#include "app/SelectionFacts.h"
 #include "ui/logic/WindowState.h"
-
-namespace parlix {
-class VoiceModel;
-}
 
 namespace parlix::ui {
 
