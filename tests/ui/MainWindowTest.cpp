@@ -89,11 +89,18 @@ TEST_F(MainWindowTest, CommandLifeFromAddToRemove) {
     SelectGroup(3);
     ASSERT_EQ(CommandRows(), 0);
     Trigger(CommandId::AddCommand);
-    WaitForJobs();
     // The new command's label opens for editing once the re-read is done.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            QWidget* focus = QApplication::focusWidget();
+            return focus && focus->objectName() == "labelEditor";
+        },
+        10000))
+        << "focus on "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                        : "nothing");
+    WaitForJobs();
     QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(editor, nullptr);
-    ASSERT_EQ(editor->objectName(), "labelEditor");
     QTest::keyClicks(editor, "ab-c 1");
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor(
