@@ -8,6 +8,8 @@
 #include <QtTest/QTest>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace parlix::ui::test {
 namespace {
