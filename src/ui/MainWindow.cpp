@@ -85,7 +85,10 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     });
     idleTimer_.start();
     recordingTimer_.setInterval(kRecordingPollMs);
-    connect(&recordingTimer_, &QTimer::timeout, this, [this] { flows_.RecordingTick(); });
+    connect(&recordingTimer_, &QTimer::timeout, this, [this] {
+        flows_.RecordingTick();
+        ++recordingPolls_;
+    });
     portRefreshTimer_.setSingleShot(true);
     portRefreshTimer_.setInterval(kPortRefreshMs);
     connect(&portRefreshTimer_, &QTimer::timeout, this, [this] {

@@ -61,8 +61,10 @@ class MainWindow : public QMainWindow, public MainView {
     SoundTableDialog* SoundTable() const { return soundTable_.get(); }
     QString CommandPaneTitle() const;
     QString StatusPaneText() const;
-    // Counts the refreshes, so that a caller can wait for the next one.
+    // Count the refreshes and the recording polls, so that a caller can wait
+    // for the next one.
     int IdleRefreshes() const { return idleRefreshes_; }
+    int RecordingPolls() const { return recordingPolls_; }
 
     // Handlers of the action table that need more than the flows.
     void UpdateFirmware();
@@ -152,6 +154,7 @@ class MainWindow : public QMainWindow, public MainView {
     QSocketNotifier* portNotifier_ = nullptr;
     int languageExitCode_ = 0;
     int idleRefreshes_ = 0;
+    int recordingPolls_ = 0;
 };
 
 }  // namespace parlix::ui

@@ -179,8 +179,10 @@ TEST_F(MainWindowTest, MessageRecordedStoppedPlayedAndErased) {
     EXPECT_TRUE(window->Action(CommandId::RecordMessage)->isChecked());
     EXPECT_FALSE(window->CommandView()->isEnabled());
     EXPECT_FALSE(window->Action(CommandId::ResetAll)->isEnabled());
-    // A poll while the module still records leaves the recording running.
-    window->Flows().RecordingTick();
+    // Spoken into until the window's own poll has found the module still
+    // recording: the poll leaves a running recording alone.
+    const int polls = window->RecordingPolls();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->RecordingPolls() > polls; }, 5000));
     ASSERT_EQ(window->Flows().RecordingSlot(), 2);
     // Pressed again: the stop byte ends the recording; the poll sees it.
     Trigger(CommandId::RecordMessage);
