@@ -1,6 +1,7 @@
 // The main window: menus, tool bar with the port box, the two lists side by
-// side and the status bar. Its commands and flows live in MainFlows; the
-// window only shows what they decide.
+// side and the status bar. Its commands stand in the action table and its
+// flows in MainFlows; the window only shows what they decide. It is built in
+// MainWindowLayout.cpp, its submenus of choices filled in MainWindowChoices.cpp.
 #pragma once
 
 #include "app/ModuleSession.h"
@@ -33,6 +34,7 @@ class AppSettings;
 
 namespace parlix::ui {
 
+struct ActionSpec;
 class CommandListModel;
 class GroupListModel;
 class InterfaceLanguages;
@@ -59,6 +61,15 @@ class MainWindow : public QMainWindow, public MainView {
     SoundTableDialog* SoundTable() const { return soundTable_.get(); }
     QString CommandPaneTitle() const;
     QString StatusPaneText() const;
+    // Count the refreshes and the recording polls, so that a caller can wait
+    // for the next one.
+    int IdleRefreshes() const { return idleRefreshes_; }
+    int RecordingPolls() const { return recordingPolls_; }
+
+    // Handlers of the action table that need more than the flows.
+    void UpdateFirmware();
+    // The box that says a feature is not built yet.
+    void ShowNotYetAvailable(CommandId id);
 
     // MainView
     void UpdateCommandStates() override;
@@ -98,9 +109,7 @@ class MainWindow : public QMainWindow, public MainView {
     void ChoosePort(const QString& name);
     void FillInterfaceLanguages();
     void ChooseInterfaceLanguage(int index);
-    void Run(CommandId id);
-    void NotYetAvailable(CommandId id);
-    void UpdateFirmware();
+    void Run(const ActionSpec& spec);
     void GroupSelectionChanged();
     void CommandSelectionChanged();
     void SizeCommandColumns(ColumnSet set);
@@ -144,6 +153,8 @@ class MainWindow : public QMainWindow, public MainView {
     parlix::PortMonitor portMonitor_;
     QSocketNotifier* portNotifier_ = nullptr;
     int languageExitCode_ = 0;
+    int idleRefreshes_ = 0;
+    int recordingPolls_ = 0;
 };
 
 }  // namespace parlix::ui

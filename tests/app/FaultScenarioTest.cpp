@@ -9,6 +9,7 @@
 #include "sim/PtyTransport.h"
 #include "support/RecordingFrontEnd.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 
 #include <gmock/gmock.h>
 #include <nlohmann/json.hpp>
@@ -108,17 +109,16 @@ class FaultScenarioTest : public ::testing::TestWithParam<std::tuple<Scenario, O
     }
 
     void WaitForJobs() {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(90);
-        while (session->BusyJobs() > 0) {
-            const auto finished = front.JobsFinished();
-            if (consumed_ < finished.size()) {
-                session->OnJobFinished(finished[consumed_].first, finished[consumed_].second);
-                ++consumed_;
-                continue;
-            }
-            ASSERT_LT(std::chrono::steady_clock::now(), end) << "the jobs never finished";
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        // Each finished job reaches the session as the window hands it on.
+        const bool done = WaitUntil(
+            [this] {
+                const auto finished = front.JobsFinished();
+                for (; session->BusyJobs() > 0 && consumed_ < finished.size(); ++consumed_)
+                    session->OnJobFinished(finished[consumed_].first, finished[consumed_].second);
+                return session->BusyJobs() == 0;
+            },
+            std::chrono::seconds(90));
+        ASSERT_TRUE(done) << "the jobs never finished";
     }
 
     static std::string Read(const std::string& path) {

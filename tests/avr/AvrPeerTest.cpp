@@ -7,6 +7,7 @@
 #include "link/ShieldProxy.h"
 #include "sim/ModuleDevice.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -116,12 +117,11 @@ class OldBootLoaderTest : public AvrPeerTest {
   protected:
     // The sketch puts "BB" back when it starts.
     bool WaitForSketch() {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (std::chrono::steady_clock::now() < until) {
-            if (host_.Eeprom(0, 2) == Bytes{'B', 'B'}) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return WaitUntil(
+            [this] {
+                return host_.Eeprom(0, 2) == Bytes{'B', 'B'};
+            },
+            std::chrono::seconds(3));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "support/FakeProxy.h"
 #include "support/RecordingFrontEnd.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -61,12 +62,7 @@ class HistoryFrontEnd : public RecordingFrontEnd {
 
     // Waits (generously) until `count` job completions have been posted.
     bool WaitForCompletions(std::size_t count) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (JobsFinished().size() < count) {
-            if (std::chrono::steady_clock::now() > end) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return true;
+        return WaitUntil([&] { return JobsFinished().size() >= count; }, std::chrono::seconds(20));
     }
 
   private:

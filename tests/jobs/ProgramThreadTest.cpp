@@ -1,6 +1,7 @@
 // Request coalescing, cancellation and completion counts of the job worker.
 #include "jobs/ProgramThread.h"
 #include "support/RecordingFrontEnd.h"
+#include "support/WaitUntil.h"
 
 #include <gmock/gmock.h>
 
@@ -58,10 +59,7 @@ class ProgramThreadTest : public ::testing::Test {
     ProgramThreadTest() { job.SetNotifyTarget(&front); }
 
     std::vector<int> Served(std::size_t completions) {
-        const auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (front.JobsFinished().size() < completions &&
-               std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(5ms);
+        test::WaitUntil([&] { return front.JobsFinished().size() >= completions; });
         std::vector<int> served;
         for (const auto& [thread, count] : front.JobsFinished()) {
             EXPECT_EQ(thread, job.ThreadId());

@@ -1,6 +1,7 @@
 // The parlix-sim program: start-up line, one server per socket, a clean exit
 // on SIGTERM and after the idle time, and the pseudo-terminal option.
 #include "sim/HostLine.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -73,16 +74,12 @@ class Program {
     void Signal(int signal) { ::kill(pid_, signal); }
     // The exit status, or -1 when it has not ended within the time-out.
     int Wait(std::chrono::milliseconds timeout) {
-        const auto until = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < until) {
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-        return -1;
+        int status = 0;
+        if (!parlix::test::WaitUntil([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; },
+                                     timeout))
+            return -1;
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
   private:

@@ -89,11 +89,18 @@ TEST_F(MainWindowTest, CommandLifeFromAddToRemove) {
     SelectGroup(3);
     ASSERT_EQ(CommandRows(), 0);
     Trigger(CommandId::AddCommand);
-    WaitForJobs();
     // The new command's label opens for editing once the re-read is done.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            QWidget* focus = QApplication::focusWidget();
+            return focus && focus->objectName() == "labelEditor";
+        },
+        10000))
+        << "focus on "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                        : "nothing");
+    WaitForJobs();
     QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(editor, nullptr);
-    ASSERT_EQ(editor->objectName(), "labelEditor");
     QTest::keyClicks(editor, "ab-c 1");
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor(
@@ -108,14 +115,14 @@ TEST_F(MainWindowTest, CommandLifeFromAddToRemove) {
     PressPhase();
     Trigger(CommandId::TrainCommand);
     EXPECT_EQ(subHeaders, (QStringList{"\"AB_C_1\" - Phase 1/2", "\"AB_C_1\" - Phase 2/2"}));
-    QTest::qWait(250);
+    WaitForJobs();
     EXPECT_EQ(CommandRow(0)[3], "2");
     EXPECT_FALSE(window->Action(CommandId::TrainCommand)->isEnabled());
 
     // Erase, then phase 1 similar to itself, kept: phase 2 skipped, row 0 flashes green.
     answers.ThenButton(QMessageBox::Yes);
     Trigger(CommandId::EraseTraining);
-    QTest::qWait(250);
+    WaitForJobs();
     EXPECT_EQ(CommandRow(0)[3], "0");
     module->Script(Activity::Train, Outcome::Of(Kind::Similar, 0));
     PressPhase();
@@ -137,7 +144,7 @@ TEST_F(MainWindowTest, CommandLifeFromAddToRemove) {
     PressPhase();
     answers.ThenButton(QMessageBox::No);
     Trigger(CommandId::TrainCommand);
-    QTest::qWait(250);
+    WaitForJobs();
     EXPECT_EQ(CommandRow(0)[3], "0");
 
     // Trained again, the group can be tested: the recognised command flashes.
@@ -146,7 +153,7 @@ TEST_F(MainWindowTest, CommandLifeFromAddToRemove) {
     PressPhase();
     PressPhase();
     Trigger(CommandId::TrainCommand);
-    QTest::qWait(250);
+    WaitForJobs();
     ASSERT_TRUE(window->Action(CommandId::TestGroup)->isEnabled());
     module->Script(Activity::Recognize, Outcome::Of(Kind::Command, 0));
     Trigger(CommandId::TestGroup);
@@ -172,19 +179,23 @@ TEST_F(MainWindowTest, MessageRecordedStoppedPlayedAndErased) {
     EXPECT_TRUE(window->Action(CommandId::RecordMessage)->isChecked());
     EXPECT_FALSE(window->CommandView()->isEnabled());
     EXPECT_FALSE(window->Action(CommandId::ResetAll)->isEnabled());
-    QTest::qWait(700);
+    // Spoken into until the window's own poll has found the module still
+    // recording: the poll leaves a running recording alone.
+    const int polls = window->RecordingPolls();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->RecordingPolls() > polls; }, 5000));
+    ASSERT_EQ(window->Flows().RecordingSlot(), 2);
     // Pressed again: the stop byte ends the recording; the poll sees it.
     Trigger(CommandId::RecordMessage);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->Flows().RecordingSlot() < 0; }, 5000));
     EXPECT_TRUE(window->CommandView()->isEnabled());
-    QTest::qWait(250);
+    WaitForJobs();
     EXPECT_EQ(CommandRow(2)[2], "Recorded Message");
     SelectCommand(2);
     ASSERT_TRUE(window->Action(CommandId::PlayMessage)->isEnabled());
     Trigger(CommandId::PlayMessage);
     answers.ThenButton(QMessageBox::Yes);
     Trigger(CommandId::EraseMessage);
-    QTest::qWait(250);
+    WaitForJobs();
     EXPECT_EQ(CommandRow(2)[2], "Empty Slot");
     EXPECT_TRUE(answers.AllUsed());
     EXPECT_EQ(answers.Boxes().size(), 1u);  // the confirmation only
@@ -226,7 +237,7 @@ TEST_F(MainWindowTest, EachResetAsksThenClearsWhatItSays) {
         ASSERT_EQ(answers.Boxes().size(), 3u);
         EXPECT_EQ(answers.Boxes()[2].text, "Reset completed successfully.");
         EXPECT_EQ(answers.Boxes()[2].title, "Information");
-        QTest::qWait(250);
+        WaitForJobs();
         if (c.groupsCleared) {
             EXPECT_EQ(GroupCell(1, 3), "0");
         }
@@ -366,7 +377,9 @@ TEST_F(MainWindowTest, UnplugDuringReadShowsOneMessageAndReconnects) {
     answers.ThenButton(QMessageBox::Ok);
     Trigger(CommandId::Connect);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->Session().IsConnected(); }, 30000));
-    QTest::qWait(500);
+    // A second message could only come from a job still running: once none
+    // is left and a refresh has followed, every message has been shown.
+    WaitForJobs();
     ASSERT_EQ(answers.Boxes().size(), 1u);
     EXPECT_EQ(answers.Boxes()[0].title, "Error");
     EXPECT_TRUE(window->Action(CommandId::Connect)->isEnabled());

@@ -60,7 +60,13 @@ void WindowFixture::WaitForJobs() {
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->Session().BusyJobs() == 0; }, 60000))
         << "jobs outstanding: " << window->Session().BusyJobs();
     // One idle refresh shows what the jobs read.
-    QTest::qWait(250);
+    WaitForRefresh();
+}
+
+void WindowFixture::WaitForRefresh() {
+    const int seen = window->IdleRefreshes();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->IdleRefreshes() > seen; }, 5000))
+        << "no idle refresh";
 }
 
 void WindowFixture::SelectGroup(int row) {

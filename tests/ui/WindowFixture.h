@@ -36,6 +36,9 @@ class WindowFixture : public ::testing::Test {
     void ConnectAndRead();
     // Waits until no job request is outstanding and the lists are refreshed.
     void WaitForJobs();
+    // Waits for an idle refresh that starts after this call: the lists then
+    // show what the model holds now.
+    void WaitForRefresh();
     void SelectGroup(int row);
     void SelectCommand(int row);
     // The texts of command list row `row`, the icon column first.

@@ -1,0 +1,77 @@
+// The action table's rows: the rule a row names is the one the flows check,
+// and a feature not built yet answers with its box.
+#include "WindowFixture.h"
+
+#include "ui/ActionTable.h"
+#include "ui/logic/CommandRules.h"
+
+#include <QtTest/QTest>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace parlix::ui::test {
+namespace {
+
+// Window states that tell the rules apart: each field that a rule reads is
+// flipped somewhere in the sweep.
+std::vector<WindowState> Sweep() {
+    std::vector<WindowState> states;
+    for (const bool connected : {false, true})
+        for (const int moduleId : {-1, 1, 2, 9, 12})
+            for (const int row : {-1, 0, 1, 16, 17, 18, 20})
+                for (const int variant : {0, 1, 2, 3}) {
+                    WindowState s;
+                    s.connected = connected;
+                    s.moduleId = moduleId;
+                    s.row = row;
+                    s.sel = variant == 3 ? -1 : 0;
+                    s.count = variant == 2 ? 0 : 3;
+                    s.busyJobs = variant == 1 ? 1 : 0;
+                    s.recordingSlot = variant == 2 && row == 18 ? 0 : -1;
+                    s.wholeRowRead = s.selRead = s.allRead = s.room = variant != 1;
+                    s.selTrained = s.rowHasTrained = s.selRecorded = variant == 0;
+                    s.selEmptySlot = variant != 0;
+                    s.triggerCount = variant;
+                    states.push_back(s);
+                }
+    return states;
+}
+
+TEST(ActionTableTest, EachRowNamesTheRuleOfItsCommand) {
+    const std::vector<WindowState> states = Sweep();
+    for (const ActionSpec& spec : ActionSpecs()) {
+        int differ = 0;
+        for (const WindowState& s : states) differ += spec.enabled(s) != IsEnabled(spec.id, s);
+        EXPECT_EQ(differ, 0) << "command " << static_cast<int>(spec.id);
+    }
+}
+
+class NotBuiltYetTest : public WindowFixture,
+                        public ::testing::WithParamInterface<std::pair<CommandId, QString>> {};
+
+TEST_P(NotBuiltYetTest, SaysSoInABox) {
+    const auto& [id, feature] = GetParam();
+    if (!window->Action(id)->isEnabled()) ConnectAndRead();
+    ASSERT_TRUE(window->Action(id)->isEnabled());
+    answers.ThenButton(QMessageBox::Ok);
+    Trigger(id);
+    ASSERT_EQ(answers.Boxes().size(), 1u);
+    EXPECT_EQ(answers.Boxes()[0].title, "Information");
+    EXPECT_EQ(answers.Boxes()[0].text, feature + " is not available in this version yet.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, NotBuiltYetTest,
+    ::testing::Values(std::pair{CommandId::RecognitionSettings, QString("Recognition Settings")},
+                      std::pair{CommandId::ConfigurePins, QString("Configure I/O Pins")},
+                      std::pair{CommandId::DialTones, QString("Dial Tones")},
+                      std::pair{CommandId::Tokenwave, QString("Tokenwave")},
+                      std::pair{CommandId::LipSync, QString("Real-time Lip-Sync")},
+                      std::pair{CommandId::GenerateCode, QString("Generate Code")},
+                      std::pair{CommandId::About, QString("About Parlix Desk")}),
+    [](const auto& p) { return std::to_string(static_cast<int>(p.param.first)); });
+
+}  // namespace
+}  // namespace parlix::ui::test
