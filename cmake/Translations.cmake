@@ -26,7 +26,7 @@ set(PARLIX_LUPDATE_OPTIONS -silent -locations none -no-obsolete -source-language
 if(CMAKE_SCRIPT_MODE_FILE)
     string(REPLACE "|" ";" ts_files "${TS_FILES}")
     string(REPLACE "|" ";" source_dirs "${SOURCE_DIRS}")
-    # src/ui and tools may not exist yet; lupdate refuses a missing folder.
+    # src/ui may not exist yet; lupdate refuses a missing folder.
     set(present)
     foreach(dir ${source_dirs})
         if(IS_DIRECTORY ${dir})
@@ -83,7 +83,7 @@ function(parlix_add_translations)
     install(FILES ${qm_files} DESTINATION ${ARG_DESTINATION})
 
     set(dirs)
-    foreach(layer base link module jobs tools app ui)
+    foreach(layer base link module jobs external app ui)
         list(APPEND dirs ${PROJECT_SOURCE_DIR}/src/${layer})
     endforeach()
     list(APPEND dirs ${ARG_SOURCE_DIRS})

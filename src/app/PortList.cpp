@@ -1,10 +1,15 @@
 #include "app/PortList.h"
 
 #include "app/AppSettings.h"
+#include "link/SimDeviceList.h"
 
 #include <algorithm>
 
 namespace parlix {
+
+bool IsSimulatedPort(const std::string& name) {
+    return name.starts_with(kSimPortPrefix);
+}
 
 bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options) {
     std::vector<std::string> names;

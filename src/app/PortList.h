@@ -19,6 +19,9 @@ std::optional<std::string> WaitForNewPort(AppSettings& settings, const std::stri
                                           std::uint32_t timeoutMs,
                                           const DiscoveryOptions& options = {});
 
+// Whether a port name opens a device of the simulator.
+bool IsSimulatedPort(const std::string& name);
+
 // Every port record, in the natural order of their names.
 std::vector<PortRecord> DiscoverPorts(const DiscoveryOptions& options = {});
 

@@ -39,7 +39,7 @@ void MainWindow::FillPorts() {
             if (!found->second.technology.empty())
                 tip +=
                     QStringLiteral(" (%1)").arg(QString::fromStdString(found->second.technology));
-        } else if (name.startsWith(QStringLiteral("sim:"))) {
+        } else if (IsSimulatedPort(names[i])) {
             tip = tr("Simulated device");
         }
         portBox_->addItem(name);
