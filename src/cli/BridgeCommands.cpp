@@ -43,7 +43,7 @@ class PrintedProgress : public ProgressSink {
 int UpdateBridge(Session& session) {
     const std::string port = session.Settings().CurrentPort();
     VoiceProxy* found = nullptr;
-    for (VoiceProxy* proxy : session.Controller().TryOrder()) {
+    for (VoiceProxy* proxy : session.Controller().Link().TryOrder()) {
         if (!proxy->OpenLink(port)) {
             fmt::print(stderr, "parlix-cli: cannot open the port \"{}\": {}\n", port,
                        GetLastError().message());

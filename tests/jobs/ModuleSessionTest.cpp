@@ -32,7 +32,7 @@ class ModuleSessionTest : public ::testing::Test {
     ModuleSessionTest() : settings(dir.File("bin/parlix-desk"), dir.File("Settings.ini")) {
         settings.UseCurrentPort("COM3");
         link.detectResult = true;
-        session.Controller().SetTryOrder({&link, &link, &link, &link});
+        session.Controller().Link().SetTryOrder({&link, &link, &link, &link});
     }
 
     void Ok(int times = 1) {

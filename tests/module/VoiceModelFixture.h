@@ -70,10 +70,10 @@ class VoiceModelFixture : public ControllerFixture {
 
     void SetUp() override {
         UseFakes();
-        controller.SetTryOrder({&robo, &link, &shield, &stamp});
+        controller.Link().SetTryOrder({&robo, &link, &shield, &stamp});
         link.sharedLog = &log;
         link.detectResult = true;
-        ASSERT_TRUE(controller.Connect());
+        ASSERT_TRUE(controller.Link().Connect());
         Forget();
     }
 
