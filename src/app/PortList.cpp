@@ -8,7 +8,7 @@ namespace parlix {
 
 bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options) {
     std::vector<std::string> names;
-    const bool ok = ListPortNames(names, options);
+    const bool ok = !ListPortNames(names, options);
     settings.SetPorts(std::move(names));
     return ok;
 }

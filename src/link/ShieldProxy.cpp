@@ -54,7 +54,7 @@ constexpr std::array<ResetProbe, 4> kResetProbes = {{
 bool ListPortsWithSimulated(std::vector<std::string>& list) {
     DiscoveryOptions options;
     options.useUdev = false;  // names are enough here
-    const bool ok = ListPortNames(list, options);
+    const bool ok = !ListPortNames(list, options);
     std::vector<std::string> simulated;
     if (ListSimulatedDevices(simline::DefaultSocketPath(), simulated)) {
         for (const std::string& name : simulated) InsertPortSorted(list, "sim:" + name);
@@ -65,7 +65,7 @@ bool ListPortsWithSimulated(std::vector<std::string>& list) {
 ShieldProxy::ShieldProxy(SettingsStore& settings)
     : PortProxy(settings), refresh_(ListPortsWithSimulated) {}
 
-bool ShieldProxy::OpenLink(const std::string& port) {
+bool ShieldProxy::DoOpenLink(const std::string& port) {
     lastPort_ = port;
     if (!OpenLine(port)) return false;
     if (port_.SetEventMask(EV_BREAK) || port_.SetReadMode(1)) return false;
@@ -91,7 +91,7 @@ bool ShieldProxy::Probe(std::uint32_t baud, bool (*probe)(ModulePort&)) {
     return probe(port_);
 }
 
-bool ShieldProxy::Detect() {
+bool ShieldProxy::DoDetect() {
     ClearTexts();
     port_.SetReadTimeout(kProbeTimeoutMs);
     for (const ResetProbe& p : kResetProbes) {
@@ -148,15 +148,15 @@ bool ShieldProxy::ReopenAfterRestart() {
             ports_ = list;
             return true;
         });
-    if (!next) return OpenLink(lastPort_);
+    if (!next) return DoOpenLink(lastPort_);
     for (int i = 0; i < kReopenTries; ++i) {
         SleepMs(100);
-        if (OpenLink(*next)) return true;  // the new name is remembered from now on
+        if (DoOpenLink(*next)) return true;  // the new name is remembered from now on
     }
     return false;
 }
 
-bool ShieldProxy::ConnectModule() {
+bool ShieldProxy::DoConnectModule() {
     const std::string bootLoader = deviceDetail_;
     if (bootLoader == kAtmega168 || bootLoader == kAtmega328) {
         if (bl::EepromExchange(port_))
@@ -246,12 +246,12 @@ bool ShieldProxy::DetectModule() {
     return true;
 }
 
-bool ShieldProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool ShieldProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     return FetchArguments(values);
 }
 
 // The '?' tells the sketch that the session is over.
-bool ShieldProxy::LeaveControlMode() {
+bool ShieldProxy::DoLeaveControlMode() {
     const bool left = ControlModeExchange();
     SleepMs(200);
     return port_.WriteByte('?') && left;

@@ -60,7 +60,7 @@ bool ModuleController::RecordMessage(int slot, int bits, int timeout, bool& comp
 bool ModuleController::SendStopRecording() {
     VoiceProxy* proxy = link_.CurrentProxy();
     if (!proxy || link_.LinkLost()) return false;
-    return proxy->SendCommand(kCmdControl, {});
+    return proxy->SendCommand(kCmdControl, {}).ok;
 }
 
 bool ModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {

@@ -51,11 +51,9 @@ void ModuleLink::Unlock() {
     lock_.unlock();
 }
 
-// The proxies still leave their reason as the thread's last error; this is
-// the one place that takes it from there.
-bool ModuleLink::Track(bool ok) {
-    failure_ = GetLastError();
-    return ok;
+bool ModuleLink::Track(const LinkResult& result) {
+    failure_ = result.reason;
+    return result.ok;
 }
 
 bool ModuleLink::Connect() {

@@ -64,8 +64,8 @@ class ModuleLink {
     // Read and written under the lock.
     std::error_code Failure() const { return failure_; }
     void SetFailure(std::error_code reason) { failure_ = reason; }
-    // Keeps the outcome of a proxy operation as the failure, and passes on `ok`.
-    bool Track(bool ok);
+    // Keeps the reason of a proxy operation as the failure; whether it worked.
+    bool Track(const LinkResult& result);
     // Refuses an operation whose values it does not allow: nothing is sent,
     // and `failure` is reported with the system text of an invalid parameter.
     bool Refuse(const std::string& failure);

@@ -18,8 +18,8 @@ class SessionProxy : public GatedProxy {
   public:
     using GatedProxy::GatedProxy;
     bool loadLanguageResult = true;
-    bool LoadLanguage(std::uint8_t& lang) override {
-        const bool ok = FakeProxy::LoadLanguage(lang);
+    bool DoLoadLanguage(std::uint8_t& lang) override {
+        const bool ok = FakeProxy::DoLoadLanguage(lang);
         if (!loadLanguageResult) SetLastError(Status::Timeout);
         return ok && loadLanguageResult;
     }

@@ -369,8 +369,8 @@ class StreamLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
     std::optional<std::int32_t> leftByte;
-    bool ReceiveArguments(std::span<std::int32_t> values) override {
-        if (!leftByte) return FakeProxy::ReceiveArguments(values);
+    bool DoReceiveArguments(std::span<std::int32_t> values) override {
+        if (!leftByte) return FakeProxy::DoReceiveArguments(values);
         calls.push_back("fetch:" + std::to_string(values.size()));
         values[0] = *leftByte;
         return false;

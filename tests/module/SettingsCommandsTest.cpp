@@ -139,7 +139,7 @@ TEST_F(SettingsCommandsTest, AcceptedLanguageIsKeptByTheLink) {
 class ForgetfulLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
-    bool SaveLanguage(int) override {
+    bool DoSaveLanguage(int) override {
         SetLastError(ParlixCode(20));
         return false;
     }
