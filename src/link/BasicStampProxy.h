@@ -14,6 +14,7 @@ class BasicStampProxy : public PortProxy {
   public:
     using PortProxy::PortProxy;
 
+  protected:
     bool DoOpenLink(const std::string& port) override;
     bool DoDetect() override;
     bool DoConnectModule() override;

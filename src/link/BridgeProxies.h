@@ -13,6 +13,8 @@ namespace parlix {
 class BridgeProxyBase : public PortProxy {
   public:
     using PortProxy::PortProxy;
+
+  protected:
     bool DoDetect() override;
     bool DoConnectModule() override { return false; }
     bool DoEnterControlMode() override { return false; }

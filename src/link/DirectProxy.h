@@ -9,6 +9,7 @@ class DirectProxy : public PortProxy {
   public:
     using PortProxy::PortProxy;
 
+  protected:
     bool DoOpenLink(const std::string& port) override;
     bool DoDetect() override;
     bool DoConnectModule() override { return true; }

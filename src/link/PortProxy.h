@@ -15,13 +15,17 @@ class PortProxy : public VoiceProxy {
   public:
     explicit PortProxy(SettingsStore& settings) : settings_(settings) {}
 
-    bool DoCloseLink() override;
     void PurgeLine() override;
-    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     std::string GetDeviceName() const override { return deviceName_; }
     std::string GetDeviceDetail() const override { return deviceDetail_; }
     std::optional<std::string> GetBridgeFile() const override;
     std::string GetTemplateName() const override { return templateName_; }
+
+    ModulePort& Port() { return port_; }
+
+  protected:
+    bool DoCloseLink() override;
+    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
     bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
     bool DoReceiveArguments(std::span<std::int32_t> values) override;
@@ -29,9 +33,6 @@ class PortProxy : public VoiceProxy {
     bool DoSaveLanguage(int language) override;
     bool DoLoadLanguage(std::uint8_t& language) override;
 
-    ModulePort& Port() { return port_; }
-
-  protected:
     // Opens the port for bounded transfers at 9600 8N1 without flow control.
     bool OpenLine(const std::string& port);
     // 'b' with any reply, then 'b' answered 'o'.

@@ -13,9 +13,11 @@ class RoboNovaProxy : public PortProxy {
   public:
     explicit RoboNovaProxy(SettingsStore& settings);
 
+    void PurgeLine() override;
+
+  protected:
     bool DoOpenLink(const std::string& port) override;
     bool DoCloseLink() override;
-    void PurgeLine() override;
     bool DoDetect() override;
     bool DoConnectModule() override;
     bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
