@@ -63,7 +63,7 @@ bool ReadThrough(const Link& link, const fs::path& dir, sim::WireLog& log) {
     ModuleSession session(settings, front);
     auto& controller = session.Controller();
     VoiceProxy* only = &link.proxy(controller);
-    controller.SetTryOrder({only, only, only, only});
+    controller.Link().SetTryOrder({only, only, only, only});
 
     session.SelectGroupRow(0);
     const bool connected = session.Connect();
@@ -110,14 +110,17 @@ int main() {
     }
 
     const Link links[] = {
-        {"direct", "module", [](ModuleController& c) -> VoiceProxy& { return c.Direct(); }, {}},
+        {"direct",
+         "module",
+         [](ModuleController& c) -> VoiceProxy& { return c.Link().Direct(); },
+         {}},
         {"arduino",
          "arduino-uno",
-         [](ModuleController& c) -> VoiceProxy& { return c.Shield(); },
+         [](ModuleController& c) -> VoiceProxy& { return c.Link().Shield(); },
          {milliseconds(5), true, true, true}},
         {"stamp",
          "bs2",
-         [](ModuleController& c) -> VoiceProxy& { return c.BasicStamp(); },
+         [](ModuleController& c) -> VoiceProxy& { return c.Link().BasicStamp(); },
          {milliseconds(10), true, false}},
     };
     fmt::print("reading the demo module at 9600 baud\n");

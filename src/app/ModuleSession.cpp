@@ -38,22 +38,22 @@ RecognitionSupport ModuleSession::Support() {
 bool ModuleSession::Connect() {
     if (connected_) return true;
     ModuleController& controller = data_.Controller();
-    if (!controller.Connect()) return false;
+    if (!controller.Link().Connect()) return false;
     connected_ = true;
     moduleId_ = -1;
     StateChanged();
-    if (!controller.EnterControlMode()) {
+    if (!controller.Link().EnterControlMode()) {
         connected_ = false;
         StateChanged();
-        controller.Disconnect();
+        controller.Link().Disconnect();
         return false;
     }
     int id = -1;
     if (!controller.ReadVersionId(id)) {
         connected_ = false;
         StateChanged();
-        controller.LeaveControlMode();
-        controller.Disconnect();
+        controller.Link().LeaveControlMode();
+        controller.Link().Disconnect();
         return false;
     }
     moduleId_ = id;
@@ -75,10 +75,10 @@ bool ModuleSession::Connect() {
     recognition_.LoadFromSettings(settings_);
     recognition_.ResetApplied();
     recognition_.Apply(controller, Support());
-    if (controller.LinkLost()) {
+    if (controller.Link().LinkLost()) {
         connected_ = false;
         StateChanged();
-        controller.Disconnect();
+        controller.Link().Disconnect();
         data_.Progress().MarkConnected(false);
         return false;
     }
@@ -107,7 +107,7 @@ void ModuleSession::CheckMessageMemory() {
         warning, MB_ICONWARNING);
     // A repair that lost the link has said so already.
     const bool repaired = controller.CheckMessageMemory(true, result);
-    if (controller.LinkLost()) return;
+    if (controller.Link().LinkLost()) return;
     if (!repaired || result != 0)
         frontEnd_.MessageBox(Tr(PX_TR("MainFrame", "Message recovery failed!")), warning,
                              MB_ICONWARNING);
@@ -121,8 +121,8 @@ void ModuleSession::Disconnect() {
     commandReader_.Stop();
     ModuleController& controller = data_.Controller();
     controller.SetTimeout(-1);
-    controller.LeaveControlMode();
-    controller.Disconnect();
+    controller.Link().LeaveControlMode();
+    controller.Link().Disconnect();
     data_.Progress().MarkConnected(false);
     StateChanged();
 }

@@ -13,7 +13,7 @@ bool IsSimulatedPort(const std::string& name) {
 
 bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options) {
     std::vector<std::string> names;
-    const bool ok = ListPortNames(names, options);
+    const bool ok = !ListPortNames(names, options);
     settings.SetPorts(std::move(names));
     return ok;
 }

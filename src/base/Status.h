@@ -39,8 +39,9 @@ inline std::error_code make_error_code(Status s) noexcept {
     return {static_cast<int>(s), status_category()};
 }
 
-// The thread's "last error": set by the serial layer and the proxies, read by
-// the controller when it appends the system text to a message.
+// The thread's "last error": set by the serial layer and inside the proxies,
+// and read once where a link operation hands its reason on as a value
+// (VoiceProxy); the tool runner still leaves its outcome here.
 std::error_code GetLastError() noexcept;
 void SetLastError(std::error_code ec) noexcept;
 inline void SetLastError(Status s) noexcept {

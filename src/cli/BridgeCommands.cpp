@@ -1,7 +1,6 @@
 #include "cli/BridgeCommands.h"
 
 #include "base/ProgressSink.h"
-#include "base/Status.h"
 
 #include <fmt/format.h>
 
@@ -43,10 +42,10 @@ class PrintedProgress : public ProgressSink {
 int UpdateBridge(Session& session) {
     const std::string port = session.Settings().CurrentPort();
     VoiceProxy* found = nullptr;
-    for (VoiceProxy* proxy : session.Controller().TryOrder()) {
-        if (!proxy->OpenLink(port)) {
+    for (VoiceProxy* proxy : session.Controller().Link().TryOrder()) {
+        if (const LinkResult opened = proxy->OpenLink(port); !opened) {
             fmt::print(stderr, "parlix-cli: cannot open the port \"{}\": {}\n", port,
-                       GetLastError().message());
+                       opened.reason.message());
             proxy->CloseLink();
             return 1;
         }
@@ -72,10 +71,11 @@ int UpdateBridge(Session& session) {
     }
     PrintedProgress progress(stdout);
     const std::string file = session.Settings().ProgramFolder() + "/data/" + *bridge;
-    bool ok = found->UpdateBridge(file, &progress);
+    const LinkResult updated = found->UpdateBridge(file, &progress);
+    bool ok = updated.ok;
     if (!ok) {
         fmt::print(stderr, "parlix-cli: the download of \"{}\" failed: {}\n", file,
-                   GetLastError().message());
+                   updated.reason.message());
     } else {
         // A Stamp's monitor may run at another speed than the bridge: start over.
         ok = found->Detect() && found->ConnectModule();

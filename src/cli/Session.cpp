@@ -37,15 +37,15 @@ int Session::Prepare(bool needsPort) {
 
 bool Session::Open() {
     ModuleController& controller = Controller();
-    if (!controller.Connect()) return false;
-    if (controller.EnterControlMode()) return true;
-    controller.Disconnect();
+    if (!controller.Link().Connect()) return false;
+    if (controller.Link().EnterControlMode()) return true;
+    controller.Link().Disconnect();
     return false;
 }
 
 void Session::Close() {
-    Controller().LeaveControlMode();
-    Controller().Disconnect();
+    Controller().Link().LeaveControlMode();
+    Controller().Link().Disconnect();
 }
 
 bool Session::ConnectAndRead() {

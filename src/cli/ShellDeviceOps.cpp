@@ -157,9 +157,9 @@ void AddSettingOperations(std::vector<ShellOperation>& ops) {
 }  // namespace
 
 void AddDeviceOperations(std::vector<ShellOperation>& ops) {
-    ops.push_back(
-        Plain("set-reply-delay", {"MS"}, "set the module's reply delay in milliseconds",
-              [](ModuleController& c, const ShellArgs& a) { return c.SetReplyDelay(a.Int(0)); }));
+    ops.push_back(Plain(
+        "set-reply-delay", {"MS"}, "set the module's reply delay in milliseconds",
+        [](ModuleController& c, const ShellArgs& a) { return c.Link().SetReplyDelay(a.Int(0)); }));
     AddMessageOperations(ops);
     AddSoundAndTokenOperations(ops);
     AddPinOperations(ops);

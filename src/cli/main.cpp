@@ -49,7 +49,7 @@ int Dump(Session& session, bool asJson) {
     if (!session.ConnectAndRead()) return 1;
     ModuleSession& module = session.Module();
     // A lost link leaves nothing worth printing; other failures leave a dump with gaps.
-    const bool lost = module.Controller().LinkLost();
+    const bool lost = module.Controller().Link().LinkLost();
     const ModelSnapshot snapshot = ReadModelSnapshot(module.Model());
     module.Disconnect();
     if (lost) return 1;

@@ -175,7 +175,7 @@ bool CommandImporterThread::Import(const std::string& path) {
     ModuleController& controller = data_.Controller();
     int group = -1;
     for (const CommandFileLine& line : contents->lines) {
-        if (controller.LinkLost()) return false;  // said once already; nothing more to try
+        if (controller.Link().LinkLost()) return false;  // said once already; nothing more to try
         if (const auto* header = std::get_if<GroupHeaderLine>(&line)) {
             group = header->group;
             if (!ResizeGroup(group, header->count)) return false;

@@ -6,11 +6,11 @@
 namespace parlix {
 
 bool GroupReaderThread::Going() {
-    return IsRunning() && !data_.Controller().LinkLost();
+    return IsRunning() && !data_.Controller().Link().LinkLost();
 }
 
 bool CommandReaderThread::Going() {
-    return IsRunning() && !data_.Controller().LinkLost();
+    return IsRunning() && !data_.Controller().Link().LinkLost();
 }
 
 void GroupReaderThread::Run(Void) {

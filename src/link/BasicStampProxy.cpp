@@ -29,7 +29,7 @@ struct FileCloser {
 
 }  // namespace
 
-bool BasicStampProxy::OpenLink(const std::string& port) {
+bool BasicStampProxy::DoOpenLink(const std::string& port) {
     return OpenLine(port) && !port_.SetEventMask(EV_BREAK) && !port_.SetReadMode(1);
 }
 
@@ -106,7 +106,7 @@ std::optional<BasicStampProxy::Found> BasicStampProxy::IdentifyAny() {
     return found;
 }
 
-bool BasicStampProxy::Detect() {
+bool BasicStampProxy::DoDetect() {
     ClearTexts();
     templateName_.clear();
     const auto found = IdentifyAny();
@@ -118,7 +118,7 @@ bool BasicStampProxy::Detect() {
     return true;
 }
 
-bool BasicStampProxy::ConnectModule() {
+bool BasicStampProxy::DoConnectModule() {
     if (!EchoedByte(0)) return false;
     port_.Configure(9600, 8, 0, 0);
     SleepMs(50);
@@ -157,7 +157,7 @@ bool BasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
     return true;
 }
 
-bool BasicStampProxy::UpdateBridge(const std::string& programFile, ProgressSink* progress) {
+bool BasicStampProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
     if (!file) return false;
     if (std::fseek(file.get(), kPacketCountOffset, SEEK_SET)) return false;
@@ -183,7 +183,7 @@ bool BasicStampProxy::UpdateBridge(const std::string& programFile, ProgressSink*
     return !port_.Configure(9600, 8, 0, 0);
 }
 
-bool BasicStampProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool BasicStampProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes{command};
     for (const std::int32_t value : args) {
         std::uint8_t b = 0;
@@ -200,7 +200,7 @@ bool BasicStampProxy::SendCommand(std::uint8_t command, std::span<const std::int
     return true;
 }
 
-bool BasicStampProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool BasicStampProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         std::uint8_t reply = 0;
         if (!AcknowledgedByte(kArgumentRequest) || !port_.ReadByte(reply)) return false;
@@ -212,11 +212,11 @@ bool BasicStampProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool BasicStampProxy::SetBusy(bool busy) {
+bool BasicStampProxy::DoSetBusy(bool busy) {
     return AcknowledgedByte(kBusy) && AcknowledgedByte(busy ? '1' : '0');
 }
 
-bool BasicStampProxy::EnterControlMode() {
+bool BasicStampProxy::DoEnterControlMode() {
     if (!Detect() || !ConnectModule()) return false;
     SleepMs(100);
     if (!AcknowledgedByte('U')) return false;
@@ -224,15 +224,15 @@ bool BasicStampProxy::EnterControlMode() {
     return true;
 }
 
-bool BasicStampProxy::LeaveControlMode() {
+bool BasicStampProxy::DoLeaveControlMode() {
     return Detect() && EchoedByte(0);
 }
 
-bool BasicStampProxy::SaveLanguage(int language) {
+bool BasicStampProxy::DoSaveLanguage(int language) {
     return AcknowledgedByte(kSaveLanguage) && AcknowledgedByte(static_cast<std::uint8_t>(language));
 }
 
-bool BasicStampProxy::LoadLanguage(std::uint8_t& language) {
+bool BasicStampProxy::DoLoadLanguage(std::uint8_t& language) {
     return AcknowledgedByte(kLoadLanguage) && port_.ReadByte(language);
 }
 

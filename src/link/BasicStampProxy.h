@@ -14,17 +14,18 @@ class BasicStampProxy : public PortProxy {
   public:
     using PortProxy::PortProxy;
 
-    bool OpenLink(const std::string& port) override;
-    bool Detect() override;
-    bool ConnectModule() override;
-    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
-    bool SendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool ReceiveArguments(std::span<std::int32_t> values) override;
-    bool SetBusy(bool busy) override;
-    bool EnterControlMode() override;
-    bool LeaveControlMode() override;
-    bool SaveLanguage(int language) override;
-    bool LoadLanguage(std::uint8_t& language) override;
+  protected:
+    bool DoOpenLink(const std::string& port) override;
+    bool DoDetect() override;
+    bool DoConnectModule() override;
+    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    bool DoReceiveArguments(std::span<std::int32_t> values) override;
+    bool DoSetBusy(bool busy) override;
+    bool DoEnterControlMode() override;
+    bool DoLeaveControlMode() override;
+    bool DoSaveLanguage(int language) override;
+    bool DoLoadLanguage(std::uint8_t& language) override;
 
   private:
     struct Found {

@@ -2,7 +2,7 @@
 
 namespace parlix {
 
-bool BridgeProxyBase::Detect() {
+bool BridgeProxyBase::DoDetect() {
     ClearTexts();
     return false;
 }

@@ -13,10 +13,12 @@ namespace parlix {
 class BridgeProxyBase : public PortProxy {
   public:
     using PortProxy::PortProxy;
-    bool Detect() override;
-    bool ConnectModule() override { return false; }
-    bool EnterControlMode() override { return false; }
-    bool LeaveControlMode() override { return false; }
+
+  protected:
+    bool DoDetect() override;
+    bool DoConnectModule() override { return false; }
+    bool DoEnterControlMode() override { return false; }
+    bool DoLeaveControlMode() override { return false; }
 };
 
 }  // namespace parlix

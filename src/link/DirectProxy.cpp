@@ -6,7 +6,7 @@
 
 namespace parlix {
 
-bool DirectProxy::OpenLink(const std::string& port) {
+bool DirectProxy::DoOpenLink(const std::string& port) {
     if (!OpenLine(port)) return false;
     // Some boards power the module from the modem lines; a pseudo-terminal has none.
     port_.EscapeFunction(SETRTS);
@@ -17,7 +17,7 @@ bool DirectProxy::OpenLink(const std::string& port) {
     return true;
 }
 
-bool DirectProxy::Detect() {
+bool DirectProxy::DoDetect() {
     ClearTexts();
     port_.SetReadTimeout(250);
     const bool found = [&] {

@@ -9,11 +9,12 @@ class DirectProxy : public PortProxy {
   public:
     using PortProxy::PortProxy;
 
-    bool OpenLink(const std::string& port) override;
-    bool Detect() override;
-    bool ConnectModule() override { return true; }
-    bool EnterControlMode() override { return ControlModeExchange(); }
-    bool LeaveControlMode() override { return ControlModeExchange(); }
+  protected:
+    bool DoOpenLink(const std::string& port) override;
+    bool DoDetect() override;
+    bool DoConnectModule() override { return true; }
+    bool DoEnterControlMode() override { return ControlModeExchange(); }
+    bool DoLeaveControlMode() override { return ControlModeExchange(); }
 };
 
 }  // namespace parlix

@@ -112,12 +112,11 @@ void Describe(udev* context, const std::string& entryPath, PortRecord& record) {
 }
 
 // The ports of the sysfs tty class, in natural order.
-bool ScanSysfs(const DiscoveryOptions& options, std::vector<PortRecord>& ports) {
+std::error_code ScanSysfs(const DiscoveryOptions& options, std::vector<PortRecord>& ports) {
     DIR* dir = ::opendir(options.sysfsRoot.c_str());
     if (!dir) {
-        if (errno == ENOENT) return true;  // no tty class at all: no ports
-        SetLastError(ErrnoCode(errno));
-        return false;
+        if (errno == ENOENT) return {};  // no tty class at all: no ports
+        return ErrnoCode(errno);
     }
     std::vector<std::string> names;
     for (;;) {
@@ -133,10 +132,7 @@ bool ScanSysfs(const DiscoveryOptions& options, std::vector<PortRecord>& ports) 
     }
     const int readError = errno;
     ::closedir(dir);
-    if (readError != 0) {
-        SetLastError(ErrnoCode(readError));
-        return false;
-    }
+    if (readError != 0) return ErrnoCode(readError);
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return ComparePortNames(a, b) < 0;
     });
@@ -147,19 +143,17 @@ bool ScanSysfs(const DiscoveryOptions& options, std::vector<PortRecord>& ports) 
         Describe(context.get(), options.sysfsRoot + "/" + name, record);
         ports.push_back(std::move(record));
     }
-    return true;
+    return {};
 }
 
 }  // namespace
 
-bool EnumerateSerialPorts(const PortCallback& callback, const DiscoveryOptions& options) {
-    if (!callback) {
-        SetLastError(Status::InvalidParameter);
-        return false;
-    }
+std::error_code EnumerateSerialPorts(const PortCallback& callback,
+                                     const DiscoveryOptions& options) {
+    if (!callback) return Status::InvalidParameter;
     std::vector<PortRecord> ports;
-    const bool scanned = ScanSysfs(options, ports);
-    if (scanned) {
+    const std::error_code scanned = ScanSysfs(options, ports);
+    if (!scanned) {
         for (const std::string& path : options.extraPaths) {
             if (Exists(path)) ports.push_back(PortRecord{path, path, {}});
         }
@@ -198,7 +192,7 @@ void InsertPortSorted(std::vector<std::string>& list, const std::string& name) {
     list.insert(at, name);
 }
 
-bool ListPortNames(std::vector<std::string>& list, const DiscoveryOptions& options) {
+std::error_code ListPortNames(std::vector<std::string>& list, const DiscoveryOptions& options) {
     list.clear();
     return EnumerateSerialPorts(
         [&list](const PortRecord& record) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace parlix {
@@ -31,11 +32,11 @@ struct DiscoveryOptions {
 // Returns false to stop the enumeration (which still succeeds).
 using PortCallback = std::function<bool(const PortRecord&)>;
 
-// Calls `callback` once for each port found. False with the thread's last
-// error set on failure: Status::InvalidParameter for a null callback, the
-// system's code when the sysfs directory cannot be read. A missing directory
-// means no ports.
-bool EnumerateSerialPorts(const PortCallback& callback, const DiscoveryOptions& options = {});
+// Calls `callback` once for each port found. Returns why it failed:
+// Status::InvalidParameter for a null callback, the system's code when the
+// sysfs directory cannot be read. A missing directory means no ports.
+std::error_code EnumerateSerialPorts(const PortCallback& callback,
+                                     const DiscoveryOptions& options = {});
 
 // Natural order of port names: runs of digits compare as numbers.
 // Negative, zero or positive like strcmp.
@@ -45,8 +46,8 @@ int ComparePortNames(const std::string& a, const std::string& b);
 void InsertPortSorted(std::vector<std::string>& list, const std::string& name);
 
 // Empties `list` and fills it with the port names, sorted and unique. On
-// failure it keeps what was found before the failure.
-bool ListPortNames(std::vector<std::string>& list, const DiscoveryOptions& options = {});
+// failure it keeps what was found before the failure, and returns why.
+std::error_code ListPortNames(std::vector<std::string>& list, const DiscoveryOptions& options = {});
 
 // Fills the list again; false when the enumeration failed.
 using PortListRefresh = std::function<bool(std::vector<std::string>&)>;

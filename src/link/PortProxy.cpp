@@ -12,7 +12,7 @@ bool PortProxy::OpenLine(const std::string& port) {
            !port_.SetHandshaking(0);
 }
 
-bool PortProxy::CloseLink() {
+bool PortProxy::DoCloseLink() {
     return !port_.Close();
 }
 
@@ -20,7 +20,7 @@ void PortProxy::PurgeLine() {
     port_.Purge();
 }
 
-bool PortProxy::UpdateBridge(const std::string&, ProgressSink*) {
+bool PortProxy::DoUpdateBridge(const std::string&, ProgressSink*) {
     SetLastError(Status::Unsupported);
     return false;
 }
@@ -32,7 +32,7 @@ std::optional<std::string> PortProxy::GetBridgeFile() const {
 
 // A command with a value the framing cannot carry is refused whole, before
 // any of its bytes goes out.
-bool PortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool PortProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!EncodeArgument(args[i], bytes[i])) {
@@ -49,13 +49,13 @@ bool PortProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> 
     return true;
 }
 
-bool PortProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+bool PortProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
     if (port_.ReadByteWithin(status, tenths < 0 ? -1 : tenths * 100)) return true;
-    if (GetLastError() == Status::Timeout) SetLastError(Status::WaitTimeout);
+    if (port_.LastError() == Status::Timeout) SetLastError(Status::WaitTimeout);
     return false;
 }
 
-bool PortProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool PortProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     const int pacing = port_.WritePacing();
     port_.SetWritePacing(-1);  // argument requests go out back to back
     const bool ok = FetchArguments(values);
@@ -76,16 +76,16 @@ bool PortProxy::FetchArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool PortProxy::SetBusy(bool) {
+bool PortProxy::DoSetBusy(bool) {
     return true;
 }
 
-bool PortProxy::SaveLanguage(int language) {
+bool PortProxy::DoSaveLanguage(int language) {
     settings_.SetLangVR(language);
     return true;
 }
 
-bool PortProxy::LoadLanguage(std::uint8_t& language) {
+bool PortProxy::DoLoadLanguage(std::uint8_t& language) {
     language = static_cast<std::uint8_t>(settings_.GetLangVR());
     return true;
 }

@@ -15,23 +15,24 @@ class PortProxy : public VoiceProxy {
   public:
     explicit PortProxy(SettingsStore& settings) : settings_(settings) {}
 
-    bool CloseLink() override;
     void PurgeLine() override;
-    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     std::string GetDeviceName() const override { return deviceName_; }
     std::string GetDeviceDetail() const override { return deviceDetail_; }
     std::optional<std::string> GetBridgeFile() const override;
     std::string GetTemplateName() const override { return templateName_; }
-    bool SendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool ReceiveStatus(std::uint8_t& status, int tenths) override;
-    bool ReceiveArguments(std::span<std::int32_t> values) override;
-    bool SetBusy(bool busy) override;
-    bool SaveLanguage(int language) override;
-    bool LoadLanguage(std::uint8_t& language) override;
 
     ModulePort& Port() { return port_; }
 
   protected:
+    bool DoCloseLink() override;
+    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
+    bool DoReceiveArguments(std::span<std::int32_t> values) override;
+    bool DoSetBusy(bool busy) override;
+    bool DoSaveLanguage(int language) override;
+    bool DoLoadLanguage(std::uint8_t& language) override;
+
     // Opens the port for bounded transfers at 9600 8N1 without flow control.
     bool OpenLine(const std::string& port);
     // 'b' with any reply, then 'b' answered 'o'.

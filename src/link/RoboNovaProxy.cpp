@@ -44,16 +44,16 @@ RoboNovaProxy::RoboNovaProxy(SettingsStore& settings) : PortProxy(settings) {
     port_.SetReadTimeout(1000);
 }
 
-bool RoboNovaProxy::OpenLink(const std::string& port) {
+bool RoboNovaProxy::DoOpenLink(const std::string& port) {
     Lock lock(portLock_);
     if (!OpenLine(port) || port_.SetReadMode(1)) return false;
     port_.Purge();
     return true;
 }
 
-bool RoboNovaProxy::CloseLink() {
+bool RoboNovaProxy::DoCloseLink() {
     Lock lock(portLock_);
-    return PortProxy::CloseLink();
+    return PortProxy::DoCloseLink();
 }
 
 void RoboNovaProxy::PurgeLine() {
@@ -121,7 +121,7 @@ bool RoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {
     return false;
 }
 
-bool RoboNovaProxy::Detect() {
+bool RoboNovaProxy::DoDetect() {
     Lock lock(portLock_);
     ClearTexts();
     templateName_.clear();
@@ -141,7 +141,7 @@ bool RoboNovaProxy::Detect() {
     return true;
 }
 
-bool RoboNovaProxy::ConnectModule() {
+bool RoboNovaProxy::DoConnectModule() {
     Lock lock(portLock_);
     std::uint8_t memory[16] = {};
     for (std::uint16_t a = 0; a < 16; ++a) {
@@ -150,7 +150,7 @@ bool RoboNovaProxy::ConnectModule() {
     return std::memcmp(memory, kSignature, 8) == 0;
 }
 
-bool RoboNovaProxy::UpdateBridge(const std::string& programFile, ProgressSink* progress) {
+bool RoboNovaProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     Lock lock(portLock_);
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
     if (!file) return false;
@@ -204,7 +204,7 @@ bool RoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
     return !port_.Configure(9600, 8, 0, 0) && CheckedByte(0xFC);
 }
 
-bool RoboNovaProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool RoboNovaProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!EncodeArgument(args[i], bytes[i])) {
@@ -223,7 +223,7 @@ bool RoboNovaProxy::SendCommand(std::uint8_t command, std::span<const std::int32
     return true;
 }
 
-bool RoboNovaProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+bool RoboNovaProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
     const long tries = tenths < 0 ? -1 : 2L * tenths + 1;
     for (long i = 0; tries < 0 || i < tries; ++i) {
         std::uint8_t value = 0;
@@ -238,7 +238,7 @@ bool RoboNovaProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
     return false;
 }
 
-bool RoboNovaProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool RoboNovaProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     for (auto& value : values) {
         std::uint8_t reply = 0;
         if (!WriteRam(kMailbox, kMailboxReply) || !ReceiveStatus(reply, replyWaits_)) return false;
@@ -250,25 +250,25 @@ bool RoboNovaProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool RoboNovaProxy::SetBusy(bool busy) {
+bool RoboNovaProxy::DoSetBusy(bool busy) {
     busy_ = busy;
     return busy || OutputCommand(52, 1);
 }
 
-bool RoboNovaProxy::EnterControlMode() {
+bool RoboNovaProxy::DoEnterControlMode() {
     SleepMs(1500);
     return AcknowledgedWrite(kMailboxAttention);
 }
 
-bool RoboNovaProxy::LeaveControlMode() {
+bool RoboNovaProxy::DoLeaveControlMode() {
     return AcknowledgedWrite(kMailboxAttention) && WriteRam(kMailbox, 0);
 }
 
-bool RoboNovaProxy::SaveLanguage(int language) {
+bool RoboNovaProxy::DoSaveLanguage(int language) {
     return WriteMemory(kLanguageAddress, static_cast<std::uint8_t>(language));
 }
 
-bool RoboNovaProxy::LoadLanguage(std::uint8_t& language) {
+bool RoboNovaProxy::DoLoadLanguage(std::uint8_t& language) {
     return ReadMemory(0xF2, kLanguageAddress, language);
 }
 

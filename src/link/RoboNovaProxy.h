@@ -13,20 +13,22 @@ class RoboNovaProxy : public PortProxy {
   public:
     explicit RoboNovaProxy(SettingsStore& settings);
 
-    bool OpenLink(const std::string& port) override;
-    bool CloseLink() override;
     void PurgeLine() override;
-    bool Detect() override;
-    bool ConnectModule() override;
-    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
-    bool SendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool ReceiveStatus(std::uint8_t& status, int tenths) override;
-    bool ReceiveArguments(std::span<std::int32_t> values) override;
-    bool SetBusy(bool busy) override;
-    bool EnterControlMode() override;
-    bool LeaveControlMode() override;
-    bool SaveLanguage(int language) override;
-    bool LoadLanguage(std::uint8_t& language) override;
+
+  protected:
+    bool DoOpenLink(const std::string& port) override;
+    bool DoCloseLink() override;
+    bool DoDetect() override;
+    bool DoConnectModule() override;
+    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
+    bool DoReceiveArguments(std::span<std::int32_t> values) override;
+    bool DoSetBusy(bool busy) override;
+    bool DoEnterControlMode() override;
+    bool DoLeaveControlMode() override;
+    bool DoSaveLanguage(int language) override;
+    bool DoLoadLanguage(std::uint8_t& language) override;
 
   private:
     bool ControllerByte(std::uint8_t byte, std::uint8_t& answer);

@@ -53,7 +53,7 @@ constexpr std::array<ResetProbe, 4> kResetProbes = {{
 ShieldProxy::ShieldProxy(SettingsStore& settings)
     : PortProxy(settings), refresh_(ListPortsWithSimulated) {}
 
-bool ShieldProxy::OpenLink(const std::string& port) {
+bool ShieldProxy::DoOpenLink(const std::string& port) {
     lastPort_ = port;
     if (!OpenLine(port)) return false;
     if (port_.SetEventMask(EV_BREAK) || port_.SetReadMode(1)) return false;
@@ -79,7 +79,7 @@ bool ShieldProxy::Probe(std::uint32_t baud, bool (*probe)(ModulePort&)) {
     return probe(port_);
 }
 
-bool ShieldProxy::Detect() {
+bool ShieldProxy::DoDetect() {
     ClearTexts();
     port_.SetReadTimeout(kProbeTimeoutMs);
     for (const ResetProbe& p : kResetProbes) {
@@ -136,15 +136,15 @@ bool ShieldProxy::ReopenAfterRestart() {
             ports_ = list;
             return true;
         });
-    if (!next) return OpenLink(lastPort_);
+    if (!next) return DoOpenLink(lastPort_);
     for (int i = 0; i < kReopenTries; ++i) {
         SleepMs(100);
-        if (OpenLink(*next)) return true;  // the new name is remembered from now on
+        if (DoOpenLink(*next)) return true;  // the new name is remembered from now on
     }
     return false;
 }
 
-bool ShieldProxy::ConnectModule() {
+bool ShieldProxy::DoConnectModule() {
     const std::string bootLoader = deviceDetail_;
     if (bootLoader == kAtmega168 || bootLoader == kAtmega328) {
         if (bl::EepromExchange(port_))
@@ -234,12 +234,12 @@ bool ShieldProxy::DetectModule() {
     return true;
 }
 
-bool ShieldProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool ShieldProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     return FetchArguments(values);
 }
 
 // The '?' tells the sketch that the session is over.
-bool ShieldProxy::LeaveControlMode() {
+bool ShieldProxy::DoLeaveControlMode() {
     const bool left = ControlModeExchange();
     SleepMs(200);
     return port_.WriteByte('?') && left;

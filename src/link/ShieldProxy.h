@@ -15,17 +15,18 @@ class ShieldProxy : public PortProxy {
   public:
     explicit ShieldProxy(SettingsStore& settings);
 
-    bool OpenLink(const std::string& port) override;
-    bool Detect() override;
-    bool ConnectModule() override;
-    bool ReceiveArguments(std::span<std::int32_t> values) override;
-    bool EnterControlMode() override { return ControlModeExchange(); }
-    bool LeaveControlMode() override;
-
     // The port opened last: after a restart the board may be on another one.
     const std::string& LastPort() const { return lastPort_; }
     // Where the port list comes from while a board restarts (tests give their own).
     void SetPortListRefresh(PortListRefresh refresh) { refresh_ = std::move(refresh); }
+
+  protected:
+    bool DoOpenLink(const std::string& port) override;
+    bool DoDetect() override;
+    bool DoConnectModule() override;
+    bool DoReceiveArguments(std::span<std::int32_t> values) override;
+    bool DoEnterControlMode() override { return ControlModeExchange(); }
+    bool DoLeaveControlMode() override;
 
   private:
     void ResetPulse();

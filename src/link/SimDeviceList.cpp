@@ -63,7 +63,7 @@ bool ListSimulatedDevices(const std::string& socketPath, std::vector<std::string
 bool ListPortsWithSimulated(std::vector<std::string>& list) {
     DiscoveryOptions options;
     options.useUdev = false;  // names are enough here
-    const bool ok = ListPortNames(list, options);
+    const bool ok = !ListPortNames(list, options);
     std::vector<std::string> simulated;
     if (ListSimulatedDevices(simline::DefaultSocketPath(), simulated)) {
         for (const std::string& name : simulated)

@@ -3,6 +3,7 @@
 #include "base/Text.h"
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
+#include "module/ModuleController.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +36,7 @@ bool ModuleController::PlaySound(int sound, int volume) {
     const int level = volume / 16 - 1;
     if (!IsTwoArgumentValue(sound) || volume < 0 || !IsArgumentValue(level))
         return RefuseValues(texts.failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     return x.ExpectDone(kCmdPlaySound, {sound / 32, sound % 32, level}, 100, texts);
 }
 
@@ -47,7 +48,7 @@ bool ModuleController::PlayTone(int tone, int length) {
         TrFormat(PX_TR("Controller", "No reply while playing tone %d.\n"), tone)};
     const std::int64_t steps = tone == -1 ? std::int64_t{length} - 1 : length / 40 - 1;
     if (!InRange(tone, -1, 15) || steps < 0 || steps > kArgMax) return RefuseValues(texts.failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     return x.ExpectDone(kCmdPlayTone, {-1, tone, static_cast<std::int32_t>(steps)}, 100, texts);
 }
 
@@ -61,7 +62,7 @@ bool ModuleController::SendToken(int bits, int token, int delayMs) {
     if (!IsTokenBits(bits) || !IsTokenValue(bits, token) || !IsTokenTime(delayMs))
         return RefuseValues(texts.failure);
     const int units = TokenUnits(delayMs);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     return x.ExpectDone(kCmdSendToken, {bits, token / 32, token % 32, units / 32, units % 32},
                         BoundedTenths(std::int64_t{bits} * 3 / 2 + 5), texts);
 }
@@ -80,7 +81,7 @@ bool ModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int&
         if (!IsTokenBits(bits) || !InRange(rejection, 0, 2) || !IsTokenTime(timeoutMs))
             return RefuseValues(failure);
     }
-    Exchange x(*this, timeoutMs >= 0 ? Exchange::Purge::Yes : Exchange::Purge::No);
+    Exchange x(link_, *this, timeoutMs >= 0 ? Exchange::Purge::Yes : Exchange::Purge::No);
     std::uint8_t status = 0;
     if (timeoutMs >= 0) {
         const int units = TokenUnits(timeoutMs);
@@ -116,7 +117,7 @@ bool ModuleController::SetPinOutput(int pin, int mode) {
         TrFormat(PX_TR("Controller", "Could not query output pin %d.\n"), pin),
         TrFormat(PX_TR("Controller", "No reply while querying output pin %d.\n"), pin)};
     if (!IsPinNumber(pin) || !InRange(mode, 0, 1)) return RefuseValues(texts.failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     return x.ExpectDone(kCmdPin, {pin, mode}, 100, texts);
 }
 
@@ -125,7 +126,7 @@ bool ModuleController::QueryPinInput(int pin, int mode, int& level) {
         TrFormat(PX_TR("Controller", "Could not query input pin %d.\n"), pin),
         TrFormat(PX_TR("Controller", "No reply while querying input pin %d.\n"), pin)};
     if (!IsPinNumber(pin) || !InRange(mode, 2, 4)) return RefuseValues(texts.failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::int32_t value = 0;
     if (!x.ExpectValues(kCmdPin, {pin, mode}, 100, 'p', {&value, 1}, texts)) return false;
     level = value;
@@ -137,7 +138,7 @@ bool ModuleController::QueryPinInput(int pin, int mode, int& level) {
 // fields hold 10 bits of threshold and 8 of time-out; a wider value is
 // refused rather than cut to another one.
 bool ModuleController::StartLipsync(int threshold, int timeout) {
-    Lock();
+    link_.Lock();
     const ExchangeTexts texts{
         TrFormat(PX_TR("Controller",
                        "Could not start real-time lipsync with threshold %d and timeout %d.\n"),
@@ -147,7 +148,7 @@ bool ModuleController::StartLipsync(int threshold, int timeout) {
                  threshold, timeout)};
     if (!InRange(threshold, 0, 1023) || !InRange(timeout, 0, 255))
         return RefuseValues(texts.failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     return x.Expect(kCmdLipsync,
                     {-1, (threshold >> 5) & 31, threshold & 31, (timeout >> 4) & 15, timeout & 15},
                     100, 'l', texts);
@@ -158,8 +159,8 @@ bool ModuleController::StartLipsync(int threshold, int timeout) {
 // time-out) or 'i' (interrupted) ends the stream quietly.
 bool ModuleController::ReadLipsyncValue(int& value) {
     value = -2;
-    VoiceProxy* proxy = current_;
-    if (!proxy || linkLost_) return false;
+    VoiceProxy* proxy = link_.CurrentProxy();
+    if (!proxy || link_.LinkLost()) return false;
     constexpr std::int32_t kUntouched = 256;
     std::int32_t buffer = kUntouched;
     if (proxy->ReceiveArguments({&buffer, 1})) {

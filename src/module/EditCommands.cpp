@@ -4,6 +4,7 @@
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 #include "module/Labels.h"
+#include "module/ModuleController.h"
 
 #include <vector>
 
@@ -27,24 +28,24 @@ bool ModuleController::CreateCommand(int group, int index) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not create command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdCreateCommand, {group, index}, 30, {failure});
+    Exchange x(link_, *this);
+    return x.ExpectDone(kCmdCreateCommand, {group, index}, kReplyWait, {failure});
 }
 
 bool ModuleController::RemoveCommand(int group, int index) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not remove command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdRemoveCommand, {group, index}, 30, {failure});
+    Exchange x(link_, *this);
+    return x.ExpectDone(kCmdRemoveCommand, {group, index}, kReplyWait, {failure});
 }
 
 bool ModuleController::EraseCommand(int group, int index) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not erase command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdEraseCommand, {group, index}, 30, {failure});
+    Exchange x(link_, *this);
+    return x.ExpectDone(kCmdEraseCommand, {group, index}, kReplyWait, {failure});
 }
 
 // The label keeps what the module can store, and is sent as it is kept.
@@ -55,8 +56,8 @@ bool ModuleController::RenameCommand(int group, int index, std::string& label) {
     KeepModuleLabel(label);
     std::vector<std::int32_t> args = {group, index, static_cast<std::int32_t>(label.size())};
     for (const char c : label) args.push_back(LabelArgument(c));
-    Exchange x(*this);
-    return x.ExpectDone(kCmdRenameCommand, args, 30, {failure});
+    Exchange x(link_, *this);
+    return x.ExpectDone(kCmdRenameCommand, args, kReplyWait, {failure});
 }
 
 // The data is what ExportCommandData gave: any other text is refused before
@@ -65,7 +66,7 @@ bool ModuleController::ImportCommandData(int group, int index, const std::string
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not import command %d in group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     x.ShowPrompt(
         TrFormat(PX_TR("Controller", "Importing command %d in group %d...\r\n(Please wait)"), index,
                  group),
@@ -83,7 +84,7 @@ bool ModuleController::ImportCommandData(int group, int index, const std::string
     }
     if (!x.Send(kCmdCommandData, args)) return x.LinkFailure(failure);
     std::uint8_t status = 0;
-    if (!x.Receive(status, 30)) return x.UnexpectedOrInvalid(0);  // no status byte at all
+    if (!x.Receive(status, kReplyWait)) return x.UnexpectedOrInvalid(0);  // no status byte at all
     return status == kStatusDone || x.UnexpectedOrInvalid(status);
 }
 

@@ -6,28 +6,29 @@
 
 namespace parlix {
 
-Exchange::Exchange(ModuleController& controller, Purge purge) : controller_(controller) {
-    controller_.Lock();
-    VoiceProxy* proxy = controller_.CurrentProxy();
-    if (purge == Purge::Yes && proxy && !controller_.LinkLost()) proxy->PurgeLine();
+Exchange::Exchange(ModuleLink& link, ModuleReporter& reporter, Purge purge)
+    : link_(link), reporter_(reporter) {
+    link_.Lock();
+    VoiceProxy* proxy = link_.CurrentProxy();
+    if (purge == Purge::Yes && proxy && !link_.LinkLost()) proxy->PurgeLine();
 }
 
 // The link that carries the exchange: none without a connection, and none
 // once it is lost, so that nothing more waits for a module that is gone.
 VoiceProxy* Exchange::Proxy() {
-    if (controller_.LinkLost()) {
-        SetLastError(controller_.LostReason());
+    if (link_.LinkLost()) {
+        link_.SetFailure(link_.LostReason());
         return nullptr;
     }
-    VoiceProxy* proxy = controller_.CurrentProxy();
-    if (!proxy) SetLastError(Status::InvalidHandle);
+    VoiceProxy* proxy = link_.CurrentProxy();
+    if (!proxy) link_.SetFailure(Status::InvalidHandle);
     return proxy;
 }
 
 Exchange::~Exchange() {
     RemovePrompt();
     MarkIfLost();
-    controller_.Unlock();
+    link_.Unlock();
 }
 
 // No reply within the time-out, or the device gone: nothing more will come
@@ -36,16 +37,16 @@ Exchange::~Exchange() {
 // outcome; but a module that then leaves a status unanswered is gone, and
 // the missing argument already had its message.
 bool Exchange::Note(bool ok, bool fetch) {
-    const std::error_code last = ok ? std::error_code() : GetLastError();
+    const std::error_code last = ok ? std::error_code() : link_.Failure();
     const bool timedOut = last == Status::Timeout || last == Status::WaitTimeout;
     if (ok) {
-        if (!fetch) controller_.SetReplyMissing(false);
+        if (!fetch) link_.SetReplyMissing(false);
     } else if (last == Status::DeviceUnplugged) {
         lost_ = last;
     } else if (fetch && timedOut) {
-        controller_.SetReplyMissing(true);
-    } else if (timedOut && controller_.ReplyMissing()) {
-        controller_.MarkLinkLost(last);
+        link_.SetReplyMissing(true);
+    } else if (timedOut && link_.ReplyMissing()) {
+        link_.MarkLinkLost(last);
     } else if (timedOut) {
         lost_ = last;
     }
@@ -55,12 +56,12 @@ bool Exchange::Note(bool ok, bool fetch) {
 // After the exchange's own message, if it shows one: that is the one message.
 void Exchange::MarkIfLost() {
     if (!lost_) return;
-    controller_.MarkLinkLost(lost_);
+    link_.MarkLinkLost(lost_);
     lost_.clear();
 }
 
 void Exchange::ShowPrompt(const std::string& text, bool notifyProxy, bool untilStatus) {
-    controller_.SetBusyPrompt(text, notifyProxy);
+    link_.SetBusyPrompt(text, notifyProxy);
     prompt_ = true;
     promptNotified_ = notifyProxy;
     promptUntilStatus_ = untilStatus;
@@ -69,28 +70,29 @@ void Exchange::ShowPrompt(const std::string& text, bool notifyProxy, bool untilS
 void Exchange::RemovePrompt() {
     if (!prompt_) return;
     prompt_ = false;
-    controller_.SetBusyPrompt(std::nullopt, promptNotified_);
+    link_.SetBusyPrompt(std::nullopt, promptNotified_);
 }
 
 // Without a current link nothing reaches the module; that is a link failure.
 bool Exchange::Send(std::uint8_t command, CommandArgs args) {
     VoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return Note(proxy->SendCommand(command, args.Values()), false);
+    return Note(link_.Track(proxy->SendCommand(command, args.Values())), false);
 }
 
 bool Exchange::Receive(std::uint8_t& status, int tenths) {
     VoiceProxy* proxy = Proxy();
     if (!proxy) return false;
     // A poll that finds nothing yet is no silence of the module.
-    if (tenths == 0) return proxy->ReceiveStatus(status, tenths);
-    return Note(proxy->ReceiveStatus(status, tenths), false);
+    const bool received = link_.Track(proxy->ReceiveStatus(status, tenths));
+    if (tenths == 0) return received;
+    return Note(received, false);
 }
 
 bool Exchange::Fetch(std::span<std::int32_t> values) {
     VoiceProxy* proxy = Proxy();
     if (!proxy) return false;
-    return Note(proxy->ReceiveArguments(values), true);
+    return Note(link_.Track(proxy->ReceiveArguments(values)), true);
 }
 
 bool Exchange::Request(std::uint8_t command, CommandArgs args, int tenths, std::uint8_t& status,
@@ -120,8 +122,7 @@ bool Exchange::ExpectValues(std::uint8_t command, CommandArgs args, int tenths,
 }
 
 bool Exchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {
-    controller_.SetErrorText(text);
-    controller_.ReportError(appendSystemText, style);
+    reporter_.Report(text, appendSystemText, style);
     MarkIfLost();
     return false;
 }

@@ -1,10 +1,11 @@
 // One command exchange with the module, the pattern every module command
-// follows: the controller lock for the whole exchange, a purged line, the
+// follows: the link lock for the whole exchange, a purged line, the
 // command, its status and reply arguments, and one report on failure.
 #pragma once
 
 #include "link/ModuleFraming.h"
-#include "module/ModuleController.h"
+#include "module/ModuleLink.h"
+#include "module/ModuleReporter.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -14,6 +15,9 @@
 #include <vector>
 
 namespace parlix {
+
+// How long most commands wait for their status, in tenths of a second.
+inline constexpr int kReplyWait = 30;
 
 // The argument values of one command, however the caller holds them. It only
 // refers to them, so it lives no longer than the call it is passed to.
@@ -32,7 +36,7 @@ class CommandArgs {
 
 // What an exchange reports when the link fails: `failure` for a failed send,
 // and for a missing status unless `noReply` is given, which is then shown as
-// a warning. Both get the system text of the last error.
+// a warning. Both get the system text of the link's failure.
 struct ExchangeTexts {
     std::string failure;
     std::string noReply = {};
@@ -42,7 +46,7 @@ class Exchange {
   public:
     enum class Purge { Yes, No };
 
-    explicit Exchange(ModuleController& controller, Purge purge = Purge::Yes);
+    Exchange(ModuleLink& link, ModuleReporter& reporter, Purge purge = Purge::Yes);
     ~Exchange();
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
@@ -81,7 +85,7 @@ class Exchange {
     bool Unexpected(std::uint8_t status);           // "Unexpected reply (0x%02X).\n"
     bool UnexpectedOrInvalid(std::uint8_t status);  // "... or invalid arguments.\n"
 
-    ModuleController& Controller() { return controller_; }
+    ModuleLink& Link() { return link_; }
 
   private:
     VoiceProxy* Proxy();
@@ -89,7 +93,8 @@ class Exchange {
     bool Note(bool ok, bool fetch);
     void MarkIfLost();
 
-    ModuleController& controller_;
+    ModuleLink& link_;
+    ModuleReporter& reporter_;
     std::error_code lost_;  // a transfer found the link lost
     bool prompt_ = false;
     bool promptNotified_ = false;

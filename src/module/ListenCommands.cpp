@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
+#include "module/ModuleController.h"
 
 #include <array>
 
@@ -20,7 +21,7 @@ bool ReportModuleError(Exchange& x, Activity activity, int& code) {
     if (!fetched || nibbles[0] < 0 || nibbles[0] > 15 || nibbles[1] < 0 || nibbles[1] > 15) {
         code = -1;
         // Values out of range came over a working link: say so rather than repeat a stale error.
-        if (fetched) SetLastError(Status::InvalidParameter);
+        if (fetched) x.Link().SetFailure(Status::InvalidParameter);
         return x.LinkFailure(
             activity == Activity::Training
                 ? Tr(PX_TR("Controller",
@@ -51,9 +52,8 @@ bool ReportNobodySpoke(Exchange& x) {
 // The answer to a training or a verification of command `index`. A similar
 // command whose index got lost still counts as trained, so that the caller
 // records the training.
-bool TrainingOutcome(Exchange& x, std::uint8_t status, int index, bool nobodySpokeAccepted,
-                     std::int32_t& conflict, int& error) {
-    ModuleController& controller = x.Controller();
+bool TrainingOutcome(ModuleController& controller, Exchange& x, std::uint8_t status, int index,
+                     bool nobodySpokeAccepted, std::int32_t& conflict, int& error) {
     switch (status) {
         case kStatusDone:
             conflict = kConflictNone;
@@ -97,8 +97,8 @@ bool TrainingOutcome(Exchange& x, std::uint8_t status, int index, bool nobodySpo
 
 // The answer to a recognition: 'r' names a command of the group (group
 // recognition only), 's' a trigger word (group) or a word (wordset).
-bool RecognitionOutcome(Exchange& x, std::uint8_t status, bool wordset, std::int32_t& result) {
-    ModuleController& controller = x.Controller();
+bool RecognitionOutcome(ModuleController& controller, Exchange& x, std::uint8_t status,
+                        bool wordset, std::int32_t& result) {
     if (status == 's' || (status == 'r' && !wordset)) {
         std::int32_t k = 0;
         if (!x.Fetch({&k, 1})) {
@@ -179,54 +179,54 @@ bool ModuleController::TrainCommand(int group, int index, std::int32_t& conflict
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not train command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdTrainCommand, {group, index}, recognitionWait_ + 10, status, {failure}))
         return false;
-    return TrainingOutcome(x, status, index, true, conflict, error);
+    return TrainingOutcome(*this, x, status, index, true, conflict, error);
 }
 
 bool ModuleController::VerifyCommand(int group, int index, std::int32_t& conflict, int& error) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not verify command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, 30, status, {failure}))
+    if (!x.Request(kCmdCommandData, {kDataVerify, group, index}, kReplyWait, status, {failure}))
         return false;
-    return TrainingOutcome(x, status, index, false, conflict, error);
+    return TrainingOutcome(*this, x, status, index, false, conflict, error);
 }
 
 bool ModuleController::RecognizeCommand(int group, std::int32_t& result) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not recognize commands in group %d.\n"), group);
     if (!IsGroupNumber(group)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdRecognizeCommand, {group}, recognitionWait_ + 20, status, {failure}))
         return false;
-    return RecognitionOutcome(x, status, false, result);
+    return RecognitionOutcome(*this, x, status, false, result);
 }
 
 bool ModuleController::RecognizeWord(int wordset, std::int32_t& result) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not recognize word in set %d.\n"), wordset);
     if (!IsWordsetNumber(wordset)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Speak now...")), true, true);
     std::uint8_t status = 0;
     if (!x.Request(kCmdRecognizeWord, {wordset}, recognitionWait_ + 20, status, {failure}))
         return false;
-    return RecognitionOutcome(x, status, true, result);
+    return RecognitionOutcome(*this, x, status, true, result);
 }
 
 // Runs on the thread that may already hold the lock for a stream, so it takes
 // no lock and purges nothing.
 bool ModuleController::Interrupt() {
-    VoiceProxy* proxy = current_;
-    if (!proxy || linkLost_) return false;
+    VoiceProxy* proxy = link_.CurrentProxy();
+    if (!proxy || link_.LinkLost()) return false;
     std::uint8_t status = 0;
     return proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&
            proxy->SendCommand(kCmdControl, {}) && proxy->ReceiveStatus(status, 50) &&

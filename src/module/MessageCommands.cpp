@@ -3,6 +3,7 @@
 #include "base/Text.h"
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
+#include "module/ModuleController.h"
 
 #include <algorithm>
 #include <array>
@@ -29,10 +30,10 @@ bool ModuleController::RecordMessage(int slot, int bits, int timeout, bool& comp
             bits, timeout);
         if (!IsMessageSlot(slot) || !IsOneArgumentValue(bits) || !IsOneArgumentValue(timeout))
             return RefuseValues(failure);
-        Exchange x(*this);
+        Exchange x(link_, *this);
         return x.Send(kCmdRecordMessage, {-1, slot, bits, timeout}) || x.LinkFailure(failure);
     }
-    Exchange x(*this, Exchange::Purge::No);
+    Exchange x(link_, *this, Exchange::Purge::No);
     std::uint8_t status = 0;
     if (!x.Receive(status, 0)) return false;  // still recording
     completed = true;
@@ -57,9 +58,9 @@ bool ModuleController::RecordMessage(int slot, int bits, int timeout, bool& comp
 }
 
 bool ModuleController::SendStopRecording() {
-    VoiceProxy* proxy = current_;
-    if (!proxy || linkLost_) return false;
-    return proxy->SendCommand(kCmdControl, {});
+    VoiceProxy* proxy = link_.CurrentProxy();
+    if (!proxy || link_.LinkLost()) return false;
+    return proxy->SendCommand(kCmdControl, {}).ok;
 }
 
 bool ModuleController::PlayMessage(int slot, int waitTenths, int speed, int attenuation) {
@@ -67,7 +68,7 @@ bool ModuleController::PlayMessage(int slot, int waitTenths, int speed, int atte
         TrFormat(PX_TR("Controller", "Could not play message %d.\n"), slot),
         TrFormat(PX_TR("Controller", "No reply while playing message %d.\n"), slot)};
     if (!IsMessageSlot(slot)) return RefuseValues(texts.failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     // Speed and attenuation are cut to their bits of the one argument.
     return x.ExpectDone(kCmdPlayMessage, {-1, slot, (speed & 1) * 4 + (attenuation & 3)},
                         BoundedTenths(std::int64_t{waitTenths} + 10), texts);
@@ -77,7 +78,7 @@ bool ModuleController::EraseMessage(int slot) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not erase message %d.\n"), slot);
     if (!IsMessageSlot(slot)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     return x.ExpectDone(kCmdEraseMessage, {-1, slot}, 100, {failure});
 }
 

@@ -1,20 +1,13 @@
-// The module controller: owns the four links, knows which one is current,
-// serialises every exchange with the module under one recursive lock, and
-// reports every failure once, in one format.
+// The module controller: the catalogue of module commands, each one exchange
+// or a few over the link it owns, and the one format in which every failure
+// is reported.
 #pragma once
 
-#include "link/BridgeProxies.h"
-#include "link/DirectProxy.h"
+#include "module/ModuleLink.h"
+#include "module/ModuleReporter.h"
 
-#include <array>
-#include <atomic>
 #include <cstdint>
-#include <mutex>
-#include <optional>
-#include <span>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace parlix {
@@ -37,25 +30,18 @@ inline constexpr int kResetMessages = 12;
 // The text of a module error code; empty for codes without one.
 std::string ErrorText(int code);
 
-class ModuleController {
+class ModuleController : private ModuleReporter {
   public:
     ModuleController(SettingsStore& settings, ProgressSink& owner, FrontEnd& frontEnd);
     ModuleController(const ModuleController&) = delete;
     ModuleController& operator=(const ModuleController&) = delete;
 
-    // Connection and control mode.
-    bool Connect();
-    void Disconnect();
-    bool EnterControlMode();
-    bool LeaveControlMode();
-    bool SetReplyDelay(int ms);
-    bool OfferBridgeUpdate();
+    // The link: connection, control mode, the lock and the lost-link state.
+    ModuleLink& Link() { return link_; }
 
     // Reporting: shows the error text with the title that the style names,
-    // optionally followed by the system text of the thread's last error.
+    // optionally followed by the system text of the link's last failure.
     int ReportError(bool appendSystemText, unsigned style);
-    // Shows (text given) or removes (none) the prompt of a module that waits for the user.
-    void SetBusyPrompt(const std::optional<std::string>& text, bool notifyProxy);
 
     // Module commands: reading the module. Outputs keep their values on
     // failure except where a command says otherwise.
@@ -106,7 +92,7 @@ class ModuleController {
     bool StartLipsync(int threshold, int timeout);
     bool ReadLipsyncValue(int& value);
     // Releases the lock that StartLipsync kept.
-    void EndLipsync() { Unlock(); }
+    void EndLipsync() { link_.Unlock(); }
     bool SetKnob(int value);
     bool SetMicDistance(int value);
     bool SetLevel(int value);
@@ -116,27 +102,6 @@ class ModuleController {
     bool SetTimeout(int seconds);
     bool ResetMemory(int kind);
 
-    // The recursive lock. On the user interface thread the wait keeps serving
-    // other threads' requests, since a worker may hold the lock while it
-    // waits for a message box.
-    void Lock();
-    void Unlock();
-    void SetUiThread(std::thread::id id) { uiThread_ = id; }
-
-    bool IsConnected() const { return current_ != nullptr; }
-    // The module stopped answering, or its device went away, while connected.
-    // The failure that found it was reported; until the next Connect every
-    // exchange fails at once, without touching the line or reporting again.
-    bool LinkLost() const { return linkLost_; }
-    // Why; read under the controller lock.
-    std::error_code LostReason() const { return lostReason_; }
-    // An exchange found the link lost and has shown its one message.
-    void MarkLinkLost(std::error_code reason);
-    // A reply argument never came; the next status the module owes decides
-    // whether it is still there. Under the controller lock.
-    bool ReplyMissing() const { return replyMissing_; }
-    void SetReplyMissing(bool missing) { replyMissing_ = missing; }
-    VoiceProxy* CurrentProxy() const { return current_; }
     const std::string& ErrorMessage() const { return errorText_; }
     void SetErrorText(std::string text) { errorText_ = std::move(text); }
     const std::string& MessageTitle() const { return messageTitle_; }
@@ -146,56 +111,19 @@ class ModuleController {
     SettingsStore& Settings() { return settings_; }
     ProgressSink& Owner() { return owner_; }
     FrontEnd& Front() { return frontEnd_; }
-    DirectProxy& Direct() { return direct_; }
-    ShieldProxy& Shield() { return shield_; }
-    BasicStampProxy& BasicStamp() { return basicStamp_; }
-    RoboNovaProxy& RoboNova() { return roboNova_; }
-    const std::array<VoiceProxy*, 4>& TryOrder() const { return tryOrder_; }
-    // Replaces the links that Connect tries (diagnostics and tests).
-    void SetTryOrder(const std::array<VoiceProxy*, 4>& order) { tryOrder_ = order; }
 
   private:
-    bool SendReplyDelay(int code);
-    // Refuses an operation whose values it does not allow: nothing is sent,
-    // and `failure` is reported with the system text of an invalid parameter.
-    bool RefuseValues(const std::string& failure);
+    int Report(const std::string& text, bool appendSystemText, unsigned style) override;
+    int Ask(const std::string& text, const std::string& title, unsigned style) override;
+    bool RefuseValues(const std::string& failure) { return link_.Refuse(failure); }
 
     SettingsStore& settings_;
     ProgressSink& owner_;
     FrontEnd& frontEnd_;
-    std::recursive_mutex lock_;
-    std::thread::id uiThread_;
     std::string errorText_;
     std::string messageTitle_;
     int recognitionWait_ = 30;
-    VoiceProxy* current_ = nullptr;
-    bool established_ = false;  // from a successful Connect until Disconnect
-    // The reply delay argument that entering control mode set, and the one in
-    // force: leaving restores the first, so that the next detection works.
-    int connectionDelayCode_ = -1;
-    int replyDelayCode_ = -1;
-    std::atomic<bool> linkLost_ = false;
-    std::error_code lostReason_;
-    bool replyMissing_ = false;
-    RoboNovaProxy roboNova_;
-    BasicStampProxy basicStamp_;
-    ShieldProxy shield_;
-    DirectProxy direct_;
-    std::array<VoiceProxy*, 4> tryOrder_;
-};
-
-// Holds the controller lock for a scope.
-class ControllerLock {
-  public:
-    explicit ControllerLock(ModuleController& controller) : controller_(controller) {
-        controller_.Lock();
-    }
-    ~ControllerLock() { controller_.Unlock(); }
-    ControllerLock(const ControllerLock&) = delete;
-    ControllerLock& operator=(const ControllerLock&) = delete;
-
-  private:
-    ModuleController& controller_;
+    ModuleLink link_;
 };
 
 }  // namespace parlix

@@ -5,6 +5,7 @@
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 #include "module/Labels.h"
+#include "module/ModuleController.h"
 
 #include <array>
 #include <vector>
@@ -43,9 +44,9 @@ bool FetchLabel(Exchange& x, int count, std::string& label) {
 }  // namespace
 
 bool ModuleController::ReadVersionId(int& id) {
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::int32_t value = 0;
-    if (!x.ExpectValues(kCmdVersion, {}, 30, 'x', {&value, 1},
+    if (!x.ExpectValues(kCmdVersion, {}, kReplyWait, 'x', {&value, 1},
                         {Tr(PX_TR("Controller", "Could not read version ID.\n"))}))
         return false;
     id = value;
@@ -53,9 +54,9 @@ bool ModuleController::ReadVersionId(int& id) {
 }
 
 bool ModuleController::ReadActiveGroupMask(std::uint32_t& mask) {
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::array<std::int32_t, 8> nibbles{};
-    if (!x.ExpectValues(kCmdGroupMask, {}, 30, 'k', nibbles,
+    if (!x.ExpectValues(kCmdGroupMask, {}, kReplyWait, 'k', nibbles,
                         {Tr(PX_TR("Controller", "Could not read active group mask.\n"))}))
         return false;
     mask = DecodeNibbles(nibbles);
@@ -66,9 +67,10 @@ bool ModuleController::ReadCommandCount(int group, int& count) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read command count for group %d.\n"), group);
     if (!IsGroupNumber(group)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::int32_t value = 0;
-    if (!x.ExpectValues(kCmdCommandCount, {group}, 30, 'c', {&value, 1}, {failure})) return false;
+    if (!x.ExpectValues(kCmdCommandCount, {group}, kReplyWait, 'c', {&value, 1}, {failure}))
+        return false;
     count = DecodeCount(value);
     return true;
 }
@@ -78,9 +80,9 @@ bool ModuleController::ReadCommand(int group, int index, std::string& label, int
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read command %d of group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdReadCommand, {group, index}, 30, status, {failure})) return false;
+    if (!x.Request(kCmdReadCommand, {group, index}, kReplyWait, status, {failure})) return false;
     if (status != 'd') return x.Unexpected(status);
 
     std::array<std::int32_t, 3> params{};  // flags, conflict index, label length
@@ -114,9 +116,9 @@ bool ModuleController::ReadCommand(int group, int index, std::string& label, int
 }
 
 bool ModuleController::ReadGrammarCount(int& count) {
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::int32_t value = 0;
-    if (!x.ExpectValues(kCmdGrammar, {-1}, 30, 'c', {&value, 1},
+    if (!x.ExpectValues(kCmdGrammar, {-1}, kReplyWait, 'c', {&value, 1},
                         {Tr(PX_TR("Controller", "Could not read grammars count.\n"))}))
         return false;
     count = DecodeCount(value);
@@ -127,9 +129,9 @@ bool ModuleController::ReadGrammarWordCount(int grammar, int& count) {
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read grammar %d words count.\n"), grammar);
     if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::array<std::int32_t, 2> values{};  // flags, count
-    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
+    if (!x.ExpectValues(kCmdGrammar, {grammar}, kReplyWait, 'z', values, {failure})) return false;
     count = DecodeCount(values[1]);
     return true;
 }
@@ -139,9 +141,9 @@ bool ModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not read grammar %d words count.\n"), grammar);
     if (!IsGrammarNumber(grammar)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::array<std::int32_t, 2> values{};  // flags, count
-    if (!x.ExpectValues(kCmdGrammar, {grammar}, 30, 'z', values, {failure})) return false;
+    if (!x.ExpectValues(kCmdGrammar, {grammar}, kReplyWait, 'z', values, {failure})) return false;
     const int wordCount = DecodeCount(values[1]);
 
     std::vector<std::string> words;
@@ -165,9 +167,9 @@ bool ModuleController::ReadGrammarWords(int grammar, int& flags, int& count,
 bool ModuleController::ReadSoundTable(std::string& name, int& count) {
     name.clear();
     count = 0;
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdSoundTable, {}, 30, status,
+    if (!x.Request(kCmdSoundTable, {}, kReplyWait, status,
                    {Tr(PX_TR("Controller", "Could not read optional sound table.\n"))}))
         return false;
     if (status == 'm') return true;  // the module has no sound table
@@ -178,7 +180,7 @@ bool ModuleController::ReadSoundTable(std::string& name, int& count) {
         return x.LinkFailure(Tr(PX_TR("Controller", "Could not read params for sound table.\n")));
     if (params[0] < 0 || params[1] < 0 || params[2] < 0) {
         // The link worked; the system text names what is wrong instead of a stale error.
-        SetLastError(Status::InvalidParameter);
+        link_.SetFailure(Status::InvalidParameter);
         return x.LinkFailure(Tr(PX_TR("Controller", "Read invalid params for sound table.\n")));
     }
     std::string label;
@@ -194,9 +196,9 @@ bool ModuleController::ReadMessage(int slot, int& bits, int& length) {
     length = -1;
     const std::string failure = TrFormat(PX_TR("Controller", "Could not read message %d.\n"), slot);
     if (!IsMessageSlot(slot)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdReadMessage, {-1, slot}, 30, status, {failure})) return false;
+    if (!x.Request(kCmdReadMessage, {-1, slot}, kReplyWait, status, {failure})) return false;
     if (status == 'e') return true;  // the slot holds a damaged message
     if (status != 'g') return x.Unexpected(status);
 
@@ -218,10 +220,10 @@ bool ModuleController::ReadMessage(int slot, int& bits, int& length) {
 }
 
 bool ModuleController::CheckMessageMemory(bool fix, int& result) {
-    Exchange x(*this);
+    Exchange x(link_, *this);
     if (fix) x.ShowPrompt(Tr(PX_TR("Controller", "Fixing memory...\n")), false, true);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdCheckMemory, {-1, fix ? 1 : 0}, fix ? 400 : 30, status,
+    if (!x.Request(kCmdCheckMemory, {-1, fix ? 1 : 0}, fix ? 400 : kReplyWait, status,
                    {Tr(PX_TR("Controller", "Could not check device memory.\n"))}))
         return false;
     if (status == kStatusDone) {
@@ -238,13 +240,13 @@ bool ModuleController::ExportCommandData(int group, int index, std::string& data
     const std::string failure =
         TrFormat(PX_TR("Controller", "Could not export command %d in group %d.\n"), index, group);
     if (!IsGroupNumber(group) || !IsCommandIndex(index)) return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     x.ShowPrompt(
         TrFormat(PX_TR("Controller", "Exporting command %d in group %d...\r\n(Please wait)"), index,
                  group),
         false);
     std::uint8_t status = 0;
-    if (!x.Request(kCmdCommandData, {kDataExport, group, index}, 30, status, {failure}))
+    if (!x.Request(kCmdCommandData, {kDataExport, group, index}, kReplyWait, status, {failure}))
         return false;
     std::int32_t kind = 0;
     if (status != '~' || !x.Fetch({&kind, 1}) || kind != 3) return x.UnexpectedOrInvalid(status);
@@ -266,11 +268,11 @@ bool ModuleController::ExportCommandData(int group, int index, std::string& data
 }
 
 bool ModuleController::ReadStoredLanguage(int& language) {
-    Exchange x(*this);
-    VoiceProxy* proxy = CurrentProxy();
+    Exchange x(link_, *this);
+    VoiceProxy* proxy = link_.CurrentProxy();
     std::uint8_t value = 0;
-    if (!proxy) SetLastError(Status::InvalidHandle);
-    if (!proxy || !proxy->LoadLanguage(value))
+    if (!proxy) link_.SetFailure(Status::InvalidHandle);
+    if (!proxy || !link_.Track(proxy->LoadLanguage(value)))
         return x.LinkFailure(Tr(PX_TR("Controller", "Could not load language settings.\n")));
     language = value;
     return true;

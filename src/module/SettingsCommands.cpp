@@ -4,45 +4,65 @@
 #include "base/Text.h"
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
+#include "module/ModuleController.h"
+
+#include <array>
+#include <span>
 
 namespace parlix {
+namespace {
 
-// A setting is one command answered 'o' within 3 s; a missing answer is
-// reported like a failed send. The settings dialog keeps each setting in its
-// own range; here a value only has to be one the command can carry.
+// A setting is one command answered 'o' within the reply wait; a missing
+// answer is reported like a failed send. Where a command byte serves two
+// settings, one of them sends -1 before its value.
+struct SettingCommand {
+    std::uint8_t command;
+    bool leadingMinusOne;
+    TrText failure;
+};
+
+enum Setting { Knob, MicDistance, Level, TrailingSilence, FastRecognition };
+
+constexpr SettingCommand kSettings[] = {
+    {kCmdKnob, false, PX_TR("Controller", "Could not set confidence knob.\n")},
+    {kCmdMicDistance, true, PX_TR("Controller", "Could not set microphone distance.\n")},
+    {kCmdLevel, false, PX_TR("Controller", "Could not set strictness level.\n")},
+    {kCmdTrailingSilence, true, PX_TR("Controller", "Could not set trailing silence.\n")},
+    {kCmdFastRecognition, true, PX_TR("Controller", "Could not set fast recognition.\n")},
+};
+
+// The settings dialog keeps each setting in its own range; here a value only
+// has to be one the command can carry.
+bool ApplySetting(ModuleLink& link, ModuleReporter& reporter, Setting setting, int value) {
+    const SettingCommand& s = kSettings[setting];
+    const std::string failure = Tr(s.failure);
+    if (!IsOneArgumentValue(value)) return link.Refuse(failure);
+    const std::array<std::int32_t, 2> args{-1, value};
+    Exchange x(link, reporter);
+    return x.ExpectDone(s.command, std::span(args).subspan(s.leadingMinusOne ? 0 : 1), kReplyWait,
+                        {failure});
+}
+
+}  // namespace
+
 bool ModuleController::SetKnob(int value) {
-    const std::string failure = Tr(PX_TR("Controller", "Could not set confidence knob.\n"));
-    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdKnob, {value}, 30, {failure});
+    return ApplySetting(link_, *this, Knob, value);
 }
 
 bool ModuleController::SetMicDistance(int value) {
-    const std::string failure = Tr(PX_TR("Controller", "Could not set microphone distance.\n"));
-    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdMicDistance, {-1, value}, 30, {failure});
+    return ApplySetting(link_, *this, MicDistance, value);
 }
 
 bool ModuleController::SetLevel(int value) {
-    const std::string failure = Tr(PX_TR("Controller", "Could not set strictness level.\n"));
-    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdLevel, {value}, 30, {failure});
+    return ApplySetting(link_, *this, Level, value);
 }
 
 bool ModuleController::SetTrailingSilence(int value) {
-    const std::string failure = Tr(PX_TR("Controller", "Could not set trailing silence.\n"));
-    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdTrailingSilence, {-1, value}, 30, {failure});
+    return ApplySetting(link_, *this, TrailingSilence, value);
 }
 
 bool ModuleController::SetFastRecognition(int value) {
-    const std::string failure = Tr(PX_TR("Controller", "Could not set fast recognition.\n"));
-    if (!IsOneArgumentValue(value)) return RefuseValues(failure);
-    Exchange x(*this);
-    return x.ExpectDone(kCmdFastRecognition, {-1, value}, 30, {failure});
+    return ApplySetting(link_, *this, FastRecognition, value);
 }
 
 // The link keeps the accepted language for this module, so that the next
@@ -50,9 +70,9 @@ bool ModuleController::SetFastRecognition(int value) {
 bool ModuleController::SetLanguage(int language) {
     const std::string failure = Tr(PX_TR("Controller", "Could not set language.\n"));
     if (!InRange(language, 0, 5)) return RefuseValues(failure);
-    Exchange x(*this);
-    if (!x.ExpectDone(kCmdLanguage, {language}, 30, {failure})) return false;
-    return current_->SaveLanguage(language) ||
+    Exchange x(link_, *this);
+    if (!x.ExpectDone(kCmdLanguage, {language}, kReplyWait, {failure})) return false;
+    return link_.Track(link_.CurrentProxy()->SaveLanguage(language)) ||
            x.LinkFailure(Tr(PX_TR("Controller", "Could not save language permanently.\n")));
 }
 
@@ -62,8 +82,8 @@ bool ModuleController::SetLanguage(int language) {
 bool ModuleController::SetTimeout(int seconds) {
     const std::string failure = Tr(PX_TR("Controller", "Could not set timeout.\n"));
     if (!IsArgumentValue(seconds)) return RefuseValues(failure);
-    Exchange x(*this);
-    if (!x.ExpectDone(kCmdTimeout, {seconds}, 30, {failure})) return false;
+    Exchange x(link_, *this);
+    if (!x.ExpectDone(kCmdTimeout, {seconds}, kReplyWait, {failure})) return false;
     recognitionWait_ = seconds * 10;
     return true;
 }
@@ -74,7 +94,7 @@ bool ModuleController::ResetMemory(int kind) {
     const std::string failure = Tr(PX_TR("Controller", "Could not reset all memory.\n"));
     if (kind != kResetAll && kind != kResetCommands && kind != kResetMessages)
         return RefuseValues(failure);
-    Exchange x(*this);
+    Exchange x(link_, *this);
     x.ShowPrompt(Tr(PX_TR("Controller", "Erasing memory...\n")), false, true);
     return x.ExpectDone(kCmdResetMemory, {kind}, 400, {failure});
 }

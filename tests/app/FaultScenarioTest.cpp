@@ -84,8 +84,8 @@ class FaultScenarioTest : public ::testing::TestWithParam<std::tuple<Scenario, O
         Plug();
         session = std::make_unique<ModuleSession>(settings, front);
         ModuleController& controller = session->Controller();
-        VoiceProxy* direct = &controller.Direct();
-        controller.SetTryOrder({direct, direct, direct, direct});
+        VoiceProxy* direct = &controller.Link().Direct();
+        controller.Link().SetTryOrder({direct, direct, direct, direct});
     }
 
     void TearDown() override {
@@ -251,11 +251,11 @@ const Scenario kScenarios[] = {
      [](FaultScenarioTest& t, Operation) {
          ModuleSession& s = *t.session;
          if (s.IsConnected()) s.Disconnect();
-         ASSERT_TRUE(s.Controller().Connect());
-         ASSERT_TRUE(s.Controller().EnterControlMode());
-         ASSERT_TRUE(s.Controller().SetReplyDelay(1000));
-         s.Controller().LeaveControlMode();
-         s.Controller().Disconnect();
+         ASSERT_TRUE(s.Controller().Link().Connect());
+         ASSERT_TRUE(s.Controller().Link().EnterControlMode());
+         ASSERT_TRUE(s.Controller().Link().SetReplyDelay(1000));
+         s.Controller().Link().LeaveControlMode();
+         s.Controller().Link().Disconnect();
          ASSERT_TRUE(t.ConnectAndRead());
      },
      0, NoMessage, true},
@@ -344,7 +344,7 @@ TEST_P(FaultScenarioTest, EndsWithItsMessagesAndLeavesAWorkingConnection) {
         EXPECT_EQ(shown.size(), static_cast<std::size_t>(scenario.messages));
     }
     scenario.check(shown, op);
-    const bool linkLost = session->Controller().LinkLost();
+    const bool linkLost = session->Controller().Link().LinkLost();
     EXPECT_EQ(linkLost, scenario.losesLink);
     if (scenario.succeeds) {
         EXPECT_TRUE(ok);
@@ -368,7 +368,7 @@ TEST_P(FaultScenarioTest, EndsWithItsMessagesAndLeavesAWorkingConnection) {
     front.Clear();
     consumed_ = 0;
     ASSERT_TRUE(ConnectAndRead());
-    EXPECT_FALSE(session->Controller().LinkLost());
+    EXPECT_FALSE(session->Controller().Link().LinkLost());
     EXPECT_THAT(front.Messages(), IsEmpty());
     EXPECT_TRUE(session->Model().AreGroupsLoaded());
 }

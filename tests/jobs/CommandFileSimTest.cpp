@@ -34,19 +34,19 @@ class CommandFileSimTest : public ::testing::Test {
         pty = sim::PtyTransport::Open(module, {}, error);
         ASSERT_TRUE(pty) << error.message();
         settings.UseCurrentPort(pty->SlavePath());
-        VoiceProxy* direct = &controller().Direct();
-        controller().SetTryOrder({direct, direct, direct, direct});
-        ASSERT_TRUE(controller().Connect());
-        ASSERT_TRUE(controller().EnterControlMode());
+        VoiceProxy* direct = &controller().Link().Direct();
+        controller().Link().SetTryOrder({direct, direct, direct, direct});
+        ASSERT_TRUE(controller().Link().Connect());
+        ASSERT_TRUE(controller().Link().EnterControlMode());
         data.Model().SetCapabilities(12);
         data.Model().ResetModel();
         ReadGroups();
     }
 
     void TearDown() override {
-        if (controller().IsConnected()) {
-            controller().LeaveControlMode();
-            controller().Disconnect();
+        if (controller().Link().IsConnected()) {
+            controller().Link().LeaveControlMode();
+            controller().Link().Disconnect();
         }
     }
 

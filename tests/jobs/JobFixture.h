@@ -89,8 +89,8 @@ class JobFixture : public ::testing::Test {
 
     void SetUp() override {
         link.detectResult = true;
-        data.Controller().SetTryOrder({&link, &link, &link, &link});
-        ASSERT_TRUE(data.Controller().Connect());
+        data.Controller().Link().SetTryOrder({&link, &link, &link, &link});
+        ASSERT_TRUE(data.Controller().Link().Connect());
         data.Progress().AttachBars();
         Forget();
     }

@@ -18,8 +18,8 @@ class SessionProxy : public GatedProxy {
   public:
     using GatedProxy::GatedProxy;
     bool loadLanguageResult = true;
-    bool LoadLanguage(std::uint8_t& lang) override {
-        const bool ok = FakeProxy::LoadLanguage(lang);
+    bool DoLoadLanguage(std::uint8_t& lang) override {
+        const bool ok = FakeProxy::DoLoadLanguage(lang);
         if (!loadLanguageResult) SetLastError(Status::Timeout);
         return ok && loadLanguageResult;
     }
@@ -32,7 +32,7 @@ class ModuleSessionTest : public ::testing::Test {
     ModuleSessionTest() : settings(dir.File("bin/parlix-desk"), dir.File("Settings.ini")) {
         settings.UseCurrentPort("COM3");
         link.detectResult = true;
-        session.Controller().SetTryOrder({&link, &link, &link, &link});
+        session.Controller().Link().SetTryOrder({&link, &link, &link, &link});
     }
 
     void Ok(int times = 1) {

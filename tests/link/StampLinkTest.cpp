@@ -182,10 +182,10 @@ TEST_F(StampLinkTest, StampSlotsFrameTheirBytes) {
          },
          {2, 'x', 3},
          {2, 2, 'x', 'x', 'x', 3, 3, 'A' + 12}},
-        {"busy on", [&] { return stamp.SetBusy(true); }, {4, '1'}, {4, 4, '1', '1'}},
-        {"busy off", [&] { return stamp.SetBusy(false); }, {4, '0'}, {4, 4, '0', '0'}},
-        {"save language", [&] { return stamp.SaveLanguage(2); }, {5, 2}, {5, 5, 2, 2}},
-        {"load language", [&] { return stamp.LoadLanguage(language); }, {6}, {6, 6, 2}},
+        {"busy on", [&] { return stamp.SetBusy(true).ok; }, {4, '1'}, {4, 4, '1', '1'}},
+        {"busy off", [&] { return stamp.SetBusy(false).ok; }, {4, '0'}, {4, 4, '0', '0'}},
+        {"save language", [&] { return stamp.SaveLanguage(2).ok; }, {5, 2}, {5, 5, 2, 2}},
+        {"load language", [&] { return stamp.LoadLanguage(language).ok; }, {6}, {6, 6, 2}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,7 +13,7 @@ using ConnectionTest = ControllerFixture;
 
 TEST_F(ConnectionTest, TriesEveryLinkInOrderAndClosesEachThatFindsNothing) {
     UseFakes();
-    EXPECT_FALSE(controller.Connect());
+    EXPECT_FALSE(controller.Link().Connect());
     EXPECT_THAT(log,
                 ElementsAre("robo:open:COM3", "robo:detect", "robo:close", "direct:open:COM3",
                             "direct:detect", "direct:close", "shield:open:COM3", "shield:detect",
@@ -21,30 +21,30 @@ TEST_F(ConnectionTest, TriesEveryLinkInOrderAndClosesEachThatFindsNothing) {
     EXPECT_THAT(front.Messages(),
                 ElementsAre(ShownMessage{"Could not detect device connected to port \"COM3\".\n",
                                          "Error", 16}));
-    EXPECT_FALSE(controller.IsConnected());
+    EXPECT_FALSE(controller.Link().IsConnected());
 }
 
 TEST_F(ConnectionTest, PortThatCannotBeOpenedStopsTheSearchWithTheSystemReason) {
     UseFakes();
     robo.openResult = false;
     robo.openError = ErrnoCode(ENOENT);
-    EXPECT_FALSE(controller.Connect());
+    EXPECT_FALSE(controller.Link().Connect());
     EXPECT_THAT(log, ElementsAre("robo:open:COM3", "robo:close"));
     EXPECT_THAT(
         front.Messages(),
         ElementsAre(ShownMessage{
             "Could not open the port \"COM3\".\n\n\n" + ErrnoCode(ENOENT).message(), "Error", 16}));
-    EXPECT_FALSE(controller.IsConnected());
+    EXPECT_FALSE(controller.Link().IsConnected());
 }
 
 TEST_F(ConnectionTest, AnnouncesTheDetectedModuleWithItsRevision) {
     UseFakes();
     direct.detectResult = true;
-    EXPECT_TRUE(controller.Connect());
+    EXPECT_TRUE(controller.Link().Connect());
     EXPECT_THAT(front.StatusTexts(),
                 ElementsAre("Detected Parlix on COM3...", "Connected to Parlix (Rev 2) on COM3"));
     EXPECT_TRUE(front.Messages().empty());
-    EXPECT_EQ(controller.CurrentProxy(), &direct);
+    EXPECT_EQ(controller.Link().CurrentProxy(), &direct);
     EXPECT_THAT(log, ElementsAre("robo:open:COM3", "robo:detect", "robo:close", "direct:open:COM3",
                                  "direct:detect", "direct:connect"));
 }
@@ -53,7 +53,7 @@ TEST_F(ConnectionTest, DisplayNameWithoutDetailIsTheBareName) {
     UseFakes();
     direct.detectResult = true;
     direct.deviceDetail.clear();
-    EXPECT_TRUE(controller.Connect());
+    EXPECT_TRUE(controller.Link().Connect());
     EXPECT_EQ(front.StatusTexts().back(), "Connected to Parlix on COM3");
 }
 
@@ -81,10 +81,10 @@ TEST_P(BridgeOfferTest, SilentBridgeIsOfferedAnUpdate) {
     robo.deviceName = "MRC3024";
     robo.bridgeFile = c.bridgeFile;
     front.Answer({c.answer});
-    EXPECT_EQ(controller.Connect(), c.connected);
+    EXPECT_EQ(controller.Link().Connect(), c.connected);
     EXPECT_EQ(front.Messages(), c.messages);
     EXPECT_EQ(robo.calls, c.calls);
-    EXPECT_EQ(controller.IsConnected(), c.connected);
+    EXPECT_EQ(controller.Link().IsConnected(), c.connected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -130,36 +130,36 @@ TEST_F(ConnectionTest, YesDownloadsTheBridgeFromTheDataFolder) {
     robo.connectResult = false;
     robo.bridgeFile = "bridge.bin";
     front.Answer({IDYES});
-    EXPECT_TRUE(controller.Connect());
+    EXPECT_TRUE(controller.Link().Connect());
     EXPECT_EQ(robo.calls.back(), "update:" + dir.File("bin/data/bridge.bin"));
 }
 
 TEST_F(ConnectionTest, DisconnectClosesTheLinkAndSaysSo) {
     ConnectDirect();
-    controller.Disconnect();
+    controller.Link().Disconnect();
     EXPECT_THAT(direct.calls, ElementsAre("close"));
     EXPECT_THAT(front.StatusTexts(), ElementsAre("Disconnected"));
-    EXPECT_FALSE(controller.IsConnected());
+    EXPECT_FALSE(controller.Link().IsConnected());
 }
 
 TEST_F(ConnectionTest, FailedCloseIsAWarning) {
     ConnectDirect();
     direct.closeResult = false;
     SetLastError(ParlixCode(6));
-    controller.Disconnect();
+    controller.Link().Disconnect();
     ASSERT_EQ(front.Messages().size(), 1u);
     EXPECT_EQ(front.Messages()[0].title, "Warning");
     EXPECT_EQ(front.Messages()[0].style, 48u);
     EXPECT_EQ(front.Messages()[0].text.rfind("Error while closing the port \"COM3\".\n\n\n", 0),
               0u);
-    EXPECT_FALSE(controller.IsConnected());
+    EXPECT_FALSE(controller.Link().IsConnected());
 }
 
 TEST_F(ConnectionTest, ControlModeFailuresAreReportedWithTheirSeverity) {
     ConnectDirect();
     direct.controlModeResult = false;
-    EXPECT_FALSE(controller.EnterControlMode());
-    EXPECT_FALSE(controller.LeaveControlMode());
+    EXPECT_FALSE(controller.Link().EnterControlMode());
+    EXPECT_FALSE(controller.Link().LeaveControlMode());
     EXPECT_THAT(
         front.Messages(),
         ElementsAre(
@@ -192,10 +192,10 @@ TEST_F(ConnectionTest, ReportErrorTitlesFollowTheIcon) {
 
 TEST_F(ConnectionTest, BusyPromptTellsTheLinkOnlyWhenAsked) {
     ConnectDirect();
-    controller.SetBusyPrompt("Speak now...", true);
-    controller.SetBusyPrompt(std::nullopt, true);
-    controller.SetBusyPrompt("Fixing memory...\n", false);
-    controller.SetBusyPrompt(std::nullopt, false);
+    controller.Link().SetBusyPrompt("Speak now...", true);
+    controller.Link().SetBusyPrompt(std::nullopt, true);
+    controller.Link().SetBusyPrompt("Fixing memory...\n", false);
+    controller.Link().SetBusyPrompt(std::nullopt, false);
     EXPECT_THAT(direct.calls, ElementsAre("busy:on", "busy:off"));
     EXPECT_THAT(front.PromptEvents(), ElementsAre("Speak now...", "-", "Fixing memory...\n", "-"));
 }

@@ -24,14 +24,14 @@ class ControllerFixture : public ::testing::Test {
     // Puts four scripted links in the try order, all logging into `log`.
     void UseFakes() {
         for (auto* fake : {&robo, &direct, &shield, &stamp}) fake->sharedLog = &log;
-        controller.SetTryOrder({&robo, &direct, &shield, &stamp});
+        controller.Link().SetTryOrder({&robo, &direct, &shield, &stamp});
     }
 
     // Connects through the scripted direct link.
     void ConnectDirect() {
         UseFakes();
         direct.detectResult = true;
-        ASSERT_TRUE(controller.Connect());
+        ASSERT_TRUE(controller.Link().Connect());
         front.Clear();
         log.clear();
         direct.calls.clear();
@@ -40,10 +40,10 @@ class ControllerFixture : public ::testing::Test {
     // A time-out loses the link, and nothing more is sent on it: a table's
     // next case starts on a fresh connection, with the logs as they were.
     void Reconnect() {
-        if (!controller.LinkLost()) return;
+        if (!controller.Link().LinkLost()) return;
         const auto calls = direct.calls;
         const auto kept = log;
-        ASSERT_TRUE(controller.Connect());
+        ASSERT_TRUE(controller.Link().Connect());
         direct.calls = calls;
         log = kept;
     }

@@ -351,9 +351,9 @@ TEST_F(DeviceCommandsTest, LipsyncKeepsTheLockInEveryOutcome) {
         controller.StartLipsync(100, 20);
         std::atomic<bool> taken = false;
         auto other = std::async(std::launch::async, [&] {
-            controller.Lock();
+            controller.Link().Lock();
             taken = true;
-            controller.Unlock();
+            controller.Link().Unlock();
         });
         EXPECT_EQ(other.wait_for(100ms), std::future_status::timeout);
         EXPECT_FALSE(taken);
@@ -369,8 +369,8 @@ class StreamLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
     std::optional<std::int32_t> leftByte;
-    bool ReceiveArguments(std::span<std::int32_t> values) override {
-        if (!leftByte) return FakeProxy::ReceiveArguments(values);
+    bool DoReceiveArguments(std::span<std::int32_t> values) override {
+        if (!leftByte) return FakeProxy::DoReceiveArguments(values);
         calls.push_back("fetch:" + std::to_string(values.size()));
         values[0] = *leftByte;
         return false;
@@ -395,8 +395,8 @@ class LipsyncValueTest : public ControllerFixture,
 TEST_P(LipsyncValueTest, FetchesOneValueWithoutTakingTheLine) {
     const LipsyncValueCase& c = GetParam();
     link.detectResult = true;
-    controller.SetTryOrder({&link, &link, &link, &link});
-    ASSERT_TRUE(controller.Connect());
+    controller.Link().SetTryOrder({&link, &link, &link, &link});
+    ASSERT_TRUE(controller.Link().Connect());
     link.calls.clear();
     link.arguments = {c.argument};
     link.leftByte = c.leftByte;
@@ -452,9 +452,9 @@ class DeviceWireTest : public ControllerFixture {
   protected:
     void Connect() {
         settings.UseCurrentPort(device.Path());
-        VoiceProxy* link = &controller.Direct();
-        controller.SetTryOrder({link, link, link, link});
-        ASSERT_TRUE(controller.Connect());
+        VoiceProxy* link = &controller.Link().Direct();
+        controller.Link().SetTryOrder({link, link, link, link});
+        ASSERT_TRUE(controller.Link().Connect());
     }
     PtyResponder device{ModuleAnswers('C')};
 };

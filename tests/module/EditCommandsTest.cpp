@@ -175,7 +175,7 @@ TEST_F(EditCommandsTest, ImportFailures) {
 }
 
 TEST_F(EditCommandsTest, ImportWithoutALinkReportsTheSendFailure) {
-    controller.Disconnect();
+    controller.Link().Disconnect();
     front.Clear();
     EXPECT_FALSE(controller.ImportCommandData(3, 2, DataDigits()));
     EXPECT_THAT(front.Messages(), ElementsAre(Error("Could not import command 2 in group 3.\n\n\n" +

@@ -70,15 +70,15 @@ TEST_F(ExchangeTest, ReplyDelayEncodingAndOutcome) {
                          Case{100, 19}, Case{101, 19}, Case{200, 20}, Case{1000, 28}}) {
         direct.calls.clear();
         direct.statuses = {'o'};
-        EXPECT_TRUE(controller.SetReplyDelay(c.ms)) << c.ms;
+        EXPECT_TRUE(controller.Link().SetReplyDelay(c.ms)) << c.ms;
         EXPECT_THAT(direct.calls,
                     ElementsAre("purge", "send:y[" + std::to_string(c.argument) + "]"))
             << c.ms;
     }
     direct.statuses = {'e'};
-    EXPECT_FALSE(controller.SetReplyDelay(0));
+    EXPECT_FALSE(controller.Link().SetReplyDelay(0));
     direct.statuses = {std::nullopt};
-    EXPECT_FALSE(controller.SetReplyDelay(0));
+    EXPECT_FALSE(controller.Link().SetReplyDelay(0));
     EXPECT_THAT(front.Messages(),
                 ElementsAre(ShownMessage{"Unexpected reply (0x65).\n", "Error", 16},
                             ShownMessage{"Could not set reply delay.\n\n\n" + kWaitTimeoutText,

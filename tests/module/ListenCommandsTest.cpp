@@ -411,16 +411,16 @@ TEST_F(ListenCommandsTest, InterruptIsTwoBreaksWithoutPurgeOrReport) {
 
 TEST_F(ListenCommandsTest, InterruptDoesNotWaitForTheLock) {
     Answer({'o', 'o'}, {});
-    controller.Lock();  // as a running stream holds it
+    controller.Link().Lock();  // as a running stream holds it
     auto interrupted = std::async(std::launch::async, [this] { return controller.Interrupt(); });
     const auto state = interrupted.wait_for(std::chrono::seconds(10));
-    controller.Unlock();
+    controller.Link().Unlock();
     ASSERT_EQ(state, std::future_status::ready);
     EXPECT_TRUE(interrupted.get());
 }
 
 TEST_F(ListenCommandsTest, InterruptWithoutALinkFails) {
-    controller.Disconnect();
+    controller.Link().Disconnect();
     front.Clear();
     EXPECT_FALSE(controller.Interrupt());
     EXPECT_TRUE(front.Messages().empty());

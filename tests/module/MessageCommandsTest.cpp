@@ -116,7 +116,7 @@ TEST_F(MessageCommandsTest, PlayingFailuresAreReportedBySeverity) {
     EXPECT_FALSE(controller.PlayMessage(5, 30));
     Reconnect();
     EXPECT_FALSE(controller.PlayMessage(5, 30));
-    controller.Disconnect();
+    controller.Link().Disconnect();
     EXPECT_FALSE(controller.PlayMessage(6, 30));
     EXPECT_THAT(
         front.Messages(),

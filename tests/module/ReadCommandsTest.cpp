@@ -618,7 +618,7 @@ TEST_F(ReadCommandsTest, StoredLanguageComesFromTheLinkAfterAPurge) {
     EXPECT_EQ(StoredLanguage()(controller), "ok language=4");
     EXPECT_THAT(direct.calls, ElementsAre("purge", "load-language"));
 
-    controller.Disconnect();
+    controller.Link().Disconnect();
     front.Clear();
     EXPECT_EQ(StoredLanguage()(controller), "failed language=77");
     EXPECT_THAT(front.Messages(),

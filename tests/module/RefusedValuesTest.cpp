@@ -217,9 +217,9 @@ const RefusedCase kRefused[] = {
     {"reset kind -1 (recording)", [](auto& c) { return c.ResetMemory(-1); },
      "Could not reset all memory.\n"},
     {"reset kind 0", [](auto& c) { return c.ResetMemory(0); }, "Could not reset all memory.\n"},
-    {"reply delay -1 ms", [](auto& c) { return c.SetReplyDelay(-1); },
+    {"reply delay -1 ms", [](auto& c) { return c.Link().SetReplyDelay(-1); },
      "Could not set reply delay.\n"},
-    {"reply delay 1400 ms", [](auto& c) { return c.SetReplyDelay(1400); },
+    {"reply delay 1400 ms", [](auto& c) { return c.Link().SetReplyDelay(1400); },
      "Could not set reply delay.\n"},
 };
 
@@ -235,9 +235,9 @@ TEST_F(RefusedValuesTest, OutOfRangeValuesAreReportedAndNothingIsSent) {
         front.Clear();
         // A status the module would give, so that a command that went out would succeed.
         direct.statuses = {'o'};
-        ClearLastError();
+        controller.Link().SetFailure({});
         EXPECT_FALSE(c.call(controller));
-        EXPECT_EQ(GetLastError(), Status::InvalidParameter);
+        EXPECT_EQ(controller.Link().Failure(), Status::InvalidParameter);
         EXPECT_THAT(front.Messages(),
                     ElementsAre(ShownMessage{
                         std::string(c.failure) + "\n\nThe parameter is incorrect.", "Error", 16}));
@@ -281,7 +281,7 @@ TEST_F(RefusedValuesTest, ValuesAtTheEdgesOfTheirRangesAreSent) {
         {"pin 6 high", [](auto& c) { return c.SetPinOutput(6, 1); }, "send:q[6,1]"},
         {"language 5", [](auto& c) { return c.SetLanguage(5); }, "send:l[5]"},
         {"time-out -1", [](auto& c) { return c.SetTimeout(-1); }, "send:o[-1]"},
-        {"reply delay 1399 ms", [](auto& c) { return c.SetReplyDelay(1399); }, "send:y[31]"},
+        {"reply delay 1399 ms", [](auto& c) { return c.Link().SetReplyDelay(1399); }, "send:y[31]"},
     };
     for (const auto& c : cases) {
         Reconnect();
@@ -300,7 +300,7 @@ using LinkRefusalTest = WireFixture;
 TEST_F(LinkRefusalTest, DirectLinkSendsNothingOfACommandWithAnUncarriableValue) {
     PtyResponder device(ScriptedAnswers(ConnectionScript()));
     ConnectTo(device);
-    VoiceProxy& link = *controller.CurrentProxy();
+    VoiceProxy& link = *controller.Link().CurrentProxy();
     for (const std::vector<std::int32_t>& args :
          {std::vector<std::int32_t>{32}, {3, -2}, {-1, 5, 1000}}) {
         ClearLastError();

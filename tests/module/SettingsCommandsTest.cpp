@@ -139,7 +139,7 @@ TEST_F(SettingsCommandsTest, AcceptedLanguageIsKeptByTheLink) {
 class ForgetfulLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
-    bool SaveLanguage(int) override {
+    bool DoSaveLanguage(int) override {
         SetLastError(ParlixCode(20));
         return false;
     }
@@ -148,14 +148,14 @@ class ForgetfulLink : public FakeProxy {
 TEST_F(SettingsCommandsTest, LanguageThatCannotBeKeptIsAnError) {
     ForgetfulLink link{"forgetful"};
     link.detectResult = true;
-    controller.SetTryOrder({&link, &link, &link, &link});
-    ASSERT_TRUE(controller.Connect());
+    controller.Link().SetTryOrder({&link, &link, &link, &link});
+    ASSERT_TRUE(controller.Link().Connect());
     link.statuses = {'o'};
     EXPECT_FALSE(controller.SetLanguage(1));
     EXPECT_THAT(front.Messages(),
                 ElementsAre(ShownMessage{
                     "Could not save language permanently.\n\n\n" + kUnsupportedText, "Error", 16}));
-    controller.Disconnect();
+    controller.Link().Disconnect();
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ class GatedProxy : public FakeProxy {
         return cv_.wait_for(lock, std::chrono::seconds(10), [this] { return entered_; });
     }
 
-    bool ReceiveStatus(std::uint8_t& status, int tenths) override {
+    bool DoReceiveStatus(std::uint8_t& status, int tenths) override {
         {
             std::unique_lock lock(mutex_);
             entered_ = true;
@@ -46,7 +46,7 @@ class GatedProxy : public FakeProxy {
             // Bounded, so that a query that wrongly waits fails the test instead of hanging it.
             cv_.wait_for(lock, std::chrono::seconds(10), [this] { return !held_; });
         }
-        return FakeProxy::ReceiveStatus(status, tenths);
+        return FakeProxy::DoReceiveStatus(status, tenths);
     }
 
   private:
@@ -70,10 +70,10 @@ class VoiceModelFixture : public ControllerFixture {
 
     void SetUp() override {
         UseFakes();
-        controller.SetTryOrder({&robo, &link, &shield, &stamp});
+        controller.Link().SetTryOrder({&robo, &link, &shield, &stamp});
         link.sharedLog = &log;
         link.detectResult = true;
-        ASSERT_TRUE(controller.Connect());
+        ASSERT_TRUE(controller.Link().Connect());
         Forget();
     }
 

@@ -64,9 +64,9 @@ class WireFixture : public ControllerFixture {
     // Connects the controller's own direct link to the device.
     void ConnectTo(PtyResponder& device) {
         settings.UseCurrentPort(device.Path());
-        VoiceProxy* link = &controller.Direct();
-        controller.SetTryOrder({link, link, link, link});
-        ASSERT_TRUE(controller.Connect());
+        VoiceProxy* link = &controller.Link().Direct();
+        controller.Link().SetTryOrder({link, link, link, link});
+        ASSERT_TRUE(controller.Link().Connect());
         device.Clear();
         front.Clear();
     }

@@ -9,34 +9,34 @@ void FakeProxy::Log(const std::string& entry) {
     if (sharedLog) sharedLog->push_back(tag_ + ":" + entry);
 }
 
-bool FakeProxy::OpenLink(const std::string& port) {
+bool FakeProxy::DoOpenLink(const std::string& port) {
     Log("open:" + port);
     if (!openResult) SetLastError(openError);
     return openResult;
 }
 
-bool FakeProxy::CloseLink() {
+bool FakeProxy::DoCloseLink() {
     Log("close");
     return closeResult;
 }
 
-bool FakeProxy::Detect() {
+bool FakeProxy::DoDetect() {
     Log("detect");
     return detectResult;
 }
 
-bool FakeProxy::ConnectModule() {
+bool FakeProxy::DoConnectModule() {
     Log("connect");
     if (!connectResult) SetLastError(ParlixCode(258));  // wait time-out
     return connectResult;
 }
 
-bool FakeProxy::UpdateBridge(const std::string& programFile, ProgressSink*) {
+bool FakeProxy::DoUpdateBridge(const std::string& programFile, ProgressSink*) {
     Log("update:" + programFile);
     return updateResult;
 }
 
-bool FakeProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+bool FakeProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::string entry = "send:";
     entry += static_cast<char>(command);
     entry += "[";
@@ -46,7 +46,7 @@ bool FakeProxy::SendCommand(std::uint8_t command, std::span<const std::int32_t> 
     return true;
 }
 
-bool FakeProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
+bool FakeProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
     statusTimeouts.push_back(tenths);
     if (statuses.empty() || !statuses.front()) {
         if (!statuses.empty()) statuses.pop_front();
@@ -58,7 +58,7 @@ bool FakeProxy::ReceiveStatus(std::uint8_t& status, int tenths) {
     return true;
 }
 
-bool FakeProxy::ReceiveArguments(std::span<std::int32_t> values) {
+bool FakeProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     Log("fetch:" + std::to_string(values.size()));
     for (auto& value : values) {
         if (arguments.empty() || !arguments.front()) {
@@ -72,30 +72,30 @@ bool FakeProxy::ReceiveArguments(std::span<std::int32_t> values) {
     return true;
 }
 
-bool FakeProxy::SetBusy(bool busy) {
+bool FakeProxy::DoSetBusy(bool busy) {
     Log(busy ? "busy:on" : "busy:off");
     return true;
 }
 
-bool FakeProxy::EnterControlMode() {
+bool FakeProxy::DoEnterControlMode() {
     Log("enter");
     if (!controlModeResult) SetLastError(ParlixCode(1460));  // transfer time-out
     return controlModeResult;
 }
 
-bool FakeProxy::LeaveControlMode() {
+bool FakeProxy::DoLeaveControlMode() {
     Log("leave");
     if (!controlModeResult) SetLastError(ParlixCode(1460));  // transfer time-out
     return controlModeResult;
 }
 
-bool FakeProxy::SaveLanguage(int lang) {
+bool FakeProxy::DoSaveLanguage(int lang) {
     Log("save-language:" + std::to_string(lang));
     language = static_cast<std::uint8_t>(lang);
     return true;
 }
 
-bool FakeProxy::LoadLanguage(std::uint8_t& lang) {
+bool FakeProxy::DoLoadLanguage(std::uint8_t& lang) {
     Log("load-language");
     lang = language;
     return true;

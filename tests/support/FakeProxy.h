@@ -35,24 +35,24 @@ class FakeProxy : public VoiceProxy {
     std::vector<std::string> calls;
     std::vector<std::string>* sharedLog = nullptr;  // several fakes logging into one list
 
-    bool OpenLink(const std::string& port) override;
-    bool CloseLink() override;
+    bool DoOpenLink(const std::string& port) override;
+    bool DoCloseLink() override;
     void PurgeLine() override { Log("purge"); }
-    bool Detect() override;
-    bool ConnectModule() override;
-    bool UpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    bool DoDetect() override;
+    bool DoConnectModule() override;
+    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     std::string GetDeviceName() const override { return deviceName; }
     std::string GetDeviceDetail() const override { return deviceDetail; }
     std::optional<std::string> GetBridgeFile() const override { return bridgeFile; }
     std::string GetTemplateName() const override { return {}; }
-    bool SendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool ReceiveStatus(std::uint8_t& status, int tenths) override;
-    bool ReceiveArguments(std::span<std::int32_t> values) override;
-    bool SetBusy(bool busy) override;
-    bool EnterControlMode() override;
-    bool LeaveControlMode() override;
-    bool SaveLanguage(int lang) override;
-    bool LoadLanguage(std::uint8_t& lang) override;
+    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
+    bool DoReceiveArguments(std::span<std::int32_t> values) override;
+    bool DoSetBusy(bool busy) override;
+    bool DoEnterControlMode() override;
+    bool DoLeaveControlMode() override;
+    bool DoSaveLanguage(int lang) override;
+    bool DoLoadLanguage(std::uint8_t& lang) override;
 
     std::vector<int> statusTimeouts;  // tenths asked of each ReceiveStatus
 

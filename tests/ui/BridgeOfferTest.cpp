@@ -30,8 +30,8 @@ class BridgeOfferTest : public WindowFixture {
         ::setenv("PARLIX_SIM_SOCKET", server.SocketPath().c_str(), 1);
         settings.UseCurrentPort("sim:" + host->PortName());
         ModuleController& controller = window->Session().Controller();
-        VoiceProxy* stamp = &controller.BasicStamp();
-        controller.SetTryOrder({stamp, stamp, stamp, stamp});
+        VoiceProxy* stamp = &controller.Link().BasicStamp();
+        controller.Link().SetTryOrder({stamp, stamp, stamp, stamp});
     }
 
     ~BridgeOfferTest() override { ::unsetenv("PARLIX_SIM_SOCKET"); }

@@ -31,8 +31,8 @@ void WindowFixture::OpenWindow() {
     window = std::make_unique<MainWindow>(settings, *languages);
     // The demo module is attached directly: no bridge host to look for first.
     ModuleController& controller = window->Session().Controller();
-    VoiceProxy* direct = &controller.Direct();
-    controller.SetTryOrder({direct, direct, direct, direct});
+    VoiceProxy* direct = &controller.Link().Direct();
+    controller.Link().SetTryOrder({direct, direct, direct, direct});
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }
