@@ -104,13 +104,13 @@ void ModuleSession::CheckMessageMemory() {
         Tr(PX_TR("MainFrame",
                  "The internal message memory check has failed.\nA recovery attempt "
                  "will be performed, which may erase all messages.")),
-        warning, MB_ICONWARNING);
+        warning, BoxIcon::Warning);
     // A repair that lost the link has said so already.
     const bool repaired = controller.CheckMessageMemory(true, result);
     if (controller.Link().LinkLost()) return;
     if (!repaired || result != 0)
         frontEnd_.MessageBox(Tr(PX_TR("MainFrame", "Message recovery failed!")), warning,
-                             MB_ICONWARNING);
+                             BoxIcon::Warning);
 }
 
 void ModuleSession::Disconnect() {

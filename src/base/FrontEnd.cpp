@@ -7,10 +7,10 @@
 
 namespace parlix {
 
-int FrontEnd::MessageBox(const std::string& text, const std::string& title, unsigned style) {
-    TraceMessageBox(text, title, style);
-    const int answer = ShowMessageBox(text, title, style);
-    TraceMessageBoxAnswer(title, answer);
+BoxAnswer FrontEnd::MessageBox(const std::string& text, const std::string& title, BoxStyle style) {
+    TraceMessageBox(text, title, style.Code());
+    const BoxAnswer answer = ShowMessageBox(text, title, style);
+    TraceMessageBoxAnswer(title, static_cast<int>(answer));
     return answer;
 }
 

@@ -9,21 +9,40 @@
 
 namespace parlix {
 
-// Message box styles: button set in the low bits, icon in bits 4..7.
-inline constexpr unsigned MB_OK = 0x00;
-inline constexpr unsigned MB_OKCANCEL = 0x01;
-inline constexpr unsigned MB_YESNOCANCEL = 0x03;
-inline constexpr unsigned MB_YESNO = 0x04;
-inline constexpr unsigned MB_ICONERROR = 0x10;
-inline constexpr unsigned MB_ICONQUESTION = 0x20;
-inline constexpr unsigned MB_ICONWARNING = 0x30;
-inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+// The buttons of a message box. The values are the low bits of the style
+// code that the protocol trace shows.
+enum class Buttons : unsigned { Ok = 0x00, OkCancel = 0x01, YesNoCancel = 0x03, YesNo = 0x04 };
 
-// Buttons a message box returns.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-inline constexpr int IDYES = 6;
-inline constexpr int IDNO = 7;
+// Its icon, in bits 4 to 7 of the style code; the icon also names the title.
+enum class BoxIcon : unsigned {
+    None = 0x00,
+    Error = 0x10,
+    Question = 0x20,
+    Warning = 0x30,
+    Information = 0x40,
+};
+
+struct BoxStyle {
+    Buttons buttons = Buttons::Ok;
+    BoxIcon icon = BoxIcon::None;
+
+    constexpr BoxStyle() = default;
+    // An icon alone has the OK button.
+    constexpr BoxStyle(BoxIcon i) : icon(i) {}  // NOLINT: implicit on purpose
+    constexpr BoxStyle(Buttons b, BoxIcon i) : buttons(b), icon(i) {}
+
+    constexpr unsigned Code() const {
+        return static_cast<unsigned>(buttons) | static_cast<unsigned>(icon);
+    }
+    bool operator==(const BoxStyle&) const = default;
+};
+
+constexpr BoxStyle operator|(Buttons buttons, BoxIcon icon) {
+    return {buttons, icon};
+}
+
+// The button that answered a message box; the values are those the trace shows.
+enum class BoxAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 class FrontEnd {
   public:
@@ -31,7 +50,7 @@ class FrontEnd {
 
     // Shows a message box and blocks the caller (any thread) until answered.
     // Every box and its answer go to the protocol trace on the way.
-    int MessageBox(const std::string& text, const std::string& title, unsigned style);
+    BoxAnswer MessageBox(const std::string& text, const std::string& title, BoxStyle style);
 
     // The modeless prompt shown while the module waits for the user.
     virtual void ShowBusyPrompt(const std::string& text) = 0;
@@ -70,8 +89,8 @@ class FrontEnd {
 
   protected:
     // What each front end shows, reached only through the calls above.
-    virtual int ShowMessageBox(const std::string& text, const std::string& title,
-                               unsigned style) = 0;
+    virtual BoxAnswer ShowMessageBox(const std::string& text, const std::string& title,
+                                     BoxStyle style) = 0;
     virtual void ShowStatusText(const std::string& text) = 0;
 };
 

@@ -57,34 +57,34 @@ std::string Escaped(std::string_view text) {
 
 std::string StyleText(unsigned style) {
     std::string icon;
-    switch (style & 0xF0) {
-        case MB_ICONERROR:
+    switch (static_cast<BoxIcon>(style & 0xF0)) {
+        case BoxIcon::Error:
             icon = "error, ";
             break;
-        case MB_ICONQUESTION:
+        case BoxIcon::Question:
             icon = "question, ";
             break;
-        case MB_ICONWARNING:
+        case BoxIcon::Warning:
             icon = "warning, ";
             break;
-        case MB_ICONINFORMATION:
+        case BoxIcon::Information:
             icon = "information, ";
             break;
         default:
             break;
     }
     std::string buttons;
-    switch (style & 0x0F) {
-        case MB_OK:
+    switch (static_cast<Buttons>(style & 0x0F)) {
+        case Buttons::Ok:
             buttons = "OK";
             break;
-        case MB_OKCANCEL:
+        case Buttons::OkCancel:
             buttons = "OK/Cancel";
             break;
-        case MB_YESNOCANCEL:
+        case Buttons::YesNoCancel:
             buttons = "Yes/No/Cancel";
             break;
-        case MB_YESNO:
+        case Buttons::YesNo:
             buttons = "Yes/No";
             break;
         default:
@@ -95,14 +95,14 @@ std::string StyleText(unsigned style) {
 }
 
 std::string ButtonText(int button) {
-    switch (button) {
-        case IDOK:
+    switch (static_cast<BoxAnswer>(button)) {
+        case BoxAnswer::Ok:
             return "OK";
-        case IDCANCEL:
+        case BoxAnswer::Cancel:
             return "Cancel";
-        case IDYES:
+        case BoxAnswer::Yes:
             return "Yes";
-        case IDNO:
+        case BoxAnswer::No:
             return "No";
         default:
             return fmt::format("button {}", button);

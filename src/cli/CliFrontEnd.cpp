@@ -8,11 +8,11 @@
 
 namespace parlix::cli {
 
-int CliFrontEnd::ShowMessageBox(const std::string& text, const std::string& title, unsigned style) {
+BoxAnswer CliFrontEnd::ShowMessageBox(const std::string& text, const std::string& title,
+                                      BoxStyle style) {
     std::lock_guard lock(mutex_);
     // Information ("Timeout expired.") tells an outcome; the operation's result says the rest.
-    const unsigned icon = style & 0xF0;
-    if (icon == MB_ICONERROR || icon == MB_ICONWARNING) ++failures_;
+    if (style.icon == BoxIcon::Error || style.icon == BoxIcon::Warning) ++failures_;
     fmt::print(err_, "{}: {}", title, text);
     if (text.empty() || text.back() != '\n') fmt::print(err_, "\n");
     std::fflush(err_);
@@ -20,22 +20,24 @@ int CliFrontEnd::ShowMessageBox(const std::string& text, const std::string& titl
 }
 
 // Questions read the terminal itself: standard input may carry shell operations.
-int CliFrontEnd::Ask(unsigned style) {
-    const unsigned buttons = style & 0x0F;
-    const bool question = buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
-    if (!question) return buttons == MB_OKCANCEL && answer_ == false ? IDCANCEL : IDOK;
-    if (answer_) return *answer_ ? IDYES : IDNO;
+BoxAnswer CliFrontEnd::Ask(BoxStyle style) {
+    const Buttons buttons = style.buttons;
+    const bool question = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel;
+    if (!question)
+        return buttons == Buttons::OkCancel && answer_ == false ? BoxAnswer::Cancel : BoxAnswer::Ok;
+    if (answer_) return *answer_ ? BoxAnswer::Yes : BoxAnswer::No;
     std::fstream tty("/dev/tty", std::ios::in | std::ios::out);
-    if (!tty) return buttons == MB_YESNOCANCEL ? IDCANCEL : IDNO;
+    if (!tty) return buttons == Buttons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::No;
     for (;;) {
-        tty << (buttons == MB_YESNOCANCEL ? "[y]es, [n]o or [c]ancel? " : "[y]es or [n]o? ")
+        tty << (buttons == Buttons::YesNoCancel ? "[y]es, [n]o or [c]ancel? " : "[y]es or [n]o? ")
             << std::flush;
         std::string line;
-        if (!std::getline(tty, line)) return buttons == MB_YESNOCANCEL ? IDCANCEL : IDNO;
+        if (!std::getline(tty, line))
+            return buttons == Buttons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::No;
         const char c = line.empty() ? '\0' : static_cast<char>(std::tolower(line[0]));
-        if (c == 'y') return IDYES;
-        if (c == 'n') return IDNO;
-        if (c == 'c' && buttons == MB_YESNOCANCEL) return IDCANCEL;
+        if (c == 'y') return BoxAnswer::Yes;
+        if (c == 'n') return BoxAnswer::No;
+        if (c == 'c' && buttons == Buttons::YesNoCancel) return BoxAnswer::Cancel;
     }
 }
 

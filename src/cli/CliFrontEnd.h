@@ -42,11 +42,12 @@ class CliFrontEnd : public FrontEnd {
     std::pair<std::uint64_t, int> WaitJobFinished();
 
   protected:
-    int ShowMessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    BoxAnswer ShowMessageBox(const std::string& text, const std::string& title,
+                             BoxStyle style) override;
     void ShowStatusText(const std::string& text) override;
 
   private:
-    int Ask(unsigned style);
+    BoxAnswer Ask(BoxStyle style);
     void DrawProgress();
 
     std::FILE* out_;

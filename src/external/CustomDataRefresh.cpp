@@ -39,12 +39,12 @@ DataBuildResult RefreshCustomData(CustomDataBuild& build, DataOutputFiles& outpu
         if (result == DataBuildResult::Warning &&
             frontEnd.MessageBox(ContinueAnywayQuestion(build.Status()),
                                 Tr(PX_TR("Controller", "Warning")),
-                                MB_OKCANCEL | MB_ICONWARNING) == IDOK)
+                                Buttons::OkCancel | BoxIcon::Warning) == BoxAnswer::Ok)
             result = build.Build(projects.Projects(), base, oldFormat, true);
     }
     if (result == DataBuildResult::Error) {
         if (const auto text = BuildFailureMessage(base.empty() ? error : build.Failure()))
-            frontEnd.MessageBox(*text, Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+            frontEnd.MessageBox(*text, Tr(PX_TR("Controller", "Error")), BoxIcon::Error);
     }
     return result;
 }

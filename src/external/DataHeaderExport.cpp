@@ -26,7 +26,7 @@ bool ExportDataHeader(const std::vector<DataRow>& rows, const std::string& path,
         message += Tr(PX_TR("CustomData", "\nThe following system error occurred:\n"));
         message += ErrnoCode(err).message();
     }
-    frontEnd.MessageBox(message, Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+    frontEnd.MessageBox(message, Tr(PX_TR("Controller", "Error")), BoxIcon::Error);
     return false;
 }
 

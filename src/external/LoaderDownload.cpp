@@ -59,7 +59,8 @@ ToolOutcome DownloadWithLoader(const LoaderDownload& download, DownloadView& vie
 void ReportDownloadFailure(const ToolOutcome& outcome, FrontEnd& frontEnd) {
     const std::string message = DownloadFailureMessage(outcome.code);
     if (!message.empty())
-        frontEnd.MessageBox(message, Tr(PX_TR("Controller", "Error")), MB_OK | MB_ICONERROR);
+        frontEnd.MessageBox(message, Tr(PX_TR("Controller", "Error")),
+                            Buttons::Ok | BoxIcon::Error);
 }
 
 }  // namespace parlix

@@ -149,7 +149,7 @@ void CommandImporterThread::Run(const std::string& path) {
 bool CommandImporterThread::Fail(const std::string& text) {
     ModuleController& controller = data_.Controller();
     controller.SetErrorText(text);
-    controller.ReportError(false, MB_ICONERROR);
+    controller.ReportError(SystemText::Omit, BoxIcon::Error);
     return false;
 }
 

@@ -96,14 +96,15 @@ bool ModuleController::ReceiveToken(int bits, int rejection, int timeoutMs, int&
                           "No reply while receiving token with %d bits, rejection %d, timeout %d "
                           "ms.\n"),
                     bits, rejection, timeoutMs),
-                true, MB_ICONWARNING);
+                SystemText::Append, BoxIcon::Warning);
         x.RemovePrompt();
     } else if (!x.Receive(status, 0)) {
         return false;  // nothing heard yet
     }
     if (status == 't') {
         token = -1;
-        x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
+        x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), SystemText::Omit,
+               BoxIcon::Information);
         return true;
     }
     std::array<std::int32_t, 2> parts{};
@@ -171,7 +172,7 @@ bool ModuleController::ReadLipsyncValue(int& value) {
     if (buffer == 't' || buffer == 'i') return false;
     errorText_ = TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X).\n"),
                           static_cast<unsigned>(buffer) & 0xFFu);
-    ReportError(false, MB_ICONERROR);
+    ReportError(SystemText::Omit, BoxIcon::Error);
     return false;
 }
 

@@ -73,13 +73,13 @@ bool ModuleController::ImportCommandData(int group, int index, const std::string
         false);
     std::vector<std::int32_t> args = {kDataImport, group, index};
     if (data.size() != kCommandDataDigits)
-        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), false,
-                      MB_ICONERROR);
+        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), SystemText::Omit,
+                      BoxIcon::Error);
     for (const char c : data) {
         const int value = HexValue(c);
         if (value < 0)
-            return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), false,
-                          MB_ICONERROR);
+            return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")),
+                          SystemText::Omit, BoxIcon::Error);
         args.push_back(value);
     }
     if (!x.Send(kCmdCommandData, args)) return x.LinkFailure(failure);

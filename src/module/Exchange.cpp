@@ -101,7 +101,7 @@ bool Exchange::Request(std::uint8_t command, CommandArgs args, int tenths, std::
     const bool received = sent && Receive(status, tenths);
     if (promptUntilStatus_) RemovePrompt();  // the module stopped waiting, whatever it said
     if (!sent || (!received && texts.noReply.empty())) return LinkFailure(texts.failure);
-    if (!received) return Fail(texts.noReply, true, MB_ICONWARNING);
+    if (!received) return Fail(texts.noReply, SystemText::Append, BoxIcon::Warning);
     return true;
 }
 
@@ -121,21 +121,21 @@ bool Exchange::ExpectValues(std::uint8_t command, CommandArgs args, int tenths,
     return true;
 }
 
-bool Exchange::Fail(const std::string& text, bool appendSystemText, unsigned style) {
-    reporter_.Report(text, appendSystemText, style);
+bool Exchange::Fail(const std::string& text, SystemText systemText, BoxStyle style) {
+    reporter_.Report(text, systemText, style);
     MarkIfLost();
     return false;
 }
 
 bool Exchange::Unexpected(std::uint8_t status) {
     return Fail(TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X).\n"), unsigned{status}),
-                false, MB_ICONERROR);
+                SystemText::Omit, BoxIcon::Error);
 }
 
 bool Exchange::UnexpectedOrInvalid(std::uint8_t status) {
     return Fail(TrFormat(PX_TR("Controller", "Unexpected reply (0x%02X) or invalid arguments.\n"),
                          unsigned{status}),
-                false, MB_ICONERROR);
+                SystemText::Omit, BoxIcon::Error);
 }
 
 }  // namespace parlix

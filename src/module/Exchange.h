@@ -80,8 +80,10 @@ class Exchange {
                       std::span<std::int32_t> values, const ExchangeTexts& texts);
 
     // Report helpers; each sets the error text, shows one message box and returns false.
-    bool Fail(const std::string& text, bool appendSystemText, unsigned style);
-    bool LinkFailure(const std::string& text) { return Fail(text, true, 0x10); }
+    bool Fail(const std::string& text, SystemText systemText, BoxStyle style);
+    bool LinkFailure(const std::string& text) {
+        return Fail(text, SystemText::Append, BoxIcon::Error);
+    }
     bool Unexpected(std::uint8_t status);           // "Unexpected reply (0x%02X).\n"
     bool UnexpectedOrInvalid(std::uint8_t status);  // "... or invalid arguments.\n"
 

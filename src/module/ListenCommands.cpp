@@ -41,12 +41,13 @@ bool ReportModuleError(Exchange& x, Activity activity, int& code) {
                               static_cast<unsigned>(code))
                    : TrFormat(PX_TR("Controller", "Recognition error: %s.\n"), what);
     }
-    return x.Fail(text, false, MB_ICONWARNING);
+    return x.Fail(text, SystemText::Omit, BoxIcon::Warning);
 }
 
 // The module's own time-out: nobody spoke. Information, and a failure.
 bool ReportNobodySpoke(Exchange& x) {
-    return x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
+    return x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), SystemText::Omit,
+                  BoxIcon::Information);
 }
 
 // The answer to a training or a verification of command `index`. A similar

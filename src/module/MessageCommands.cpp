@@ -44,13 +44,16 @@ bool ModuleController::RecordMessage(int slot, int bits, int timeout, bool& comp
         }
         // A recording that ended early still ended: told, not failed.
         case 't':
-            x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), false, MB_ICONINFORMATION);
+            x.Fail(Tr(PX_TR("Controller", "Timeout expired.\n")), SystemText::Omit,
+                   BoxIcon::Information);
             return true;
         case 'i':
-            x.Fail(Tr(PX_TR("Controller", "Interrupted.\n")), false, MB_ICONINFORMATION);
+            x.Fail(Tr(PX_TR("Controller", "Interrupted.\n")), SystemText::Omit,
+                   BoxIcon::Information);
             return true;
         case 'm':
-            x.Fail(Tr(PX_TR("Controller", "Memory full.\n")), false, MB_ICONINFORMATION);
+            x.Fail(Tr(PX_TR("Controller", "Memory full.\n")), SystemText::Omit,
+                   BoxIcon::Information);
             return true;
         default:
             return x.UnexpectedOrInvalid(status);

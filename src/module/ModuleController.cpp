@@ -11,34 +11,35 @@ ModuleController::ModuleController(SettingsStore& settings, ProgressSink& owner,
       frontEnd_(frontEnd),
       link_(settings, owner, frontEnd, *this) {}
 
-int ModuleController::Report(const std::string& text, bool appendSystemText, unsigned style) {
+BoxAnswer ModuleController::Report(const std::string& text, SystemText systemText, BoxStyle style) {
     errorText_ = text;
-    return ReportError(appendSystemText, style);
+    return ReportError(systemText, style);
 }
 
-int ModuleController::Ask(const std::string& text, const std::string& title, unsigned style) {
+BoxAnswer ModuleController::Ask(const std::string& text, const std::string& title, BoxStyle style) {
     errorText_ = text;
     messageTitle_ = title;
-    return ReportError(false, style);
+    return ReportError(SystemText::Omit, style);
 }
 
-int ModuleController::ReportError(bool appendSystemText, unsigned style) {
+BoxAnswer ModuleController::ReportError(SystemText systemText, BoxStyle style) {
     // The failure that lost the link was the one to show.
-    if (link_.LinkLost()) return (style & 0x0F) == MB_OK ? IDOK : IDCANCEL;
-    switch (style & 0xF0) {
-        case MB_ICONERROR:
+    if (link_.LinkLost()) return style.buttons == Buttons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+    switch (style.icon) {
+        case BoxIcon::Error:
             messageTitle_ = Tr(PX_TR("Controller", "Error"));
             break;
-        case MB_ICONWARNING:
+        case BoxIcon::Warning:
             messageTitle_ = Tr(PX_TR("Controller", "Warning"));
             break;
-        case MB_ICONINFORMATION:
+        case BoxIcon::Information:
             messageTitle_ = Tr(PX_TR("Controller", "Information"));
             break;
-        default:
+        case BoxIcon::None:
+        case BoxIcon::Question:
             break;
     }
-    if (appendSystemText) {
+    if (systemText == SystemText::Append) {
         const std::error_code last = link_.Failure();
         errorText_ += "\n\n";
         if (last) errorText_ += last.message();

@@ -41,7 +41,7 @@ class ModuleController : private ModuleReporter {
 
     // Reporting: shows the error text with the title that the style names,
     // optionally followed by the system text of the link's last failure.
-    int ReportError(bool appendSystemText, unsigned style);
+    BoxAnswer ReportError(SystemText systemText, BoxStyle style);
 
     // Module commands: reading the module. Outputs keep their values on
     // failure except where a command says otherwise.
@@ -113,8 +113,8 @@ class ModuleController : private ModuleReporter {
     FrontEnd& Front() { return frontEnd_; }
 
   private:
-    int Report(const std::string& text, bool appendSystemText, unsigned style) override;
-    int Ask(const std::string& text, const std::string& title, unsigned style) override;
+    BoxAnswer Report(const std::string& text, SystemText systemText, BoxStyle style) override;
+    BoxAnswer Ask(const std::string& text, const std::string& title, BoxStyle style) override;
     bool RefuseValues(const std::string& failure) { return link_.Refuse(failure); }
 
     SettingsStore& settings_;

@@ -72,8 +72,8 @@ bool ModuleLink::Connect() {
             proxy->CloseLink();
             current_ = nullptr;
             reporter_.Report(
-                TrFormat(PX_TR("Controller", "Could not open the port \"%s\".\n"), port), true,
-                MB_ICONERROR);
+                TrFormat(PX_TR("Controller", "Could not open the port \"%s\".\n"), port),
+                SystemText::Append, BoxIcon::Error);
             return false;
         }
         if (Track(proxy->Detect())) {
@@ -87,7 +87,7 @@ bool ModuleLink::Connect() {
         reporter_.Report(
             TrFormat(PX_TR("Controller", "Could not detect device connected to port \"%s\".\n"),
                      port),
-            false, MB_ICONERROR);
+            SystemText::Omit, BoxIcon::Error);
         return false;
     }
     current_ = found;
@@ -96,7 +96,7 @@ bool ModuleLink::Connect() {
     if (!Track(found->ConnectModule()) && !OfferBridgeUpdate()) {
         reporter_.Report(
             TrFormat(PX_TR("Controller", "Could not connect to device at port \"%s\".\n"), port),
-            true, MB_ICONERROR);
+            SystemText::Append, BoxIcon::Error);
         Track(found->CloseLink());
         current_ = nullptr;
         return false;
@@ -124,10 +124,10 @@ bool ModuleLink::OfferBridgeUpdate() {
                       "to the "
                       "device (see instructions).\n"),
                 name),
-            false, MB_ICONWARNING);
+            SystemText::Omit, BoxIcon::Warning);
         return false;
     }
-    const int answer = reporter_.Ask(
+    const BoxAnswer answer = reporter_.Ask(
         TrFormatInserts(
             PX_TR("Controller",
                   "A '%1' device has been found, but the \"bridge\" software is not responding or "
@@ -135,9 +135,9 @@ bool ModuleLink::OfferBridgeUpdate() {
                   "outdated.\n\nDo you want to download the updated \"bridge\" software to the "
                   "device?"),
             name),
-        Tr(PX_TR("Controller", "Confirmation")), MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL) return false;
-    if (answer == IDNO) return true;
+        Tr(PX_TR("Controller", "Confirmation")), Buttons::YesNoCancel | BoxIcon::Question);
+    if (answer == BoxAnswer::Cancel) return false;
+    if (answer == BoxAnswer::No) return true;
     return Track(
         current_->UpdateBridge(settings_.ProgramFolder() + "/data/" + *bridgeFile, &owner_));
 }
@@ -149,7 +149,7 @@ void ModuleLink::Disconnect() {
     if (current_ && !Track(current_->CloseLink())) {
         reporter_.Report(TrFormat(PX_TR("Controller", "Error while closing the port \"%s\".\n"),
                                   settings_.CurrentPort()),
-                         true, MB_ICONWARNING);
+                         SystemText::Append, BoxIcon::Warning);
     }
     current_ = nullptr;
 }
@@ -171,8 +171,8 @@ bool ModuleLink::EnterControlMode() {
             return true;
         }
     }
-    reporter_.Report(Tr(PX_TR("Controller", "Could not enter control mode.\n")), true,
-                     MB_ICONERROR);
+    reporter_.Report(Tr(PX_TR("Controller", "Could not enter control mode.\n")), SystemText::Append,
+                     BoxIcon::Error);
     return false;
 }
 
@@ -190,8 +190,8 @@ bool ModuleLink::LeaveControlMode() {
         current_->PurgeLine();
         if (Track(current_->LeaveControlMode())) return true;
     }
-    reporter_.Report(Tr(PX_TR("Controller", "Could not leave control mode.\n")), true,
-                     MB_ICONWARNING);
+    reporter_.Report(Tr(PX_TR("Controller", "Could not leave control mode.\n")), SystemText::Append,
+                     BoxIcon::Warning);
     return false;
 }
 
@@ -216,7 +216,7 @@ bool ModuleLink::SendReplyDelay(int code) {
 bool ModuleLink::Refuse(const std::string& failure) {
     LinkLock lock(*this);
     SetFailure(Status::InvalidParameter);
-    reporter_.Report(failure, true, MB_ICONERROR);
+    reporter_.Report(failure, SystemText::Append, BoxIcon::Error);
     return false;
 }
 

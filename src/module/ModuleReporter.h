@@ -2,9 +2,14 @@
 // format, title and message box that every module operation shares.
 #pragma once
 
+#include "base/FrontEnd.h"
+
 #include <string>
 
 namespace parlix {
+
+// Whether a report ends with the system text of the link's last failure.
+enum class SystemText { Omit, Append };
 
 class ModuleReporter {
   public:
@@ -12,9 +17,9 @@ class ModuleReporter {
 
     // Shows `text` with the title that the style names, optionally followed by
     // the system text of the link's last failure; returns the button pressed.
-    virtual int Report(const std::string& text, bool appendSystemText, unsigned style) = 0;
+    virtual BoxAnswer Report(const std::string& text, SystemText systemText, BoxStyle style) = 0;
     // Asks a question under its own title.
-    virtual int Ask(const std::string& text, const std::string& title, unsigned style) = 0;
+    virtual BoxAnswer Ask(const std::string& text, const std::string& title, BoxStyle style) = 0;
 };
 
 }  // namespace parlix

@@ -261,8 +261,8 @@ bool ModuleController::ExportCommandData(int group, int index, std::string& data
         digits += static_cast<char>(v < 10 ? '0' + v : 'A' + v - 10);
     }
     if (!valid)
-        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), false,
-                      MB_ICONERROR);
+        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), SystemText::Omit,
+                      BoxIcon::Error);
     data = std::move(digits);
     return true;
 }

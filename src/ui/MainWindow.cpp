@@ -133,7 +133,7 @@ void MainWindow::ShowNotYetAvailable(CommandId id) {
     feature.remove(QLatin1Char('&'));
     if (feature.endsWith(QStringLiteral("..."))) feature.chop(3);
     frontEnd_.MessageBox(tr("%1 is not available in this version yet.").arg(feature).toStdString(),
-                         Tr(PX_TR("Controller", "Information")), MB_ICONINFORMATION);
+                         Tr(PX_TR("Controller", "Information")), BoxIcon::Information);
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -273,7 +273,7 @@ PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
                                                           "anyway?"),
                                                     similar),
                                     Tr(PX_TR("Controller", "Warning")),
-                                    MB_YESNO | MB_ICONWARNING) == IDYES;
+                                    Buttons::YesNo | BoxIcon::Warning) == BoxAnswer::Yes;
     };
     TrainingDialog dialog(this, label, group, command, phase, std::move(steps));
     dialog.exec();
@@ -328,7 +328,7 @@ void MainWindow::ToggleTrace() {
             frontEnd_.MessageBox(tr("The trace cannot be written to \"%1\":\n%2")
                                      .arg(path, QString::fromStdString(error.message()))
                                      .toStdString(),
-                                 Tr(PX_TR("Controller", "Error")), MB_ICONERROR);
+                                 Tr(PX_TR("Controller", "Error")), BoxIcon::Error);
     }
     traceAction_->setChecked(IsTracing());
 }

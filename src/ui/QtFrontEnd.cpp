@@ -24,52 +24,52 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-int RunMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style) {
+BoxAnswer RunMessageBox(QWidget* owner, const QString& text, const QString& title, BoxStyle style) {
     QMessageBox box(owner);
     box.setWindowTitle(title);
     box.setText(QString(text).remove(QLatin1Char('\r')).trimmed());
-    switch (style & 0xF0u) {
-        case MB_ICONERROR:
+    switch (style.icon) {
+        case BoxIcon::Error:
             box.setIcon(QMessageBox::Critical);
             break;
-        case MB_ICONQUESTION:
+        case BoxIcon::Question:
             box.setIcon(QMessageBox::Question);
             break;
-        case MB_ICONWARNING:
+        case BoxIcon::Warning:
             box.setIcon(QMessageBox::Warning);
             break;
-        case MB_ICONINFORMATION:
+        case BoxIcon::Information:
             box.setIcon(QMessageBox::Information);
             break;
-        default:
+        case BoxIcon::None:
             box.setIcon(QMessageBox::NoIcon);
     }
-    switch (style & 0x0Fu) {
-        case MB_OKCANCEL:
+    switch (style.buttons) {
+        case Buttons::OkCancel:
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             break;
-        case MB_YESNOCANCEL:
+        case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
-        case MB_YESNO:
+        case Buttons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
-        default:
+        case Buttons::Ok:
             box.setStandardButtons(QMessageBox::Ok);
     }
     box.setObjectName(QStringLiteral("messageBox"));
     switch (box.exec()) {
         case QMessageBox::Yes:
-            return IDYES;
+            return BoxAnswer::Yes;
         case QMessageBox::No:
-            return IDNO;
+            return BoxAnswer::No;
         case QMessageBox::Cancel:
-            return IDCANCEL;
+            return BoxAnswer::Cancel;
         case QMessageBox::Ok:
-            return IDOK;
+            return BoxAnswer::Ok;
         default:
             // Closed by the window manager: as Escape would answer.
-            return (style & 0x0Fu) == MB_YESNO ? IDNO : IDCANCEL;
+            return style.buttons == Buttons::YesNo ? BoxAnswer::No : BoxAnswer::Cancel;
     }
 }
 
@@ -104,8 +104,9 @@ void QtFrontEnd::Queue(std::function<void()> call) {
     QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
 }
 
-int QtFrontEnd::ShowMessageBox(const std::string& text, const std::string& title, unsigned style) {
-    int answer = IDCANCEL;
+BoxAnswer QtFrontEnd::ShowMessageBox(const std::string& text, const std::string& title,
+                                     BoxStyle style) {
+    BoxAnswer answer = BoxAnswer::Cancel;
     OnGuiThread([&] { answer = RunMessageBox(Owner(), FromUtf8(text), FromUtf8(title), style); });
     return answer;
 }

@@ -45,7 +45,8 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
     QWidget* Owner() const;
 
   protected:
-    int ShowMessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    BoxAnswer ShowMessageBox(const std::string& text, const std::string& title,
+                             BoxStyle style) override;
     void ShowStatusText(const std::string& text) override;
 
   private:
@@ -64,6 +65,6 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
 };
 
 // Shows a message box in the style of the core's boxes; returns the button.
-int RunMessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style);
+BoxAnswer RunMessageBox(QWidget* owner, const QString& text, const QString& title, BoxStyle style);
 
 }  // namespace parlix::ui

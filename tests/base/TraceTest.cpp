@@ -65,12 +65,13 @@ TEST_F(TraceTest, BytesShowTheirDirectionHexAndPrintableForm) {
 // answer; the front end still shows it.
 TEST_F(TraceTest, StatusTextsAndMessageBoxesOfTheFrontEndAreTraced) {
     RecordingFrontEnd front;
-    front.Answer({IDNO});
+    front.Answer({BoxAnswer::No});
     ASSERT_FALSE(OpenTrace(path));
     front.SetStatusText("Connected to Parlix (Rev 2) on sim:module");
-    EXPECT_EQ(front.MessageBox("Erase all commands?", "Confirmation", MB_YESNO | MB_ICONQUESTION),
-              IDNO);
-    front.MessageBox("Could not open the port \"x\".\n\n\nNo such file", "Error", MB_ICONERROR);
+    EXPECT_EQ(
+        front.MessageBox("Erase all commands?", "Confirmation", Buttons::YesNo | BoxIcon::Question),
+        BoxAnswer::No);
+    front.MessageBox("Could not open the port \"x\".\n\n\nNo such file", "Error", BoxIcon::Error);
     CloseTrace();
     const auto records = ReadTraceRecords(path);
     EXPECT_THAT(Payloads(records, "STATUS"),

@@ -39,15 +39,15 @@ TEST_F(CustomDataRefreshTest, WarningAsksAndOkBuildsAnyway) {
     list.Add(dir.File("Demo.qxp"));
     const ShownMessage question{
         "Project file has changed after build.\n\nDo you want to continue anyway?", "Warning",
-        MB_OKCANCEL | MB_ICONWARNING};
+        Buttons::OkCancel | BoxIcon::Warning};
 
-    front.Answer({IDCANCEL});
+    front.Answer({BoxAnswer::Cancel});
     EXPECT_EQ(Refresh(build), DataBuildResult::Warning);
     EXPECT_THAT(front.Messages(), ElementsAre(question));
     EXPECT_TRUE(build.FileToDownload().empty());
 
     front.Clear();
-    front.Answer({IDOK});
+    front.Answer({BoxAnswer::Ok});
     EXPECT_EQ(Refresh(build), DataBuildResult::Success);
     EXPECT_THAT(front.Messages(), ElementsAre(question));
     EXPECT_EQ(build.FileToDownload(), outputs.Base() + ".hex");
@@ -82,7 +82,8 @@ TEST_F(CustomDataRefreshTest, FailuresOfTheBuilderRunAndItsOutputs) {
         front.Clear();
         EXPECT_EQ(Refresh(fake), DataBuildResult::Error);
         EXPECT_EQ(fake.Status(), c.status);
-        EXPECT_THAT(front.Messages(), ElementsAre(ShownMessage{c.message, "Error", MB_ICONERROR}));
+        EXPECT_THAT(front.Messages(),
+                    ElementsAre(ShownMessage{c.message, "Error", BoxIcon::Error}));
     }
 }
 

@@ -81,7 +81,9 @@ class WaitingFrontEnd : public FrontEnd {
     }
 
   protected:
-    int ShowMessageBox(const std::string&, const std::string&, unsigned) override { return IDOK; }
+    BoxAnswer ShowMessageBox(const std::string&, const std::string&, BoxStyle) override {
+        return BoxAnswer::Ok;
+    }
     void ShowStatusText(const std::string&) override {}
 };
 

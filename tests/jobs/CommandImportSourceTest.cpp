@@ -85,7 +85,7 @@ class CommandImportSourceTest : public JobFixture {
     // its two commands in group 1.
     void ExpectRefused(const std::string& path, const std::string& text) {
         EXPECT_FALSE(importer.Import(path));
-        EXPECT_THAT(front.Messages(), ElementsAre(ShownMessage{text, "Error", MB_ICONERROR}));
+        EXPECT_THAT(front.Messages(), ElementsAre(ShownMessage{text, "Error", BoxIcon::Error}));
         EXPECT_THAT(Sends(), IsEmpty());
         EXPECT_EQ(model().GetListCount(1), 2);
         EXPECT_EQ(data.Progress().Range(), 1u);

@@ -44,7 +44,7 @@ std::string Values(int value) {
 }
 
 ShownMessage Error(const std::string& text) {
-    return {text, "Error", MB_ICONERROR};
+    return {text, "Error", BoxIcon::Error};
 }
 
 class CommandExportTest : public JobFixture {

@@ -152,8 +152,8 @@ TEST_F(ModuleSessionTest, MessageMemoryCheck) {
     const std::string damaged =
         "The internal message memory check has failed.\nA recovery attempt will be performed, "
         "which may erase all messages.";
-    const ShownMessage warning{damaged, "Warning", MB_ICONWARNING};
-    const ShownMessage failed{"Message recovery failed!", "Warning", MB_ICONWARNING};
+    const ShownMessage warning{damaged, "Warning", BoxIcon::Warning};
+    const ShownMessage failed{"Message recovery failed!", "Warning", BoxIcon::Warning};
     struct Case {
         const char* name;
         std::vector<std::optional<std::uint8_t>> fixReplies;  // nullopt: no answer

@@ -60,7 +60,7 @@ TEST_F(ConnectionTest, DisplayNameWithoutDetailIsTheBareName) {
 struct BridgeCase {
     const char* name;
     std::optional<std::string> bridgeFile;
-    int answer;
+    BoxAnswer answer;
     bool connected;
     std::vector<ShownMessage> messages;
     std::vector<std::string> calls;
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         // No bridge file: the user is told to download it by hand, and the connection fails.
         BridgeCase{"NoBridgeFile",
                    std::nullopt,
-                   IDOK,
+                   BoxAnswer::Ok,
                    false,
                    {{std::string(kFoundNoAnswer) +
                          "You need to manually download the updated \"bridge\" software to the "
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         // No: the connection goes on without an update.
         BridgeCase{"No",
                    "bridge.bin",
-                   IDNO,
+                   BoxAnswer::No,
                    true,
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Cancel: the connection fails.
         BridgeCase{"Cancel",
                    "bridge.bin",
-                   IDCANCEL,
+                   BoxAnswer::Cancel,
                    false,
                    {{std::string(kFoundNoAnswer) +
                          "Do you want to download the updated \"bridge\" software to the device?",
@@ -129,7 +129,7 @@ TEST_F(ConnectionTest, YesDownloadsTheBridgeFromTheDataFolder) {
     robo.detectResult = true;
     robo.connectResult = false;
     robo.bridgeFile = "bridge.bin";
-    front.Answer({IDYES});
+    front.Answer({BoxAnswer::Yes});
     EXPECT_TRUE(controller.Link().Connect());
     EXPECT_EQ(robo.calls.back(), "update:" + dir.File("bin/data/bridge.bin"));
 }
@@ -179,13 +179,16 @@ TEST_F(ConnectionTest, CommandWithoutConnectionIsALinkFailure) {
 
 TEST_F(ConnectionTest, ReportErrorTitlesFollowTheIcon) {
     struct Case {
+        BoxIcon icon;
         unsigned style;
         const char* title;
     };
-    for (const Case c : {Case{16, "Error"}, Case{48, "Warning"}, Case{64, "Information"},
-                         Case{0, "Information"} /* other styles keep the last title */}) {
+    for (const Case c : {Case{BoxIcon::Error, 16, "Error"}, Case{BoxIcon::Warning, 48, "Warning"},
+                         Case{BoxIcon::Information, 64, "Information"},
+                         // Other styles keep the last title.
+                         Case{BoxIcon::None, 0, "Information"}}) {
         controller.SetErrorText("text\n");
-        controller.ReportError(false, c.style);
+        controller.ReportError(SystemText::Omit, c.icon);
         EXPECT_EQ(front.Messages().back(), (ShownMessage{"text\n", c.title, c.style}));
     }
 }

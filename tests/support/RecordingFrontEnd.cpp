@@ -5,20 +5,25 @@ namespace parlix::test {
 void PrintTo(const ShownMessage& message, std::ostream* os) {
     std::string text;
     for (const char c : message.text) text += c == '\n' ? std::string("\\n") : std::string(1, c);
-    *os << "{\"" << text << "\", \"" << message.title << "\", " << message.style << "}";
+    *os << "{\"" << text << "\", \"" << message.title << "\", " << message.style.code << "}";
 }
 
-int RecordingFrontEnd::ShowMessageBox(const std::string& text, const std::string& title,
-                                      unsigned style) {
+void PrintTo(const StyleCode& style, std::ostream* os) {
+    *os << style.code;
+}
+
+BoxAnswer RecordingFrontEnd::ShowMessageBox(const std::string& text, const std::string& title,
+                                            BoxStyle style) {
     std::lock_guard lock(mutex_);
-    messages_.push_back({text, title, style});
+    messages_.push_back({text, title, style.Code()});
     if (!answers_.empty()) {
-        const int button = answers_.front();
+        const BoxAnswer button = answers_.front();
         answers_.pop_front();
         return button;
     }
-    const unsigned buttons = style & 0x0F;
-    return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
+    const Buttons buttons = style.buttons;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? BoxAnswer::Yes
+                                                                        : BoxAnswer::Ok;
 }
 
 void RecordingFrontEnd::ShowBusyPrompt(const std::string& text) {
@@ -53,7 +58,7 @@ void RecordingFrontEnd::PostJobFinished(std::uint64_t threadId, int served) {
     jobsFinished_.emplace_back(threadId, served);
 }
 
-void RecordingFrontEnd::Answer(std::vector<int> buttons) {
+void RecordingFrontEnd::Answer(std::vector<BoxAnswer> buttons) {
     std::lock_guard lock(mutex_);
     answers_.assign(buttons.begin(), buttons.end());
 }

@@ -12,10 +12,21 @@
 
 namespace parlix::test {
 
+// A box's style as its code (the trace shows it so): tests give either the
+// number or the style.
+struct StyleCode {
+    unsigned code = 0;
+    StyleCode(unsigned value = 0) : code(value) {}  // NOLINT: implicit on purpose
+    StyleCode(BoxStyle style) : code(style.Code()) {}
+    StyleCode(BoxIcon icon) : code(BoxStyle(icon).Code()) {}
+    bool operator==(const StyleCode&) const = default;
+};
+void PrintTo(const StyleCode& style, std::ostream* os);
+
 struct ShownMessage {
     std::string text;
     std::string title;
-    unsigned style = 0;
+    StyleCode style;
     bool operator==(const ShownMessage&) const = default;
 };
 
@@ -30,8 +41,8 @@ class RecordingFrontEnd : public FrontEnd {
     void SetProgressPos(std::uint32_t pos) override;
     void PostJobFinished(std::uint64_t threadId, int served) override;
 
-    // Buttons for the coming message boxes, in order; IDOK (or IDYES) once they run out.
-    void Answer(std::vector<int> buttons);
+    // Buttons for the coming message boxes, in order; Ok (or Yes) once they run out.
+    void Answer(std::vector<BoxAnswer> buttons);
 
     std::vector<ShownMessage> Messages() const;
     std::vector<std::string> StatusTexts() const;
@@ -44,12 +55,13 @@ class RecordingFrontEnd : public FrontEnd {
     void Clear();
 
   protected:
-    int ShowMessageBox(const std::string& text, const std::string& title, unsigned style) override;
+    BoxAnswer ShowMessageBox(const std::string& text, const std::string& title,
+                             BoxStyle style) override;
     void ShowStatusText(const std::string& text) override;
 
   private:
     mutable std::mutex mutex_;
-    std::deque<int> answers_;
+    std::deque<BoxAnswer> answers_;
     std::vector<ShownMessage> messages_;
     std::vector<std::string> statusTexts_;
     std::vector<std::string> promptEvents_;

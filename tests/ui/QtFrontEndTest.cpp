@@ -24,11 +24,12 @@ TEST(QtFrontEnd, WaitForALockServesTheBoxOfTheJobHoldingIt) {
 
     std::mutex controllerLock;
     std::atomic<bool> holding{false};
-    std::atomic<int> answer{0};
+    std::atomic<BoxAnswer> answer{BoxAnswer::Cancel};
     std::thread job([&] {
         std::lock_guard hold(controllerLock);
         holding = true;
-        answer = front.MessageBox("Keep going?", "Confirmation", MB_YESNO | MB_ICONQUESTION);
+        answer =
+            front.MessageBox("Keep going?", "Confirmation", Buttons::YesNo | BoxIcon::Question);
     });
     while (!holding) std::this_thread::yield();
     // A plain lock() here would never return: the job waits for its box.
@@ -38,7 +39,7 @@ TEST(QtFrontEnd, WaitForALockServesTheBoxOfTheJobHoldingIt) {
         return true;
     });
     job.join();
-    EXPECT_EQ(answer, IDYES);
+    EXPECT_EQ(answer.load(), BoxAnswer::Yes);
     ASSERT_EQ(answers.Boxes().size(), 1u);
     EXPECT_EQ(answers.Boxes()[0].text, "Keep going?");
     EXPECT_EQ(answers.Boxes()[0].title, "Confirmation");

@@ -37,7 +37,7 @@ bool MainFlows::IsEnabledNow(CommandId id) {
 
 bool MainFlows::Confirm(const std::string& text) {
     return frontEnd_.MessageBox(text, Tr(PX_TR("Controller", "Confirmation")),
-                                MB_YESNO | MB_ICONQUESTION) == IDYES;
+                                Buttons::YesNo | BoxIcon::Question) == BoxAnswer::Yes;
 }
 
 void MainFlows::SetSelection(int row, int sel) {
@@ -246,7 +246,7 @@ void MainFlows::Reset(ResetScope scope) {
     view_.IdleRefresh();
     view_.DiscardQueuedInput();
     frontEnd_.MessageBox(Tr(PX_TR("MainFrame", "Reset completed successfully.")),
-                         Tr(PX_TR("Controller", "Information")), MB_ICONINFORMATION);
+                         Tr(PX_TR("Controller", "Information")), BoxIcon::Information);
 }
 
 void MainFlows::PlaySound() {
