@@ -7,6 +7,15 @@
 namespace parlix::ui {
 namespace {
 
+// What every row takes from its entry: the icon, and whether it changed or was busy.
+CommandRowTexts RowOf(const EntryRowState& entry, ListIcon icon) {
+    CommandRowTexts row;
+    row.icon = icon;
+    row.changed = entry.changed;
+    row.busy = entry.busy;
+    return row;
+}
+
 CommandRowTexts Placeholders(ListIcon icon, std::vector<std::string> cells) {
     CommandRowTexts row;
     row.icon = icon;
@@ -16,10 +25,7 @@ CommandRowTexts Placeholders(ListIcon icon, std::vector<std::string> cells) {
 }
 
 CommandRowTexts CommandCells(const CommandEntry& entry, bool password) {
-    CommandRowTexts row;
-    row.icon = password ? ListIcon::PasswordCommand : ListIcon::Command;
-    row.changed = entry.changed;
-    row.busy = entry.busy;
+    CommandRowTexts row = RowOf(entry, password ? ListIcon::PasswordCommand : ListIcon::Command);
     const std::string index = std::to_string(entry.index);
     if (!entry.known) {
         row.cells = {index, "???", "?", "??"};
@@ -37,10 +43,7 @@ CommandRowTexts CommandCells(const CommandEntry& entry, bool password) {
 // A built-in trigger word shows as a command that is never trained and has
 // no conflict, indexed "T".
 CommandRowTexts TriggerWordCells(const WordEntry& word) {
-    CommandRowTexts row;
-    row.icon = ListIcon::Word;
-    row.changed = word.changed;
-    row.busy = word.busy;
+    CommandRowTexts row = RowOf(word, ListIcon::Word);
     if (!word.known) {
         row.cells = {"T", "???", "?", "??"};
         return row;
@@ -50,28 +53,19 @@ CommandRowTexts TriggerWordCells(const WordEntry& word) {
 }
 
 CommandRowTexts WordCells(const WordEntry& word) {
-    CommandRowTexts row;
-    row.icon = ListIcon::Word;
-    row.changed = word.changed;
-    row.busy = word.busy;
+    CommandRowTexts row = RowOf(word, ListIcon::Word);
     row.cells = {std::to_string(word.index), word.known ? word.word : std::string("???")};
     return row;
 }
 
 CommandRowTexts SoundCells(const SoundEntry& sound) {
-    CommandRowTexts row;
-    row.icon = ListIcon::Sound;
-    row.changed = sound.changed;
-    row.busy = sound.busy;
+    CommandRowTexts row = RowOf(sound, ListIcon::Sound);
     row.cells = {std::to_string(sound.index), sound.known ? sound.name : std::string("???")};
     return row;
 }
 
 CommandRowTexts MessageCells(const MessageEntry& message) {
-    CommandRowTexts row;
-    row.icon = ListIcon::MessageSlot;
-    row.changed = message.changed;
-    row.busy = message.busy;
+    CommandRowTexts row = RowOf(message, ListIcon::MessageSlot);
     const std::string index = std::to_string(message.index);
     if (!message.known) {
         row.cells = {index, "???", "?", "??", "??"};
