@@ -155,7 +155,7 @@ LinkResult BasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
     return {true, read};
 }
 
-// A program file that cannot be read fails before the line is used, without a reason.
+// A program file that cannot be read fails before the line is used, with no reason of its own.
 LinkResult BasicStampProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
     if (!file) return LinkResult::WithoutLine(false);

@@ -165,7 +165,7 @@ LinkResult RoboNovaProxy::DoConnectModule() {
     return std::memcmp(memory, kSignature, 8) == 0 ? r : r.Refused();
 }
 
-// A program file that cannot be read fails before the line is used, without a reason.
+// A program file that cannot be read fails before the line is used, with no reason of its own.
 LinkResult RoboNovaProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     Lock lock(portLock_);
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
