@@ -63,8 +63,6 @@ class StatusCategory final : public std::error_category {
     }
 };
 
-thread_local std::error_code t_lastError;
-
 }  // namespace
 
 const std::error_category& status_category() noexcept {
@@ -72,12 +70,6 @@ const std::error_category& status_category() noexcept {
     return category;
 }
 
-std::error_code GetLastError() noexcept {
-    return t_lastError;
-}
-void SetLastError(std::error_code ec) noexcept {
-    t_lastError = ec;
-}
 std::error_code ErrnoCode(int err) noexcept {
     return {err, std::system_category()};
 }

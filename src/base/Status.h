@@ -39,18 +39,6 @@ inline std::error_code make_error_code(Status s) noexcept {
     return {static_cast<int>(s), status_category()};
 }
 
-// The thread's "last error": set by the serial layer and inside the proxies,
-// and read once where a link operation hands its reason on as a value
-// (VoiceProxy); the tool runner still leaves its outcome here.
-std::error_code GetLastError() noexcept;
-void SetLastError(std::error_code ec) noexcept;
-inline void SetLastError(Status s) noexcept {
-    SetLastError(make_error_code(s));
-}
-inline void ClearLastError() noexcept {
-    SetLastError(std::error_code{});
-}
-
 // errno of the calling thread as an error code in the system category.
 std::error_code ErrnoCode(int err) noexcept;
 

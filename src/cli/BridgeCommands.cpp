@@ -45,7 +45,7 @@ int UpdateBridge(Session& session) {
     for (VoiceProxy* proxy : session.Controller().Link().TryOrder()) {
         if (const LinkResult opened = proxy->OpenLink(port); !opened) {
             fmt::print(stderr, "parlix-cli: cannot open the port \"{}\": {}\n", port,
-                       opened.reason.message());
+                       opened.reason.value_or(std::error_code()).message());
             proxy->CloseLink();
             return 1;
         }
@@ -75,7 +75,7 @@ int UpdateBridge(Session& session) {
     bool ok = updated.ok;
     if (!ok) {
         fmt::print(stderr, "parlix-cli: the download of \"{}\" failed: {}\n", file,
-                   updated.reason.message());
+                   updated.reason.value_or(std::error_code()).message());
     } else {
         // A Stamp's monitor may run at another speed than the bridge: start over.
         ok = found->Detect() && found->ConnectModule();

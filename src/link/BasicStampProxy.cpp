@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace parlix {
@@ -29,211 +30,219 @@ struct FileCloser {
 
 }  // namespace
 
-bool BasicStampProxy::DoOpenLink(const std::string& port) {
-    return OpenLine(port) && !port_.SetEventMask(EV_BREAK) && !port_.SetReadMode(1);
+LinkResult BasicStampProxy::DoOpenLink(const std::string& port) {
+    LinkResult r = OpenLine(port);
+    if (r) r = LinkResult::Line(port_.SetEventMask(EV_BREAK));
+    if (r) r = LinkResult::Line(port_.SetReadMode(1));
+    return r;
 }
 
-bool BasicStampProxy::EchoedByte(std::uint8_t byte) {
+LinkResult BasicStampProxy::EchoedByte(std::uint8_t byte) {
     SleepMs(10);
     std::uint32_t written = 0;
-    if (port_.Write(&byte, 1, &written, nullptr, 1000)) return false;
+    if (const auto ec = port_.Write(&byte, 1, &written, nullptr, 1000)) return LinkResult::Fail(ec);
     port_.FlushOutput();
     std::uint8_t echo = 0;
-    if (!port_.ReadByte(echo)) return false;
-    if (echo != byte) {
-        SetLastError(Status::BadReply);
-        return false;
-    }
-    return true;
+    const LinkResult r = port_.ReadByte(echo);
+    if (r && echo != byte) return LinkResult::Fail(Status::BadReply);
+    return r;
 }
 
-bool BasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
-    if (!EchoedByte(byte)) return false;
+LinkResult BasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
+    if (const LinkResult r = EchoedByte(byte); !r) return r;
     std::uint8_t ack = 0;
-    if (!port_.ReadByte(ack)) return false;
-    if (ack != byte) {
-        SetLastError(Status::BadReply);
-        return false;
-    }
-    return true;
+    const LinkResult r = port_.ReadByte(ack);
+    if (r && ack != byte) return LinkResult::Fail(Status::BadReply);
+    return r;
 }
 
 // Break held while DTR pulses puts the Stamp into its monitor. The port keeps
 // no sticky line errors to clear before and after: a failed read reports its
 // own status and the purge drops whatever the reset garbled.
-bool BasicStampProxy::ResetStamp() {
-    if (port_.EscapeFunction(SETBREAK)) return false;
+LinkResult BasicStampProxy::ResetStamp() {
+    if (const auto ec = port_.EscapeFunction(SETBREAK)) return LinkResult::Fail(ec);
     port_.EscapeFunction(SETDTR);
     SleepMs(10);
     port_.EscapeFunction(CLRDTR);
     SleepMs(50);
     port_.EscapeFunction(CLRBREAK);
     SleepMs(20);
-    port_.Purge();
-    return true;
+    return {true, port_.Purge()};
 }
 
-bool BasicStampProxy::Identify(StampKind kind, std::uint8_t& version) {
+LinkResult BasicStampProxy::Identify(StampKind kind, std::uint8_t& version) {
     std::uint8_t reply = 0;
+    LinkResult r;
     if (kind == StampKind::BS2) {
         for (const std::uint8_t letter : {'B', 'S', '2'}) {
-            if (!EchoedByte(letter) || !port_.ReadByte(reply)) return false;
-            if (static_cast<std::uint8_t>(reply + letter) != 0) return false;
+            r = EchoedByte(letter);
+            if (r) r = port_.ReadByte(reply);
+            if (!r) return r;
+            if (static_cast<std::uint8_t>(reply + letter) != 0) return r.Refused();
         }
-        return EchoedByte(0) && port_.ReadByte(version);
+        r = EchoedByte(0);
+        if (r) r = port_.ReadByte(version);
+        return r;
     }
-    if (!EchoedByte(InfoOf(kind).letter) || !port_.ReadByte(reply)) return false;
+    r = EchoedByte(InfoOf(kind).letter);
+    if (r) r = port_.ReadByte(reply);
+    if (!r) return r;
     const auto v = VersionFromReply(kind, reply);
-    if (!v) return false;
+    if (!v) return r.Refused();
     version = *v;
-    return true;
+    return r;
 }
 
-std::optional<BasicStampProxy::Found> BasicStampProxy::IdentifyAny() {
+LinkResult BasicStampProxy::IdentifyAny(Found& found) {
     port_.SetReadTimeout(100);
-    std::optional<Found> found;
+    LinkResult r;
     for (const StampKindInfo& info : StampKinds()) {
         if (info.kind == StampKind::BS2px) port_.Configure(19200, 8, 0, 0);
         std::uint8_t version = 0;
-        const bool ok = ResetStamp() && Identify(info.kind, version);
-        if (info.kind != StampKind::BS2) EchoedByte(0);
-        if (ok) {
+        r = ResetStamp();
+        if (r) r = Identify(info.kind, version);
+        // Every kind but the BS2 gets a closing 0, whose status is the one left.
+        if (info.kind != StampKind::BS2) r.reason = EchoedByte(0).reason;
+        if (r) {
             found = Found{info.kind, version};
             break;
         }
     }
     port_.SetReadTimeout(1000);
-    return found;
+    return r;
 }
 
-bool BasicStampProxy::DoDetect() {
+LinkResult BasicStampProxy::DoDetect() {
     ClearTexts();
     templateName_.clear();
-    const auto found = IdentifyAny();
-    if (!found) return false;
-    deviceName_ = InfoOf(found->kind).name;
-    deviceDetail_ = fmt::format("Ver {}.{}", found->version >> 4, found->version & 0x0F);
+    Found found{};
+    const LinkResult r = IdentifyAny(found);
+    if (!r) return r;
+    deviceName_ = InfoOf(found.kind).name;
+    deviceDetail_ = fmt::format("Ver {}.{}", found.version >> 4, found.version & 0x0F);
     bridgeFile_ = settings_.Bridge(deviceName_);
     templateName_ = settings_.Template(deviceName_);
-    return true;
+    return r;
 }
 
-bool BasicStampProxy::DoConnectModule() {
-    if (!EchoedByte(0)) return false;
+LinkResult BasicStampProxy::DoConnectModule() {
+    if (const LinkResult r = EchoedByte(0); !r) return r;
     port_.Configure(9600, 8, 0, 0);
     SleepMs(50);
     port_.Purge();
     std::uint8_t sign = 0;
-    return port_.ReadByteWithin(sign, 3000) && sign == kProgramSign;
+    const LinkResult r = port_.ReadByteWithin(sign, 3000);
+    return r && sign != kProgramSign ? r.Refused() : r;
 }
 
-bool BasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
+LinkResult BasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
     std::uint8_t sum = 0;
     for (const std::uint8_t b : packet) sum = static_cast<std::uint8_t>(sum + b);
-    if (sum != 0) {
-        SetLastError(Status::BadPacketSum);
-        return false;
-    }
+    if (sum != 0) return LinkResult::Fail(Status::BadPacketSum);
     std::uint32_t written = 0;
-    if (port_.Write(packet, 18, &written, nullptr, 1000)) return false;
+    if (const auto ec = port_.Write(packet, 18, &written, nullptr, 1000))
+        return LinkResult::Fail(ec);
     port_.FlushOutput();
     std::uint8_t reply[19] = {};
     std::uint32_t got = 0;
-    port_.Read(reply, 19, &got, nullptr, static_cast<std::uint32_t>(port_.ReadTimeout()));
-    if (got < 19) {
-        SetLastError(Status::ShortReply);
-        return false;
-    }
+    const std::error_code read =
+        port_.Read(reply, 19, &got, nullptr, static_cast<std::uint32_t>(port_.ReadTimeout()));
+    if (got < 19) return LinkResult::Fail(Status::ShortReply);
     for (int i = 0; i < 18; ++i) {
-        if (reply[i] != packet[i]) {
-            SetLastError(Status::BadReply);
-            return false;
-        }
+        if (reply[i] != packet[i]) return LinkResult::Fail(Status::BadReply);
     }
-    if (reply[18] != 0) {
-        SetLastError(Status::PacketRejected);
-        return false;
-    }
-    return true;
+    if (reply[18] != 0) return LinkResult::Fail(Status::PacketRejected);
+    return {true, read};
 }
 
-bool BasicStampProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
+// A program file that cannot be read fails before the line is used, with no reason of its own.
+LinkResult BasicStampProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
-    if (!file) return false;
-    if (std::fseek(file.get(), kPacketCountOffset, SEEK_SET)) return false;
+    if (!file) return LinkResult::WithoutLine(false);
+    if (std::fseek(file.get(), kPacketCountOffset, SEEK_SET)) return LinkResult::WithoutLine(false);
     const int count = std::fgetc(file.get());
-    if (count == EOF) return false;
-    if (!IdentifyAny()) {
-        SetLastError(Status::Unsupported);
-        return false;
-    }
+    if (count == EOF) return LinkResult::WithoutLine(false);
+    Found found{};
+    if (!IdentifyAny(found)) return LinkResult::Fail(Status::Unsupported);
     std::optional<ProgressSection> section;
     if (progress) section.emplace(*progress, static_cast<std::uint32_t>(count));
     for (;;) {
         const int first = std::fgetc(file.get());
         if (first == EOF || first == 0) break;
         std::uint8_t packet[18] = {static_cast<std::uint8_t>(first)};
-        if (std::fread(packet + 1, 1, 17, file.get()) != 17) {
-            SetLastError(Status::ShortReply);
-            return false;
-        }
+        if (std::fread(packet + 1, 1, 17, file.get()) != 17)
+            return LinkResult::Fail(Status::ShortReply);
         if (section) section->Step();
-        if (!SendPacket(packet)) return false;
+        if (const LinkResult r = SendPacket(packet); !r) return r;
     }
-    return !port_.Configure(9600, 8, 0, 0);
+    return LinkResult::Line(port_.Configure(9600, 8, 0, 0));
 }
 
-bool BasicStampProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+LinkResult BasicStampProxy::DoSendCommand(std::uint8_t command,
+                                          std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes{command};
     for (const std::int32_t value : args) {
         std::uint8_t b = 0;
-        if (!EncodeArgument(value, b)) {
-            SetLastError(Status::InvalidParameter);
-            return false;
-        }
+        if (!EncodeArgument(value, b)) return LinkResult::Fail(Status::InvalidParameter);
         bytes.push_back(b);
     }
+    LinkResult r;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const std::uint8_t marker = i + 1 < bytes.size() ? kMoreFollow : kLastByte;
-        if (!AcknowledgedByte(marker) || !AcknowledgedByte(bytes[i])) return false;
+        r = AcknowledgedByte(marker);
+        if (r) r = AcknowledgedByte(bytes[i]);
+        if (!r) return r;
     }
-    return true;
+    return r;
 }
 
-bool BasicStampProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+LinkResult BasicStampProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+    LinkResult r = LinkResult::WithoutLine(true);
     for (auto& value : values) {
         std::uint8_t reply = 0;
-        if (!AcknowledgedByte(kArgumentRequest) || !port_.ReadByte(reply)) return false;
+        r = AcknowledgedByte(kArgumentRequest);
+        if (r) r = port_.ReadByte(reply);
+        if (!r) return r;
         if (!DecodeArgument(reply, value)) {
             value = reply;
-            return false;
+            return r.Refused();
         }
     }
-    return true;
+    return r;
 }
 
-bool BasicStampProxy::DoSetBusy(bool busy) {
-    return AcknowledgedByte(kBusy) && AcknowledgedByte(busy ? '1' : '0');
+LinkResult BasicStampProxy::DoSetBusy(bool busy) {
+    LinkResult r = AcknowledgedByte(kBusy);
+    if (r) r = AcknowledgedByte(busy ? '1' : '0');
+    return r;
 }
 
-bool BasicStampProxy::DoEnterControlMode() {
-    if (!Detect() || !ConnectModule()) return false;
+LinkResult BasicStampProxy::DoEnterControlMode() {
+    LinkResult r = Detect();
+    if (r) r = ConnectModule();
+    if (!r) return r;
     SleepMs(100);
-    if (!AcknowledgedByte('U')) return false;
+    if (!(r = AcknowledgedByte('U'))) return r;
     SleepMs(100);
-    return true;
+    return r;
 }
 
-bool BasicStampProxy::DoLeaveControlMode() {
-    return Detect() && EchoedByte(0);
+LinkResult BasicStampProxy::DoLeaveControlMode() {
+    LinkResult r = Detect();
+    if (r) r = EchoedByte(0);
+    return r;
 }
 
-bool BasicStampProxy::DoSaveLanguage(int language) {
-    return AcknowledgedByte(kSaveLanguage) && AcknowledgedByte(static_cast<std::uint8_t>(language));
+LinkResult BasicStampProxy::DoSaveLanguage(int language) {
+    LinkResult r = AcknowledgedByte(kSaveLanguage);
+    if (r) r = AcknowledgedByte(static_cast<std::uint8_t>(language));
+    return r;
 }
 
-bool BasicStampProxy::DoLoadLanguage(std::uint8_t& language) {
-    return AcknowledgedByte(kLoadLanguage) && port_.ReadByte(language);
+LinkResult BasicStampProxy::DoLoadLanguage(std::uint8_t& language) {
+    LinkResult r = AcknowledgedByte(kLoadLanguage);
+    if (r) r = port_.ReadByte(language);
+    return r;
 }
 
 }  // namespace parlix

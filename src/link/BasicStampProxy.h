@@ -6,8 +6,6 @@
 #include "link/PortProxy.h"
 #include "link/StampIdentification.h"
 
-#include <optional>
-
 namespace parlix {
 
 class BasicStampProxy : public PortProxy {
@@ -15,17 +13,17 @@ class BasicStampProxy : public PortProxy {
     using PortProxy::PortProxy;
 
   protected:
-    bool DoOpenLink(const std::string& port) override;
-    bool DoDetect() override;
-    bool DoConnectModule() override;
-    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
-    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool DoReceiveArguments(std::span<std::int32_t> values) override;
-    bool DoSetBusy(bool busy) override;
-    bool DoEnterControlMode() override;
-    bool DoLeaveControlMode() override;
-    bool DoSaveLanguage(int language) override;
-    bool DoLoadLanguage(std::uint8_t& language) override;
+    LinkResult DoOpenLink(const std::string& port) override;
+    LinkResult DoDetect() override;
+    LinkResult DoConnectModule() override;
+    LinkResult DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    LinkResult DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    LinkResult DoReceiveArguments(std::span<std::int32_t> values) override;
+    LinkResult DoSetBusy(bool busy) override;
+    LinkResult DoEnterControlMode() override;
+    LinkResult DoLeaveControlMode() override;
+    LinkResult DoSaveLanguage(int language) override;
+    LinkResult DoLoadLanguage(std::uint8_t& language) override;
 
   private:
     struct Found {
@@ -33,13 +31,14 @@ class BasicStampProxy : public PortProxy {
         std::uint8_t version;
     };
 
-    bool EchoedByte(std::uint8_t byte);
-    bool AcknowledgedByte(std::uint8_t byte);
-    bool ResetStamp();
-    bool Identify(StampKind kind, std::uint8_t& version);
-    // Resets and asks each kind in turn at a 100 ms read time-out.
-    std::optional<Found> IdentifyAny();
-    bool SendPacket(const std::uint8_t (&packet)[18]);
+    LinkResult EchoedByte(std::uint8_t byte);
+    LinkResult AcknowledgedByte(std::uint8_t byte);
+    LinkResult ResetStamp();
+    LinkResult Identify(StampKind kind, std::uint8_t& version);
+    // Resets and asks each kind in turn at a 100 ms read time-out; fails
+    // when none answers.
+    LinkResult IdentifyAny(Found& found);
+    LinkResult SendPacket(const std::uint8_t (&packet)[18]);
 };
 
 }  // namespace parlix

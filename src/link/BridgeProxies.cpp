@@ -2,9 +2,9 @@
 
 namespace parlix {
 
-bool BridgeProxyBase::DoDetect() {
+LinkResult BridgeProxyBase::DoDetect() {
     ClearTexts();
-    return false;
+    return LinkResult::WithoutLine(false);
 }
 
 }  // namespace parlix

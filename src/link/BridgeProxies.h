@@ -15,10 +15,10 @@ class BridgeProxyBase : public PortProxy {
     using PortProxy::PortProxy;
 
   protected:
-    bool DoDetect() override;
-    bool DoConnectModule() override { return false; }
-    bool DoEnterControlMode() override { return false; }
-    bool DoLeaveControlMode() override { return false; }
+    LinkResult DoDetect() override;
+    LinkResult DoConnectModule() override { return LinkResult::WithoutLine(false); }
+    LinkResult DoEnterControlMode() override { return LinkResult::WithoutLine(false); }
+    LinkResult DoLeaveControlMode() override { return LinkResult::WithoutLine(false); }
 };
 
 }  // namespace parlix

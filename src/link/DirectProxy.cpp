@@ -6,39 +6,40 @@
 
 namespace parlix {
 
-bool DirectProxy::DoOpenLink(const std::string& port) {
-    if (!OpenLine(port)) return false;
+LinkResult DirectProxy::DoOpenLink(const std::string& port) {
+    if (const LinkResult r = OpenLine(port); !r) return r;
     // Some boards power the module from the modem lines; a pseudo-terminal has none.
     port_.EscapeFunction(SETRTS);
     port_.EscapeFunction(SETDTR);
-    if (port_.SetEventMask(EV_BREAK) || port_.SetReadMode(1)) return false;
+    if (const auto ec = port_.SetEventMask(EV_BREAK)) return LinkResult::Fail(ec);
+    if (const auto ec = port_.SetReadMode(1)) return LinkResult::Fail(ec);
     SleepMs(500);
-    port_.Purge();
-    return true;
+    return {true, port_.Purge()};
 }
 
-bool DirectProxy::DoDetect() {
+LinkResult DirectProxy::DoDetect() {
     ClearTexts();
     port_.SetReadTimeout(250);
-    const bool found = [&] {
+    const LinkResult found = [&] {
         std::uint8_t reply = 0;
-        if (!port_.Query('b', reply)) {
+        LinkResult r = port_.Query('b', reply);
+        if (!r) {
             SleepMs(200);
-            if (!port_.Query('b', reply)) return false;
+            if (!(r = port_.Query('b', reply))) return r;
         }
-        if (!port_.Expect('b', 'o') || !port_.Expect('b', 'o')) return false;
-        if (!port_.Expect('x', 'x')) {
+        if (!(r = port_.Expect('b', 'o')) || !(r = port_.Expect('b', 'o'))) return r;
+        if (!(r = port_.Expect('x', 'x'))) {
             SleepMs(200);
-            if (!port_.Expect('x', 'x')) return false;
+            if (!(r = port_.Expect('x', 'x'))) return r;
         }
         std::uint8_t identity = 0;
-        if (!port_.Query(kArgRequest, identity)) return false;
+        if (!(r = port_.Query(kArgRequest, identity))) return r;
         deviceName_ = ModelName(identity);
         deviceDetail_ = fmt::format("Rev {}", Revision(identity));
-        return true;
+        return r;
     }();
     port_.SetReadTimeout(1000);
-    return found && !deviceName_.empty();
+    return found && deviceName_.empty() ? found.Refused() : found;
 }
 
 }  // namespace parlix

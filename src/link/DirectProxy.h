@@ -10,11 +10,11 @@ class DirectProxy : public PortProxy {
     using PortProxy::PortProxy;
 
   protected:
-    bool DoOpenLink(const std::string& port) override;
-    bool DoDetect() override;
-    bool DoConnectModule() override { return true; }
-    bool DoEnterControlMode() override { return ControlModeExchange(); }
-    bool DoLeaveControlMode() override { return ControlModeExchange(); }
+    LinkResult DoOpenLink(const std::string& port) override;
+    LinkResult DoDetect() override;
+    LinkResult DoConnectModule() override { return LinkResult::WithoutLine(true); }
+    LinkResult DoEnterControlMode() override { return ControlModeExchange(); }
+    LinkResult DoLeaveControlMode() override { return ControlModeExchange(); }
 };
 
 }  // namespace parlix

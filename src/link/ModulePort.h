@@ -1,7 +1,9 @@
 // The serial port as the module protocol uses it: single bytes, each write
-// paced and pushed to the line, each read bounded by a time-out.
+// paced and pushed to the line, each read bounded by a time-out. Each step
+// hands back the status its last call to the port left.
 #pragma once
 
+#include "link/LinkResult.h"
 #include "link/Serial.h"
 
 #include <cstdint>
@@ -16,12 +18,13 @@ class ModulePort : public Serial {
     // A negative pacing writes without a pause.
     void SetWritePacing(int ms) { writePacing_ = ms; }
 
-    bool WriteByte(std::uint8_t byte);
-    bool ReadByte(std::uint8_t& byte) { return ReadByteWithin(byte, readTimeout_); }
+    LinkResult WriteByte(std::uint8_t byte);
+    LinkResult ReadByte(std::uint8_t& byte) { return ReadByteWithin(byte, readTimeout_); }
     // A negative time-out waits without limit.
-    bool ReadByteWithin(std::uint8_t& byte, int timeoutMs);
-    bool Query(std::uint8_t request, std::uint8_t& reply);
-    bool Expect(std::uint8_t request, std::uint8_t expected);
+    LinkResult ReadByteWithin(std::uint8_t& byte, int timeoutMs);
+    LinkResult Query(std::uint8_t request, std::uint8_t& reply);
+    // Refused, without a reason, when the reply is another byte.
+    LinkResult Expect(std::uint8_t request, std::uint8_t expected);
 
   private:
     int readTimeout_ = 1000;

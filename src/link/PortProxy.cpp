@@ -7,22 +7,23 @@
 
 namespace parlix {
 
-bool PortProxy::OpenLine(const std::string& port) {
-    return !port_.Open(port, 0, 0, true) && !port_.Configure(9600, 8, 0, 0) &&
-           !port_.SetHandshaking(0);
+LinkResult PortProxy::OpenLine(const std::string& port) {
+    LinkResult r = LinkResult::Line(port_.Open(port, 0, 0, true));
+    if (r) r = LinkResult::Line(port_.Configure(9600, 8, 0, 0));
+    if (r) r = LinkResult::Line(port_.SetHandshaking(0));
+    return r;
 }
 
-bool PortProxy::DoCloseLink() {
-    return !port_.Close();
+LinkResult PortProxy::DoCloseLink() {
+    return LinkResult::Line(port_.Close());
 }
 
 void PortProxy::PurgeLine() {
     port_.Purge();
 }
 
-bool PortProxy::DoUpdateBridge(const std::string&, ProgressSink*) {
-    SetLastError(Status::Unsupported);
-    return false;
+LinkResult PortProxy::DoUpdateBridge(const std::string&, ProgressSink*) {
+    return LinkResult::Fail(Status::Unsupported);
 }
 
 std::optional<std::string> PortProxy::GetBridgeFile() const {
@@ -32,67 +33,67 @@ std::optional<std::string> PortProxy::GetBridgeFile() const {
 
 // A command with a value the framing cannot carry is refused whole, before
 // any of its bytes goes out.
-bool PortProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+LinkResult PortProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!EncodeArgument(args[i], bytes[i])) {
-            SetLastError(Status::InvalidParameter);
-            return false;
-        }
+        if (!EncodeArgument(args[i], bytes[i])) return LinkResult::Fail(Status::InvalidParameter);
     }
     port_.Purge();  // drop what an earlier exchange left behind
-    if (!port_.WriteByte(command)) return false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!port_.WriteByte(bytes[i])) return false;
-        if (NeedsPauseAfterArgument(command, i, args)) port_.Pause(50);
+    LinkResult r = port_.WriteByte(command);
+    for (std::size_t i = 0; r && i < args.size(); ++i) {
+        r = port_.WriteByte(bytes[i]);
+        if (r && NeedsPauseAfterArgument(command, i, args)) port_.Pause(50);
     }
-    return true;
+    return r;
 }
 
-bool PortProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
-    if (port_.ReadByteWithin(status, tenths < 0 ? -1 : tenths * 100)) return true;
-    if (port_.LastError() == Status::Timeout) SetLastError(Status::WaitTimeout);
-    return false;
+LinkResult PortProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
+    const LinkResult r = port_.ReadByteWithin(status, tenths < 0 ? -1 : tenths * 100);
+    if (!r && r.reason == Status::Timeout) return LinkResult::Fail(Status::WaitTimeout);
+    return r;
 }
 
-bool PortProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+LinkResult PortProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     const int pacing = port_.WritePacing();
     port_.SetWritePacing(-1);  // argument requests go out back to back
-    const bool ok = FetchArguments(values);
+    const LinkResult r = FetchArguments(values);
     port_.SetWritePacing(pacing);
-    return ok;
+    return r;
 }
 
-bool PortProxy::FetchArguments(std::span<std::int32_t> values) {
+LinkResult PortProxy::FetchArguments(std::span<std::int32_t> values) {
+    LinkResult r = LinkResult::WithoutLine(true);
     for (auto& value : values) {
         std::uint8_t reply = 0;
-        if (!port_.Query(kArgRequest, reply)) return false;
+        if (!(r = port_.Query(kArgRequest, reply))) return r;
         if (!DecodeArgument(reply, value)) {
             // The byte stays in the value: a stream that ends answers with a status.
             value = reply;
-            return false;
+            return r.Refused();
         }
     }
-    return true;
+    return r;
 }
 
-bool PortProxy::DoSetBusy(bool) {
-    return true;
+LinkResult PortProxy::DoSetBusy(bool) {
+    return LinkResult::WithoutLine(true);
 }
 
-bool PortProxy::DoSaveLanguage(int language) {
+LinkResult PortProxy::DoSaveLanguage(int language) {
     settings_.SetLangVR(language);
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool PortProxy::DoLoadLanguage(std::uint8_t& language) {
+LinkResult PortProxy::DoLoadLanguage(std::uint8_t& language) {
     language = static_cast<std::uint8_t>(settings_.GetLangVR());
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool PortProxy::ControlModeExchange() {
+LinkResult PortProxy::ControlModeExchange() {
     std::uint8_t reply = 0;
-    return port_.Query('b', reply) && port_.Expect('b', 'o');
+    LinkResult r = port_.Query('b', reply);
+    if (r) r = port_.Expect('b', 'o');
+    return r;
 }
 
 void PortProxy::ClearTexts() {

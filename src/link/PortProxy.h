@@ -24,21 +24,21 @@ class PortProxy : public VoiceProxy {
     ModulePort& Port() { return port_; }
 
   protected:
-    bool DoCloseLink() override;
-    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
-    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
-    bool DoReceiveArguments(std::span<std::int32_t> values) override;
-    bool DoSetBusy(bool busy) override;
-    bool DoSaveLanguage(int language) override;
-    bool DoLoadLanguage(std::uint8_t& language) override;
+    LinkResult DoCloseLink() override;
+    LinkResult DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    LinkResult DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    LinkResult DoReceiveStatus(std::uint8_t& status, int tenths) override;
+    LinkResult DoReceiveArguments(std::span<std::int32_t> values) override;
+    LinkResult DoSetBusy(bool busy) override;
+    LinkResult DoSaveLanguage(int language) override;
+    LinkResult DoLoadLanguage(std::uint8_t& language) override;
 
     // Opens the port for bounded transfers at 9600 8N1 without flow control.
-    bool OpenLine(const std::string& port);
+    LinkResult OpenLine(const std::string& port);
     // 'b' with any reply, then 'b' answered 'o'.
-    bool ControlModeExchange();
+    LinkResult ControlModeExchange();
     // One space per value, each answered with an argument byte, at the current pacing.
-    bool FetchArguments(std::span<std::int32_t> values);
+    LinkResult FetchArguments(std::span<std::int32_t> values);
     void ClearTexts();
 
     SettingsStore& settings_;

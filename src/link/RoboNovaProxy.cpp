@@ -44,14 +44,14 @@ RoboNovaProxy::RoboNovaProxy(SettingsStore& settings) : PortProxy(settings) {
     port_.SetReadTimeout(1000);
 }
 
-bool RoboNovaProxy::DoOpenLink(const std::string& port) {
+LinkResult RoboNovaProxy::DoOpenLink(const std::string& port) {
     Lock lock(portLock_);
-    if (!OpenLine(port) || port_.SetReadMode(1)) return false;
-    port_.Purge();
-    return true;
+    if (const LinkResult r = OpenLine(port); !r) return r;
+    if (const auto ec = port_.SetReadMode(1)) return LinkResult::Fail(ec);
+    return {true, port_.Purge()};
 }
 
-bool RoboNovaProxy::DoCloseLink() {
+LinkResult RoboNovaProxy::DoCloseLink() {
     Lock lock(portLock_);
     return PortProxy::DoCloseLink();
 }
@@ -61,108 +61,124 @@ void RoboNovaProxy::PurgeLine() {
     PortProxy::PurgeLine();
 }
 
-bool RoboNovaProxy::ControllerByte(std::uint8_t byte, std::uint8_t& answer) {
+LinkResult RoboNovaProxy::ControllerByte(std::uint8_t byte, std::uint8_t& answer) {
     std::uint32_t written = 0;
-    if (port_.Write(&byte, 1, &written, nullptr, 1000)) return false;
+    if (const auto ec = port_.Write(&byte, 1, &written, nullptr, 1000)) return LinkResult::Fail(ec);
     port_.FlushOutput();
     return port_.ReadByte(answer);
 }
 
-bool RoboNovaProxy::CheckedByte(std::uint8_t byte) {
+LinkResult RoboNovaProxy::CheckedByte(std::uint8_t byte) {
     std::uint8_t answer = 0;
-    if (!ControllerByte(byte, answer)) return false;
-    if (answer != byte) {
-        SetLastError(Status::BadReply);
-        return false;
-    }
-    return true;
+    const LinkResult r = ControllerByte(byte, answer);
+    if (r && answer != byte) return LinkResult::Fail(Status::BadReply);
+    return r;
 }
 
-bool RoboNovaProxy::CheckedAddress(std::uint16_t address) {
-    return CheckedByte(static_cast<std::uint8_t>(address & 0xFF)) &&
-           CheckedByte(static_cast<std::uint8_t>(address >> 8));
+LinkResult RoboNovaProxy::CheckedAddress(std::uint16_t address) {
+    LinkResult r = CheckedByte(static_cast<std::uint8_t>(address & 0xFF));
+    if (r) r = CheckedByte(static_cast<std::uint8_t>(address >> 8));
+    return r;
 }
 
-bool RoboNovaProxy::WriteRam(std::uint16_t address, std::uint8_t value) {
+LinkResult RoboNovaProxy::WriteRam(std::uint16_t address, std::uint8_t value) {
     Lock lock(portLock_);
-    return CheckedByte(0xF8) && CheckedAddress(address) && CheckedByte(value);
+    LinkResult r = CheckedByte(0xF8);
+    if (r) r = CheckedAddress(address);
+    if (r) r = CheckedByte(value);
+    return r;
 }
 
-bool RoboNovaProxy::ReadRam(std::uint16_t address, std::uint8_t& value) {
+LinkResult RoboNovaProxy::ReadRam(std::uint16_t address, std::uint8_t& value) {
     Lock lock(portLock_);
-    return CheckedByte(0xF7) && CheckedAddress(address) && ControllerByte(0x00, value);
+    LinkResult r = CheckedByte(0xF7);
+    if (r) r = CheckedAddress(address);
+    if (r) r = ControllerByte(0x00, value);
+    return r;
 }
 
-bool RoboNovaProxy::ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value) {
+LinkResult RoboNovaProxy::ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value) {
     Lock lock(portLock_);
-    return CheckedByte(op) && CheckedAddress(address) && ControllerByte(0x00, value);
+    LinkResult r = CheckedByte(op);
+    if (r) r = CheckedAddress(address);
+    if (r) r = ControllerByte(0x00, value);
+    return r;
 }
 
-bool RoboNovaProxy::WriteMemory(std::uint16_t address, std::uint8_t value) {
+LinkResult RoboNovaProxy::WriteMemory(std::uint16_t address, std::uint8_t value) {
     Lock lock(portLock_);
-    return CheckedByte(0xF4) && CheckedByte(0x0B) && CheckedAddress(address) &&
-           CheckedByte(value) && CheckedByte(value);
+    LinkResult r = CheckedByte(0xF4);
+    if (r) r = CheckedByte(0x0B);
+    if (r) r = CheckedAddress(address);
+    if (r) r = CheckedByte(value);
+    if (r) r = CheckedByte(value);
+    return r;
 }
 
-bool RoboNovaProxy::OutputCommand(std::uint8_t p, std::uint8_t q) {
+LinkResult RoboNovaProxy::OutputCommand(std::uint8_t p, std::uint8_t q) {
     Lock lock(portLock_);
-    return CheckedByte(0xE3) && CheckedByte(p) && CheckedByte(q);
+    LinkResult r = CheckedByte(0xE3);
+    if (r) r = CheckedByte(p);
+    if (r) r = CheckedByte(q);
+    return r;
 }
 
-bool RoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {
-    if (!WriteRam(kMailbox, value)) return false;
+LinkResult RoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {
+    if (const LinkResult r = WriteRam(kMailbox, value); !r) return r;
     for (int i = 0; i < 2 * replyWaits_; ++i) {
         SleepMs(50);
         std::uint8_t seen = 0;
-        if (!ReadRam(kMailbox, seen)) return false;
-        if (seen == kMailboxTaken) return true;
+        const LinkResult r = ReadRam(kMailbox, seen);
+        if (!r || seen == kMailboxTaken) return r;
     }
-    SetLastError(Status::WaitTimeout);
-    return false;
+    return LinkResult::Fail(Status::WaitTimeout);
 }
 
-bool RoboNovaProxy::DoDetect() {
+LinkResult RoboNovaProxy::DoDetect() {
     Lock lock(portLock_);
     ClearTexts();
     templateName_.clear();
     std::uint8_t answers[6] = {};
-    if (!CheckedByte(0xF0)) return false;
+    LinkResult r = CheckedByte(0xF0);
+    if (!r) return r;
     std::uint8_t request = 0x00;
     for (std::uint8_t& answer : answers) {
-        if (!ControllerByte(request, answer)) return false;
+        if (!(r = ControllerByte(request, answer))) return r;
         request = answer;
     }
-    if (answers[0] != 2 || answers[1] != 2 || answers[2] == 0) return false;
+    if (answers[0] != 2 || answers[1] != 2 || answers[2] == 0) return r.Refused();
     deviceName_ = kName;
     deviceDetail_ = fmt::format("Ver {}.{} - Rom({}K) Ram({}) Stack({})", answers[1], answers[2],
                                 answers[3], answers[4], answers[5]);
     bridgeFile_ = settings_.Bridge(deviceName_);
     templateName_ = settings_.Template(deviceName_);
-    return true;
+    return r;
 }
 
-bool RoboNovaProxy::DoConnectModule() {
+LinkResult RoboNovaProxy::DoConnectModule() {
     Lock lock(portLock_);
     std::uint8_t memory[16] = {};
+    LinkResult r;
     for (std::uint16_t a = 0; a < 16; ++a) {
-        if (!ReadMemory(0xF2, a, memory[a])) return false;
+        if (!(r = ReadMemory(0xF2, a, memory[a]))) return r;
     }
-    return std::memcmp(memory, kSignature, 8) == 0;
+    return std::memcmp(memory, kSignature, 8) == 0 ? r : r.Refused();
 }
 
-bool RoboNovaProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
+// A program file that cannot be read fails before the line is used, with no reason of its own.
+LinkResult RoboNovaProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     Lock lock(portLock_);
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
-    if (!file) return false;
+    if (!file) return LinkResult::WithoutLine(false);
     return Download(file.get(), progress);
 }
 
-bool RoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
+LinkResult RoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
     std::uint16_t count = 0;
     std::uint16_t length = 0;
     if (std::fseek(file, 125, SEEK_SET) || !ReadWord(file, count) || !ReadWord(file, length) ||
         std::fseek(file, static_cast<long>(count) * 35, SEEK_CUR))
-        return false;
+        return LinkResult::WithoutLine(false);
     std::uint8_t page[kPage] = {};
     std::size_t got = std::fread(page, 1, 16, file);
     std::memcpy(page, kSignature, 8);
@@ -170,23 +186,22 @@ bool RoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
 
     std::optional<ProgressSection> section;
     if (progress) section.emplace(*progress, (length + 127u) / 128u);
-    if (!CheckedByte(0xEC) || port_.Configure(115200, 8, 0, 0) ||
-        !CheckedByte(static_cast<std::uint8_t>(length & 0xFF)) ||
-        !CheckedByte(static_cast<std::uint8_t>(length >> 8)))
-        return false;
+    LinkResult r = CheckedByte(0xEC);
+    if (r) r = LinkResult::Line(port_.Configure(115200, 8, 0, 0));
+    if (r) r = CheckedByte(static_cast<std::uint8_t>(length & 0xFF));
+    if (r) r = CheckedByte(static_cast<std::uint8_t>(length >> 8));
+    if (!r) return r;
     for (;;) {
         std::uint8_t answer = 0;
-        if (!ControllerByte('?', answer)) return false;
-        if (answer != '!') {
-            SetLastError(Status::BadReply);
-            return false;
-        }
+        if (!(r = ControllerByte('?', answer))) return r;
+        if (answer != '!') return LinkResult::Fail(Status::BadReply);
         std::uint8_t sum = 0;
         for (const std::uint8_t b : page) sum = static_cast<std::uint8_t>(sum + b);
         std::uint32_t written = 0;
-        if (port_.Write(page, kPage, &written, nullptr, 1000) ||
-            port_.Write(&sum, 1, &written, nullptr, 1000))
-            return false;
+        if (const auto ec = port_.Write(page, kPage, &written, nullptr, 1000))
+            return LinkResult::Fail(ec);
+        if (const auto ec = port_.Write(&sum, 1, &written, nullptr, 1000))
+            return LinkResult::Fail(ec);
         port_.FlushOutput();
         if (section) section->Step();
         if (got < kPage || std::feof(file)) break;
@@ -195,80 +210,84 @@ bool RoboNovaProxy::Download(std::FILE* file, ProgressSink* progress) {
         if (got == 0) break;
     }
     std::uint8_t end = 0;
-    if (!port_.ReadByte(end)) return false;
-    if (end != 'E') {
-        SetLastError(Status::BadReply);
-        return false;
-    }
+    if (!(r = port_.ReadByte(end))) return r;
+    if (end != 'E') return LinkResult::Fail(Status::BadReply);
     SleepMs(1000);
-    return !port_.Configure(9600, 8, 0, 0) && CheckedByte(0xFC);
+    r = LinkResult::Line(port_.Configure(9600, 8, 0, 0));
+    if (r) r = CheckedByte(0xFC);
+    return r;
 }
 
-bool RoboNovaProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+LinkResult RoboNovaProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::vector<std::uint8_t> bytes(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!EncodeArgument(args[i], bytes[i])) {
-            SetLastError(Status::InvalidParameter);
-            return false;
-        }
+        if (!EncodeArgument(args[i], bytes[i])) return LinkResult::Fail(Status::InvalidParameter);
     }
     SleepMs(50);
-    if (!AcknowledgedWrite(kMailboxAttention) || !AcknowledgedWrite(command)) return false;
-    if (busy_ && !OutputCommand(52, 0)) return false;
+    LinkResult r = AcknowledgedWrite(kMailboxAttention);
+    if (r) r = AcknowledgedWrite(command);
+    if (r && busy_) r = OutputCommand(52, 0);
     for (const std::uint8_t b : bytes) {
-        if (!AcknowledgedWrite(b)) return false;
+        if (!r) break;
+        r = AcknowledgedWrite(b);
     }
-    if (!WriteRam(kMailbox, kMailboxReply)) return false;
+    if (r) r = WriteRam(kMailbox, kMailboxReply);
+    if (!r) return r;
     SleepMs(50);
-    return true;
+    return r;
 }
 
-bool RoboNovaProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
+LinkResult RoboNovaProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
     const long tries = tenths < 0 ? -1 : 2L * tenths + 1;
     for (long i = 0; tries < 0 || i < tries; ++i) {
         std::uint8_t value = 0;
-        if (!ReadRam(kMailbox, value)) return false;
+        const LinkResult r = ReadRam(kMailbox, value);
+        if (!r) return r;
         if (value != kMailboxReply) {
             status = value;
-            return true;
+            return r;
         }
         SleepMs(50);
     }
-    SetLastError(Status::WaitTimeout);
-    return false;
+    return LinkResult::Fail(Status::WaitTimeout);
 }
 
-bool RoboNovaProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+LinkResult RoboNovaProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+    LinkResult r = LinkResult::WithoutLine(true);
     for (auto& value : values) {
         std::uint8_t reply = 0;
-        if (!WriteRam(kMailbox, kMailboxReply) || !ReceiveStatus(reply, replyWaits_)) return false;
+        r = WriteRam(kMailbox, kMailboxReply);
+        if (r) r = ReceiveStatus(reply, replyWaits_);
+        if (!r) return r;
         if (!DecodeArgument(reply, value)) {
             value = reply;
-            return false;
+            return r.Refused();
         }
     }
-    return true;
+    return r;
 }
 
-bool RoboNovaProxy::DoSetBusy(bool busy) {
+LinkResult RoboNovaProxy::DoSetBusy(bool busy) {
     busy_ = busy;
-    return busy || OutputCommand(52, 1);
+    return busy ? LinkResult::WithoutLine(true) : OutputCommand(52, 1);
 }
 
-bool RoboNovaProxy::DoEnterControlMode() {
+LinkResult RoboNovaProxy::DoEnterControlMode() {
     SleepMs(1500);
     return AcknowledgedWrite(kMailboxAttention);
 }
 
-bool RoboNovaProxy::DoLeaveControlMode() {
-    return AcknowledgedWrite(kMailboxAttention) && WriteRam(kMailbox, 0);
+LinkResult RoboNovaProxy::DoLeaveControlMode() {
+    LinkResult r = AcknowledgedWrite(kMailboxAttention);
+    if (r) r = WriteRam(kMailbox, 0);
+    return r;
 }
 
-bool RoboNovaProxy::DoSaveLanguage(int language) {
+LinkResult RoboNovaProxy::DoSaveLanguage(int language) {
     return WriteMemory(kLanguageAddress, static_cast<std::uint8_t>(language));
 }
 
-bool RoboNovaProxy::DoLoadLanguage(std::uint8_t& language) {
+LinkResult RoboNovaProxy::DoLoadLanguage(std::uint8_t& language) {
     return ReadMemory(0xF2, kLanguageAddress, language);
 }
 

@@ -16,31 +16,31 @@ class RoboNovaProxy : public PortProxy {
     void PurgeLine() override;
 
   protected:
-    bool DoOpenLink(const std::string& port) override;
-    bool DoCloseLink() override;
-    bool DoDetect() override;
-    bool DoConnectModule() override;
-    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
-    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
-    bool DoReceiveArguments(std::span<std::int32_t> values) override;
-    bool DoSetBusy(bool busy) override;
-    bool DoEnterControlMode() override;
-    bool DoLeaveControlMode() override;
-    bool DoSaveLanguage(int language) override;
-    bool DoLoadLanguage(std::uint8_t& language) override;
+    LinkResult DoOpenLink(const std::string& port) override;
+    LinkResult DoCloseLink() override;
+    LinkResult DoDetect() override;
+    LinkResult DoConnectModule() override;
+    LinkResult DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    LinkResult DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    LinkResult DoReceiveStatus(std::uint8_t& status, int tenths) override;
+    LinkResult DoReceiveArguments(std::span<std::int32_t> values) override;
+    LinkResult DoSetBusy(bool busy) override;
+    LinkResult DoEnterControlMode() override;
+    LinkResult DoLeaveControlMode() override;
+    LinkResult DoSaveLanguage(int language) override;
+    LinkResult DoLoadLanguage(std::uint8_t& language) override;
 
   private:
-    bool ControllerByte(std::uint8_t byte, std::uint8_t& answer);
-    bool CheckedByte(std::uint8_t byte);
-    bool CheckedAddress(std::uint16_t address);
-    bool WriteRam(std::uint16_t address, std::uint8_t value);
-    bool ReadRam(std::uint16_t address, std::uint8_t& value);
-    bool ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value);
-    bool WriteMemory(std::uint16_t address, std::uint8_t value);
-    bool OutputCommand(std::uint8_t p, std::uint8_t q);
-    bool AcknowledgedWrite(std::uint8_t value);
-    bool Download(std::FILE* file, ProgressSink* progress);
+    LinkResult ControllerByte(std::uint8_t byte, std::uint8_t& answer);
+    LinkResult CheckedByte(std::uint8_t byte);
+    LinkResult CheckedAddress(std::uint16_t address);
+    LinkResult WriteRam(std::uint16_t address, std::uint8_t value);
+    LinkResult ReadRam(std::uint16_t address, std::uint8_t& value);
+    LinkResult ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value);
+    LinkResult WriteMemory(std::uint16_t address, std::uint8_t value);
+    LinkResult OutputCommand(std::uint8_t p, std::uint8_t q);
+    LinkResult AcknowledgedWrite(std::uint8_t value);
+    LinkResult Download(std::FILE* file, ProgressSink* progress);
 
     std::int32_t replyWaits_ = 20;
     bool busy_ = false;

@@ -33,7 +33,7 @@ bool ValidLine(std::uint32_t baud, int dataBits, int parity, int stopBits) {
 }  // namespace
 
 Serial::~Serial() {
-    // Not through Close(): destruction leaves the thread's last error alone.
+    // Not through Close(): destruction leaves no trace line.
     if (backend_) backend_->Close();
 }
 
@@ -47,12 +47,10 @@ std::string Serial::DevicePath(const std::string& name) {
 void Serial::Begin() {
     quietSince_.reset();
     lastError_.clear();
-    ClearLastError();
 }
 
 std::error_code Serial::Finish(std::error_code ec) {
     lastError_ = ec;
-    SetLastError(ec);
     return ec;
 }
 

@@ -1,7 +1,7 @@
 // Serial: the one class through which the program touches a serial port.
 //
 // Operations return a status (an empty error_code for success) and also keep
-// it as the port's last error and the thread's last error. A port "opened for
+// it as the port's last error. A port "opened for
 // overlapped I/O" bounds every read, write and event wait by its time-out; one
 // opened without it only takes kInfinite.
 #pragma once

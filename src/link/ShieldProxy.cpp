@@ -35,7 +35,7 @@ constexpr int kSettleMs = 500;
 
 struct ResetProbe {
     std::uint32_t baud;
-    bool (*probe)(ModulePort&);
+    LinkResult (*probe)(ModulePort&);
     const char* name;
     const char* detail;
 };
@@ -53,14 +53,14 @@ constexpr std::array<ResetProbe, 4> kResetProbes = {{
 ShieldProxy::ShieldProxy(SettingsStore& settings)
     : PortProxy(settings), refresh_(ListPortsWithSimulated) {}
 
-bool ShieldProxy::DoOpenLink(const std::string& port) {
+LinkResult ShieldProxy::DoOpenLink(const std::string& port) {
     lastPort_ = port;
-    if (!OpenLine(port)) return false;
-    if (port_.SetEventMask(EV_BREAK) || port_.SetReadMode(1)) return false;
+    if (const LinkResult r = OpenLine(port); !r) return r;
+    if (const auto ec = port_.SetEventMask(EV_BREAK)) return LinkResult::Fail(ec);
+    if (const auto ec = port_.SetReadMode(1)) return LinkResult::Fail(ec);
     port_.SetReadTimeout(1000);
     port_.SetWritePacing(0);
-    port_.Purge();
-    return true;
+    return {true, port_.Purge()};
 }
 
 void ShieldProxy::ResetPulse() {
@@ -73,39 +73,48 @@ void ShieldProxy::ResetPulse() {
     port_.Purge();
 }
 
-bool ShieldProxy::Probe(std::uint32_t baud, bool (*probe)(ModulePort&)) {
-    if (port_.Configure(baud, 8, 0, 0)) return false;
+LinkResult ShieldProxy::Probe(std::uint32_t baud, LinkResult (*probe)(ModulePort&)) {
+    if (const auto ec = port_.Configure(baud, 8, 0, 0)) return LinkResult::Fail(ec);
     ResetPulse();
     return probe(port_);
 }
 
-bool ShieldProxy::DoDetect() {
+LinkResult ShieldProxy::DoDetect() {
     ClearTexts();
     port_.SetReadTimeout(kProbeTimeoutMs);
     for (const ResetProbe& p : kResetProbes) {
-        if (Probe(p.baud, p.probe)) {
+        if (const LinkResult r = Probe(p.baud, p.probe)) {
             deviceName_ = p.name;
             deviceDetail_ = p.detail;
-            return true;
+            return r;
         }
     }
-    if (!TouchAt1200()) return false;
-    if (bl::Avr109Identify(port_)) {
+    LinkResult r = TouchAt1200();
+    if (!r) return r;
+    if ((r = bl::Avr109Identify(port_))) {
         deviceName_ = "AVR/Arduino Leonardo";
         deviceDetail_ = kCaterina;
-    } else if (!port_.Configure(115200, 8, 0, 0) && bl::SambaNormalMode(port_)) {
+        return r;
+    }
+    r = LinkResult::Line(port_.Configure(115200, 8, 0, 0));
+    if (r) r = bl::SambaNormalMode(port_);
+    if (r) {
         deviceName_ = "SAM3/Arduino Due";
         deviceDetail_ = kSamba;
-    } else if (!port_.Configure(115200, 8, 0, 0) && bl::Stk500v2GetParameter(port_)) {
+        return r;
+    }
+    r = LinkResult::Line(port_.Configure(115200, 8, 0, 0));
+    if (r) r = bl::Stk500v2GetParameter(port_);
+    if (r) {
         deviceName_ = "SAMD21/Arduino Zero";
         deviceDetail_ = kZeroboot;
     }
-    return !deviceName_.empty();
+    return r;
 }
 
 // Boards with a native USB port restart into their boot loader when the port
 // is set to 1200 baud and DTR drops.
-bool ShieldProxy::TouchAt1200() {
+LinkResult ShieldProxy::TouchAt1200() {
     NotePorts();
     port_.Configure(1200, 8, 0, 0);
     port_.EscapeFunction(CLRRTS);
@@ -116,12 +125,11 @@ bool ShieldProxy::TouchAt1200() {
     port_.Close();
     // The probes after the restart keep their own time-out.
     const int timeout = port_.ReadTimeout();
-    const bool reopened = ReopenAfterRestart();
+    const LinkResult reopened = ReopenAfterRestart();
     port_.SetReadTimeout(timeout);
-    if (!reopened) return false;
+    if (!reopened) return reopened;
     port_.Configure(9600, 8, 0, 0);
-    port_.Purge();
-    return true;
+    return {true, port_.Purge()};
 }
 
 void ShieldProxy::NotePorts() {
@@ -129,7 +137,7 @@ void ShieldProxy::NotePorts() {
     if (refresh_ && refresh_(list)) ports_ = std::move(list);
 }
 
-bool ShieldProxy::ReopenAfterRestart() {
+LinkResult ShieldProxy::ReopenAfterRestart() {
     const auto next =
         WaitForNewPort(ports_, lastPort_, kRestartWaitMs, [this](std::vector<std::string>& list) {
             if (!refresh_ || !refresh_(list)) return false;
@@ -137,24 +145,28 @@ bool ShieldProxy::ReopenAfterRestart() {
             return true;
         });
     if (!next) return DoOpenLink(lastPort_);
+    LinkResult r;
     for (int i = 0; i < kReopenTries; ++i) {
         SleepMs(100);
-        if (DoOpenLink(*next)) return true;  // the new name is remembered from now on
+        if ((r = DoOpenLink(*next))) return r;  // the new name is remembered from now on
     }
-    return false;
+    return r;
 }
 
-bool ShieldProxy::DoConnectModule() {
+LinkResult ShieldProxy::DoConnectModule() {
     const std::string bootLoader = deviceDetail_;
+    LinkResult r;
     if (bootLoader == kAtmega168 || bootLoader == kAtmega328) {
-        if (bl::EepromExchange(port_))
+        if ((r = bl::EepromExchange(port_)))
             SleepMs(kOldBootLoaderQuietMs - kSettleMs);
-        else if (!LeaveOptiboot(kOldBootLoaderQuietMs))
-            return false;
-    } else if (!LeaveBootLoader()) {
-        return false;
+        else if (!(r = LeaveOptiboot(kOldBootLoaderQuietMs)))
+            return r;
+    } else if (!(r = LeaveBootLoader())) {
+        return r;
     }
-    if (bootLoader.empty() && port_.Configure(9600, 8, 0, 0)) return false;
+    if (bootLoader.empty()) {
+        if (const auto ec = port_.Configure(9600, 8, 0, 0)) return LinkResult::Fail(ec);
+    }
     deviceName_ = "Parlix Shield/Bridge";
     deviceDetail_ = "VR Module N/A";
     SleepMs(kSettleMs);
@@ -163,86 +175,99 @@ bool ShieldProxy::DoConnectModule() {
     return DetectModule();
 }
 
-bool ShieldProxy::LeaveBootLoader() {
+LinkResult ShieldProxy::LeaveBootLoader() {
     const std::string& bootLoader = deviceDetail_;
     if (bootLoader == kOptiboot) return LeaveOptiboot();
     if (bootLoader == kStk500v2) {
-        return bl::Stk500v2LeaveProgMode(port_) && !port_.Configure(9600, 8, 0, 0) &&
-               BridgeHandshake();
+        LinkResult r = bl::Stk500v2LeaveProgMode(port_);
+        if (r) r = LinkResult::Line(port_.Configure(9600, 8, 0, 0));
+        if (r) r = BridgeHandshake();
+        return r;
     }
     if (bootLoader == kCaterina) {
         NotePorts();
-        if (!bl::Avr109Exit(port_)) return false;
+        if (const LinkResult r = bl::Avr109Exit(port_); !r) return r;
         port_.Close();
         return RestartIntoSketch();
     }
     if (bootLoader == kSamba) {
         NotePorts();
-        if (!bl::SambaBootFromFlash(port_)) return false;
+        if (const LinkResult r = bl::SambaBootFromFlash(port_); !r) return r;
         port_.Close();
         return RestartIntoSketch();
     }
     if (bootLoader == kZeroboot) {
         NotePorts();
-        if (!bl::Stk500v2LeaveProgMode(port_) || port_.Configure(9600, 8, 0, 0)) return false;
+        LinkResult r = bl::Stk500v2LeaveProgMode(port_);
+        if (r) r = LinkResult::Line(port_.Configure(9600, 8, 0, 0));
+        if (!r) return r;
         port_.Close();
         return RestartIntoSketch();
     }
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool ShieldProxy::LeaveOptiboot(int quietMs) {
-    if (!port_.WriteByte('Q') || !port_.WriteByte(' ') || port_.Configure(9600, 8, 0, 0))
-        return false;
+LinkResult ShieldProxy::LeaveOptiboot(int quietMs) {
+    LinkResult r = port_.WriteByte('Q');
+    if (r) r = port_.WriteByte(' ');
+    if (r) r = LinkResult::Line(port_.Configure(9600, 8, 0, 0));
+    if (!r) return r;
     if (quietMs > 0) SleepMs(quietMs);
     return BridgeHandshake();
 }
 
-bool ShieldProxy::RestartIntoSketch() {
-    if (!ReopenAfterRestart() || port_.Configure(9600, 8, 0, 0)) return false;
+LinkResult ShieldProxy::RestartIntoSketch() {
+    LinkResult r = ReopenAfterRestart();
+    if (r) r = LinkResult::Line(port_.Configure(9600, 8, 0, 0));
+    if (!r) return r;
     port_.EscapeFunction(SETRTS);
     port_.EscapeFunction(SETDTR);
     return BridgeHandshake();
 }
 
 // The bridge sketch's sign of life: 0xBB answered 0xCC, then 0xDD answered 0xEE.
-bool ShieldProxy::BridgeHandshake() {
+LinkResult ShieldProxy::BridgeHandshake() {
     auto tries = [this](std::uint8_t request, std::uint8_t reply) {
+        LinkResult r;
         for (int i = 0; i < kHandshakeTries; ++i) {
             port_.Purge();
-            if (port_.Expect(request, reply)) return true;
+            if ((r = port_.Expect(request, reply))) break;
         }
-        return false;
+        return r;
     };
     SleepMs(20);
     port_.SetReadTimeout(100);
-    if (!tries(0xBB, 0xCC)) return false;
+    if (const LinkResult r = tries(0xBB, 0xCC); !r) return r;
     SleepMs(20);
     return tries(0xDD, 0xEE);
 }
 
 // Pacing and time-out stay for the rest of the connection: the sketch needs
 // the gaps to relay each byte at the module's 9600 baud.
-bool ShieldProxy::DetectModule() {
+LinkResult ShieldProxy::DetectModule() {
     port_.SetWritePacing(5);
     std::uint8_t reply = 0;
-    if (!port_.Query('b', reply) && !port_.Query('b', reply)) return false;
-    if (!port_.Expect('b', 'o') || !port_.Expect('x', 'x')) return false;
+    LinkResult r = port_.Query('b', reply);
+    if (!r) r = port_.Query('b', reply);
+    if (r) r = port_.Expect('b', 'o');
+    if (r) r = port_.Expect('x', 'x');
+    if (!r) return r;
     std::uint8_t identity = 0;
-    if (!port_.Query(kArgRequest, identity)) return false;
+    if (!(r = port_.Query(kArgRequest, identity))) return r;
     deviceDetail_ = fmt::format("{} Rev {}", ModelName(identity), Revision(identity));
-    return true;
+    return r;
 }
 
-bool ShieldProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+LinkResult ShieldProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     return FetchArguments(values);
 }
 
 // The '?' tells the sketch that the session is over.
-bool ShieldProxy::DoLeaveControlMode() {
-    const bool left = ControlModeExchange();
+LinkResult ShieldProxy::DoLeaveControlMode() {
+    const LinkResult left = ControlModeExchange();
     SleepMs(200);
-    return port_.WriteByte('?') && left;
+    const LinkResult written = port_.WriteByte('?');
+    return written && !left ? written.Refused() : written;
 }
 
 }  // namespace parlix

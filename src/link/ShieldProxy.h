@@ -21,28 +21,28 @@ class ShieldProxy : public PortProxy {
     void SetPortListRefresh(PortListRefresh refresh) { refresh_ = std::move(refresh); }
 
   protected:
-    bool DoOpenLink(const std::string& port) override;
-    bool DoDetect() override;
-    bool DoConnectModule() override;
-    bool DoReceiveArguments(std::span<std::int32_t> values) override;
-    bool DoEnterControlMode() override { return ControlModeExchange(); }
-    bool DoLeaveControlMode() override;
+    LinkResult DoOpenLink(const std::string& port) override;
+    LinkResult DoDetect() override;
+    LinkResult DoConnectModule() override;
+    LinkResult DoReceiveArguments(std::span<std::int32_t> values) override;
+    LinkResult DoEnterControlMode() override { return ControlModeExchange(); }
+    LinkResult DoLeaveControlMode() override;
 
   private:
     void ResetPulse();
-    bool Probe(std::uint32_t baud, bool (*probe)(ModulePort&));
-    bool TouchAt1200();
-    bool ProbesAfterTouch();
+    LinkResult Probe(std::uint32_t baud, LinkResult (*probe)(ModulePort&));
+    LinkResult TouchAt1200();
+    LinkResult ProbesAfterTouch();
     // Notes the ports present before the board restarts, so that the one it
     // leaves can be told from the one it comes back on.
     void NotePorts();
-    bool ReopenAfterRestart();
-    bool LeaveBootLoader();
+    LinkResult ReopenAfterRestart();
+    LinkResult LeaveBootLoader();
     // `quietMs`: how long the line stays quiet before the handshake.
-    bool LeaveOptiboot(int quietMs = 0);
-    bool RestartIntoSketch();
-    bool BridgeHandshake();
-    bool DetectModule();
+    LinkResult LeaveOptiboot(int quietMs = 0);
+    LinkResult RestartIntoSketch();
+    LinkResult BridgeHandshake();
+    LinkResult DetectModule();
 
     std::string lastPort_;
     std::vector<std::string> ports_;

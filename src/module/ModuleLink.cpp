@@ -52,7 +52,7 @@ void ModuleLink::Unlock() {
 }
 
 bool ModuleLink::Track(const LinkResult& result) {
-    failure_ = result.reason;
+    if (result.reason) failure_ = *result.reason;
     return result.ok;
 }
 

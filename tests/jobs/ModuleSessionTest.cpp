@@ -18,10 +18,10 @@ class SessionProxy : public GatedProxy {
   public:
     using GatedProxy::GatedProxy;
     bool loadLanguageResult = true;
-    bool DoLoadLanguage(std::uint8_t& lang) override {
-        const bool ok = FakeProxy::DoLoadLanguage(lang);
-        if (!loadLanguageResult) SetLastError(Status::Timeout);
-        return ok && loadLanguageResult;
+    LinkResult DoLoadLanguage(std::uint8_t& lang) override {
+        const LinkResult loaded = FakeProxy::DoLoadLanguage(lang);
+        if (!loadLanguageResult) return LinkResult::Fail(Status::Timeout);
+        return loaded;
     }
 };
 

@@ -105,16 +105,18 @@ TEST_F(DirectLinkTest, LanguageIsKeptInTheSettingsFile) {
 }
 
 TEST_F(DirectLinkTest, BridgeOperationsAreUnsupported) {
-    EXPECT_FALSE(proxy.UpdateBridge("x", nullptr));
-    EXPECT_EQ(GetLastError(), ParlixCode(20));
-    EXPECT_EQ(GetLastError().message(), kUnsupportedText);
+    const LinkResult updated = proxy.UpdateBridge("x", nullptr);
+    EXPECT_FALSE(updated);
+    EXPECT_EQ(updated.reason, ParlixCode(20));
+    EXPECT_EQ(updated.reason->message(), kUnsupportedText);
     EXPECT_FALSE(proxy.GetBridgeFile().has_value());
     EXPECT_TRUE(proxy.GetTemplateName().empty());
 }
 
 TEST_F(DirectLinkTest, PortThatDoesNotExistFailsToOpenWithTheSystemReason) {
-    EXPECT_FALSE(proxy.OpenLink(dir.File("no-such-port")));
-    EXPECT_EQ(GetLastError(), std::error_code(ENOENT, std::system_category()));
+    const LinkResult opened = proxy.OpenLink(dir.File("no-such-port"));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(opened.reason, std::error_code(ENOENT, std::system_category()));
 }
 
 }  // namespace

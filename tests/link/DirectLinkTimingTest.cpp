@@ -236,9 +236,10 @@ TEST_F(DirectLinkTimingTest, StatusWaitIsBoundedInTenthsAndNamesAWaitTimeOut) {
     log.Clear();
     ASSERT_TRUE(proxy.SendCommand('b', {}));
     std::uint8_t status = 0;
-    EXPECT_FALSE(proxy.ReceiveStatus(status, 3));
-    EXPECT_EQ(GetLastError(), ParlixCode(258));
-    EXPECT_EQ(GetLastError().message(), kWaitTimeoutText);
+    const LinkResult waited = proxy.ReceiveStatus(status, 3);
+    EXPECT_FALSE(waited);
+    EXPECT_EQ(waited.reason, ParlixCode(258));
+    EXPECT_EQ(waited.reason->message(), kWaitTimeoutText);
     ASSERT_TRUE(proxy.Port().WriteByte('#'));
     const auto host = HostBytes(WireBytes());
     ASSERT_EQ(host.size(), 2u) << log.Dump();

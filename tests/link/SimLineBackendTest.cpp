@@ -191,7 +191,7 @@ TEST_F(SimLineTest, DeviceThatIsNotServedFailsToOpen) {
 
     ::setenv("PARLIX_SIM_SOCKET", (server_.Path() + ".absent").c_str(), 1);
     EXPECT_EQ(port_.Open("sim:module"), noSim);
-    EXPECT_EQ(GetLastError(), noSim);
+    EXPECT_EQ(port_.LastError(), noSim);
 }
 
 TEST_F(SimLineTest, DataTravelsBothWays) {

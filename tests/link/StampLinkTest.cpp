@@ -238,8 +238,9 @@ TEST_F(StampLinkTest, StampDownloadChecksEachPacket) {
         ASSERT_TRUE(stamp.OpenLink("sim:bs2px-blank"));
         ProgressCounter progress;
         progress.onBegin = [&] { blankStamp->SetFaults(c.fault); };
-        EXPECT_FALSE(stamp.UpdateBridge(c.file, &progress));
-        EXPECT_EQ(GetLastError(), make_error_code(c.error));
+        const LinkResult updated = stamp.UpdateBridge(c.file, &progress);
+        EXPECT_FALSE(updated);
+        EXPECT_EQ(updated.reason, make_error_code(c.error));
         EXPECT_EQ(progress.open, 0);
         blankStamp->SetFaults({});
         stamp.CloseLink();
@@ -263,8 +264,9 @@ TEST_F(StampLinkTest, StampDownloadChecksEachPacket) {
     silent.silent = true;
     stamps[StampKind::BS2]->SetFaults(silent);
     ASSERT_TRUE(stamp.OpenLink("sim:bs2"));
-    EXPECT_FALSE(stamp.UpdateBridge(good, &progress));
-    EXPECT_EQ(GetLastError(), make_error_code(Status::Unsupported));
+    const LinkResult unanswered = stamp.UpdateBridge(good, &progress);
+    EXPECT_FALSE(unanswered);
+    EXPECT_EQ(unanswered.reason, make_error_code(Status::Unsupported));
 }
 
 TEST_F(StampLinkTest, ControllerIdentifiesAndChecksTheBridgeSignature) {
@@ -347,8 +349,9 @@ TEST_F(StampLinkTest, ControllerMailboxCarriesTheModuleProtocol) {
     // Without a bridge program nothing takes the mailbox: 40 polls, then 258.
     ASSERT_TRUE(roboNova.OpenLink("sim:mrc3024-blank"));
     log.Clear();
-    EXPECT_FALSE(roboNova.SendCommand('x', {}));
-    EXPECT_EQ(GetLastError(), make_error_code(Status::WaitTimeout));
+    const LinkResult untaken = roboNova.SendCommand('x', {});
+    EXPECT_FALSE(untaken);
+    EXPECT_EQ(untaken.reason, make_error_code(Status::WaitTimeout));
     const Bytes sent = HostBytes();
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 0xF7), 40);
 }

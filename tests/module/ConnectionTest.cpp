@@ -145,7 +145,7 @@ TEST_F(ConnectionTest, DisconnectClosesTheLinkAndSaysSo) {
 TEST_F(ConnectionTest, FailedCloseIsAWarning) {
     ConnectDirect();
     direct.closeResult = false;
-    SetLastError(ParlixCode(6));
+    direct.closeError = ParlixCode(6);
     controller.Link().Disconnect();
     ASSERT_EQ(front.Messages().size(), 1u);
     EXPECT_EQ(front.Messages()[0].title, "Warning");

@@ -369,11 +369,11 @@ class StreamLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
     std::optional<std::int32_t> leftByte;
-    bool DoReceiveArguments(std::span<std::int32_t> values) override {
+    LinkResult DoReceiveArguments(std::span<std::int32_t> values) override {
         if (!leftByte) return FakeProxy::DoReceiveArguments(values);
         calls.push_back("fetch:" + std::to_string(values.size()));
         values[0] = *leftByte;
-        return false;
+        return LinkResult::WithoutLine(false);
     }
 };
 

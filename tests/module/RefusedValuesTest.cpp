@@ -303,9 +303,9 @@ TEST_F(LinkRefusalTest, DirectLinkSendsNothingOfACommandWithAnUncarriableValue) 
     VoiceProxy& link = *controller.Link().CurrentProxy();
     for (const std::vector<std::int32_t>& args :
          {std::vector<std::int32_t>{32}, {3, -2}, {-1, 5, 1000}}) {
-        ClearLastError();
-        EXPECT_FALSE(link.SendCommand('p', args));
-        EXPECT_EQ(GetLastError(), Status::InvalidParameter);
+        const LinkResult sent = link.SendCommand('p', args);
+        EXPECT_FALSE(sent);
+        EXPECT_EQ(sent.reason, Status::InvalidParameter);
     }
     // A whole exchange afterwards: its bytes are the first the module sees.
     int id = 0;

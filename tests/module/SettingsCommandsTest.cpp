@@ -139,10 +139,7 @@ TEST_F(SettingsCommandsTest, AcceptedLanguageIsKeptByTheLink) {
 class ForgetfulLink : public FakeProxy {
   public:
     using FakeProxy::FakeProxy;
-    bool DoSaveLanguage(int) override {
-        SetLastError(ParlixCode(20));
-        return false;
-    }
+    LinkResult DoSaveLanguage(int) override { return LinkResult::Fail(ParlixCode(20)); }
 };
 
 TEST_F(SettingsCommandsTest, LanguageThatCannotBeKeptIsAnError) {

@@ -38,7 +38,7 @@ class GatedProxy : public FakeProxy {
         return cv_.wait_for(lock, std::chrono::seconds(10), [this] { return entered_; });
     }
 
-    bool DoReceiveStatus(std::uint8_t& status, int tenths) override {
+    LinkResult DoReceiveStatus(std::uint8_t& status, int tenths) override {
         {
             std::unique_lock lock(mutex_);
             entered_ = true;

@@ -9,96 +9,93 @@ void FakeProxy::Log(const std::string& entry) {
     if (sharedLog) sharedLog->push_back(tag_ + ":" + entry);
 }
 
-bool FakeProxy::DoOpenLink(const std::string& port) {
+LinkResult FakeProxy::DoOpenLink(const std::string& port) {
     Log("open:" + port);
-    if (!openResult) SetLastError(openError);
-    return openResult;
+    return openResult ? LinkResult::WithoutLine(true) : LinkResult::Fail(openError);
 }
 
-bool FakeProxy::DoCloseLink() {
+LinkResult FakeProxy::DoCloseLink() {
     Log("close");
-    return closeResult;
+    return {closeResult, closeError};
 }
 
-bool FakeProxy::DoDetect() {
+LinkResult FakeProxy::DoDetect() {
     Log("detect");
-    return detectResult;
+    return LinkResult::WithoutLine(detectResult);
 }
 
-bool FakeProxy::DoConnectModule() {
+LinkResult FakeProxy::DoConnectModule() {
     Log("connect");
-    if (!connectResult) SetLastError(ParlixCode(258));  // wait time-out
-    return connectResult;
+    if (!connectResult) return LinkResult::Fail(ParlixCode(258));  // wait time-out
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoUpdateBridge(const std::string& programFile, ProgressSink*) {
+LinkResult FakeProxy::DoUpdateBridge(const std::string& programFile, ProgressSink*) {
     Log("update:" + programFile);
-    return updateResult;
+    return LinkResult::WithoutLine(updateResult);
 }
 
-bool FakeProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
+LinkResult FakeProxy::DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) {
     std::string entry = "send:";
     entry += static_cast<char>(command);
     entry += "[";
     for (std::size_t i = 0; i < args.size(); ++i) entry += (i ? "," : "") + std::to_string(args[i]);
     entry += "]";
     Log(entry);
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
+LinkResult FakeProxy::DoReceiveStatus(std::uint8_t& status, int tenths) {
     statusTimeouts.push_back(tenths);
     if (statuses.empty() || !statuses.front()) {
         if (!statuses.empty()) statuses.pop_front();
-        SetLastError(ParlixCode(258));  // wait time-out
-        return false;
+        return LinkResult::Fail(ParlixCode(258));  // wait time-out
     }
     status = *statuses.front();
     statuses.pop_front();
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoReceiveArguments(std::span<std::int32_t> values) {
+LinkResult FakeProxy::DoReceiveArguments(std::span<std::int32_t> values) {
     Log("fetch:" + std::to_string(values.size()));
     for (auto& value : values) {
         if (arguments.empty() || !arguments.front()) {
             if (!arguments.empty()) arguments.pop_front();
-            SetLastError(ParlixCode(1460));  // transfer time-out
-            return false;
+            return LinkResult::Fail(ParlixCode(1460));  // transfer time-out
         }
         value = *arguments.front();
         arguments.pop_front();
     }
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoSetBusy(bool busy) {
+LinkResult FakeProxy::DoSetBusy(bool busy) {
     Log(busy ? "busy:on" : "busy:off");
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoEnterControlMode() {
+LinkResult FakeProxy::DoEnterControlMode() {
     Log("enter");
-    if (!controlModeResult) SetLastError(ParlixCode(1460));  // transfer time-out
-    return controlModeResult;
+    if (!controlModeResult) return LinkResult::Fail(ParlixCode(1460));  // transfer time-out
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoLeaveControlMode() {
+LinkResult FakeProxy::DoLeaveControlMode() {
     Log("leave");
-    if (!controlModeResult) SetLastError(ParlixCode(1460));  // transfer time-out
-    return controlModeResult;
+    if (!controlModeResult) return LinkResult::Fail(ParlixCode(1460));  // transfer time-out
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoSaveLanguage(int lang) {
+LinkResult FakeProxy::DoSaveLanguage(int lang) {
     Log("save-language:" + std::to_string(lang));
     language = static_cast<std::uint8_t>(lang);
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
-bool FakeProxy::DoLoadLanguage(std::uint8_t& lang) {
+LinkResult FakeProxy::DoLoadLanguage(std::uint8_t& lang) {
     Log("load-language");
     lang = language;
-    return true;
+    return LinkResult::WithoutLine(true);
 }
 
 }  // namespace parlix::test

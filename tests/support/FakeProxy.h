@@ -1,5 +1,6 @@
 // A scripted link for controller tests: records every call and answers from
-// queues, so that a test states exactly what the module says.
+// queues, so that a test states exactly what the module says. Only the
+// failures it is told of carry a reason; the rest leave none.
 #pragma once
 
 #include "base/Status.h"
@@ -22,6 +23,7 @@ class FakeProxy : public VoiceProxy {
     bool detectResult = false;
     bool connectResult = true;
     bool closeResult = true;
+    std::optional<std::error_code> closeError;  // none: the close leaves no status
     bool controlModeResult = true;
     std::string deviceName = "Parlix";
     std::string deviceDetail = "Rev 2";
@@ -35,24 +37,24 @@ class FakeProxy : public VoiceProxy {
     std::vector<std::string> calls;
     std::vector<std::string>* sharedLog = nullptr;  // several fakes logging into one list
 
-    bool DoOpenLink(const std::string& port) override;
-    bool DoCloseLink() override;
+    LinkResult DoOpenLink(const std::string& port) override;
+    LinkResult DoCloseLink() override;
     void PurgeLine() override { Log("purge"); }
-    bool DoDetect() override;
-    bool DoConnectModule() override;
-    bool DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
+    LinkResult DoDetect() override;
+    LinkResult DoConnectModule() override;
+    LinkResult DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
     std::string GetDeviceName() const override { return deviceName; }
     std::string GetDeviceDetail() const override { return deviceDetail; }
     std::optional<std::string> GetBridgeFile() const override { return bridgeFile; }
     std::string GetTemplateName() const override { return {}; }
-    bool DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
-    bool DoReceiveStatus(std::uint8_t& status, int tenths) override;
-    bool DoReceiveArguments(std::span<std::int32_t> values) override;
-    bool DoSetBusy(bool busy) override;
-    bool DoEnterControlMode() override;
-    bool DoLeaveControlMode() override;
-    bool DoSaveLanguage(int lang) override;
-    bool DoLoadLanguage(std::uint8_t& lang) override;
+    LinkResult DoSendCommand(std::uint8_t command, std::span<const std::int32_t> args) override;
+    LinkResult DoReceiveStatus(std::uint8_t& status, int tenths) override;
+    LinkResult DoReceiveArguments(std::span<std::int32_t> values) override;
+    LinkResult DoSetBusy(bool busy) override;
+    LinkResult DoEnterControlMode() override;
+    LinkResult DoLeaveControlMode() override;
+    LinkResult DoSaveLanguage(int lang) override;
+    LinkResult DoLoadLanguage(std::uint8_t& lang) override;
 
     std::vector<int> statusTimeouts;  // tenths asked of each ReceiveStatus
 
