@@ -74,8 +74,11 @@ int UpdateBridge(Session& session) {
     const LinkResult updated = found->UpdateBridge(file, &progress);
     bool ok = updated.ok;
     if (!ok) {
-        fmt::print(stderr, "parlix-cli: the download of \"{}\" failed: {}\n", file,
-                   updated.reason.value_or(std::error_code()).message());
+        // A failure before the line was used is the program file's.
+        const std::string why = updated.reason && *updated.reason
+                                    ? updated.reason->message()
+                                    : "the bridge program cannot be read";
+        fmt::print(stderr, "parlix-cli: the download of \"{}\" failed: {}\n", file, why);
     } else {
         // A Stamp's monitor may run at another speed than the bridge: start over.
         ok = found->Detect() && found->ConnectModule();

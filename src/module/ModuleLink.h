@@ -60,7 +60,8 @@ class ModuleLink {
     VoiceProxy* CurrentProxy() const { return current_; }
 
     // The failure whose system text a report appends: the outcome of the last
-    // proxy operation made under the lock, or a reason set for a refusal.
+    // proxy operation under the lock that used the line, or a reason set for
+    // a refusal.
     // Read and written under the lock.
     std::error_code Failure() const { return failure_; }
     void SetFailure(std::error_code reason) { failure_ = reason; }
