@@ -204,6 +204,8 @@ void MainWindow::CommandDoubleClicked(const QModelIndex& index) {
 }
 
 void MainWindow::StartLabelEdit(int row) {
+    // A job's end can come before the idle refresh has shown the row it read.
+    if (row >= commands_->rowCount()) commands_->Refresh();
     if (row < 0 || row >= commands_->rowCount()) return;
     const QModelIndex cell = commands_->index(row, 2);
     commandView_->setFocus();

@@ -80,7 +80,8 @@ void MainFlows::GroupSelected(int row) {
 void MainFlows::JobFinished(std::uint64_t threadId, int served) {
     session_.OnJobFinished(threadId, served);
     view_.UpdateCommandStates();
-    if (editAfterRefresh_ >= 0) {
+    // The new command's row is read once every job has ended.
+    if (editAfterRefresh_ >= 0 && session_.BusyJobs() == 0) {
         const int row = editAfterRefresh_;
         editAfterRefresh_ = -1;
         view_.RedrawCommandRow(row);
