@@ -1,5 +1,6 @@
 #include "ui/ActionTable.h"
 
+#include "ui/AudioCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/SoundTableDialog.h"
 
@@ -131,11 +132,11 @@ constexpr ActionSpec kSpecs[] = {
      rule::DialTones, NotYetAvailable},
     {CommandId::Tokenwave, QT_TRANSLATE_NOOP("MainFrame", "&Tokenwave"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Send and receive audio tokens\nTokenwave"),
-     ":/icons/tokenwave.svg", rule::Tokenwave, NotYetAvailable},
+     ":/icons/tokenwave.svg", rule::Tokenwave, OpenTokenwave},
     {CommandId::LipSync, QT_TRANSLATE_NOOP("MainFrame", "Real-time Lip-S&ync"), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Show the module's lip-sync output in real time\nReal-time Lip-Sync"),
-     ":/icons/lipsync.svg", rule::LipSync, NotYetAvailable},
+     ":/icons/lipsync.svg", rule::LipSync, OpenLipsync},
     {CommandId::UpdateFirmware, QT_TRANSLATE_NOOP("MainFrame", "&Update Firmware..."), "",
      QT_TRANSLATE_NOOP("MainFrame", "Download new firmware to the module\nUpdate Firmware"),
      "system-software-update", rule::UpdateFirmware,
