@@ -35,6 +35,9 @@ class LipsyncDialog : public QDialog, public LipsyncView {
     QSpinBox* ThresholdBox() const { return threshold_; }
     MouthView* Mouth() const { return mouth_; }
 
+    // Close, Escape and the close box: stops first.
+    void reject() override;
+
     // LipsyncView
     LipsyncFields Fields() const override;
     void ShowFields(const LipsyncFields& fields) override;
@@ -42,9 +45,6 @@ class LipsyncDialog : public QDialog, public LipsyncView {
     void ShowLevel(int level) override;
     void ShowRunning(bool running) override;
     void End(int result) override;
-
-  protected:
-    void reject() override;
 
   private:
     QTimer readTimer_;

@@ -50,6 +50,9 @@ class TokenwaveDialog : public QDialog, public TokenwaveView {
     // The listening prompt's text; empty while none is shown.
     QString PromptText() const;
 
+    // Close, Escape and the close box: stops listening first.
+    void reject() override;
+
     // TokenwaveView
     TokenwaveFields Fields() const override;
     void ShowFields(const TokenwaveFields& fields) override;
@@ -61,9 +64,6 @@ class TokenwaveDialog : public QDialog, public TokenwaveView {
     std::string AskTokenFile() override;
     void PlaySound(const std::string& path) override;
     void OpenFolder(const std::string& folder) override;
-
-  protected:
-    void reject() override;
 
   private:
     std::optional<TokenwaveFlow> flow_;
