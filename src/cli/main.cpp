@@ -2,6 +2,7 @@
 // without a display.
 #include "app/PortList.h"
 #include "app/SimulatorLauncher.h"
+#include "cli/AudioCommands.h"
 #include "base/Trace.h"
 #include "cli/BridgeCommands.h"
 #include "cli/DataCommands.h"
@@ -158,6 +159,23 @@ int main(int argc, char** argv) {
         firmware->add_subcommand("download", "download a firmware file into the module");
     firmwareDownload->add_option("FILE", firmwarePath, "the firmware file")->required();
     firmwareDownload->add_flag("--slow", slow, "transfer at the slow rate");
+    TokenListenOptions tokenListen;
+    auto* tokens = app.add_subcommand("tokens", "audio tokens");
+    tokens->require_subcommand(1);
+    auto* tokensListen = tokens->add_subcommand(
+        "listen", "print each token the module hears until the count or Ctrl+C");
+    tokensListen->add_option("--bits", tokenListen.bits, "4 or 8")->check(CLI::IsMember({4, 8}));
+    tokensListen->add_option("--rejection", tokenListen.rejection, "rejection level 0-2")
+        ->check(CLI::Range(0, 2));
+    tokensListen->add_option("--count", tokenListen.count, "stop after N tokens (0: Ctrl+C)")
+        ->check(CLI::NonNegativeNumber);
+    int lipsyncThreshold = 135;
+    int lipsyncSeconds = 0;
+    auto* lipsync = app.add_subcommand(
+        "lipsync", "print the module's lip-sync levels until it ends them or Ctrl+C");
+    lipsync->add_option("--threshold", lipsyncThreshold, "0-1023")->check(CLI::Range(0, 1023));
+    lipsync->add_option("--seconds", lipsyncSeconds, "time-out 1-255, 0: none")
+        ->check(CLI::Range(0, 255));
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -198,5 +216,7 @@ int main(int argc, char** argv) {
     if (*dataDownloadCmd) return DataDownload(session, dataImage, dataSlow);
     if (*dataHeaderCmd) return DataHeader(session, dataBase, dataOut);
     if (*firmwareDownload) return DownloadFirmware(session, firmwarePath, slow);
+    if (*tokensListen) return ListenTokens(session, tokenListen);
+    if (*lipsync) return FollowLipsync(session, lipsyncThreshold, lipsyncSeconds);
     return 2;
 }
