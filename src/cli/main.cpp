@@ -2,8 +2,8 @@
 // without a display.
 #include "app/PortList.h"
 #include "app/SimulatorLauncher.h"
-#include "cli/AudioCommands.h"
 #include "base/Trace.h"
+#include "cli/AudioCommands.h"
 #include "cli/BridgeCommands.h"
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"

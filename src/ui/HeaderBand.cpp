@@ -1,7 +1,10 @@
 #include "ui/HeaderBand.h"
 
+#include <QtGui/QIcon>
 #include <QtWidgets/QFrame>
+#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QVBoxLayout>
 
 namespace parlix::ui {
 
@@ -21,6 +24,26 @@ HeaderBand MakeHeaderBand(QWidget* parent) {
     auto* detail = new QLabel(band);
     detail->setWordWrap(true);
     return {band, title, detail};
+}
+
+void AddHeader(QVBoxLayout* layout, QWidget* dialog, const QString& title, const QString& detail,
+               const QIcon& icon) {
+    const HeaderBand top = MakeHeaderBand(dialog);
+    top.title->setText(title);
+    top.detail->setText(detail);
+    auto* picture = new QLabel(top.band);
+    picture->setPixmap(icon.pixmap(32, 32));
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(top.title);
+    texts->addWidget(top.detail);
+    auto* row = new QHBoxLayout(top.band);
+    row->addLayout(texts, 1);
+    row->addWidget(picture);
+    auto* separator = new QFrame(dialog);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(top.band);
+    layout->addWidget(separator);
 }
 
 }  // namespace parlix::ui

@@ -3,7 +3,10 @@
 #pragma once
 
 class QFrame;
+class QIcon;
 class QLabel;
+class QString;
+class QVBoxLayout;
 class QWidget;
 
 namespace parlix::ui {
@@ -16,5 +19,10 @@ struct HeaderBand {
 
 // The band's layout is left to the caller, who places the labels in it.
 HeaderBand MakeHeaderBand(QWidget* parent);
+
+// The band with the title and description beside an icon, and the
+// separator line under it, at the top of `layout`.
+void AddHeader(QVBoxLayout* layout, QWidget* dialog, const QString& title, const QString& detail,
+               const QIcon& icon);
 
 }  // namespace parlix::ui

@@ -5,7 +5,6 @@
 #include "ui/HeaderBand.h"
 #include "ui/MouthView.h"
 
-#include <QtWidgets/QFrame>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QHBoxLayout>
@@ -29,21 +28,6 @@ LipsyncDialog::LipsyncDialog(QWidget* parent, ModuleController& controller, bool
     : QDialog(parent) {
     setObjectName(QStringLiteral("lipsyncDialog"));
     setWindowTitle(T(PX_TR("LipsyncDlg", "Lip-Sync")));
-
-    const HeaderBand top = MakeHeaderBand(this);
-    top.title->setText(T(PX_TR("LipsyncDlg", "Parlix Lip-Sync Test")));
-    top.detail->setText(T(PX_TR("LipsyncDlg", "Show a virtual mouth synchronized to speech")));
-    auto* icon = new QLabel(top.band);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/lipsync.svg")).pixmap(32, 32));
-    auto* bandTexts = new QVBoxLayout;
-    bandTexts->addWidget(top.title);
-    bandTexts->addWidget(top.detail);
-    auto* bandLayout = new QHBoxLayout(top.band);
-    bandLayout->addLayout(bandTexts, 1);
-    bandLayout->addWidget(icon);
-    auto* separator = new QFrame(this);
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Sunken);
 
     timeout_ = new QSpinBox(this);
     timeout_->setObjectName(QStringLiteral("timeout"));
@@ -90,8 +74,9 @@ LipsyncDialog::LipsyncDialog(QWidget* parent, ModuleController& controller, bool
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(top.band);
-    layout->addWidget(separator);
+    AddHeader(layout, this, T(PX_TR("LipsyncDlg", "Parlix Lip-Sync Test")),
+              T(PX_TR("LipsyncDlg", "Show a virtual mouth synchronized to speech")),
+              QIcon(QStringLiteral(":/icons/lipsync.svg")));
     layout->addLayout(body, 1);
 
     LipsyncSteps steps;

@@ -14,7 +14,6 @@
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QFormLayout>
-#include <QtWidgets/QFrame>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
@@ -49,26 +48,11 @@ QSpinBox* TimeBox(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller,
-                                 FrontEnd& frontEnd, bool connected, std::string programFolder)
+TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller, FrontEnd& frontEnd,
+                                 bool connected, std::string programFolder)
     : QDialog(parent), player_(PlaySoundFile) {
     setObjectName(QStringLiteral("tokenwaveDialog"));
     setWindowTitle(T(PX_TR("TokenwaveDlg", "Tokenwave")));
-
-    const HeaderBand top = MakeHeaderBand(this);
-    top.title->setText(T(PX_TR("TokenwaveDlg", "Parlix Tokenwave™ Test")));
-    top.detail->setText(T(PX_TR("TokenwaveDlg", "Send or receive a special sound token")));
-    auto* icon = new QLabel(top.band);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/tokenwave.svg")).pixmap(32, 32));
-    auto* bandTexts = new QVBoxLayout;
-    bandTexts->addWidget(top.title);
-    bandTexts->addWidget(top.detail);
-    auto* bandLayout = new QHBoxLayout(top.band);
-    bandLayout->addLayout(bandTexts, 1);
-    bandLayout->addWidget(icon);
-    auto* separator = new QFrame(this);
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Sunken);
 
     index_ = new QSpinBox(this);
     index_->setObjectName(QStringLiteral("tokenIndex"));
@@ -140,8 +124,9 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller,
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(top.band);
-    layout->addWidget(separator);
+    AddHeader(layout, this, T(PX_TR("TokenwaveDlg", "Parlix Tokenwave™ Test")),
+              T(PX_TR("TokenwaveDlg", "Send or receive a special sound token")),
+              QIcon(QStringLiteral(":/icons/tokenwave.svg")));
     layout->addLayout(body);
 
     TokenSteps steps;
@@ -162,7 +147,8 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller,
 
     listenTimer_.setInterval(kListenPollMs);
     connect(&listenTimer_, &QTimer::timeout, this, [this] { flow_->Tick(); });
-    connect(lengths, &QButtonGroup::idClicked, this, [this](int bits) { flow_->LengthChanged(bits); });
+    connect(lengths, &QButtonGroup::idClicked, this,
+            [this](int bits) { flow_->LengthChanged(bits); });
     connect(listen_, &QPushButton::clicked, this, [this] { flow_->ListenButton(); });
     connect(send_, &QPushButton::clicked, this, [this] { flow_->Send(); });
     connect(play_, &QPushButton::clicked, this, [this] { flow_->Play(); });

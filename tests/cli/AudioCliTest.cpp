@@ -83,8 +83,7 @@ class AudioCliTest : public ::testing::Test {
     // The bytes the module got since the last call.
     std::string Sent() {
         std::string text;
-        for (std::uint8_t b : log.Bytes(sim::Direction::HostToDevice))
-            text += static_cast<char>(b);
+        for (std::uint8_t b : log.Bytes(sim::Direction::HostToDevice)) text += static_cast<char>(b);
         log.Clear();
         return text;
     }
@@ -98,8 +97,8 @@ class AudioCliTest : public ::testing::Test {
 TEST_F(AudioCliTest, ListenPrintsTokensUntilTheCount) {
     module->Script(Activity::ReceiveToken, Outcome::Of(Outcome::Kind::Token, 7));
     module->Script(Activity::ReceiveToken, Outcome::Of(Outcome::Kind::Token, 201));
-    const auto r = RunProgram("parlix-cli", Args({"tokens", "listen", "--bits", "8", "--count",
-                                                  "2"}));
+    const auto r =
+        RunProgram("parlix-cli", Args({"tokens", "listen", "--bits", "8", "--count", "2"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "7\n201\n");
     // Listening started twice with 8 bits and rejection 1, nothing interrupted.
@@ -142,8 +141,8 @@ TEST_F(AudioCliTest, LipsyncEndsWithTheModule) {
     Outcome levels = Outcome::Of(Outcome::Kind::Levels);
     levels.levels = {3, 31};
     module->Script(Activity::Lipsync, levels);
-    const auto r = RunProgram("parlix-cli", Args({"lipsync", "--threshold", "100", "--seconds",
-                                                  "1"}));
+    const auto r =
+        RunProgram("parlix-cli", Args({"lipsync", "--threshold", "100", "--seconds", "1"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_THAT(r.out, ::testing::StartsWith("3\n31\n0\n"));
     EXPECT_THAT(Sent(), ::testing::HasSubstr("l@DEAB"));
@@ -151,10 +150,8 @@ TEST_F(AudioCliTest, LipsyncEndsWithTheModule) {
 
 TEST_F(AudioCliTest, OutOfRangeOptionsAreUsageErrors) {
     const std::vector<std::vector<std::string>> commands = {
-        {"tokens", "listen", "--bits", "5"},
-        {"tokens", "listen", "--rejection", "3"},
-        {"tokens", "listen", "--count", "-1"},
-        {"lipsync", "--threshold", "1024"},
+        {"tokens", "listen", "--bits", "5"},   {"tokens", "listen", "--rejection", "3"},
+        {"tokens", "listen", "--count", "-1"}, {"lipsync", "--threshold", "1024"},
         {"lipsync", "--seconds", "256"},
     };
     for (const auto& command : commands) {

@@ -1,8 +1,13 @@
 #include "ModalAnswers.h"
 
+#include <QtTest/QTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QDialog>
+#include <QtWidgets/QFileDialog>
+#include <QtWidgets/QLineEdit>
+
+#include <gtest/gtest.h>
 
 namespace parlix::ui::test {
 
@@ -16,6 +21,17 @@ void ModalAnswers::ThenButton(QMessageBox::StandardButton button) {
     Then([button](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         if (box && box->button(button)) box->button(button)->click();
+    });
+}
+
+void ModalAnswers::ThenFile(const std::string& path) {
+    Then([path](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(path));
+        QTest::keyClick(name, Qt::Key_Return);
     });
 }
 

@@ -28,6 +28,8 @@ class ModalAnswers : public QObject {
     void Then(Answer answer) { answers_.push_back(std::move(answer)); }
     // A message box is answered with `button`.
     void ThenButton(QMessageBox::StandardButton button);
+    // A file dialog gets `path` typed into its name field.
+    void ThenFile(const std::string& path);
 
     const std::vector<ShownBox>& Boxes() const { return boxes_; }
     void ClearBoxes() { boxes_.clear(); }

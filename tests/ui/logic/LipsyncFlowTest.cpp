@@ -28,8 +28,8 @@ TEST(LipsyncRules, EnablesAndRanges) {
     struct Range {
         LipsyncFields in, out;
     };
-    for (const Range& r : {Range{{300, -5}, {255, 0}}, Range{{-1, 2000}, {0, 1023}},
-                           Range{{20, 135}, {20, 135}}}) {
+    for (const Range& r :
+         {Range{{300, -5}, {255, 0}}, Range{{-1, 2000}, {0, 1023}}, Range{{20, 135}, {20, 135}}}) {
         const LipsyncFields f = ClampLipsyncFields(r.in);
         EXPECT_EQ(f.timeoutS, r.out.timeoutS);
         EXPECT_EQ(f.threshold, r.out.threshold);

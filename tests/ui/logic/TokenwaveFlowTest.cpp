@@ -41,8 +41,8 @@ TEST(TokenwaveRules, RangesByLength) {
     struct Case {
         int index, bits, expected;
     };
-    for (const Case& c : {Case{200, 4, 15}, Case{200, 8, 200}, Case{300, 8, 255}, Case{-1, 4, 0},
-                          Case{15, 4, 15}})
+    for (const Case& c :
+         {Case{200, 4, 15}, Case{200, 8, 200}, Case{300, 8, 255}, Case{-1, 4, 0}, Case{15, 4, 15}})
         EXPECT_EQ(ClampTokenIndex(c.index, c.bits), c.expected) << c.index << " " << c.bits;
     for (const auto& [ms, expected] :
          {std::pair{-5, 0}, std::pair{0, 0}, std::pair{28090, 28090}, std::pair{28091, 28090}})
@@ -166,10 +166,10 @@ TEST_F(TokenwaveFlowTest, ContinuousListeningShowsEachTokenUntilStop) {
     EXPECT_TRUE(view.enables.send);
     EXPECT_EQ(calls, (Events{"receive 8 2 0", "receive 0 0 -1", "receive 0 0 -1", "receive 8 2 0",
                              "receive 0 0 -1", "receive 8 2 0", "interrupt"}));
-    EXPECT_EQ(view.events, (Events{"listening", "prompt Continuos listening...",
-                                   "prompt Received Token 7. Now listening...",
-                                   "prompt Received Token 200. Now listening...", "idle",
-                                   "no prompt"}));
+    EXPECT_EQ(view.events,
+              (Events{"listening", "prompt Continuos listening...",
+                      "prompt Received Token 7. Now listening...",
+                      "prompt Received Token 200. Now listening...", "idle", "no prompt"}));
     EXPECT_TRUE(front.Messages().empty());
 }
 
