@@ -21,6 +21,8 @@ packages=(
     clang libclang-rt-dev llvm
     # The Arduino bridge sketch, and the tests that run it behind real boot loaders in simavr.
     gcc-avr avr-libc binutils-avr arduino-core-avr simavr libsimavr-dev libelf-dev srecord make
+    # The tests that compile the sketch generated from the Arduino code template.
+    arduino-mk
 )
 
 missing=()
