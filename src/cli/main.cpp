@@ -7,6 +7,7 @@
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"
 #include "cli/Firmware.h"
+#include "cli/Generate.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
 #include "link/PreciseTimers.h"
@@ -158,6 +159,21 @@ int main(int argc, char** argv) {
         firmware->add_subcommand("download", "download a firmware file into the module");
     firmwareDownload->add_option("FILE", firmwarePath, "the firmware file")->required();
     firmwareDownload->add_flag("--slow", slow, "transfer at the slow rate");
+    GenerateOptions generateOptions;
+    auto* generate = app.add_subcommand("generate", "expand a code template over the commands");
+    auto* templateSection = generate
+                                ->add_option("--template", generateOptions.section,
+                                             "the template of a Config.ini section")
+                                ->type_name("SECTION");
+    auto* templateFile =
+        generate->add_option("--template-file", generateOptions.templateFile, "any template file")
+            ->type_name("FILE")
+            ->excludes(templateSection);
+    auto* pattern = generate->add_option("--pattern", generateOptions.pattern,
+                                         "the directive pattern of FILE, e.g. //%c%c");
+    pattern->needs(templateFile);
+    templateFile->needs(pattern);
+    generate->add_option("OUT", generateOptions.output, "the file to write")->required();
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -198,5 +214,6 @@ int main(int argc, char** argv) {
     if (*dataDownloadCmd) return DataDownload(session, dataImage, dataSlow);
     if (*dataHeaderCmd) return DataHeader(session, dataBase, dataOut);
     if (*firmwareDownload) return DownloadFirmware(session, firmwarePath, slow);
+    if (*generate) return Generate(session, generateOptions);
     return 2;
 }
