@@ -4,6 +4,7 @@
 
 #include <fmt/format.h>
 
+#include <fstream>
 #include <optional>
 
 namespace parlix::cli {
@@ -78,6 +79,9 @@ int Generate(Session& session, const GenerateOptions& options) {
                    options.pattern);
         return 2;
     }
+    std::optional<CodeTemplate> used = NamedTemplate(settings, options);
+    if (used && !std::ifstream(used->path).good())
+        return Outcome(GenerateResult::TemplateUnreadable, *used, options.output);
     session.Front().SetStatusStream(stderr);
     session.Front().SetShowProgress(true);
     if (!session.ConnectAndRead()) return 1;
@@ -86,7 +90,6 @@ int Generate(Session& session, const GenerateOptions& options) {
         module.Disconnect();
         return 1;
     }
-    std::optional<CodeTemplate> used = NamedTemplate(settings, options);
     if (!used) {
         const TemplateChoice host = TemplatesFor(module.Controller(), settings);
         if (!host.FromHost()) {
