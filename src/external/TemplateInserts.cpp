@@ -73,10 +73,14 @@ std::optional<std::string> FormatTemplateLine(std::string_view line,
     if (!TryFormat(out, InsertsToPrintf(*text), inserts.language, inserts.group, inserts.count,
                    inserts.label, inserts.command))
         return std::nullopt;
+    // Until no CR LF is left: CR CR LF gives LF, not a new CR LF.
     std::string lf;
     lf.reserve(out.size());
-    for (std::size_t i = 0; i < out.size(); ++i)
-        if (!(out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n')) lf += out[i];
+    for (const char c : out) {
+        if (c == '\n')
+            while (!lf.empty() && lf.back() == '\r') lf.pop_back();
+        lf += c;
+    }
     return lf;
 }
 

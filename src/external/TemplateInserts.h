@@ -19,7 +19,7 @@ struct TemplateInserts {
     std::int32_t command = -1;  // %5
 };
 
-// The line formatted, every CR LF in the result turned into LF; none when the
+// The line formatted, with no CR LF left in the result (each becomes LF); none when the
 // formatter rejects it: an insert outside 1 to 5, a conversion that does not
 // fit its insert or has no closing "!", a "%" that starts no insert, or a
 // width or precision of five digits or more. A bare %N of a number inserts

@@ -3,6 +3,7 @@
 #include "link/StampIdentification.h"
 #include "sim/SimServer.h"
 #include "sim/StampHost.h"
+#include "support/ReadFile.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
-#include <sstream>
 
 namespace parlix::test {
 namespace {
@@ -23,13 +23,6 @@ using ::testing::Not;
 
 constexpr const char* kDemo = PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json";
 constexpr const char* kTemplates = PARLIX_SOURCE_DIR "/tests/external/templates/";
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class GenerateCliTest : public ::testing::Test {
   protected:
@@ -62,7 +55,7 @@ class GenerateCliTest : public ::testing::Test {
     TempDir dir;
     fs::path bin = dir.Path() / "bin";
     std::string out = dir.File("out.h");
-    std::string expected = ReadFile(std::string(kTemplates) + "demo.expected");
+    std::string expected = ReadFileBytes(std::string(kTemplates) + "demo.expected");
     sim::SimServer server{"/tmp/parlix-generate-cli-" + std::to_string(::getpid()) + ".sock"};
 };
 
@@ -81,7 +74,7 @@ TEST_F(GenerateCliTest, EachWayOfNamingTheTemplateWritesTheSameFile) {
             args.back() += std::to_string(i);
             const ProgramResult run = Cli(args);
             EXPECT_EQ(run.exitCode, 0) << args[1] << args[3] << run.err;
-            EXPECT_EQ(ReadFile(args.back()), expected) << args[1] << args[3];
+            EXPECT_EQ(ReadFileBytes(args.back()), expected) << args[1] << args[3];
         }));
     }
     for (auto& run : done) run.get();

@@ -210,7 +210,7 @@ TEST(CodeGeneratorTest, LineEndsReadAsATextReaderReadsThem) {
     FakeSource source;
     source.groups = {{1, {"A"}}};
     // CR LF reads as LF; a CR before it stays, and is taken with the LF after formatting.
-    EXPECT_EQ(Expand(source, "copied\r\n//L+a\r\n//L+b\r\r\nkept\r\r\nlast\r").text,
+    EXPECT_EQ(Expand(source, "copied\r\n//L+a\r\n//L+b\r\r\r\nkept\r\r\nlast\r").text,
               "copied\na\nb\nkept\r\nlast\r");
 }
 

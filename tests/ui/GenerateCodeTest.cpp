@@ -3,18 +3,14 @@
 // written, and the information boxes when no template is there or chosen.
 #include "WindowFixture.h"
 
-#include "link/StampIdentification.h"
-#include "sim/SimServer.h"
-#include "sim/StampHost.h"
+#include "support/ReadFile.h"
 
 #include <QtTest/QTest>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QLineEdit>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace parlix::ui::test {
 namespace {
@@ -22,13 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kTemplates = PARLIX_SOURCE_DIR "/tests/external/templates/";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class GenerateCodeTest : public WindowFixture {
   protected:
@@ -68,7 +57,7 @@ class GenerateCodeTest : public WindowFixture {
     QStringList filters;
     QString suffix;
     QString proposed;
-    std::string expected = ReadFile(std::string(kTemplates) + "demo.expected");
+    std::string expected = parlix::test::ReadFileBytes(std::string(kTemplates) + "demo.expected");
 };
 
 const char* kSections =
@@ -88,7 +77,7 @@ TEST_F(GenerateCodeTest, TheFilterChosenNamesTheTemplate) {
     EXPECT_EQ(filters, QStringList({"C (*.c *.h)", "BASIC Stamp (*.bs2)", "All Files (*.*)"}));
     EXPECT_EQ(suffix, "");
     EXPECT_EQ(proposed, "");
-    EXPECT_EQ(ReadFile(out), expected);
+    EXPECT_EQ(parlix::test::ReadFileBytes(out), expected);
     EXPECT_TRUE(answers.Boxes().empty());
 }
 
@@ -122,21 +111,7 @@ TEST_F(GenerateCodeTest, NoTemplateInConfigOffersNoDialog) {
 // and the dialog proposes its extension.
 class HostTemplateTest : public GenerateCodeTest {
   protected:
-    HostTemplateTest() {
-        pty.reset();
-        host = std::make_shared<sim::StampHost>(StampKind::BS2, module);
-        server.AddDevice(host->PortName(), host);
-        EXPECT_FALSE(server.Start());
-        ::setenv("PARLIX_SIM_SOCKET", server.SocketPath().c_str(), 1);
-        settings.UseCurrentPort("sim:" + host->PortName());
-        ModuleController& controller = window->Session().Controller();
-        VoiceProxy* stamp = &controller.Link().BasicStamp();
-        controller.Link().SetTryOrder({stamp, stamp, stamp, stamp});
-    }
-    ~HostTemplateTest() override { ::unsetenv("PARLIX_SIM_SOCKET"); }
-
-    sim::SimServer server{dir.File("sim.sock")};
-    std::shared_ptr<sim::StampHost> host;
+    HostTemplateTest() { PlugBehindStamp(/*blank=*/false); }
 };
 
 TEST_F(HostTemplateTest, TheHostsTemplateIsProposedWithoutAChoice) {
@@ -149,7 +124,7 @@ TEST_F(HostTemplateTest, TheHostsTemplateIsProposedWithoutAChoice) {
     EXPECT_EQ(suffix, "bs2");
     // The title names no "GUI": only the extension is proposed.
     EXPECT_EQ(proposed, ".bs2");
-    EXPECT_EQ(ReadFile(base + ".bs2"), expected);
+    EXPECT_EQ(parlix::test::ReadFileBytes(base + ".bs2"), expected);
     EXPECT_TRUE(answers.Boxes().empty());
 }
 
