@@ -55,7 +55,7 @@ ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=er
 # Each target starts from its seeds and any saved crash (a crash there that
 # still crashes fails the run); what it finds goes to a scratch folder, never
 # into the repository.
-for target in command-file settings-ini module-json shell-line amc-reader data-response data-header firmware-file; do
+for target in command-file settings-ini module-json shell-line amc-reader data-response data-header firmware-file code-template; do
     scratch="$root/build-asan/fuzz-runs/$target"
     rm -rf "$scratch"
     mkdir -p "$scratch/found"

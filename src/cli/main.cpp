@@ -8,6 +8,7 @@
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"
 #include "cli/Firmware.h"
+#include "cli/Generate.h"
 #include "cli/Session.h"
 #include "cli/Shell.h"
 #include "link/PreciseTimers.h"
@@ -176,6 +177,21 @@ int main(int argc, char** argv) {
     lipsync->add_option("--threshold", lipsyncThreshold, "0-1023")->check(CLI::Range(0, 1023));
     lipsync->add_option("--seconds", lipsyncSeconds, "time-out 1-255, 0: none")
         ->check(CLI::Range(0, 255));
+    GenerateOptions generateOptions;
+    auto* generate = app.add_subcommand("generate", "expand a code template over the commands");
+    auto* templateSection = generate
+                                ->add_option("--template", generateOptions.section,
+                                             "the template of a Config.ini section")
+                                ->type_name("SECTION");
+    auto* templateFile =
+        generate->add_option("--template-file", generateOptions.templateFile, "any template file")
+            ->type_name("FILE")
+            ->excludes(templateSection);
+    auto* pattern = generate->add_option("--pattern", generateOptions.pattern,
+                                         "the directive pattern of FILE, e.g. //%c%c");
+    pattern->needs(templateFile);
+    templateFile->needs(pattern);
+    generate->add_option("OUT", generateOptions.output, "the file to write")->required();
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -218,5 +234,6 @@ int main(int argc, char** argv) {
     if (*firmwareDownload) return DownloadFirmware(session, firmwarePath, slow);
     if (*tokensListen) return ListenTokens(session, tokenListen);
     if (*lipsync) return FollowLipsync(session, lipsyncThreshold, lipsyncSeconds);
+    if (*generate) return Generate(session, generateOptions);
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "ui/ActionTable.h"
 
 #include "ui/AudioCommands.h"
+#include "ui/GenerateCodeFlow.h"
 #include "ui/MainWindow.h"
 #include "ui/SoundTableDialog.h"
 
@@ -33,7 +34,7 @@ constexpr ActionSpec kSpecs[] = {
      rule::InterfaceLanguage, OpensSubmenu},
     {CommandId::GenerateCode, QT_TRANSLATE_NOOP("MainFrame", "&Generate Code..."), "",
      QT_TRANSLATE_NOOP("MainFrame", "Generate source code for the host board\nGenerate Code"),
-     "text-x-script", rule::GenerateCode, NotYetAvailable},
+     "text-x-script", rule::GenerateCode, GenerateCode},
     {CommandId::UpdateCustomData, QT_TRANSLATE_NOOP("MainFrame", "&Update Custom Data..."), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Build and download custom sounds and grammars\nUpdate Custom Data"),

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow, public MainView {
 
     QAction* Action(CommandId id) const;
     MainFlows& Flows() { return flows_; }
+    parlix::AppSettings& Settings() { return settings_; }
     parlix::ModuleSession& Session() { return session_; }
     QtFrontEnd& Front() { return frontEnd_; }
     QTreeView* GroupView() const { return groupView_; }

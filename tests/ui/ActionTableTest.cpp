@@ -69,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{CommandId::DialTones, QString("Dial Tones")},
                       std::pair{CommandId::Tokenwave, QString("Tokenwave")},
                       std::pair{CommandId::LipSync, QString("Real-time Lip-Sync")},
-                      std::pair{CommandId::GenerateCode, QString("Generate Code")},
                       std::pair{CommandId::About, QString("About Parlix Desk")}),
     [](const auto& p) { return std::to_string(static_cast<int>(p.param.first)); });
 

@@ -2,13 +2,8 @@
 // the offer to download it, answered as a user would.
 #include "WindowFixture.h"
 
-#include "link/StampIdentification.h"
-#include "sim/SimServer.h"
-#include "sim/StampHost.h"
-
 #include <QtTest/QTest>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace parlix::ui::test {
@@ -21,23 +16,8 @@ class BridgeOfferTest : public WindowFixture {
         std::filesystem::create_directories(dir.File("bin"));
         std::filesystem::create_directory_symlink(PARLIX_SOURCE_DIR "/res/data",
                                                   dir.File("bin/data"));
-        // The module sits behind the Stamp now, not on its own terminal.
-        pty.reset();
-        // A Stamp is reset by break and DTR, which only the simulated line carries.
-        host = std::make_shared<sim::StampHost>(StampKind::BS2, module, /*blank=*/true);
-        server.AddDevice(host->PortName(), host);
-        EXPECT_FALSE(server.Start());
-        ::setenv("PARLIX_SIM_SOCKET", server.SocketPath().c_str(), 1);
-        settings.UseCurrentPort("sim:" + host->PortName());
-        ModuleController& controller = window->Session().Controller();
-        VoiceProxy* stamp = &controller.Link().BasicStamp();
-        controller.Link().SetTryOrder({stamp, stamp, stamp, stamp});
+        PlugBehindStamp(/*blank=*/true);
     }
-
-    ~BridgeOfferTest() override { ::unsetenv("PARLIX_SIM_SOCKET"); }
-
-    sim::SimServer server{dir.File("sim.sock")};
-    std::shared_ptr<sim::StampHost> host;
 };
 
 const QString kOffer =

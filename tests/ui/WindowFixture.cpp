@@ -3,8 +3,12 @@
 #include "ui/CommandListModel.h"
 #include "ui/GroupListModel.h"
 
+#include "link/StampIdentification.h"
+
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+
+#include <cstdlib>
 
 namespace parlix::ui::test {
 
@@ -18,6 +22,7 @@ WindowFixture::WindowFixture() : settings(dir.File("bin/parlix-desk"), dir.File(
 
 WindowFixture::~WindowFixture() {
     CloseWindow();
+    if (server) ::unsetenv("PARLIX_SIM_SOCKET");
 }
 
 void WindowFixture::Plug() {
@@ -25,6 +30,19 @@ void WindowFixture::Plug() {
     pty = sim::PtyTransport::Open(module, {}, error);
     ASSERT_TRUE(pty) << error.message();
     settings.UseCurrentPort(pty->SlavePath());
+}
+
+void WindowFixture::PlugBehindStamp(bool blank) {
+    pty.reset();
+    host = std::make_shared<sim::StampHost>(StampKind::BS2, module, blank);
+    server = std::make_unique<sim::SimServer>(dir.File("sim.sock"));
+    server->AddDevice(host->PortName(), host);
+    ASSERT_FALSE(server->Start());
+    ::setenv("PARLIX_SIM_SOCKET", server->SocketPath().c_str(), 1);
+    settings.UseCurrentPort("sim:" + host->PortName());
+    ModuleController& controller = window->Session().Controller();
+    VoiceProxy* stamp = &controller.Link().BasicStamp();
+    controller.Link().SetTryOrder({stamp, stamp, stamp, stamp});
 }
 
 void WindowFixture::OpenWindow() {

@@ -11,6 +11,8 @@
 
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
+#include "sim/SimServer.h"
+#include "sim/StampHost.h"
 
 #include <QtWidgets/QTreeView>
 
@@ -28,6 +30,9 @@ class WindowFixture : public ::testing::Test {
 
     // A fresh pseudo-terminal for the module, as after plugging it in again.
     void Plug();
+    // The module behind a BASIC Stamp 2 on the simulated line instead, which
+    // alone carries the Stamp's break and DTR; the Stamp's link is the only one tried.
+    void PlugBehindStamp(bool blank);
     void OpenWindow();
     void CloseWindow();
 
@@ -53,6 +58,8 @@ class WindowFixture : public ::testing::Test {
     std::unique_ptr<InterfaceLanguages> languages;
     std::unique_ptr<MainWindow> window;
     ModalAnswers answers;
+    std::unique_ptr<sim::SimServer> server;
+    std::shared_ptr<sim::StampHost> host;
 };
 
 }  // namespace parlix::ui::test
