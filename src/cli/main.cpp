@@ -1,10 +1,13 @@
 // parlix-cli: the module from the command line, for scripts and for users
 // without a display.
 #include "app/PortList.h"
+#include "app/ProgramVersion.h"
+#include "app/ToneDialer.h"
 #include "app/SimulatorLauncher.h"
 #include "base/Trace.h"
 #include "cli/BridgeCommands.h"
 #include "cli/DataCommands.h"
+#include "cli/DialCommand.h"
 #include "cli/Dump.h"
 #include "cli/Firmware.h"
 #include "cli/Session.h"
@@ -109,6 +112,7 @@ int main(int argc, char** argv) {
         ->type_name("FILE");
     auto* yesFlag = app.add_flag("-y,--yes", yes, "answer Yes to every question");
     app.add_flag("-n,--no", no, "answer No to every question")->excludes(yesFlag);
+    app.set_version_flag("--version", "Parlix Desk " + VersionLine(OwnVersion()));
 
     auto* ports = app.add_subcommand("ports", "list the serial ports");
     auto* info = app.add_subcommand("info", "connect and show the module");
@@ -158,6 +162,12 @@ int main(int argc, char** argv) {
         firmware->add_subcommand("download", "download a firmware file into the module");
     firmwareDownload->add_option("FILE", firmwarePath, "the firmware file")->required();
     firmwareDownload->add_flag("--slow", slow, "transfer at the slow rate");
+    std::string dialNumber;
+    int dialMs = kDefaultToneDurationMs;
+    auto* dial = app.add_subcommand("dial", "dial a phone number with the module's tones");
+    dial->add_option("--duration", dialMs, "tone duration in ms (40 to 1280 in steps of 40)")
+        ->type_name("MS");
+    dial->add_option("NUMBER", dialNumber, "0-9 * # A B C D; ',' waits a second")->required();
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -198,5 +208,6 @@ int main(int argc, char** argv) {
     if (*dataDownloadCmd) return DataDownload(session, dataImage, dataSlow);
     if (*dataHeaderCmd) return DataHeader(session, dataBase, dataOut);
     if (*firmwareDownload) return DownloadFirmware(session, firmwarePath, slow);
+    if (*dial) return Dial(session, dialNumber, dialMs);
     return 2;
 }

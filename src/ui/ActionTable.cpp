@@ -1,6 +1,7 @@
 #include "ui/ActionTable.h"
 
 #include "ui/MainWindow.h"
+#include "ui/MainWindowDevices.h"
 #include "ui/SoundTableDialog.h"
 
 #include <QtCore/QtGlobal>
@@ -103,7 +104,7 @@ constexpr ActionSpec kSpecs[] = {
     {CommandId::RecognitionSettings, QT_TRANSLATE_NOOP("MainFrame", "Reco&gnition Settings..."), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Show the recognition settings of the module\nRecognition Settings"),
-     "preferences-system", rule::RecognitionSettings, NotYetAvailable},
+     "preferences-system", rule::RecognitionSettings, OpenRecognitionSettings},
     {CommandId::SetLanguage, QT_TRANSLATE_NOOP("MainFrame", "Set &Language"), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Set the language of the module's built-in words\nSet Language"),
@@ -122,13 +123,13 @@ constexpr ActionSpec kSpecs[] = {
      [](MainWindow& w, CommandId) { w.Flows().Reset(ResetScope::All); }},
     {CommandId::ConfigurePins, QT_TRANSLATE_NOOP("MainFrame", "Configure &I/O Pins"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Read and set the module's I/O pins\nConfigure I/O Pins"),
-     ":/icons/pins.svg", rule::ConfigurePins, NotYetAvailable},
+     ":/icons/pins.svg", rule::ConfigurePins, OpenPinControl},
     {CommandId::PlaySound, QT_TRANSLATE_NOOP("MainFrame", "&Play Sound"), "Space",
      QT_TRANSLATE_NOOP("MainFrame", "Play the selected sound\nPlay Sound (SPACE)"),
      "audio-volume-high", rule::PlaySound, [](MainWindow& w, CommandId) { w.Flows().PlaySound(); }},
     {CommandId::DialTones, QT_TRANSLATE_NOOP("MainFrame", "&Dial Tones"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Dial a phone number with tones\nDial Tones"), "call-start",
-     rule::DialTones, NotYetAvailable},
+     rule::DialTones, OpenToneDialer},
     {CommandId::Tokenwave, QT_TRANSLATE_NOOP("MainFrame", "&Tokenwave"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Send and receive audio tokens\nTokenwave"),
      ":/icons/tokenwave.svg", rule::Tokenwave, NotYetAvailable},
@@ -143,7 +144,7 @@ constexpr ActionSpec kSpecs[] = {
     {CommandId::About, QT_TRANSLATE_NOOP("MainFrame", "&About Parlix Desk..."), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Display program information, version number and copyright\nAbout"),
-     "help-about", rule::About, NotYetAvailable},
+     "help-about", rule::About, OpenAbout},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "ui/GroupListModel.h"
 #include "ui/InputDiscarder.h"
 #include "ui/ListIcons.h"
+#include "ui/ParamsDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/SoundTableDialog.h"
 #include "ui/TrainingDialog.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     soundTable_ = std::make_unique<SoundTableDialog>(nullptr, frontEnd_, settings_.ProgramFolder(),
                                                      [this] { return settings_.CurrentPort(); });
     soundTable_->setWindowIcon(windowIcon());
+    params_ = std::make_unique<ParamsDialog>(this, session_, settings_);
 
     frontEnd_.onStatusText = [this](const QString& text) { statusPane_->setText(text); };
     frontEnd_.onProgress = [this](std::uint32_t range, std::uint32_t pos) {
@@ -144,6 +146,7 @@ void MainWindow::UpdateCommandStates() {
         if (action->isCheckable()) action->setChecked(IsChecked(spec.id, state));
     }
     portBox_->setEnabled(rule::Port(state));
+    if (params_) params_->SetConnection(state.connected, session_.Support());
 }
 
 void MainWindow::SetAcceleratorsActive(bool active) {
