@@ -5,8 +5,7 @@
 namespace parlix {
 
 ProgramVersion OwnVersion() {
-    return {PARLIX_VERSION_MAJOR, PARLIX_VERSION_MINOR, PARLIX_VERSION_PATCH,
-            PARLIX_VERSION_BUILD};
+    return {PARLIX_VERSION_MAJOR, PARLIX_VERSION_MINOR, PARLIX_VERSION_PATCH, PARLIX_VERSION_BUILD};
 }
 
 std::string VersionLine(const ProgramVersion& version) {

@@ -11,8 +11,8 @@
 namespace parlix {
 
 inline constexpr int kDialToneTone = -1;
-inline constexpr int kDialToneLength = 3;        // the dial tone's length argument
-inline constexpr int kDialPauseMs = 1000;        // what a ',' waits
+inline constexpr int kDialToneLength = 3;  // the dial tone's length argument
+inline constexpr int kDialPauseMs = 1000;  // what a ',' waits
 inline constexpr int kDefaultToneDurationMs = 120;
 inline constexpr const char* kDefaultPhoneNumber = "123 A 456 B 789 C *0# D";
 

@@ -2,8 +2,8 @@
 // without a display.
 #include "app/PortList.h"
 #include "app/ProgramVersion.h"
-#include "app/ToneDialer.h"
 #include "app/SimulatorLauncher.h"
+#include "app/ToneDialer.h"
 #include "base/Trace.h"
 #include "cli/BridgeCommands.h"
 #include "cli/DataCommands.h"

@@ -44,9 +44,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(T(PX_TR("AboutDlg", "About Parlix Desk")));
     const QIcon appIcon(QStringLiteral(":/icons/parlix-desk.svg"));
-    QVBoxLayout* body = MakeDeviceDialogFrame(
-        this, appIcon, T(PX_TR("AboutDlg", "Parlix Desk")),
-        QString::fromStdString(VersionLine(OwnVersion())));
+    QVBoxLayout* body = MakeDeviceDialogFrame(this, appIcon, T(PX_TR("AboutDlg", "Parlix Desk")),
+                                              QString::fromStdString(VersionLine(OwnVersion())));
     version_ = findChild<QLabel*>(QStringLiteral("description"));
 
     logo_ = PictureLink(this, QStringLiteral("logoLink"), appIcon, kProjectWebAddress);

@@ -67,10 +67,10 @@ ParamsDialog::ParamsDialog(QWidget* parent, ModuleSession& session, AppSettings&
     customLayout->addWidget(new QLabel(T(PX_TR("ParamsDlg", "Strictness:")), this), 0, 0);
     customLayout->addWidget(strictness_, 0, 1);
     customLayout->addWidget(strictnessValue_, 0, 2);
-    customLayout->addLayout(Scale(this, T(PX_TR("ParamsDlg", "Easy")),
-                                  T(PX_TR("ParamsDlg", "Normal")),
-                                  T(PX_TR("ParamsDlg", "Hardest"))),
-                            1, 1);
+    customLayout->addLayout(
+        Scale(this, T(PX_TR("ParamsDlg", "Easy")), T(PX_TR("ParamsDlg", "Normal")),
+              T(PX_TR("ParamsDlg", "Hardest"))),
+        1, 1);
     customLayout->addWidget(fast_, 2, 0, 1, 3);
 
     auto* words = new QGroupBox(
@@ -85,10 +85,10 @@ ParamsDialog::ParamsDialog(QWidget* parent, ModuleSession& session, AppSettings&
     wordsLayout->addWidget(new QLabel(T(PX_TR("ParamsDlg", "Confidence:")), this), 0, 0);
     wordsLayout->addWidget(confidence_, 0, 1);
     wordsLayout->addWidget(confidenceValue_, 0, 2);
-    wordsLayout->addLayout(Scale(this, T(PX_TR("ParamsDlg", "Looser")),
-                                 T(PX_TR("ParamsDlg", "Typical")),
-                                 T(PX_TR("ParamsDlg", "Stricter"))),
-                           1, 1);
+    wordsLayout->addLayout(
+        Scale(this, T(PX_TR("ParamsDlg", "Looser")), T(PX_TR("ParamsDlg", "Typical")),
+              T(PX_TR("ParamsDlg", "Stricter"))),
+        1, 1);
     wordsLayout->addWidget(new QLabel(T(PX_TR("ParamsDlg", "Trailing silence:")), this), 2, 0);
     wordsLayout->addWidget(trailSilence_, 2, 1);
     wordsLayout->addWidget(trailSilenceValue_, 2, 2);

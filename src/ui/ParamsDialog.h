@@ -33,7 +33,6 @@ class ParamsDialog : public QDialog {
     // the controls show the values held, which a connection may have reloaded.
     void SetConnection(bool connected, const RecognitionSupport& support);
 
-  protected:
     // The dialog's default button is Apply; Enter applies and keeps it open.
     void accept() override;
 

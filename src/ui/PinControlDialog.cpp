@@ -60,10 +60,10 @@ PinControlDialog::PinControlDialog(QWidget* parent, ModuleController& controller
     }
     body->addLayout(grid);
 
-    auto* tip = new QLabel(
-        T(PX_TR("PinControlDlg",
-                "Tip: Click on one of the input configurations to refresh pin status")),
-        this);
+    auto* tip =
+        new QLabel(T(PX_TR("PinControlDlg",
+                           "Tip: Click on one of the input configurations to refresh pin status")),
+                   this);
     tip->setObjectName(QStringLiteral("tip"));
     tip->setWordWrap(true);
     auto* close = new QPushButton(T(PX_TR("PinControlDlg", "Close")), this);

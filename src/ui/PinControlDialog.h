@@ -27,7 +27,6 @@ class PinControlDialog : public QDialog {
     // The radio button of state `state` (0-4) of pin `pin` (1-6).
     QAbstractButton* StateButton(int pin, int state) const;
 
-  protected:
     // The OK key does nothing here.
     void accept() override {}
 

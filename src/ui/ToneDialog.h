@@ -33,7 +33,6 @@ class ToneDialog : public QDialog {
     QPushButton* ComposeButton() const { return compose_; }
     bool Composing() const { return composing_; }
 
-  protected:
     // Compose is the dialog's default button (Enter).
     void accept() override;
     // Closing in the middle of a number drops the rest of it.
