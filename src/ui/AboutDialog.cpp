@@ -20,10 +20,6 @@ const char* const kModulesWebAddress = "https://parlix-desk.example.org/modules/
 
 namespace {
 
-QString T(TrText text) {
-    return QString::fromStdString(Tr(text));
-}
-
 QToolButton* PictureLink(QWidget* parent, const QString& name, const QIcon& icon,
                          const char* address) {
     auto* button = new QToolButton(parent);
@@ -42,10 +38,11 @@ QToolButton* PictureLink(QWidget* parent, const QString& name, const QIcon& icon
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(T(PX_TR("AboutDlg", "About Parlix Desk")));
+    setWindowTitle(DialogText(PX_TR("AboutDlg", "About Parlix Desk")));
     const QIcon appIcon(QStringLiteral(":/icons/parlix-desk.svg"));
-    QVBoxLayout* body = MakeDeviceDialogFrame(this, appIcon, T(PX_TR("AboutDlg", "Parlix Desk")),
-                                              QString::fromStdString(VersionLine(OwnVersion())));
+    QVBoxLayout* body =
+        MakeDeviceDialogFrame(this, appIcon, DialogText(PX_TR("AboutDlg", "Parlix Desk")),
+                              QString::fromStdString(VersionLine(OwnVersion())));
     version_ = findChild<QLabel*>(QStringLiteral("description"));
 
     logo_ = PictureLink(this, QStringLiteral("logoLink"), appIcon, kProjectWebAddress);
@@ -67,22 +64,18 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     connect(link_, &QLabel::linkActivated, this,
             [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
     auto* linkLine = new QHBoxLayout;
-    linkLine->addWidget(
-        new QLabel(T(PX_TR("AboutDlg", "For updated software and documentation go to ")), this));
+    linkLine->addWidget(new QLabel(
+        DialogText(PX_TR("AboutDlg", "For updated software and documentation go to ")), this));
     linkLine->addWidget(link_);
     linkLine->addStretch(1);
 
-    auto* close = new QPushButton(T(PX_TR("AboutDlg", "Close")), this);
-    close->setObjectName(QStringLiteral("closeButton"));
+    auto* close = MakeDialogButton(this, "closeButton", DialogText(PX_TR("AboutDlg", "Close")));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
 
     body->addLayout(pictures);
     body->addLayout(linkLine);
-    body->addLayout(buttons);
+    body->addLayout(ButtonRow({close}));
 }
 
 QString AboutDialog::VersionText() const {

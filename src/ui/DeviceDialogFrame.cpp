@@ -7,6 +7,7 @@
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
 
 namespace parlix::ui {
@@ -39,6 +40,24 @@ QVBoxLayout* MakeDeviceDialogFrame(QDialog* dialog, const QIcon& icon, const QSt
     body->setContentsMargins(11, 11, 11, 11);
     layout->addLayout(body, 1);
     return body;
+}
+
+QString DialogText(TrText text) {
+    return QString::fromStdString(Tr(text));
+}
+
+QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons) row->addWidget(button);
+    return row;
 }
 
 }  // namespace parlix::ui

@@ -20,10 +20,6 @@
 namespace parlix::ui {
 namespace {
 
-QString T(TrText text) {
-    return QString::fromStdString(Tr(text));
-}
-
 QLabel* ValueLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -31,16 +27,21 @@ QLabel* ValueLabel(QWidget* parent, const char* name) {
     return label;
 }
 
-// The scale under a trackbar: a word at each end and one in the middle.
-QHBoxLayout* Scale(QWidget* parent, const QString& low, const QString& middle,
-                   const QString& high) {
-    auto* scale = new QHBoxLayout;
-    scale->addWidget(new QLabel(low, parent));
-    scale->addStretch(1);
-    scale->addWidget(new QLabel(middle, parent));
-    scale->addStretch(1);
-    scale->addWidget(new QLabel(high, parent));
-    return scale;
+// A trackbar on two rows of `grid` from `row`: its caption, the bar and its
+// value, then under the bar its scale, a word at each end and one in the middle.
+void AddTrackbarRows(QGridLayout* grid, int row, const QString& caption, QSlider* slider,
+                     QLabel* value, const std::array<QString, 3>& scale) {
+    QWidget* parent = grid->parentWidget();
+    grid->addWidget(new QLabel(caption, parent), row, 0);
+    grid->addWidget(slider, row, 1);
+    grid->addWidget(value, row, 2);
+    auto* words = new QHBoxLayout;
+    words->addWidget(new QLabel(scale[0], parent));
+    words->addStretch(1);
+    words->addWidget(new QLabel(scale[1], parent));
+    words->addStretch(1);
+    words->addWidget(new QLabel(scale[2], parent));
+    grid->addLayout(words, row + 1, 1);
 }
 
 }  // namespace
@@ -49,32 +50,31 @@ ParamsDialog::ParamsDialog(QWidget* parent, ModuleSession& session, AppSettings&
     : QDialog(parent), session_(session), settings_(settings) {
     setObjectName(QStringLiteral("paramsDialog"));
     setModal(false);
-    setWindowTitle(T(PX_TR("ParamsDlg", "Recognition Settings")));
+    setWindowTitle(DialogText(PX_TR("ParamsDlg", "Recognition Settings")));
     QVBoxLayout* body = MakeDeviceDialogFrame(
         this,
         QIcon::fromTheme(QStringLiteral("preferences-system"),
                          QIcon(QStringLiteral(":/icons/parlix-desk.svg"))),
-        T(PX_TR("ParamsDlg", "Parlix Recognition Settings")),
-        T(PX_TR("ParamsDlg", "Control parameters affecting recognition and training")));
+        DialogText(PX_TR("ParamsDlg", "Parlix Recognition Settings")),
+        DialogText(PX_TR("ParamsDlg", "Control parameters affecting recognition and training")));
 
     auto* custom = new QGroupBox(
-        T(PX_TR("ParamsDlg", "Custom Commands   (Speaker Dependent / Verification)")), this);
+        DialogText(PX_TR("ParamsDlg", "Custom Commands   (Speaker Dependent / Verification)")),
+        this);
     strictness_ = AddSlider("strictness", 1, 5, 1);
     strictnessValue_ = ValueLabel(this, "strictnessValue");
-    fast_ = new QCheckBox(T(PX_TR("ParamsDlg", "Use \"&Fast\" SD/SV Recognition")), this);
+    fast_ = new QCheckBox(DialogText(PX_TR("ParamsDlg", "Use \"&Fast\" SD/SV Recognition")), this);
     fast_->setObjectName(QStringLiteral("fastSdsv"));
     auto* customLayout = new QGridLayout(custom);
-    customLayout->addWidget(new QLabel(T(PX_TR("ParamsDlg", "Strictness:")), this), 0, 0);
-    customLayout->addWidget(strictness_, 0, 1);
-    customLayout->addWidget(strictnessValue_, 0, 2);
-    customLayout->addLayout(
-        Scale(this, T(PX_TR("ParamsDlg", "Easy")), T(PX_TR("ParamsDlg", "Normal")),
-              T(PX_TR("ParamsDlg", "Hardest"))),
-        1, 1);
+    AddTrackbarRows(
+        customLayout, 0, DialogText(PX_TR("ParamsDlg", "Strictness:")), strictness_,
+        strictnessValue_,
+        {DialogText(PX_TR("ParamsDlg", "Easy")), DialogText(PX_TR("ParamsDlg", "Normal")),
+         DialogText(PX_TR("ParamsDlg", "Hardest"))});
     customLayout->addWidget(fast_, 2, 0, 1, 3);
 
     auto* words = new QGroupBox(
-        T(PX_TR("ParamsDlg", "Built-in / Custom Words   (Speaker Independent)")), this);
+        DialogText(PX_TR("ParamsDlg", "Built-in / Custom Words   (Speaker Independent)")), this);
     confidence_ = AddSlider("confidence", 0, 4, 1);
     confidenceValue_ = ValueLabel(this, "confidenceValue");
     trailSilence_ = AddSlider("trailSilence", 0, 31, 4);
@@ -82,22 +82,19 @@ ParamsDialog::ParamsDialog(QWidget* parent, ModuleSession& session, AppSettings&
     trailSilenceMs_ = new QLabel(this);
     trailSilenceMs_->setObjectName(QStringLiteral("trailSilenceDuration"));
     auto* wordsLayout = new QGridLayout(words);
-    wordsLayout->addWidget(new QLabel(T(PX_TR("ParamsDlg", "Confidence:")), this), 0, 0);
-    wordsLayout->addWidget(confidence_, 0, 1);
-    wordsLayout->addWidget(confidenceValue_, 0, 2);
-    wordsLayout->addLayout(
-        Scale(this, T(PX_TR("ParamsDlg", "Looser")), T(PX_TR("ParamsDlg", "Typical")),
-              T(PX_TR("ParamsDlg", "Stricter"))),
-        1, 1);
-    wordsLayout->addWidget(new QLabel(T(PX_TR("ParamsDlg", "Trailing silence:")), this), 2, 0);
-    wordsLayout->addWidget(trailSilence_, 2, 1);
-    wordsLayout->addWidget(trailSilenceValue_, 2, 2);
+    AddTrackbarRows(
+        wordsLayout, 0, DialogText(PX_TR("ParamsDlg", "Confidence:")), confidence_,
+        confidenceValue_,
+        {DialogText(PX_TR("ParamsDlg", "Looser")), DialogText(PX_TR("ParamsDlg", "Typical")),
+         DialogText(PX_TR("ParamsDlg", "Stricter"))});
+    AddTrackbarRows(
+        wordsLayout, 2, DialogText(PX_TR("ParamsDlg", "Trailing silence:")), trailSilence_,
+        trailSilenceValue_,
+        {DialogText(PX_TR("ParamsDlg", "Min")), DialogText(PX_TR("ParamsDlg", "Default")),
+         DialogText(PX_TR("ParamsDlg", "Max"))});
     wordsLayout->addWidget(trailSilenceMs_, 2, 3);
-    wordsLayout->addLayout(Scale(this, T(PX_TR("ParamsDlg", "Min")),
-                                 T(PX_TR("ParamsDlg", "Default")), T(PX_TR("ParamsDlg", "Max"))),
-                           3, 1);
 
-    auto* distance = new QGroupBox(T(PX_TR("ParamsDlg", "Microphone Distance")), this);
+    auto* distance = new QGroupBox(DialogText(PX_TR("ParamsDlg", "Microphone Distance")), this);
     auto* distanceLayout = new QGridLayout(distance);
     auto* group = new QButtonGroup(this);
     const std::array<std::pair<TrText, TrText>, 3> choices = {{
@@ -106,33 +103,23 @@ ParamsDialog::ParamsDialog(QWidget* parent, ModuleSession& session, AppSettings&
         {PX_TR("ParamsDlg", "&Far Mic"), PX_TR("ParamsDlg", "max 3 m")},
     }};
     for (int i = 0; i < 3; ++i) {
-        microphone_[i] = new QRadioButton(T(choices[i].first), this);
+        microphone_[i] = new QRadioButton(DialogText(choices[i].first), this);
         microphone_[i]->setObjectName(QStringLiteral("microphone%1").arg(i));
         group->addButton(microphone_[i], i);
         distanceLayout->addWidget(microphone_[i], i, 0);
-        distanceLayout->addWidget(new QLabel(T(choices[i].second), this), i, 1);
+        distanceLayout->addWidget(new QLabel(DialogText(choices[i].second), this), i, 1);
     }
     distanceLayout->setColumnStretch(1, 1);
 
-    save_ = new QPushButton(T(PX_TR("ParamsDlg", "Sa&ve")), this);
-    save_->setObjectName(QStringLiteral("saveButton"));
-    apply_ = new QPushButton(T(PX_TR("ParamsDlg", "A&pply")), this);
-    apply_->setObjectName(QStringLiteral("applyButton"));
+    save_ = MakeDialogButton(this, "saveButton", DialogText(PX_TR("ParamsDlg", "Sa&ve")));
+    apply_ = MakeDialogButton(this, "applyButton", DialogText(PX_TR("ParamsDlg", "A&pply")));
     apply_->setDefault(true);
-    auto* close = new QPushButton(T(PX_TR("ParamsDlg", "Close")), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    save_->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(save_);
-    buttons->addWidget(apply_);
-    buttons->addWidget(close);
+    auto* close = MakeDialogButton(this, "closeButton", DialogText(PX_TR("ParamsDlg", "Close")));
 
     body->addWidget(custom);
     body->addWidget(words);
     body->addWidget(distance);
-    body->addLayout(buttons);
+    body->addLayout(ButtonRow({save_, apply_, close}));
 
     for (QSlider* slider : {strictness_, confidence_, trailSilence_})
         connect(slider, &QSlider::valueChanged, this, [this] {

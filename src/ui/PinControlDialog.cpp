@@ -20,10 +20,6 @@
 namespace parlix::ui {
 namespace {
 
-QString T(TrText text) {
-    return QString::fromStdString(Tr(text));
-}
-
 constexpr int kPinsPerRow = 3;
 
 }  // namespace
@@ -31,11 +27,11 @@ constexpr int kPinsPerRow = 3;
 PinControlDialog::PinControlDialog(QWidget* parent, ModuleController& controller, int pinCount)
     : QDialog(parent), controller_(controller) {
     setObjectName(QStringLiteral("pinControlDialog"));
-    setWindowTitle(T(PX_TR("PinControlDlg", "Pin Control")));
+    setWindowTitle(DialogText(PX_TR("PinControlDlg", "Pin Control")));
     QVBoxLayout* body = MakeDeviceDialogFrame(
         this, QIcon(QStringLiteral(":/icons/pins.svg")),
-        T(PX_TR("PinControlDlg", "Parlix I/O Pin Control")),
-        T(PX_TR("PinControlDlg", "Setup pin configuration and show pin current status")));
+        DialogText(PX_TR("PinControlDlg", "Parlix I/O Pin Control")),
+        DialogText(PX_TR("PinControlDlg", "Setup pin configuration and show pin current status")));
 
     const std::array<TrText, kPinStates> states = {
         PX_TR("PinControlDlg", "Output Low"), PX_TR("PinControlDlg", "Output High"),
@@ -48,7 +44,7 @@ PinControlDialog::PinControlDialog(QWidget* parent, ModuleController& controller
         auto* group = new QButtonGroup(box);
         auto* column = new QVBoxLayout(box);
         for (int state = 0; state < kPinStates; ++state) {
-            auto* radio = new QRadioButton(T(states[state]), box);
+            auto* radio = new QRadioButton(DialogText(states[state]), box);
             group->addButton(radio, state);
             column->addWidget(radio);
         }
@@ -60,15 +56,14 @@ PinControlDialog::PinControlDialog(QWidget* parent, ModuleController& controller
     }
     body->addLayout(grid);
 
-    auto* tip =
-        new QLabel(T(PX_TR("PinControlDlg",
-                           "Tip: Click on one of the input configurations to refresh pin status")),
-                   this);
+    auto* tip = new QLabel(
+        DialogText(PX_TR("PinControlDlg",
+                         "Tip: Click on one of the input configurations to refresh pin status")),
+        this);
     tip->setObjectName(QStringLiteral("tip"));
     tip->setWordWrap(true);
-    auto* close = new QPushButton(T(PX_TR("PinControlDlg", "Close")), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
+    auto* close =
+        MakeDialogButton(this, "closeButton", DialogText(PX_TR("PinControlDlg", "Close")));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(tip, 1);

@@ -16,10 +16,6 @@
 namespace parlix::ui {
 namespace {
 
-QString T(TrText text) {
-    return QString::fromStdString(Tr(text));
-}
-
 // The keypad's rows as a telephone has them, with the fourth column A-D.
 constexpr const char* kKeyRows[] = {"123A", "456B", "789C", "*0#D"};
 
@@ -28,30 +24,27 @@ constexpr const char* kKeyRows[] = {"123A", "456B", "789C", "*0#D"};
 ToneDialog::ToneDialog(QWidget* parent, ModuleController& controller)
     : QDialog(parent), controller_(controller) {
     setObjectName(QStringLiteral("toneDialog"));
-    setWindowTitle(T(PX_TR("ToneDlg", "Dial Phone Number")));
+    setWindowTitle(DialogText(PX_TR("ToneDlg", "Dial Phone Number")));
     QVBoxLayout* body = MakeDeviceDialogFrame(
         this,
         QIcon::fromTheme(QStringLiteral("call-start"),
                          QIcon(QStringLiteral(":/icons/parlix-desk.svg"))),
-        T(PX_TR("ToneDlg", "Parlix DTMF Dialer")),
-        T(PX_TR("ToneDlg", "Enter a phone number to dial or use the keypad")));
+        DialogText(PX_TR("ToneDlg", "Parlix DTMF Dialer")),
+        DialogText(PX_TR("ToneDlg", "Enter a phone number to dial or use the keypad")));
 
-    auto* keypad = new QGroupBox(T(PX_TR("ToneDlg", "Phone Keypad")), this);
+    auto* keypad = new QGroupBox(DialogText(PX_TR("ToneDlg", "Phone Keypad")), this);
     auto* keyGrid = new QGridLayout(keypad);
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column) {
             const char key = kKeyRows[row][column];
-            auto* button = new QPushButton(QStringLiteral("&") + QLatin1Char(key), keypad);
-            button->setObjectName(QStringLiteral("key%1").arg(QLatin1Char(key)));
-            button->setAutoDefault(false);
+            const char name[] = {'k', 'e', 'y', key, '\0'};
+            auto* button = MakeDialogButton(keypad, name, QStringLiteral("&") + QLatin1Char(key));
             connect(button, &QPushButton::clicked, this, [this, key] { PlayKey(key); });
             keyGrid->addWidget(button, row, column);
             keys_.emplace_back(key, button);
         }
     }
-    dialTone_ = new QPushButton(T(PX_TR("ToneDlg", "Dial &Tone")), keypad);
-    dialTone_->setObjectName(QStringLiteral("dialTone"));
-    dialTone_->setAutoDefault(false);
+    dialTone_ = MakeDialogButton(keypad, "dialTone", DialogText(PX_TR("ToneDlg", "Dial &Tone")));
     connect(dialTone_, &QPushButton::clicked, this, &ToneDialog::PlayDialTone);
     keyGrid->addWidget(dialTone_, 4, 0, 1, 4);
 
@@ -60,25 +53,18 @@ ToneDialog::ToneDialog(QWidget* parent, ModuleController& controller)
     number_ = new QLineEdit(QString::fromLatin1(kDefaultPhoneNumber), this);
     number_->setObjectName(QStringLiteral("number"));
     auto* fields = new QFormLayout;
-    fields->addRow(T(PX_TR("ToneDlg", "Tone duration (ms):")), duration_);
-    fields->addRow(T(PX_TR("ToneDlg", "Phone number (0-9 * # A B C D):")), number_);
+    fields->addRow(DialogText(PX_TR("ToneDlg", "Tone duration (ms):")), duration_);
+    fields->addRow(DialogText(PX_TR("ToneDlg", "Phone number (0-9 * # A B C D):")), number_);
 
-    compose_ = new QPushButton(T(PX_TR("ToneDlg", "Compose")), this);
-    compose_->setObjectName(QStringLiteral("composeButton"));
+    compose_ = MakeDialogButton(this, "composeButton", DialogText(PX_TR("ToneDlg", "Compose")));
     compose_->setDefault(true);
-    auto* close = new QPushButton(T(PX_TR("ToneDlg", "Close")), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
+    auto* close = MakeDialogButton(this, "closeButton", DialogText(PX_TR("ToneDlg", "Close")));
     connect(compose_, &QPushButton::clicked, this, &ToneDialog::Compose);
     connect(close, &QPushButton::clicked, this, &ToneDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compose_);
-    buttons->addWidget(close);
 
     body->addWidget(keypad);
     body->addLayout(fields);
-    body->addLayout(buttons);
+    body->addLayout(ButtonRow({compose_, close}));
 
     pause_.setSingleShot(true);
     pause_.setInterval(kDialPauseMs);
