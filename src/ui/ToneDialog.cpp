@@ -52,6 +52,9 @@ ToneDialog::ToneDialog(QWidget* parent, ModuleController& controller)
     duration_->setObjectName(QStringLiteral("duration"));
     number_ = new QLineEdit(QString::fromLatin1(kDefaultPhoneNumber), this);
     number_->setObjectName(QStringLiteral("number"));
+    // Room for the whole sample number, so that what Compose will dial is seen.
+    number_->setMinimumWidth(
+        number_->fontMetrics().horizontalAdvance(QString::fromLatin1(kDefaultPhoneNumber)) + 16);
     auto* fields = new QFormLayout;
     fields->addRow(DialogText(PX_TR("ToneDlg", "Tone duration (ms):")), duration_);
     fields->addRow(DialogText(PX_TR("ToneDlg", "Phone number (0-9 * # A B C D):")), number_);
