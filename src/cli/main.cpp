@@ -1,11 +1,14 @@
 // parlix-cli: the module from the command line, for scripts and for users
 // without a display.
 #include "app/PortList.h"
+#include "app/ProgramVersion.h"
 #include "app/SimulatorLauncher.h"
+#include "app/ToneDialer.h"
 #include "base/Trace.h"
 #include "cli/AudioCommands.h"
 #include "cli/BridgeCommands.h"
 #include "cli/DataCommands.h"
+#include "cli/DialCommand.h"
 #include "cli/Dump.h"
 #include "cli/Firmware.h"
 #include "cli/Generate.h"
@@ -111,6 +114,7 @@ int main(int argc, char** argv) {
         ->type_name("FILE");
     auto* yesFlag = app.add_flag("-y,--yes", yes, "answer Yes to every question");
     app.add_flag("-n,--no", no, "answer No to every question")->excludes(yesFlag);
+    app.set_version_flag("--version", "Parlix Desk " + VersionLine(OwnVersion()));
 
     auto* ports = app.add_subcommand("ports", "list the serial ports");
     auto* info = app.add_subcommand("info", "connect and show the module");
@@ -192,6 +196,12 @@ int main(int argc, char** argv) {
     pattern->needs(templateFile);
     templateFile->needs(pattern);
     generate->add_option("OUT", generateOptions.output, "the file to write")->required();
+    std::string dialNumber;
+    int dialMs = kDefaultToneDurationMs;
+    auto* dial = app.add_subcommand("dial", "dial a phone number with the module's tones");
+    dial->add_option("--duration", dialMs, "tone duration in ms (40 to 1280 in steps of 40)")
+        ->type_name("MS");
+    dial->add_option("NUMBER", dialNumber, "0-9 * # A B C D; ',' waits a second")->required();
     // Usage errors exit 2 with the usage on standard error; help is no error.
     app.failure_message(CLI::FailureMessage::help);
     try {
@@ -235,5 +245,6 @@ int main(int argc, char** argv) {
     if (*tokensListen) return ListenTokens(session, tokenListen);
     if (*lipsync) return FollowLipsync(session, lipsyncThreshold, lipsyncSeconds);
     if (*generate) return Generate(session, generateOptions);
+    if (*dial) return Dial(session, dialNumber, dialMs);
     return 2;
 }

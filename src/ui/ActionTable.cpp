@@ -3,6 +3,7 @@
 #include "ui/AudioCommands.h"
 #include "ui/GenerateCodeFlow.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowDevices.h"
 #include "ui/SoundTableDialog.h"
 
 #include <QtCore/QtGlobal>
@@ -12,11 +13,6 @@ namespace {
 
 // Its items are the choices; the command itself does nothing.
 void OpensSubmenu(MainWindow&, CommandId) {}
-
-// A feature whose window is not built yet says so.
-void NotYetAvailable(MainWindow& window, CommandId id) {
-    window.ShowNotYetAvailable(id);
-}
 
 // The texts are collected for translation under the "MainFrame" context.
 constexpr ActionSpec kSpecs[] = {
@@ -105,7 +101,7 @@ constexpr ActionSpec kSpecs[] = {
     {CommandId::RecognitionSettings, QT_TRANSLATE_NOOP("MainFrame", "Reco&gnition Settings..."), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Show the recognition settings of the module\nRecognition Settings"),
-     "preferences-system", rule::RecognitionSettings, NotYetAvailable},
+     "preferences-system", rule::RecognitionSettings, OpenRecognitionSettings},
     {CommandId::SetLanguage, QT_TRANSLATE_NOOP("MainFrame", "Set &Language"), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Set the language of the module's built-in words\nSet Language"),
@@ -124,13 +120,13 @@ constexpr ActionSpec kSpecs[] = {
      [](MainWindow& w, CommandId) { w.Flows().Reset(ResetScope::All); }},
     {CommandId::ConfigurePins, QT_TRANSLATE_NOOP("MainFrame", "Configure &I/O Pins"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Read and set the module's I/O pins\nConfigure I/O Pins"),
-     ":/icons/pins.svg", rule::ConfigurePins, NotYetAvailable},
+     ":/icons/pins.svg", rule::ConfigurePins, OpenPinControl},
     {CommandId::PlaySound, QT_TRANSLATE_NOOP("MainFrame", "&Play Sound"), "Space",
      QT_TRANSLATE_NOOP("MainFrame", "Play the selected sound\nPlay Sound (SPACE)"),
      "audio-volume-high", rule::PlaySound, [](MainWindow& w, CommandId) { w.Flows().PlaySound(); }},
     {CommandId::DialTones, QT_TRANSLATE_NOOP("MainFrame", "&Dial Tones"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Dial a phone number with tones\nDial Tones"), "call-start",
-     rule::DialTones, NotYetAvailable},
+     rule::DialTones, OpenToneDialer},
     {CommandId::Tokenwave, QT_TRANSLATE_NOOP("MainFrame", "&Tokenwave"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Send and receive audio tokens\nTokenwave"),
      ":/icons/tokenwave.svg", rule::Tokenwave, OpenTokenwave},
@@ -145,7 +141,7 @@ constexpr ActionSpec kSpecs[] = {
     {CommandId::About, QT_TRANSLATE_NOOP("MainFrame", "&About Parlix Desk..."), "",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Display program information, version number and copyright\nAbout"),
-     "help-about", rule::About, NotYetAvailable},
+     "help-about", rule::About, OpenAbout},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "ui/GroupListModel.h"
 #include "ui/InputDiscarder.h"
 #include "ui/ListIcons.h"
+#include "ui/ParamsDialog.h"
 #include "ui/PromptDialog.h"
 #include "ui/SoundTableDialog.h"
 #include "ui/TrainingDialog.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     soundTable_ = std::make_unique<SoundTableDialog>(nullptr, frontEnd_, settings_.ProgramFolder(),
                                                      [this] { return settings_.CurrentPort(); });
     soundTable_->setWindowIcon(windowIcon());
+    params_ = std::make_unique<ParamsDialog>(this, session_, settings_);
 
     frontEnd_.onStatusText = [this](const QString& text) { statusPane_->setText(text); };
     frontEnd_.onProgress = [this](std::uint32_t range, std::uint32_t pos) {
@@ -128,14 +130,6 @@ void MainWindow::UpdateFirmware() {
     soundTable_->Flow().LoadFirmwareFile(path.toStdString());
 }
 
-void MainWindow::ShowNotYetAvailable(CommandId id) {
-    QString feature = Text("MainFrame", SpecOf(id).text);
-    feature.remove(QLatin1Char('&'));
-    if (feature.endsWith(QStringLiteral("..."))) feature.chop(3);
-    frontEnd_.MessageBox(tr("%1 is not available in this version yet.").arg(feature).toStdString(),
-                         Tr(PX_TR("Controller", "Information")), BoxIcon::Information);
-}
-
 void MainWindow::UpdateCommandStates() {
     const WindowState state = flows_.State();
     for (const ActionSpec& spec : ActionSpecs()) {
@@ -144,6 +138,7 @@ void MainWindow::UpdateCommandStates() {
         if (action->isCheckable()) action->setChecked(IsChecked(spec.id, state));
     }
     portBox_->setEnabled(rule::Port(state));
+    if (params_) params_->SetConnection(state.connected, session_.Support());
 }
 
 void MainWindow::SetAcceleratorsActive(bool active) {

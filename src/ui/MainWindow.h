@@ -39,6 +39,7 @@ class CommandListModel;
 class GroupListModel;
 class InterfaceLanguages;
 class LabelDelegate;
+class ParamsDialog;
 class PromptDialog;
 class SoundTableDialog;
 
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow, public MainView {
     QComboBox* PortBox() const { return portBox_; }
     QSplitter* Splitter() const { return splitter_; }
     SoundTableDialog* SoundTable() const { return soundTable_.get(); }
+    ParamsDialog* Params() const { return params_.get(); }
     QString CommandPaneTitle() const;
     QString StatusPaneText() const;
     // Count the refreshes and the recording polls, so that a caller can wait
@@ -70,7 +72,6 @@ class MainWindow : public QMainWindow, public MainView {
     // Handlers of the action table that need more than the flows.
     void UpdateFirmware();
     // The box that says a feature is not built yet.
-    void ShowNotYetAvailable(CommandId id);
 
     // MainView
     void UpdateCommandStates() override;
@@ -128,6 +129,7 @@ class MainWindow : public QMainWindow, public MainView {
     MainFlows flows_;
     // Modeless and only hidden, never destroyed while the window lives.
     std::unique_ptr<SoundTableDialog> soundTable_;
+    std::unique_ptr<ParamsDialog> params_;
 
     std::map<CommandId, QAction*> actions_;
     std::map<CommandId, QList<QKeySequence>> shortcuts_;

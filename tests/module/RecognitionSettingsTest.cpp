@@ -24,6 +24,29 @@ TEST_F(RecognitionSettingsTest, StoredValuesAreNormalised) {
     EXPECT_FALSE(params.SaveEnabled());
 }
 
+// Each value out of its range falls back as the dialog's table says.
+TEST_F(RecognitionSettingsTest, EachValueIsNormalisedOnItsOwn) {
+    const struct {
+        RecognitionValues in;
+        RecognitionValues out;
+    } cases[] = {
+        {{0, 2, 1, 12, 0}, {3, 2, 1, 12, 0}},  {{-7, 2, 1, 12, 0}, {3, 2, 1, 12, 0}},
+        {{6, 2, 1, 12, 0}, {5, 2, 1, 12, 0}},  {{1, 2, 1, 12, 0}, {1, 2, 1, 12, 0}},
+        {{2, -1, 1, 12, 0}, {2, 2, 1, 12, 0}}, {{2, 5, 1, 12, 0}, {2, 4, 1, 12, 0}},
+        {{2, 0, 1, 12, 0}, {2, 0, 1, 12, 0}},  {{2, 2, -1, 12, 0}, {2, 2, 1, 12, 0}},
+        {{2, 2, 3, 12, 0}, {2, 2, 1, 12, 0}},  {{2, 2, 5, 12, 0}, {2, 2, 1, 12, 0}},
+        {{2, 2, 2, 12, 0}, {2, 2, 2, 12, 0}},  {{2, 2, 1, -1, 0}, {2, 2, 1, 12, 0}},
+        {{2, 2, 1, 32, 0}, {2, 2, 1, 12, 0}},  {{2, 2, 1, 0, 0}, {2, 2, 1, 0, 0}},
+        {{2, 2, 1, 31, 0}, {2, 2, 1, 31, 0}},  {{2, 2, 1, 12, -1}, {2, 2, 1, 12, 0}},
+        {{2, 2, 1, 12, 2}, {2, 2, 1, 12, 0}},  {{2, 2, 1, 12, 1}, {2, 2, 1, 12, 1}},
+    };
+    for (const auto& c : cases) {
+        const RecognitionValues out = RecognitionSettings::Normalised(c.in);
+        EXPECT_EQ(out, c.out) << c.in.level << " " << c.in.knob << " " << c.in.micDistance << " "
+                              << c.in.trailSilence << " " << c.in.fastSdsv;
+    }
+}
+
 TEST_F(RecognitionSettingsTest, TrailingSilenceDuration) {
     EXPECT_EQ(RecognitionSettings::TrailSilenceMs(0), 100);
     EXPECT_EQ(RecognitionSettings::TrailSilenceMs(12), 400);

@@ -1,14 +1,7 @@
-// The action table's rows: the rule a row names is the one the flows check,
-// and a feature not built yet answers with its box.
-#include "WindowFixture.h"
-
+// The action table's rows: the rule a row names is the one the flows check.
 #include "ui/ActionTable.h"
 #include "ui/logic/CommandRules.h"
 
-#include <QtTest/QTest>
-
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace parlix::ui::test {
@@ -47,30 +40,6 @@ TEST(ActionTableTest, EachRowNamesTheRuleOfItsCommand) {
         EXPECT_EQ(differ, 0) << "command " << static_cast<int>(spec.id);
     }
 }
-
-class NotBuiltYetTest : public WindowFixture,
-                        public ::testing::WithParamInterface<std::pair<CommandId, QString>> {};
-
-TEST_P(NotBuiltYetTest, SaysSoInABox) {
-    const auto& [id, feature] = GetParam();
-    if (!window->Action(id)->isEnabled()) ConnectAndRead();
-    ASSERT_TRUE(window->Action(id)->isEnabled());
-    answers.ThenButton(QMessageBox::Ok);
-    Trigger(id);
-    ASSERT_EQ(answers.Boxes().size(), 1u);
-    EXPECT_EQ(answers.Boxes()[0].title, "Information");
-    EXPECT_EQ(answers.Boxes()[0].text, feature + " is not available in this version yet.");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, NotBuiltYetTest,
-    ::testing::Values(std::pair{CommandId::RecognitionSettings, QString("Recognition Settings")},
-                      std::pair{CommandId::ConfigurePins, QString("Configure I/O Pins")},
-                      std::pair{CommandId::DialTones, QString("Dial Tones")},
-                      std::pair{CommandId::Tokenwave, QString("Tokenwave")},
-                      std::pair{CommandId::LipSync, QString("Real-time Lip-Sync")},
-                      std::pair{CommandId::About, QString("About Parlix Desk")}),
-    [](const auto& p) { return std::to_string(static_cast<int>(p.param.first)); });
 
 }  // namespace
 }  // namespace parlix::ui::test

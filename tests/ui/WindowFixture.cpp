@@ -27,7 +27,7 @@ WindowFixture::~WindowFixture() {
 
 void WindowFixture::Plug() {
     std::error_code error;
-    pty = sim::PtyTransport::Open(module, {}, error);
+    pty = sim::PtyTransport::Open(module, {&wire}, error);
     ASSERT_TRUE(pty) << error.message();
     settings.UseCurrentPort(pty->SlavePath());
 }

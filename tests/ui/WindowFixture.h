@@ -13,6 +13,7 @@
 #include "sim/PtyTransport.h"
 #include "sim/SimServer.h"
 #include "sim/StampHost.h"
+#include "sim/WireLog.h"
 
 #include <QtWidgets/QTreeView>
 
@@ -54,6 +55,7 @@ class WindowFixture : public ::testing::Test {
     parlix::test::TempDir dir;
     parlix::AppSettings settings;
     std::shared_ptr<sim::ModuleDevice> module;
+    sim::WireLog wire;  // what crossed the module's line
     std::unique_ptr<sim::PtyTransport> pty;
     std::unique_ptr<InterfaceLanguages> languages;
     std::unique_ptr<MainWindow> window;
