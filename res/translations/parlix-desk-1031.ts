@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AboutDlg</name>
+    <message>
+        <source>Version %1!d!.%2!d!.%3!d! (Build %4!d!)</source>
+        <translation>Version %1!d!.%2!d!.%3!d! (Build %4!d!)</translation>
+    </message>
+    <message>
+        <source>About Parlix Desk</source>
+        <translation>Über Parlix Desk</translation>
+    </message>
+    <message>
+        <source>Parlix Desk</source>
+        <translation>Parlix Desk</translation>
+    </message>
+    <message>
+        <source>For updated software and documentation go to </source>
+        <translation>Aktuelle Software und Dokumentation finden Sie unter </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CodeGenerator</name>
+    <message>
+        <source>No code generation template is available!</source>
+        <translation>Es ist keine Vorlage für die Codeerzeugung verfügbar!</translation>
+    </message>
+    <message>
+        <source>No code generation template selected!</source>
+        <translation>Keine Vorlage für die Codeerzeugung ausgewählt!</translation>
+    </message>
+</context>
+<context>
     <name>CommandFile</name>
     <message>
         <source>Cannot import commands while the module is busy!</source>
@@ -1086,6 +1120,53 @@ Bitte Verbindung und Einstellungen prüfen und es erneut versuchen.</translation
     </message>
 </context>
 <context>
+    <name>LipsyncDlg</name>
+    <message>
+        <source>Lip-Sync</source>
+        <translation>Lippensynchronisation</translation>
+    </message>
+    <message>
+        <source>&amp;Timeout (s):</source>
+        <translation>&amp;Zeitlimit (s):</translation>
+    </message>
+    <message>
+        <source>(time 1-255, 0=infinite)</source>
+        <translation>(Zeit 1-255, 0=unbegrenzt)</translation>
+    </message>
+    <message>
+        <source>T&amp;hreshold:</source>
+        <translation>Sch&amp;welle:</translation>
+    </message>
+    <message>
+        <source>(range 0-1023, default 270)</source>
+        <translation>(Bereich 0-1023, Standard 270)</translation>
+    </message>
+    <message>
+        <source>Mouth Position</source>
+        <translation>Mundstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Sto&amp;ppen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Parlix Lip-Sync Test</source>
+        <translation>Parlix-Test der Lippensynchronisation</translation>
+    </message>
+    <message>
+        <source>Show a virtual mouth synchronized to speech</source>
+        <translation>Zeigt einen virtuellen Mund synchron zur Sprache</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>The internal message memory check has failed.
@@ -1501,6 +1582,186 @@ Möchten Sie fortfahren?</translation>
         <source>Parlix Firmware (*.PLXFW)</source>
         <translation>Parlix-Firmware (*.PLXFW)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)^*.*^</source>
+        <translation>Alle Dateien (*.*)^*.*^</translation>
+    </message>
+    <message>
+        <source>Token will be mixed with the next sound played,<byte value="xd"/>
+delayed by the specified time.<byte value="xd"/>
+<byte value="xd"/>
+Make sure the sound has been compressed at 9.3kHz!</source>
+        <translation>Das Token wird in den nächsten abgespielten Klang gemischt,<byte value="xd"/>
+um die angegebene Zeit verzögert.<byte value="xd"/>
+<byte value="xd"/>
+Der Klang muss mit 9,3 kHz komprimiert sein!</translation>
+    </message>
+</context>
+<context>
+    <name>ParamsDlg</name>
+    <message>
+        <source>(%d ms)</source>
+        <translation>(%d ms)</translation>
+    </message>
+    <message>
+        <source>Recognition Settings</source>
+        <translation>Erkennungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Parlix Recognition Settings</source>
+        <translation>Parlix-Erkennungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Control parameters affecting recognition and training</source>
+        <translation>Parameter, die Erkennung und Training beeinflussen</translation>
+    </message>
+    <message>
+        <source>Custom Commands   (Speaker Dependent / Verification)</source>
+        <translation>Eigene Befehle   (sprecherabhängig / Verifikation)</translation>
+    </message>
+    <message>
+        <source>Use &quot;&amp;Fast&quot; SD/SV Recognition</source>
+        <translation>&quot;&amp;Schnelle&quot; SD/SV-Erkennung verwenden</translation>
+    </message>
+    <message>
+        <source>Strictness:</source>
+        <translation>Strenge:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hardest</source>
+        <translation>Am strengsten</translation>
+    </message>
+    <message>
+        <source>Built-in / Custom Words   (Speaker Independent)</source>
+        <translation>Eingebaute / eigene Wörter   (sprecherunabhängig)</translation>
+    </message>
+    <message>
+        <source>Confidence:</source>
+        <translation>Konfidenz:</translation>
+    </message>
+    <message>
+        <source>Looser</source>
+        <translation>Lockerer</translation>
+    </message>
+    <message>
+        <source>Typical</source>
+        <translation>Typisch</translation>
+    </message>
+    <message>
+        <source>Stricter</source>
+        <translation>Strenger</translation>
+    </message>
+    <message>
+        <source>Trailing silence:</source>
+        <translation>Stille am Ende:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Minimal</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Maximal</translation>
+    </message>
+    <message>
+        <source>Microphone Distance</source>
+        <translation>Mikrofonabstand</translation>
+    </message>
+    <message>
+        <source>&amp;Headset</source>
+        <translation>&amp;Kopfhörer</translation>
+    </message>
+    <message>
+        <source>around 30 cm</source>
+        <translation>etwa 30 cm</translation>
+    </message>
+    <message>
+        <source>&amp;Arms Length</source>
+        <translation>&amp;Armlänge</translation>
+    </message>
+    <message>
+        <source>about 50 cm - 1 m</source>
+        <translation>etwa 50 cm - 1 m</translation>
+    </message>
+    <message>
+        <source>&amp;Far Mic</source>
+        <translation>&amp;Fernes Mikrofon</translation>
+    </message>
+    <message>
+        <source>max 3 m</source>
+        <translation>höchstens 3 m</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PinControlDlg</name>
+    <message>
+        <source>Pin IO%d - Value: %c</source>
+        <translation>Pin IO%d - Wert: %c</translation>
+    </message>
+    <message>
+        <source>Pin Control</source>
+        <translation>Pin-Steuerung</translation>
+    </message>
+    <message>
+        <source>Parlix I/O Pin Control</source>
+        <translation>Parlix-Steuerung der E/A-Pins</translation>
+    </message>
+    <message>
+        <source>Setup pin configuration and show pin current status</source>
+        <translation>Pins konfigurieren und ihren aktuellen Zustand anzeigen</translation>
+    </message>
+    <message>
+        <source>Output Low</source>
+        <translation>Ausgang Low</translation>
+    </message>
+    <message>
+        <source>Output High</source>
+        <translation>Ausgang High</translation>
+    </message>
+    <message>
+        <source>Input Hi-Z</source>
+        <translation>Eingang hochohmig</translation>
+    </message>
+    <message>
+        <source>Input Strong PU</source>
+        <translation>Eingang starker Pull-up</translation>
+    </message>
+    <message>
+        <source>Input Weak PU</source>
+        <translation>Eingang schwacher Pull-up</translation>
+    </message>
+    <message>
+        <source>Tip: Click on one of the input configurations to refresh pin status</source>
+        <translation>Tipp: Ein Klick auf eine der Eingangskonfigurationen liest den Pin-Zustand neu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -1571,6 +1832,135 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>The device has been removed.</source>
         <translation>Das Gerät wurde entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>TokenwaveDlg</name>
+    <message>
+        <source>Received Token %d</source>
+        <translation>Token %d empfangen</translation>
+    </message>
+    <message>
+        <source>Continuos listening...</source>
+        <translation>Dauerndes Zuhören...</translation>
+    </message>
+    <message>
+        <source>Received Token %d. Now listening...</source>
+        <translation>Token %d empfangen. Höre weiter zu...</translation>
+    </message>
+    <message>
+        <source>The generated files will be saved in the folder:<byte value="xd"/>
+    &quot;%s&quot;<byte value="xd"/>
+with file names in the range:<byte value="xd"/>
+    &quot;%s_000.wav&quot;    to    &quot;%s_%03d.wav&quot;<byte value="xd"/>
+<byte value="xd"/>
+Do you want to proceed?</source>
+        <translation>Die erzeugten Dateien werden im Ordner:<byte value="xd"/>
+    &quot;%s&quot;<byte value="xd"/>
+mit Dateinamen im Bereich:<byte value="xd"/>
+    &quot;%s_000.wav&quot;    bis    &quot;%s_%03d.wav&quot;<byte value="xd"/>
+gespeichert.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Tokenwave</source>
+        <translation>Tokenwave-Test</translation>
+    </message>
+    <message>
+        <source>Short (&amp;4-bits)</source>
+        <translation>Kurz (&amp;4 Bit)</translation>
+    </message>
+    <message>
+        <source>Long (&amp;8-bits)</source>
+        <translation>Lang (&amp;8 Bit)</translation>
+    </message>
+    <message>
+        <source>Token &amp;index:</source>
+        <translation>Token-&amp;Index:</translation>
+    </message>
+    <message>
+        <source>&amp;Delay by (ms):</source>
+        <translation>&amp;Verzögerung (ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Timeout (ms):</source>
+        <translation>Zeit&amp;limit (ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Rejection level:</source>
+        <translation>Zurück&amp;weisungsstufe:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Generate ...</source>
+        <translation>Erzeugen ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Parlix Tokenwave™ Test</source>
+        <translation>Parlix-Tokenwave™-Test</translation>
+    </message>
+    <message>
+        <source>Send or receive a special sound token</source>
+        <translation>Ein besonderes Klang-Token senden oder empfangen</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>St&amp;opp</translation>
+    </message>
+    <message>
+        <source>&amp;Listen</source>
+        <translation>&amp;Zuhören</translation>
+    </message>
+</context>
+<context>
+    <name>ToneDlg</name>
+    <message>
+        <source>Dial Phone Number</source>
+        <translation>Telefonnummer wählen</translation>
+    </message>
+    <message>
+        <source>Parlix DTMF Dialer</source>
+        <translation>Parlix-DTMF-Wähler</translation>
+    </message>
+    <message>
+        <source>Enter a phone number to dial or use the keypad</source>
+        <translation>Geben Sie eine Telefonnummer ein oder benutzen Sie die Tastatur</translation>
+    </message>
+    <message>
+        <source>Phone Keypad</source>
+        <translation>Telefontastatur</translation>
+    </message>
+    <message>
+        <source>Dial &amp;Tone</source>
+        <translation>&amp;Wählton</translation>
+    </message>
+    <message>
+        <source>Tone duration (ms):</source>
+        <translation>Tondauer (ms):</translation>
+    </message>
+    <message>
+        <source>Phone number (0-9 * # A B C D):</source>
+        <translation>Telefonnummer (0-9 * # A B C D):</translation>
+    </message>
+    <message>
+        <source>Compose</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1691,10 +2081,6 @@ Möchten Sie das aktuelle Training trotzdem behalten?</translation>
     <message>
         <source>Simulated device</source>
         <translation>Simuliertes Gerät</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>Die Funktion &quot;%1&quot; ist in dieser Version noch nicht verfügbar.</translation>
     </message>
     <message>
         <source>Trace to File</source>

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>AboutDlg</name>
+    <message>
+        <source>Version %1!d!.%2!d!.%3!d! (Build %4!d!)</source>
+        <translation>Versione %1!d!.%2!d!.%3!d! (Build %4!d!)</translation>
+    </message>
+    <message>
+        <source>About Parlix Desk</source>
+        <translation>Informazioni su Parlix Desk</translation>
+    </message>
+    <message>
+        <source>Parlix Desk</source>
+        <translation>Parlix Desk</translation>
+    </message>
+    <message>
+        <source>For updated software and documentation go to </source>
+        <translation>Per software aggiornato e documentazione visitare </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CodeGenerator</name>
+    <message>
+        <source>No code generation template is available!</source>
+        <translation>Nessun modello per la generazione del codice disponibile!</translation>
+    </message>
+    <message>
+        <source>No code generation template selected!</source>
+        <translation>Nessun modello per la generazione del codice selezionato!</translation>
+    </message>
+</context>
+<context>
     <name>CommandFile</name>
     <message>
         <source>Cannot import commands while the module is busy!</source>
@@ -1086,6 +1120,53 @@ Controllare la connessione e le impostazioni e riprovare.</translation>
     </message>
 </context>
 <context>
+    <name>LipsyncDlg</name>
+    <message>
+        <source>Lip-Sync</source>
+        <translation>Sincronizzazione labiale</translation>
+    </message>
+    <message>
+        <source>&amp;Timeout (s):</source>
+        <translation>&amp;Tempo limite (s):</translation>
+    </message>
+    <message>
+        <source>(time 1-255, 0=infinite)</source>
+        <translation>(tempo 1-255, 0=infinito)</translation>
+    </message>
+    <message>
+        <source>T&amp;hreshold:</source>
+        <translation>Sog&amp;lia:</translation>
+    </message>
+    <message>
+        <source>(range 0-1023, default 270)</source>
+        <translation>(intervallo 0-1023, predefinito 270)</translation>
+    </message>
+    <message>
+        <source>Mouth Position</source>
+        <translation>Posizione della bocca</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Parlix Lip-Sync Test</source>
+        <translation>Test di sincronizzazione labiale Parlix</translation>
+    </message>
+    <message>
+        <source>Show a virtual mouth synchronized to speech</source>
+        <translation>Mostra una bocca virtuale sincronizzata con il parlato</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>The internal message memory check has failed.
@@ -1501,6 +1582,186 @@ Continuare?</translation>
         <source>Parlix Firmware (*.PLXFW)</source>
         <translation>Firmware Parlix (*.PLXFW)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)^*.*^</source>
+        <translation>Tutti i file (*.*)^*.*^</translation>
+    </message>
+    <message>
+        <source>Token will be mixed with the next sound played,<byte value="xd"/>
+delayed by the specified time.<byte value="xd"/>
+<byte value="xd"/>
+Make sure the sound has been compressed at 9.3kHz!</source>
+        <translation>Il token verrà mixato con il prossimo suono riprodotto,<byte value="xd"/>
+ritardato del tempo indicato.<byte value="xd"/>
+<byte value="xd"/>
+Assicurarsi che il suono sia stato compresso a 9,3 kHz!</translation>
+    </message>
+</context>
+<context>
+    <name>ParamsDlg</name>
+    <message>
+        <source>(%d ms)</source>
+        <translation>(%d ms)</translation>
+    </message>
+    <message>
+        <source>Recognition Settings</source>
+        <translation>Impostazioni di riconoscimento</translation>
+    </message>
+    <message>
+        <source>Parlix Recognition Settings</source>
+        <translation>Impostazioni di riconoscimento Parlix</translation>
+    </message>
+    <message>
+        <source>Control parameters affecting recognition and training</source>
+        <translation>Parametri che influiscono su riconoscimento e addestramento</translation>
+    </message>
+    <message>
+        <source>Custom Commands   (Speaker Dependent / Verification)</source>
+        <translation>Comandi personalizzati   (dipendenti dal parlatore / verifica)</translation>
+    </message>
+    <message>
+        <source>Use &quot;&amp;Fast&quot; SD/SV Recognition</source>
+        <translation>Usa riconoscimento SD/SV &quot;&amp;veloce&quot;</translation>
+    </message>
+    <message>
+        <source>Strictness:</source>
+        <translation>Rigore:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Hardest</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Built-in / Custom Words   (Speaker Independent)</source>
+        <translation>Parole integrate / personalizzate   (indipendenti dal parlatore)</translation>
+    </message>
+    <message>
+        <source>Confidence:</source>
+        <translation>Confidenza:</translation>
+    </message>
+    <message>
+        <source>Looser</source>
+        <translation>Più tollerante</translation>
+    </message>
+    <message>
+        <source>Typical</source>
+        <translation>Tipico</translation>
+    </message>
+    <message>
+        <source>Stricter</source>
+        <translation>Più rigoroso</translation>
+    </message>
+    <message>
+        <source>Trailing silence:</source>
+        <translation>Silenzio finale:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Minimo</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Microphone Distance</source>
+        <translation>Distanza del microfono</translation>
+    </message>
+    <message>
+        <source>&amp;Headset</source>
+        <translation>&amp;Cuffia</translation>
+    </message>
+    <message>
+        <source>around 30 cm</source>
+        <translation>circa 30 cm</translation>
+    </message>
+    <message>
+        <source>&amp;Arms Length</source>
+        <translation>Lunghezza del &amp;braccio</translation>
+    </message>
+    <message>
+        <source>about 50 cm - 1 m</source>
+        <translation>circa 50 cm - 1 m</translation>
+    </message>
+    <message>
+        <source>&amp;Far Mic</source>
+        <translation>Microfono &amp;lontano</translation>
+    </message>
+    <message>
+        <source>max 3 m</source>
+        <translation>massimo 3 m</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;pplica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>PinControlDlg</name>
+    <message>
+        <source>Pin IO%d - Value: %c</source>
+        <translation>Pin IO%d - Valore: %c</translation>
+    </message>
+    <message>
+        <source>Pin Control</source>
+        <translation>Controllo dei pin</translation>
+    </message>
+    <message>
+        <source>Parlix I/O Pin Control</source>
+        <translation>Controllo dei pin di I/O Parlix</translation>
+    </message>
+    <message>
+        <source>Setup pin configuration and show pin current status</source>
+        <translation>Configura i pin e mostra il loro stato attuale</translation>
+    </message>
+    <message>
+        <source>Output Low</source>
+        <translation>Uscita bassa</translation>
+    </message>
+    <message>
+        <source>Output High</source>
+        <translation>Uscita alta</translation>
+    </message>
+    <message>
+        <source>Input Hi-Z</source>
+        <translation>Ingresso alta impedenza</translation>
+    </message>
+    <message>
+        <source>Input Strong PU</source>
+        <translation>Ingresso pull-up forte</translation>
+    </message>
+    <message>
+        <source>Input Weak PU</source>
+        <translation>Ingresso pull-up debole</translation>
+    </message>
+    <message>
+        <source>Tip: Click on one of the input configurations to refresh pin status</source>
+        <translation>Suggerimento: fare clic su una delle configurazioni di ingresso per aggiornare lo stato del pin</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -1571,6 +1832,134 @@ Continuare?</translation>
     <message>
         <source>The device has been removed.</source>
         <translation>Il dispositivo è stato rimosso.</translation>
+    </message>
+</context>
+<context>
+    <name>TokenwaveDlg</name>
+    <message>
+        <source>Received Token %d</source>
+        <translation>Ricevuto il token %d</translation>
+    </message>
+    <message>
+        <source>Continuos listening...</source>
+        <translation>Ascolto continuo...</translation>
+    </message>
+    <message>
+        <source>Received Token %d. Now listening...</source>
+        <translation>Ricevuto il token %d. In ascolto...</translation>
+    </message>
+    <message>
+        <source>The generated files will be saved in the folder:<byte value="xd"/>
+    &quot;%s&quot;<byte value="xd"/>
+with file names in the range:<byte value="xd"/>
+    &quot;%s_000.wav&quot;    to    &quot;%s_%03d.wav&quot;<byte value="xd"/>
+<byte value="xd"/>
+Do you want to proceed?</source>
+        <translation>I file generati verranno salvati nella cartella:<byte value="xd"/>
+    &quot;%s&quot;<byte value="xd"/>
+con nomi di file nell&apos;intervallo:<byte value="xd"/>
+    &quot;%s_000.wav&quot;    a    &quot;%s_%03d.wav&quot;<byte value="xd"/>
+<byte value="xd"/>
+Procedere?</translation>
+    </message>
+    <message>
+        <source>Tokenwave</source>
+        <translation>Test Tokenwave</translation>
+    </message>
+    <message>
+        <source>Short (&amp;4-bits)</source>
+        <translation>Corto (&amp;4 bit)</translation>
+    </message>
+    <message>
+        <source>Long (&amp;8-bits)</source>
+        <translation>Lungo (&amp;8 bit)</translation>
+    </message>
+    <message>
+        <source>Token &amp;index:</source>
+        <translation>&amp;Indice del token:</translation>
+    </message>
+    <message>
+        <source>&amp;Delay by (ms):</source>
+        <translation>&amp;Ritardo (ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Timeout (ms):</source>
+        <translation>&amp;Tempo limite (ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Rejection level:</source>
+        <translation>Live&amp;llo di rifiuto:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>In&amp;via</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Ri&amp;produci</translation>
+    </message>
+    <message>
+        <source>Generate ...</source>
+        <translation>Genera ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Parlix Tokenwave™ Test</source>
+        <translation>Test Tokenwave™ Parlix</translation>
+    </message>
+    <message>
+        <source>Send or receive a special sound token</source>
+        <translation>Invia o ricevi uno speciale token sonoro</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Listen</source>
+        <translation>&amp;Ascolta</translation>
+    </message>
+</context>
+<context>
+    <name>ToneDlg</name>
+    <message>
+        <source>Dial Phone Number</source>
+        <translation>Componi numero di telefono</translation>
+    </message>
+    <message>
+        <source>Parlix DTMF Dialer</source>
+        <translation>Compositore DTMF Parlix</translation>
+    </message>
+    <message>
+        <source>Enter a phone number to dial or use the keypad</source>
+        <translation>Inserire un numero di telefono da comporre o usare il tastierino</translation>
+    </message>
+    <message>
+        <source>Phone Keypad</source>
+        <translation>Tastierino telefonico</translation>
+    </message>
+    <message>
+        <source>Dial &amp;Tone</source>
+        <translation>&amp;Tono di linea</translation>
+    </message>
+    <message>
+        <source>Tone duration (ms):</source>
+        <translation>Durata del tono (ms):</translation>
+    </message>
+    <message>
+        <source>Phone number (0-9 * # A B C D):</source>
+        <translation>Numero di telefono (0-9 * # A B C D):</translation>
+    </message>
+    <message>
+        <source>Compose</source>
+        <translation>Componi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1691,10 +2080,6 @@ Mantenere comunque l&apos;addestramento attuale?</translation>
     <message>
         <source>Simulated device</source>
         <translation>Dispositivo simulato</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>La funzione &quot;%1&quot; non è ancora disponibile in questa versione.</translation>
     </message>
     <message>
         <source>Trace to File</source>

@@ -30,6 +30,9 @@ struct SameText {
 constexpr SameText kSameInLanguage[] = {
     {"", "", "OK"},
     {"", "MainFrame", "Parlix Desk - v%1!d!.%2!d!.%3!d!"},
+    {"", "AboutDlg", "Parlix Desk"},
+    {"", "ParamsDlg", "(%d ms)"},
+    {"de", "AboutDlg", "Version %1!d!.%2!d!.%3!d! (Build %4!d!)"},
     {"de", "Controller", "Information"},
     {"de", "", "Index"},
     {"de", "MainFrame", "&Port"},

@@ -2,6 +2,8 @@
 #include "ui/ActionTable.h"
 #include "ui/logic/CommandRules.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 namespace parlix::ui::test {
