@@ -4,9 +4,7 @@
 
 #include <QtGui/QIcon>
 #include <QtWidgets/QDialog>
-#include <QtWidgets/QFrame>
 #include <QtWidgets/QHBoxLayout>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
 
@@ -14,28 +12,10 @@ namespace parlix::ui {
 
 QVBoxLayout* MakeDeviceDialogFrame(QDialog* dialog, const QIcon& icon, const QString& title,
                                    const QString& description) {
-    const HeaderBand top = MakeHeaderBand(dialog);
-    top.title->setText(title);
-    top.detail->setText(description);
-    top.detail->setObjectName(QStringLiteral("description"));
-    auto* picture = new QLabel(top.band);
-    picture->setPixmap(icon.pixmap(32, 32));
-    auto* texts = new QVBoxLayout;
-    texts->addWidget(top.title);
-    texts->addWidget(top.detail);
-    auto* bandLayout = new QHBoxLayout(top.band);
-    bandLayout->addWidget(picture);
-    bandLayout->addLayout(texts, 1);
-
-    auto* separator = new QFrame(dialog);
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Sunken);
-
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(top.band);
-    layout->addWidget(separator);
+    AddHeader(layout, dialog, title, description, icon);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(11, 11, 11, 11);
     layout->addLayout(body, 1);

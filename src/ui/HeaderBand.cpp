@@ -31,6 +31,7 @@ void AddHeader(QVBoxLayout* layout, QWidget* dialog, const QString& title, const
     const HeaderBand top = MakeHeaderBand(dialog);
     top.title->setText(title);
     top.detail->setText(detail);
+    top.detail->setObjectName(QStringLiteral("description"));
     auto* picture = new QLabel(top.band);
     picture->setPixmap(icon.pixmap(32, 32));
     auto* texts = new QVBoxLayout;
