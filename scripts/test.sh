@@ -44,9 +44,11 @@ stage "address and undefined-behaviour sanitizers, and the fuzz targets ($fuzz_s
 # tests run under them here and the fuzz targets come from the same build.
 # Unoptimised: it compiles faster and checks the same. The window and its
 # tests run once, in the normal build; the sanitizers cover the core, where
-# the threads and the protocol live.
+# the threads and the protocol live. The command line's tests start a
+# parlix-cli for every case and wait on the module at its pace; they too run
+# once, in the normal build.
 CC=clang CXX=clang++ BUILD_TYPE=Debug "$root/scripts/build.sh" "$root/build-asan" \
-    -DPARLIX_WERROR=ON -DPARLIX_FUZZ=ON -DPARLIX_GUI=OFF
+    -DPARLIX_WERROR=ON -DPARLIX_FUZZ=ON -DPARLIX_GUI=OFF -DPARLIX_CLI_TESTS=OFF
 # The fault scenarios and the command line through every simulated board and
 # host drive whole reads for minutes; they run once, in the normal build.
 ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --no-tests=error \
