@@ -25,15 +25,22 @@ LinkResult DirectProxy::DoDetect() {
         LinkResult r = port_.Query('b', reply);
         if (!r) {
             SleepMs(200);
+            // A late answer to the first request must not pass for the next one's.
+            port_.Purge();
             if (!(r = port_.Query('b', reply))) return r;
         }
         if (!(r = port_.Expect('b', 'o')) || !(r = port_.Expect('b', 'o'))) return r;
         if (!(r = port_.Expect('x', 'x'))) {
             SleepMs(200);
+            port_.Purge();
             if (!(r = port_.Expect('x', 'x'))) return r;
         }
+        port_.Purge();
         std::uint8_t identity = 0;
         if (!(r = port_.Query(kArgRequest, identity))) return r;
+        // The identity comes as an argument byte; a late 'o' or 'x' still on
+        // its way after the purge is not one and must not name the module.
+        if (std::int32_t value = 0; !DecodeArgument(identity, value)) return r.Refused();
         deviceName_ = ModelName(identity);
         deviceDetail_ = fmt::format("Rev {}", Revision(identity));
         return r;
