@@ -108,7 +108,8 @@ std::error_code TermiosBackend::OpenErrorCode(int err) {
     }
 }
 
-std::error_code TermiosBackend::Open(const std::string& path, std::unique_ptr<SerialBackend>& out) {
+std::error_code TermiosBackend::Open(const std::string& path, std::unique_ptr<SerialBackend>& out,
+                                     SetAttributes setAttributes) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return OpenErrorCode(errno);
     auto fail = [fd](int err) {
@@ -132,7 +133,10 @@ std::error_code TermiosBackend::Open(const std::string& path, std::unique_ptr<Se
     if (::tcgetattr(fd, &check) != 0) return fail(errno);
     if ((check.c_lflag & (ICANON | ECHO | ISIG)) || (check.c_oflag & OPOST)) return fail(EINVAL);
 
-    out.reset(new TermiosBackend(fd, original));
+    if (!setAttributes) {
+        setAttributes = [](int f, int when, const termios& t) { return ::tcsetattr(f, when, &t); };
+    }
+    out.reset(new TermiosBackend(fd, original, std::move(setAttributes)));
     return {};
 }
 
@@ -142,7 +146,7 @@ TermiosBackend::~TermiosBackend() {
 
 std::error_code TermiosBackend::Close() {
     if (fd_ < 0) return {};
-    ::tcsetattr(fd_, TCSANOW, &original_);
+    ChangeAfterOutput(original_);
     ::ioctl(fd_, TIOCNXCL);
     const int rc = ::close(fd_);
     fd_ = -1;
@@ -183,7 +187,7 @@ std::error_code TermiosBackend::SetLine(const LineSettings& s) {
     if (s.handshaking == 1) t.c_cflag |= CRTSCTS;
     if (s.handshaking == 2) t.c_iflag |= IXON | IXOFF;
 
-    if (::tcsetattr(fd_, TCSANOW, &t) != 0) return ErrnoCode(errno);
+    if (ChangeAfterOutput(t) != 0) return ErrnoCode(errno);
     // tcsetattr() succeeds when any one change applied: check them all, and
     // put the line back as it was when the device refused one.
     termios check{};
@@ -191,10 +195,17 @@ std::error_code TermiosBackend::SetLine(const LineSettings& s) {
     if (::tcgetattr(fd_, &check) != 0) return ErrnoCode(errno);
     DecodeLine(check, got);
     if (!(got == s)) {
-        ::tcsetattr(fd_, TCSANOW, &before);
+        ChangeAfterOutput(before);
         return ErrnoCode(ENOTSUP);
     }
     return {};
+}
+
+int TermiosBackend::ChangeAfterOutput(const termios& settings) {
+    int rc = 0;
+    while ((rc = setAttributes_(fd_, TCSADRAIN, settings)) != 0 && errno == EINTR) {
+    }
+    return rc;
 }
 
 std::error_code TermiosBackend::GetLine(LineSettings& settings) {

@@ -6,14 +6,20 @@
 
 #include <termios.h>
 
+#include <functional>
+
 namespace parlix {
+
+// The call that changes a line's settings, tcsetattr() unless a test looks on.
+using SetAttributes = std::function<int(int fd, int when, const termios& settings)>;
 
 class TermiosBackend final : public SerialBackend {
   public:
     // Opens `path` for exclusive use in raw mode. A port that another program
     // holds fails with Status::PortBusy, one the user may not open with
     // Status::PortAccessDenied.
-    static std::error_code Open(const std::string& path, std::unique_ptr<SerialBackend>& out);
+    static std::error_code Open(const std::string& path, std::unique_ptr<SerialBackend>& out,
+                                SetAttributes setAttributes = {});
 
     TermiosBackend(const TermiosBackend&) = delete;
     TermiosBackend& operator=(const TermiosBackend&) = delete;
@@ -36,11 +42,16 @@ class TermiosBackend final : public SerialBackend {
     static std::error_code OpenErrorCode(int err);
 
   private:
-    TermiosBackend(int fd, const termios& original) : fd_(fd), original_(original) {}
+    TermiosBackend(int fd, const termios& original, SetAttributes setAttributes)
+        : fd_(fd), original_(original), setAttributes_(std::move(setAttributes)) {}
     std::error_code SetModemLine(int line, bool on);
+    // Applies `settings` once the bytes written so far have left at the old
+    // ones: a byte still in the queue would otherwise go out at the new speed.
+    int ChangeAfterOutput(const termios& settings);
 
     int fd_;
     termios original_;  // restored on close
+    SetAttributes setAttributes_;
 };
 
 }  // namespace parlix

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace parlix {
 namespace {
@@ -184,6 +185,43 @@ TEST_F(PtyTest, OpenSetsDefaultsAndCloseRestoresTheTerminal) {
     ASSERT_EQ(::tcgetattr(master_, &after), 0);
     EXPECT_TRUE(after.c_lflag & ICANON);
     EXPECT_EQ(::cfgetospeed(&after), static_cast<speed_t>(B38400));
+}
+
+// A byte still queued when the speed changes would go out at the new speed:
+// every change after opening, the restore on close too, waits for the output.
+TEST_F(PtyTest, SettingsChangeOnlyOnceTheOutputHasLeft) {
+    termios before{};
+    ASSERT_EQ(::tcgetattr(slave_, &before), 0);
+    ::cfsetspeed(&before, B1200);
+    ASSERT_EQ(::tcsetattr(slave_, TCSANOW, &before), 0);
+    struct Change {
+        int when;
+        speed_t speed;
+    };
+    std::vector<Change> changes;
+    auto record = [&changes](int fd, int when, const termios& t) {
+        changes.push_back({when, ::cfgetospeed(&t)});
+        return ::tcsetattr(fd, when, &t);
+    };
+    std::unique_ptr<SerialBackend> backend;
+    ASSERT_FALSE(TermiosBackend::Open(path_, backend, record));
+    const std::uint8_t byte = 'z';
+    std::size_t written = 0;
+    LineSettings line;
+    for (const std::uint32_t baud : {9600u, 38400u}) {
+        line.baud = baud;
+        ASSERT_FALSE(backend->SetLine(line));
+        ASSERT_FALSE(backend->Write(&byte, 1, Clock::now() + 1s, written));
+    }
+    ASSERT_FALSE(backend->Close());
+    EXPECT_EQ(DeviceReceives(2), "zz");
+
+    ASSERT_EQ(changes.size(), 3u);
+    const speed_t speeds[] = {B9600, B38400, B1200};
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        EXPECT_EQ(changes[i].when, TCSADRAIN) << i;
+        EXPECT_EQ(changes[i].speed, speeds[i]) << i;
+    }
 }
 
 TEST_F(PtyTest, SecondOpenFailsAndLeavesTheFirstWorking) {
