@@ -3,15 +3,13 @@
 #include "jobs/CommandFile.h"
 #include "jobs/CommandFileJobs.h"
 #include "jobs/JobFixture.h"
+#include "support/FullDisk.h"
 
 #include <gmock/gmock.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <sys/resource.h>
-#include <csignal>
 
 namespace parlix::test {
 namespace {
@@ -137,27 +135,6 @@ TEST_F(CommandExportTest, GroupNotReadWritesNothingAndSaysNothing) {
     EXPECT_THAT(Sends(), IsEmpty());
     EXPECT_THAT(front.Messages(), IsEmpty());
 }
-
-// Holds every regular file this process writes to a few bytes while it lives,
-// as a full disk would; the write past it fails with EFBIG instead of a signal.
-class FullDisk {
-  public:
-    explicit FullDisk(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 // A target that takes nothing, or stops taking bytes half-way, fails the
 // export with its reason, and an earlier file survives byte for byte.
