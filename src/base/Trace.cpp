@@ -25,6 +25,10 @@ struct TraceState {
     std::FILE* file = nullptr;
     std::string path;
     Clock::time_point start;
+    TraceFailureHandler onFailure;
+    // A write that failed under the lock, told once the lock is released.
+    std::string failedPath;
+    std::error_code failure;
 };
 
 // Never destroyed: a job thread may still trace while the program exits.
@@ -109,23 +113,64 @@ std::string ButtonText(int button) {
     }
 }
 
-// The caller holds the state's lock and has checked that a file is open.
+void StopLocked(TraceState& state, int err) {
+    detail::traceOpen.store(false, std::memory_order_relaxed);
+    std::fclose(state.file);
+    state.file = nullptr;
+    state.failedPath = std::move(state.path);
+    state.path.clear();
+    state.failure = ErrnoCode(err != 0 ? err : EIO);
+}
+
+// The caller holds the state's lock and has checked that a file is open. A
+// full disk must not end the program or its work: the trace stops instead.
+void WriteLine(TraceState& state, const std::string& line) {
+    errno = 0;
+    if (std::fwrite(line.data(), 1, line.size(), state.file) != line.size() ||
+        std::ferror(state.file))
+        StopLocked(state, errno);
+}
+
 void WriteRecord(TraceState& state, std::string_view tag, std::string_view payload) {
     const auto us =
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - state.start).count();
-    fmt::print(state.file, "{:>5}.{:06} {:<6} {}\n", us / 1000000, us % 1000000, tag, payload);
+    WriteLine(state,
+              fmt::format("{:>5}.{:06} {:<6} {}\n", us / 1000000, us % 1000000, tag, payload));
+}
+
+// Releases the lock, then tells of a trace that stopped, outside the lock,
+// since the handler may show a message box that is traced itself.
+void Unlock(std::unique_lock<std::mutex>& lock) {
+    TraceState& state = State();
+    if (!state.failure) {
+        lock.unlock();
+        return;
+    }
+    const std::string path = std::move(state.failedPath);
+    const std::error_code failure = state.failure;
+    state.failedPath.clear();
+    state.failure.clear();
+    const TraceFailureHandler handler = state.onFailure;
+    lock.unlock();
+    if (handler)
+        handler(path, failure);
+    else
+        std::fprintf(stderr, "The trace \"%s\" stopped: %s\n", path.c_str(),
+                     failure.message().c_str());
 }
 
 void Record(std::string_view tag, std::string_view payload) {
     TraceState& state = State();
-    std::lock_guard lock(state.mutex);
+    std::unique_lock lock(state.mutex);
     if (state.file) WriteRecord(state, tag, payload);
+    Unlock(lock);
 }
 
 void CloseLocked(TraceState& state) {
     if (!state.file) return;
-    detail::traceOpen.store(false, std::memory_order_relaxed);
     WriteRecord(state, "END", "trace closed");
+    if (!state.file) return;
+    detail::traceOpen.store(false, std::memory_order_relaxed);
     std::fclose(state.file);
     state.file = nullptr;
     state.path.clear();
@@ -160,27 +205,34 @@ std::string TraceHeader(const std::string& qtVersion) {
 
 std::error_code OpenTrace(const std::string& path, const std::string& qtVersion) {
     TraceState& state = State();
-    std::lock_guard lock(state.mutex);
+    std::unique_lock lock(state.mutex);
     // Truncated under the open trace, the file would get its last line past a hole.
     if (state.file && SameFile(state.file, path)) CloseLocked(state);
     // Close-on-exec: tool executables run meanwhile must not hold the file.
     std::FILE* file = std::fopen(path.c_str(), "we");
-    if (!file) return ErrnoCode(errno);
+    if (!file) {
+        const int err = errno;
+        Unlock(lock);
+        return ErrnoCode(err);
+    }
     // Whole lines reach the file at once, so that a crash loses nothing.
     std::setvbuf(file, nullptr, _IOLBF, 0);
-    fmt::print(file, "{}\n{}\n", TraceHeader(qtVersion), StartLine());
     CloseLocked(state);
     state.file = file;
     state.path = path;
     state.start = Clock::now();
     detail::traceOpen.store(true, std::memory_order_relaxed);
+    // A file that opens but takes nothing (a full disk) stops like any other.
+    WriteLine(state, fmt::format("{}\n{}\n", TraceHeader(qtVersion), StartLine()));
+    Unlock(lock);
     return {};
 }
 
 void CloseTrace() {
     TraceState& state = State();
-    std::lock_guard lock(state.mutex);
+    std::unique_lock lock(state.mutex);
     CloseLocked(state);
+    Unlock(lock);
 }
 
 std::string TracePath() {
@@ -189,15 +241,20 @@ std::string TracePath() {
     return state.path;
 }
 
+void SetTraceFailureHandler(TraceFailureHandler handler) {
+    TraceState& state = State();
+    std::lock_guard lock(state.mutex);
+    state.onFailure = std::move(handler);
+}
+
 namespace detail {
 
 void WriteTraceBytes(TraceDirection direction, const void* data, std::size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     const std::string_view tag = direction == TraceDirection::Sent ? "TX" : "RX";
     TraceState& state = State();
-    std::lock_guard lock(state.mutex);
-    if (!state.file) return;
-    for (std::size_t at = 0; at < size; at += kBytesPerLine) {
+    std::unique_lock lock(state.mutex);
+    for (std::size_t at = 0; state.file && at < size; at += kBytesPerLine) {
         std::string hex;
         std::string shown;
         for (std::size_t i = at; i < size && i < at + kBytesPerLine; ++i) {
@@ -206,6 +263,7 @@ void WriteTraceBytes(TraceDirection direction, const void* data, std::size_t siz
         }
         WriteRecord(state, tag, fmt::format("{:<{}} {}", hex, kBytesPerLine * 3, shown));
     }
+    Unlock(lock);
 }
 
 }  // namespace detail

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,7 +24,8 @@ void WriteTraceBytes(TraceDirection direction, const void* data, std::size_t siz
 // Starts a trace into `path`, replacing the open one, and writes its first
 // line: the program version, the Qt version (a front end that links Qt passes
 // qVersion(), others nothing) and the system. When the file cannot be
-// written, the trace that was open stays open.
+// opened, the trace that was open stays open; one that opens but takes no
+// line stops as a trace does whose disk fills up.
 std::error_code OpenTrace(const std::string& path, const std::string& qtVersion = {});
 // Ends the trace with a last line; nothing happens when none is open.
 void CloseTrace();
@@ -32,6 +34,12 @@ inline bool IsTracing() noexcept {
 }
 // The file being written, empty when none.
 std::string TracePath();
+
+// Told once, on the thread whose write failed and outside the trace's lock,
+// when the trace stops because its file takes no more (a full disk, say).
+// Without a handler the program's standard error says so.
+using TraceFailureHandler = std::function<void(const std::string& path, std::error_code error)>;
+void SetTraceFailureHandler(TraceFailureHandler handler);
 
 // The first line of a trace.
 std::string TraceHeader(const std::string& qtVersion);

@@ -217,6 +217,13 @@ int main(int argc, char** argv) {
 
     // Opened before anything touches a port, closed after the session's last byte.
     if (!tracePath.empty()) {
+        // The work goes on without its trace: an import cut short would leave the module
+        // half-written.
+        SetTraceFailureHandler([](const std::string& path, std::error_code error) {
+            fmt::print(stderr,
+                       "parlix-cli: tracing stopped, the trace \"{}\" cannot be written: {}\n",
+                       path, error.message());
+        });
         if (const std::error_code ec = OpenTrace(tracePath)) {
             fmt::print(stderr, "parlix-cli: cannot write the trace \"{}\": {}\n", tracePath,
                        ec.message());

@@ -1,11 +1,13 @@
 #include "external/FirmwareFile.h"
 
+#include "base/FileText.h"
+#include "base/Status.h"
 #include "base/Text.h"
 
 #include <array>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 namespace parlix {
 namespace {
@@ -67,14 +69,39 @@ std::string FirmwareProjectName(const std::string& path) {
 }
 
 FirmwareCheck CheckFirmwareFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        FirmwareCheck check;
-        check.project = FirmwareProjectName(path);
-        check.status = Tr(PX_TR("Firmware", "Could not open firmware file."));
-        return check;
+    std::string text;
+    int error = 0;
+    const FileTextRead read =
+        ReadFileText(path, text, kFirmwareFileMaxBytes, FileKinds::kRegularOnly, error);
+    if (read == FileTextRead::kRead) {
+        std::istringstream in(std::move(text));
+        return CheckFirmwareStream(in, FirmwareProjectName(path));
     }
-    return CheckFirmwareStream(in, FirmwareProjectName(path));
+    FirmwareCheck check;
+    check.project = FirmwareProjectName(path);
+    switch (read) {
+        case FileTextRead::kFolder:
+            check.status = Tr(PX_TR("Firmware", "The firmware file is a folder."));
+            break;
+        case FileTextRead::kNotRegular:
+            check.status = Tr(
+                PX_TR("Firmware", "The firmware file is not a regular file (a device or pipe)."));
+            break;
+        case FileTextRead::kTooLarge:
+            check.status = TrFormat(
+                PX_TR("Firmware",
+                      "The firmware file is larger than %d MB; no firmware is that large."),
+                static_cast<int>(kFirmwareFileMaxBytes >> 20));
+            break;
+        case FileTextRead::kCannotRead:
+            check.status = TrFormat(PX_TR("Firmware", "Could not read firmware file: %s"),
+                                    ErrnoCode(error).message());
+            break;
+        default:
+            check.status = Tr(PX_TR("Firmware", "Could not open firmware file."));
+            break;
+    }
+    return check;
 }
 
 FirmwareCheck CheckFirmwareStream(std::istream& in, std::string project) {

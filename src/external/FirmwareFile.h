@@ -8,6 +8,7 @@
 // and seals the sum with kFirmwareSeal.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -17,6 +18,9 @@ namespace parlix {
 
 inline constexpr std::uint32_t kFirmwareLineSeed = 0x12345678u;
 inline constexpr std::uint32_t kFirmwareSeal = 0xEA51C0DEu;
+// A firmware image fills a few hundred KB as text; anything past this is no
+// firmware file, and an endless device must not be read forever.
+inline constexpr std::size_t kFirmwareFileMaxBytes = std::size_t{64} << 20;
 
 struct FirmwareCheck {
     std::string project;      // file name without folder and last extension, upper case
@@ -40,7 +44,8 @@ std::uint32_t FirmwareChecksumOf(std::uint32_t lineValueSum);
 // The project name shown for a path: "/a/b/fw12.v2.plxfw" gives "FW12.V2".
 std::string FirmwareProjectName(const std::string& path);
 
-// Checks a firmware file; nothing but the result reports a failure.
+// Checks a firmware file; nothing but the result reports a failure. Only a
+// regular file is read, so neither a device nor a pipe can hold the check.
 FirmwareCheck CheckFirmwareFile(const std::string& path);
 // The same for an opened stream (`project` is taken as it is).
 FirmwareCheck CheckFirmwareStream(std::istream& in, std::string project);

@@ -1,12 +1,11 @@
 #include "jobs/CommandFile.h"
 
+#include "base/FileText.h"
+
 #include <fmt/format.h>
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 
 namespace parlix {
 namespace {
@@ -142,28 +141,14 @@ std::optional<CommandFileContents> ParseCommandFile(std::string_view text) {
 }
 
 CommandFileRead ReadCommandFile(const std::string& path, std::string& text, std::size_t limit) {
-    text.clear();
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) return CommandFileRead::kCannotRead;
-    constexpr std::size_t kChunk = 64 * 1024;
-    for (;;) {
-        const std::size_t have = text.size();
-        text.resize(have + kChunk);
-        const std::size_t n = std::fread(text.data() + have, 1, kChunk, file.get());
-        text.resize(have + n);
-        if (text.size() > limit) {
-            text.clear();
+    int error = 0;
+    switch (ReadFileText(path, text, limit, FileKinds::kAny, error)) {
+        case FileTextRead::kRead:
+            return CommandFileRead::kRead;
+        case FileTextRead::kTooLarge:
             return CommandFileRead::kTooLarge;
-        }
-        if (n == kChunk) continue;
-        if (!std::ferror(file.get())) return CommandFileRead::kRead;
-        // A folder, for one, opens but does not read.
-        if (errno != EINTR) {
-            text.clear();
+        default:  // a folder, for one, opens but does not read
             return CommandFileRead::kCannotRead;
-        }
-        std::clearerr(file.get());
     }
 }
 

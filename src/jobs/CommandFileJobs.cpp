@@ -2,90 +2,17 @@
 
 #include "base/FrontEnd.h"
 #include "base/ProgressSection.h"
+#include "base/Status.h"
 #include "base/Text.h"
 #include "jobs/CommandFile.h"
+#include "jobs/ExportTarget.h"
 #include "jobs/ProgramData.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <memory>
 #include <variant>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace parlix {
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-// Where an export writes: a temporary file beside the target that replaces it
-// once every command was written. A failed export leaves an earlier file as
-// it was; with no earlier file, what was written stays, ending in the line
-// that says where it stopped. A target that is no regular file (a pipe, a
-// terminal) is written directly.
-class ExportTarget {
-  public:
-    explicit ExportTarget(const std::string& path) : path_(path) {
-        struct stat st {};
-        existed_ = ::stat(path.c_str(), &st) == 0;
-        if (existed_ && !S_ISREG(st.st_mode)) {
-            file_.reset(std::fopen(path.c_str(), "wb"));
-            return;
-        }
-        std::string pattern = path + ".XXXXXX";
-        const int fd = ::mkstemp(pattern.data());
-        if (fd < 0) return;
-        ::fchmod(fd, 0666 & ~CurrentUmask());
-        file_.reset(::fdopen(fd, "wb"));
-        if (!file_) {
-            ::close(fd);
-            ::unlink(pattern.c_str());
-            return;
-        }
-        temp_ = pattern;
-    }
-    ~ExportTarget() {
-        if (temp_.empty()) return;
-        const bool closed = std::fclose(file_.release()) == 0;
-        if (existed_ || !closed || ::rename(temp_.c_str(), path_.c_str()) != 0)
-            ::unlink(temp_.c_str());
-    }
-    ExportTarget(const ExportTarget&) = delete;
-    ExportTarget& operator=(const ExportTarget&) = delete;
-
-    std::FILE* get() const { return file_.get(); }
-    explicit operator bool() const { return file_ != nullptr; }
-
-    // Everything written: the target becomes the new content.
-    bool Commit() {
-        if (temp_.empty()) return std::fflush(file_.get()) == 0;
-        bool ok = std::fflush(file_.get()) == 0 && ::fsync(::fileno(file_.get())) == 0;
-        ok = std::fclose(file_.release()) == 0 && ok;
-        ok = ok && ::rename(temp_.c_str(), path_.c_str()) == 0;
-        if (!ok) ::unlink(temp_.c_str());
-        temp_.clear();
-        return ok;
-    }
-
-  private:
-    // Read, not set and restored: umask() would change it for every thread.
-    static mode_t CurrentUmask() {
-        std::ifstream status("/proc/self/status");
-        std::string line;
-        while (std::getline(status, line))
-            if (line.rfind("Umask:", 0) == 0)
-                return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
-        return 022;
-    }
-
-    std::string path_;
-    std::string temp_;
-    bool existed_ = false;
-    File file_{nullptr, &std::fclose};
-};
 
 // The main window is disabled while a command file job runs.
 class DisabledWindow {
@@ -121,24 +48,37 @@ bool CommandExporterThread::Export(const std::string& path) {
     for (int group = 0; group < kGroupLists; ++group)
         total += std::max(0, model.GetListCount(group));
     ExportTarget file(path);
-    if (!file) return false;
+    if (!file.Opened()) return WriteFailed(path, file.Error());
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(total));
     for (int group = 0; group < kGroupLists; ++group) {
         const int count = std::max(0, model.GetListCount(group));
-        std::fputs(FormatGroupHeader(group, count).c_str(), file.get());
-        std::fflush(file.get());
+        if (!file.Write(FormatGroupHeader(group, count))) return WriteFailed(path, file.Error());
         for (int index = 0; index < count; ++index) {
             std::string digits;
             if (!data_.Controller().ExportCommandData(group, index, digits)) {
-                std::fputs(FormatErrorLine(group, index).c_str(), file.get());
+                file.Write(FormatErrorLine(group, index));
                 return false;
             }
-            std::fputs(FormatCommandLine(index, digits).c_str(), file.get());
-            std::fflush(file.get());
+            if (!file.Write(FormatCommandLine(index, digits)))
+                return WriteFailed(path, file.Error());
             progress.Step();
         }
     }
-    return file.Commit();
+    return file.Commit() || WriteFailed(path, file.Error());
+}
+
+// A full disk or a target that cannot take a file is said once, with its reason.
+bool CommandExporterThread::WriteFailed(const std::string& path, int error) {
+    std::string text =
+        TrFormat(PX_TR("CommandFile", "Could not write the command file \"%s\".\n"), path);
+    if (error != 0) {
+        text += Tr(PX_TR("CommandFile", "\nThe following system error occurred:\n"));
+        text += ErrnoCode(error).message();
+    }
+    ModuleController& controller = data_.Controller();
+    controller.SetErrorText(text);
+    controller.ReportError(SystemText::Omit, BoxIcon::Error);
+    return false;
 }
 
 void CommandImporterThread::Run(const std::string& path) {

@@ -24,6 +24,8 @@ class CommandExporterThread : public ProgramThreadImpl<CommandExporterThread, st
     bool Export(const std::string& path);
 
   private:
+    bool WriteFailed(const std::string& path, int error);
+
     ProgramData& data_;
     std::atomic<bool> succeeded_{false};
 };

@@ -15,6 +15,8 @@
 #include "ui/TrainingDialog.h"
 #include "ui/logic/CommandRules.h"
 
+#include <QtCore/QMetaObject>
+#include <QtCore/QPointer>
 #include <QtCore/QSocketNotifier>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QFontMetrics>
@@ -24,6 +26,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QTreeView>
+
+#include <cstdio>
 
 namespace parlix::ui {
 namespace {
@@ -98,6 +102,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
         FillPorts();
     });
     StartPortMonitor();
+    WatchTrace();
     UpdateCommandStates();
     groupView_->setFocus();
 }
@@ -328,6 +333,33 @@ void MainWindow::ToggleTrace() {
                                  Tr(PX_TR("Controller", "Error")), BoxIcon::Error);
     }
     traceAction_->setChecked(IsTracing());
+}
+
+void MainWindow::WatchTrace() {
+    // Told on the thread whose write failed, perhaps a job's: shown on this one.
+    // The next window replaces the handler; until then a closed one leaves
+    // the warning to standard error.
+    SetTraceFailureHandler(
+        [window = QPointer<MainWindow>(this)](const std::string& path, std::error_code error) {
+            const QString file = QString::fromStdString(path);
+            const QString reason = QString::fromStdString(error.message());
+            QMetaObject::invokeMethod(
+                qApp,
+                [window, file, reason] {
+                    if (!window) {
+                        std::fprintf(stderr, "The trace \"%s\" stopped: %s\n", qPrintable(file),
+                                     qPrintable(reason));
+                        return;
+                    }
+                    window->traceAction_->setChecked(IsTracing());
+                    window->frontEnd_.MessageBox(
+                        tr("Tracing has stopped: the trace \"%1\" cannot be written.\n%2")
+                            .arg(file, reason)
+                            .toStdString(),
+                        Tr(PX_TR("Controller", "Warning")), BoxIcon::Warning);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void MainWindow::StartPortMonitor() {

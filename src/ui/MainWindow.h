@@ -121,6 +121,8 @@ class MainWindow : public QMainWindow, public MainView {
     void SetAcceleratorsActive(bool active);
     void StartPortMonitor();
     void ToggleTrace();
+    // A trace whose file fills up stops; the window says so once and unticks it.
+    void WatchTrace();
 
     parlix::AppSettings& settings_;
     InterfaceLanguages& languages_;

@@ -1,6 +1,7 @@
 // The protocol trace file: its first line, its records, and the front end's
 // status texts and message boxes passing through it.
 #include "base/Trace.h"
+#include "support/FullDisk.h"
 #include "support/RecordingFrontEnd.h"
 #include "support/TempDir.h"
 #include "support/TraceRecords.h"
@@ -18,7 +19,10 @@ using ::testing::StartsWith;
 
 class TraceTest : public ::testing::Test {
   protected:
-    void TearDown() override { CloseTrace(); }
+    void TearDown() override {
+        CloseTrace();
+        SetTraceFailureHandler(nullptr);
+    }
 
     TempDir dir;
     const std::string path = dir.File("trace.txt");
@@ -107,6 +111,46 @@ TEST_F(TraceTest, OpensAndClosesAtAnyTime) {
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].payload, "again");
     EXPECT_EQ(records[1].tag, "END");
+}
+
+// A trace whose file takes no more, from its first line or half-way, stops
+// and says so once; the work that is traced goes on.
+TEST_F(TraceTest, FileThatTakesNoMoreStopsTheTraceOnce) {
+    struct Case {
+        const char* name;
+        std::string path;
+        rlim_t fileLimit;  // 0: no limit
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"device that is always full", "/dev/full", 0, "No space left on device"},
+        {"disk fills up", path, 600, "File too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> told;
+        SetTraceFailureHandler([&](const std::string& file, std::error_code error) {
+            told.push_back(file + ": " + error.message());
+        });
+        {
+            const FullDisk full(c.fileLimit != 0 ? c.fileLimit : RLIM_INFINITY);
+            EXPECT_FALSE(OpenTrace(c.path));
+            for (int i = 0; i < 50; ++i) {
+                TraceBytes(TraceDirection::Sent, "b", 1);
+                TraceEvent("purge");
+            }
+            CloseTrace();
+        }
+        EXPECT_THAT(told, ElementsAre(c.path + ": " + c.reason));
+        EXPECT_FALSE(IsTracing());
+        EXPECT_EQ(TracePath(), "");
+        // Tracing can start again afterwards.
+        ASSERT_FALSE(OpenTrace(dir.File("next.txt")));
+        TraceEvent("next");
+        CloseTrace();
+        EXPECT_EQ(ReadTraceRecords(dir.File("next.txt")).front().payload, "next");
+        EXPECT_EQ(told.size(), 1u);
+    }
 }
 
 }  // namespace

@@ -215,10 +215,18 @@ TEST_F(FirmwareCliTest, LoaderExitCodesAndLastLines) {
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_EQ(LastLine(wrong.out),
               "Error: \"" + dir.File("wrong.hex") + "\" line 2: malformed HEX record");
-    const auto unreadable = Loader({"-p", "sim:module", "-c", dir.File("none.hex")});
-    EXPECT_EQ(unreadable.exitCode, 2);
-    EXPECT_EQ(LastLine(unreadable.out),
-              "Error: cannot read \"" + dir.File("none.hex") + "\": No such file or directory");
+    // Nothing that is no regular file is read: an endless device would hold the loader.
+    std::filesystem::create_directory(dir.File("folder.hex"));
+    const std::pair<std::string, std::string> unreadable[] = {
+        {dir.File("none.hex"), "No such file or directory"},
+        {dir.File("folder.hex"), "Is a directory"},
+        {"/dev/zero", "not a regular file"},
+    };
+    for (const auto& [path, reason] : unreadable) {
+        const auto r = Loader({"-p", "sim:module", "-c", path});
+        EXPECT_EQ(r.exitCode, 2) << path;
+        EXPECT_EQ(LastLine(r.out), "Error: cannot read \"" + path + "\": " + reason);
+    }
 
     std::ofstream(dir.File("noise.hex")) << ":03000000010203F7\n:00000001FF\n";
     const auto refused = Loader({"-p", "sim:module", "-c", dir.File("noise.hex")});

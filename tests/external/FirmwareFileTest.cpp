@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include <sys/stat.h>
 
 namespace parlix {
 namespace {
@@ -93,6 +96,33 @@ TEST(FirmwareFileOpenTest, NamesTheProjectAndReportsAnUnreadableFile) {
     const FirmwareCheck good = CheckFirmwareFile(dir.File("Good.PLXFW"));
     EXPECT_EQ(good.project, "GOOD");
     EXPECT_TRUE(good.valid);
+}
+
+// Only a regular file is read: an endless device, a pipe without a writer and
+// a file far larger than any firmware each end the check with their cause.
+TEST(FirmwareFileOpenTest, RefusesWhatIsNoFirmwareFileAndSaysWhy) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.PLXFW").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.File("folder.PLXFW"));
+    { std::ofstream(dir.File("huge.PLXFW")) << "# Parlix FW @1\n"; }
+    std::filesystem::resize_file(dir.File("huge.PLXFW"), kFirmwareFileMaxBytes + 1);
+    const struct {
+        std::string path;
+        const char* status;
+    } cases[] = {
+        {"/dev/zero", "The firmware file is not a regular file (a device or pipe)."},
+        {dir.File("pipe.PLXFW"), "The firmware file is not a regular file (a device or pipe)."},
+        {dir.File("folder.PLXFW"), "The firmware file is a folder."},
+        {dir.File("huge.PLXFW"),
+         "The firmware file is larger than 64 MB; no firmware is that large."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const FirmwareCheck check = CheckFirmwareFile(c.path);
+        EXPECT_EQ(check.status, c.status);
+        EXPECT_FALSE(check.valid);
+        EXPECT_FALSE(check.hasDataRow);
+    }
 }
 
 }  // namespace

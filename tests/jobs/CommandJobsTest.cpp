@@ -3,6 +3,7 @@
 #include "jobs/CommandFile.h"
 #include "jobs/CommandFileJobs.h"
 #include "jobs/JobFixture.h"
+#include "support/FullDisk.h"
 
 #include <gmock/gmock.h>
 
@@ -135,12 +136,49 @@ TEST_F(CommandExportTest, GroupNotReadWritesNothingAndSaysNothing) {
     EXPECT_THAT(front.Messages(), IsEmpty());
 }
 
-TEST_F(CommandExportTest, UnwritableFileSaysNothing) {
-    Start(12);
-    LoadGroups({{1, {"A"}}});
-    EXPECT_FALSE(exporter.Export(dir.File("no/such/folder/out.vrcmd")));
-    EXPECT_THAT(Sends(), IsEmpty());
-    EXPECT_THAT(front.Messages(), IsEmpty());
+// A target that takes nothing, or stops taking bytes half-way, fails the
+// export with its reason, and an earlier file survives byte for byte.
+TEST_F(CommandExportTest, WriteFailuresAreSaidAndKeepTheEarlierFile) {
+    struct Case {
+        const char* name;
+        std::string target;
+        const char* reason;
+        rlim_t fileLimit;  // 0: no limit
+    };
+    std::filesystem::create_directory(dir.File("folder"));
+    const Case cases[] = {
+        {"disk fills up", path, "File too large", 2000},
+        {"device that is always full", "/dev/full", "No space left on device", 0},
+        {"folder", dir.File("folder"), "Is a directory", 0},
+        {"missing folder", dir.File("no/such/folder/out.vrcmd"), "No such file or directory", 0},
+    };
+    const std::string earlier(3938, 'e');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(12);
+        LoadGroups({{1, {"A", "B", "C", "D"}}});
+        for (char d : std::string("1234")) ScriptExport(Digits(d));
+        { std::ofstream(path, std::ios::binary) << earlier; }
+        bool exported = true;
+        if (c.fileLimit != 0) {
+            FullDisk full(c.fileLimit);
+            exported = exporter.Export(c.target);
+        } else {
+            exported = exporter.Export(c.target);
+        }
+        EXPECT_FALSE(exported);
+        EXPECT_THAT(front.Messages(),
+                    ElementsAre(Error("Could not write the command file \"" + c.target +
+                                      "\".\n\nThe following system error occurred:\n" + c.reason)));
+        EXPECT_EQ(ReadFile(path), earlier);
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("out.vrcmd."))
+                << entry.path();
+        // Answers that a failed case left unread must not feed the next one.
+        link.statuses.clear();
+        link.arguments.clear();
+        Forget();
+    }
 }
 
 // As a job: the window is disabled for the run and the completion is posted.

@@ -1,13 +1,14 @@
 #include "LoaderImage.h"
 
+#include "base/FileText.h"
+
 #include <fmt/format.h>
 
 #include <cctype>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 namespace kanloader {
@@ -39,11 +40,27 @@ bool IsFirmwarePath(const std::string& path) {
 }  // namespace
 
 bool ReadLoaderImage(const std::string& path, LoaderImage& image, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = fmt::format("cannot read \"{}\": {}", path, std::strerror(errno));
-        return false;
+    // Only a regular file of sane size: /dev/zero or a pipe without a writer
+    // would hold the loader for ever.
+    constexpr std::size_t kMaxImageBytes = std::size_t{64} << 20;
+    std::string text;
+    int err = 0;
+    switch (
+        parlix::ReadFileText(path, text, kMaxImageBytes, parlix::FileKinds::kRegularOnly, err)) {
+        case parlix::FileTextRead::kRead:
+            break;
+        case parlix::FileTextRead::kNotRegular:
+            error = fmt::format("cannot read \"{}\": not a regular file", path);
+            return false;
+        case parlix::FileTextRead::kTooLarge:
+            error =
+                fmt::format("cannot read \"{}\": larger than {} MB", path, kMaxImageBytes >> 20);
+            return false;
+        default:
+            error = fmt::format("cannot read \"{}\": {}", path, std::strerror(err));
+            return false;
     }
+    std::istringstream in(std::move(text));
     image = LoaderImage{};
     image.kind = IsFirmwarePath(path) ? ImageKind::Firmware : ImageKind::CustomData;
     std::uint32_t base = 0;
