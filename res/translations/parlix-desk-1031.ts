@@ -81,6 +81,20 @@ Import may be incomplete!</source>
 
 Der Import ist möglicherweise unvollständig!</translation>
     </message>
+    <message>
+        <source>Could not write the command file &quot;%s&quot;.
+</source>
+        <translation>Die Befehlsdatei &quot;%s&quot; konnte nicht geschrieben werden.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Folgender Systemfehler ist aufgetreten:
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandView</name>
@@ -1086,6 +1100,22 @@ Folgender Systemfehler ist aufgetreten:
 You may check connection and settings and try again.</source>
         <translation>
 Bitte Verbindung und Einstellungen prüfen und es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The firmware file is a folder.</source>
+        <translation>Die Firmware-Datei ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The firmware file is not a regular file (a device or pipe).</source>
+        <translation>Die Firmware-Datei ist keine gewöhnliche Datei (ein Gerät oder eine Pipe).</translation>
+    </message>
+    <message>
+        <source>The firmware file is larger than %d MB; no firmware is that large.</source>
+        <translation>Die Firmware-Datei ist größer als %d MB; keine Firmware ist so groß.</translation>
+    </message>
+    <message>
+        <source>Could not read firmware file: %s</source>
+        <translation>Die Firmware-Datei konnte nicht gelesen werden: %s</translation>
     </message>
 </context>
 <context>
@@ -2094,6 +2124,12 @@ Möchten Sie das aktuelle Training trotzdem behalten?</translation>
         <source>The trace cannot be written to &quot;%1&quot;:
 %2</source>
         <translation>Der Mitschnitt kann nicht in &quot;%1&quot; geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Tracing has stopped: the trace &quot;%1&quot; cannot be written.
+%2</source>
+        <translation>Die Protokollierung wurde beendet: Das Protokoll &quot;%1&quot; kann nicht geschrieben werden.
 %2</translation>
     </message>
 </context>

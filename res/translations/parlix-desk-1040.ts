@@ -81,6 +81,20 @@ Import may be incomplete!</source>
 
 L&apos;importazione potrebbe essere incompleta!</translation>
     </message>
+    <message>
+        <source>Could not write the command file &quot;%s&quot;.
+</source>
+        <translation>Impossibile scrivere il file di comandi &quot;%s&quot;.
+</translation>
+    </message>
+    <message>
+        <source>
+The following system error occurred:
+</source>
+        <translation>
+Si è verificato il seguente errore di sistema:
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandView</name>
@@ -1086,6 +1100,22 @@ Si è verificato il seguente errore di sistema:
 You may check connection and settings and try again.</source>
         <translation>
 Controllare la connessione e le impostazioni e riprovare.</translation>
+    </message>
+    <message>
+        <source>The firmware file is a folder.</source>
+        <translation>Il file del firmware è una cartella.</translation>
+    </message>
+    <message>
+        <source>The firmware file is not a regular file (a device or pipe).</source>
+        <translation>Il file del firmware non è un file normale (è un dispositivo o una pipe).</translation>
+    </message>
+    <message>
+        <source>The firmware file is larger than %d MB; no firmware is that large.</source>
+        <translation>Il file del firmware supera %d MB; nessun firmware è così grande.</translation>
+    </message>
+    <message>
+        <source>Could not read firmware file: %s</source>
+        <translation>Impossibile leggere il file del firmware: %s</translation>
     </message>
 </context>
 <context>
@@ -2093,6 +2123,12 @@ Mantenere comunque l&apos;addestramento attuale?</translation>
         <source>The trace cannot be written to &quot;%1&quot;:
 %2</source>
         <translation>Impossibile scrivere la traccia in &quot;%1&quot;:
+%2</translation>
+    </message>
+    <message>
+        <source>Tracing has stopped: the trace &quot;%1&quot; cannot be written.
+%2</source>
+        <translation>La registrazione è stata interrotta: impossibile scrivere il file di traccia &quot;%1&quot;.
 %2</translation>
     </message>
 </context>
