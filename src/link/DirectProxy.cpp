@@ -38,9 +38,9 @@ LinkResult DirectProxy::DoDetect() {
         port_.Purge();
         std::uint8_t identity = 0;
         if (!(r = port_.Query(kArgRequest, identity))) return r;
-        // The identity comes as an argument byte; a late 'o' or 'x' still on
-        // its way after the purge is not one and must not name the module.
-        if (std::int32_t value = 0; !DecodeArgument(identity, value)) return r.Refused();
+        // A late answer to 'b' or 'x' still on its way after the purge is no
+        // identity and must not name the module.
+        if (identity == 'o' || identity == 'x') return r.Refused();
         deviceName_ = ModelName(identity);
         deviceDetail_ = fmt::format("Rev {}", Revision(identity));
         return r;
