@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "module/ModuleController.h"
+#include "ui/DeviceDialogFrame.h"
 #include "ui/HeaderBand.h"
 #include "ui/MouthView.h"
 
@@ -18,16 +19,12 @@ namespace {
 
 constexpr int kReadMs = 20;
 
-QString T(TrText text) {
-    return QString::fromStdString(Tr(text));
-}
-
 }  // namespace
 
 LipsyncDialog::LipsyncDialog(QWidget* parent, ModuleController& controller, bool connected)
     : QDialog(parent) {
     setObjectName(QStringLiteral("lipsyncDialog"));
-    setWindowTitle(T(PX_TR("LipsyncDlg", "Lip-Sync")));
+    setWindowTitle(DialogText(PX_TR("LipsyncDlg", "Lip-Sync")));
 
     timeout_ = new QSpinBox(this);
     timeout_->setObjectName(QStringLiteral("timeout"));
@@ -37,11 +34,11 @@ LipsyncDialog::LipsyncDialog(QWidget* parent, ModuleController& controller, bool
     threshold_->setRange(0, 1023);
     auto* fields = new QGridLayout;
     const auto addRow = [&](int row, TrText label, QSpinBox* box, TrText note) {
-        auto* text = new QLabel(T(label), this);
+        auto* text = new QLabel(DialogText(label), this);
         text->setBuddy(box);
         fields->addWidget(text, row, 0);
         fields->addWidget(box, row, 1);
-        fields->addWidget(new QLabel(T(note), this), row, 2);
+        fields->addWidget(new QLabel(DialogText(note), this), row, 2);
     };
     addRow(0, PX_TR("LipsyncDlg", "&Timeout (s):"), timeout_,
            PX_TR("LipsyncDlg", "(time 1-255, 0=infinite)"));
@@ -49,16 +46,16 @@ LipsyncDialog::LipsyncDialog(QWidget* parent, ModuleController& controller, bool
            PX_TR("LipsyncDlg", "(range 0-1023, default 270)"));
     fields->setColumnStretch(2, 1);
 
-    auto* mouthBox = new QGroupBox(T(PX_TR("LipsyncDlg", "Mouth Position")), this);
+    auto* mouthBox = new QGroupBox(DialogText(PX_TR("LipsyncDlg", "Mouth Position")), this);
     mouth_ = new MouthView(mouthBox);
     auto* mouthLayout = new QVBoxLayout(mouthBox);
     mouthLayout->addWidget(mouth_);
 
-    start_ = new QPushButton(T(PX_TR("LipsyncDlg", "&Start")), this);
+    start_ = new QPushButton(DialogText(PX_TR("LipsyncDlg", "&Start")), this);
     start_->setObjectName(QStringLiteral("startButton"));
-    stop_ = new QPushButton(T(PX_TR("LipsyncDlg", "Sto&p")), this);
+    stop_ = new QPushButton(DialogText(PX_TR("LipsyncDlg", "Sto&p")), this);
     stop_->setObjectName(QStringLiteral("stopButton"));
-    auto* close = new QPushButton(T(PX_TR("LipsyncDlg", "Close")), this);
+    auto* close = new QPushButton(DialogText(PX_TR("LipsyncDlg", "Close")), this);
     close->setObjectName(QStringLiteral("closeButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(start_);
@@ -74,8 +71,8 @@ LipsyncDialog::LipsyncDialog(QWidget* parent, ModuleController& controller, bool
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    AddHeader(layout, this, T(PX_TR("LipsyncDlg", "Parlix Lip-Sync Test")),
-              T(PX_TR("LipsyncDlg", "Show a virtual mouth synchronized to speech")),
+    AddHeader(layout, this, DialogText(PX_TR("LipsyncDlg", "Parlix Lip-Sync Test")),
+              DialogText(PX_TR("LipsyncDlg", "Show a virtual mouth synchronized to speech")),
               QIcon(QStringLiteral(":/icons/lipsync.svg")));
     layout->addLayout(body, 1);
 

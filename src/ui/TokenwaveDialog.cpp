@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "external/ToolProcess.h"
 #include "module/ModuleController.h"
+#include "ui/DeviceDialogFrame.h"
 #include "ui/HeaderBand.h"
 #include "ui/PromptDialog.h"
 #include "ui/SoundPlayer.h"
@@ -28,10 +29,6 @@ namespace {
 
 constexpr int kListenPollMs = 500;
 
-QString T(TrText text) {
-    return QString::fromStdString(Tr(text));
-}
-
 // The generator's lines are not shown; only its outcome counts.
 class QuietTool : public ToolListener {
   public:
@@ -52,7 +49,7 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller, 
                                  bool connected, std::string programFolder)
     : QDialog(parent), player_(PlaySoundFile) {
     setObjectName(QStringLiteral("tokenwaveDialog"));
-    setWindowTitle(T(PX_TR("TokenwaveDlg", "Tokenwave")));
+    setWindowTitle(DialogText(PX_TR("TokenwaveDlg", "Tokenwave")));
 
     index_ = new QSpinBox(this);
     index_->setObjectName(QStringLiteral("tokenIndex"));
@@ -72,8 +69,8 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller, 
     rejectionRow->addWidget(rejection_, 1);
     rejectionRow->addWidget(rejectionValue_);
 
-    short_ = new QRadioButton(T(PX_TR("TokenwaveDlg", "Short (&4-bits)")), this);
-    long_ = new QRadioButton(T(PX_TR("TokenwaveDlg", "Long (&8-bits)")), this);
+    short_ = new QRadioButton(DialogText(PX_TR("TokenwaveDlg", "Short (&4-bits)")), this);
+    long_ = new QRadioButton(DialogText(PX_TR("TokenwaveDlg", "Long (&8-bits)")), this);
     long_->setObjectName(QStringLiteral("longTokens"));
     auto* lengths = new QButtonGroup(this);
     lengths->addButton(short_, 4);
@@ -85,7 +82,7 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller, 
 
     auto* fields = new QFormLayout;
     const auto addRow = [&](TrText label, QWidget* field, QLayout* row = nullptr) {
-        auto* text = new QLabel(T(label), this);
+        auto* text = new QLabel(DialogText(label), this);
         text->setBuddy(field);
         if (row)
             fields->addRow(text, row);
@@ -100,13 +97,13 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller, 
 
     listen_ = new QPushButton(this);
     listen_->setObjectName(QStringLiteral("listenButton"));
-    send_ = new QPushButton(T(PX_TR("TokenwaveDlg", "&Send")), this);
+    send_ = new QPushButton(DialogText(PX_TR("TokenwaveDlg", "&Send")), this);
     send_->setObjectName(QStringLiteral("sendButton"));
-    play_ = new QPushButton(T(PX_TR("TokenwaveDlg", "&Play")), this);
+    play_ = new QPushButton(DialogText(PX_TR("TokenwaveDlg", "&Play")), this);
     play_->setObjectName(QStringLiteral("playButton"));
-    generate_ = new QPushButton(T(PX_TR("TokenwaveDlg", "Generate ...")), this);
+    generate_ = new QPushButton(DialogText(PX_TR("TokenwaveDlg", "Generate ...")), this);
     generate_->setObjectName(QStringLiteral("generateButton"));
-    auto* close = new QPushButton(T(PX_TR("TokenwaveDlg", "Close")), this);
+    auto* close = new QPushButton(DialogText(PX_TR("TokenwaveDlg", "Close")), this);
     close->setObjectName(QStringLiteral("closeButton"));
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {listen_, send_, play_, generate_}) {
@@ -124,8 +121,8 @@ TokenwaveDialog::TokenwaveDialog(QWidget* parent, ModuleController& controller, 
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    AddHeader(layout, this, T(PX_TR("TokenwaveDlg", "Parlix Tokenwave™ Test")),
-              T(PX_TR("TokenwaveDlg", "Send or receive a special sound token")),
+    AddHeader(layout, this, DialogText(PX_TR("TokenwaveDlg", "Parlix Tokenwave™ Test")),
+              DialogText(PX_TR("TokenwaveDlg", "Send or receive a special sound token")),
               QIcon(QStringLiteral(":/icons/tokenwave.svg")));
     layout->addLayout(body);
 
@@ -193,8 +190,8 @@ void TokenwaveDialog::ApplyEnables(const TokenwaveEnables& enables) {
 }
 
 void TokenwaveDialog::ShowListening(bool listening) {
-    listen_->setText(listening ? T(PX_TR("TokenwaveDlg", "St&op"))
-                               : T(PX_TR("TokenwaveDlg", "&Listen")));
+    listen_->setText(listening ? DialogText(PX_TR("TokenwaveDlg", "St&op"))
+                               : DialogText(PX_TR("TokenwaveDlg", "&Listen")));
     if (listening)
         listenTimer_.start();
     else
