@@ -48,6 +48,8 @@ void StampHost::Reset(bool monitor) {
     idStep_ = 0;
     identified_ = false;
     packet_.clear();
+    // A reset ends a download half-way: the next one starts from its header.
+    expectedPacket_ = 1;
     pending_ = 0;
     signDue_ = false;
     if (monitor) faults_.Reach(kMonitor);

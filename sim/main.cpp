@@ -6,6 +6,7 @@
 #include "sim/ModuleDevice.h"
 #include "sim/PtyTransport.h"
 #include "sim/RoboNovaHost.h"
+#include "sim/SilentDevice.h"
 #include "sim/SimServer.h"
 #include "sim/StampHost.h"
 #include "sim/WireLog.h"
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
 
     SimServer server(socketPath, options);
     server.AddDevice("module", module);
+    server.AddDevice("silent", std::make_shared<SilentDevice>());
     // Each board carries a module of its own with the same content.
     std::vector<std::shared_ptr<ArduinoBoard>> boards;
     for (const BoardKind kind : AllBoardKinds()) {

@@ -37,6 +37,13 @@ RecognitionSupport ModuleSession::Support() {
 
 bool ModuleSession::Connect() {
     if (connected_) return true;
+    if (!Establish()) return false;
+    Begin();
+    return true;
+}
+
+bool ModuleSession::Establish() {
+    if (connected_) return true;
     ModuleController& controller = data_.Controller();
     if (!controller.Link().Connect()) return false;
     connected_ = true;
@@ -82,7 +89,10 @@ bool ModuleSession::Connect() {
         data_.Progress().MarkConnected(false);
         return false;
     }
+    return true;
+}
 
+void ModuleSession::Begin() {
     groupReader_.Start();
     groupReader_.Request();
     ++busyJobs_;
@@ -92,7 +102,6 @@ bool ModuleSession::Connect() {
     }
     connected_ = true;
     StateChanged();
-    return true;
 }
 
 void ModuleSession::CheckMessageMemory() {

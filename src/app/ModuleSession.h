@@ -28,6 +28,12 @@ class ModuleSession {
 
     // Connect with the start-up reads and settings; the group reader starts.
     bool Connect();
+    // Connect in two steps: Establish (detection, control mode, the start-up
+    // reads and settings) may run on another thread, which the calling
+    // thread's cancel token can stop; Begin then starts the readers on the
+    // thread that runs the session.
+    bool Establish();
+    void Begin();
     void Disconnect();
     // Sets the module's built-in wordset language and loads its words.
     bool SetBuiltinLanguage(int language);
@@ -74,9 +80,10 @@ class ModuleSession {
     CommandExporterThread exporter_;
     CommandImporterThread importer_;
     std::function<void()> stateChanged_;
-    bool connected_ = false;
-    int moduleId_ = -1;
-    int builtinLanguage_ = 0;
+    // Written by Establish, perhaps on another thread.
+    std::atomic<bool> connected_ = false;
+    std::atomic<int> moduleId_ = -1;
+    std::atomic<int> builtinLanguage_ = 0;
     int busyJobs_ = 0;
     int selectedRow_ = -1;
 };

@@ -21,7 +21,7 @@ bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options) {
 std::optional<std::string> WaitForNewPort(AppSettings& settings, const std::string& portInUse,
                                           std::uint32_t timeoutMs,
                                           const DiscoveryOptions& options) {
-    return WaitForNewPort(settings.Ports(), portInUse, timeoutMs,
+    return WaitForNewPort(settings.Ports(), portInUse, timeoutMs, timeoutMs,
                           [&](std::vector<std::string>& list) {
                               const bool ok = RefreshPortList(settings, options);
                               list = settings.Ports();

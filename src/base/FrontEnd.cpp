@@ -1,5 +1,6 @@
 #include "base/FrontEnd.h"
 
+#include "base/Cancellation.h"
 #include "base/Trace.h"
 
 #include <chrono>
@@ -8,6 +9,17 @@
 namespace parlix {
 
 BoxAnswer FrontEnd::MessageBox(const std::string& text, const std::string& title, BoxStyle style) {
+    // The user cancelled this run: what failed because of it needs no word.
+    if (CancelRequested()) {
+        switch (style.buttons) {
+            case Buttons::Ok:
+                return BoxAnswer::Ok;
+            case Buttons::YesNo:
+                return BoxAnswer::No;
+            default:
+                return BoxAnswer::Cancel;
+        }
+    }
     TraceMessageBox(text, title, style.Code());
     const BoxAnswer answer = ShowMessageBox(text, title, style);
     TraceMessageBoxAnswer(title, static_cast<int>(answer));

@@ -83,6 +83,15 @@ class FrontEnd {
     // this one meanwhile (a worker may be waiting for a message box).
     virtual void DispatchingWait(const std::function<bool()>& done);
 
+    // Runs `call` later on the thread that serves this front end; one
+    // without a loop of its own runs it at once.
+    virtual void PostToUi(std::function<void()> call) { call(); }
+
+    // Runs `work`, which may wait on the module, while this front end keeps
+    // serving: the window keeps painting and answers other threads, and the
+    // user's input waits until `work` has ended.
+    virtual void RunServing(const std::function<void()>& work) { work(); }
+
     // Waits as DispatchingWait does while a tool runs, but the window stays
     // usable meanwhile: it paints, shows the tool's lines and can cancel it.
     virtual void InteractiveWait(const std::function<bool()>& done) { DispatchingWait(done); }

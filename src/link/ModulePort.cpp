@@ -1,12 +1,15 @@
 #include "link/ModulePort.h"
 
+#include "base/Cancellation.h"
+
 #include <chrono>
 #include <thread>
 
 namespace parlix {
 
 void SleepMs(int ms) {
-    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (ms > 0)
+        SleepUntilUnlessCancelled(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms));
 }
 
 // A write that worked still leaves the status of the flush after it.

@@ -1,5 +1,6 @@
 #include "link/PortDiscovery.h"
 
+#include "base/Cancellation.h"
 #include "base/Status.h"
 
 #include <dirent.h>
@@ -204,6 +205,7 @@ std::error_code ListPortNames(std::vector<std::string>& list, const DiscoveryOpt
 
 std::optional<std::string> WaitForNewPort(const std::vector<std::string>& currentList,
                                           const std::string& portInUse, std::uint32_t timeoutMs,
+                                          std::uint32_t removalWithinMs,
                                           const PortListRefresh& refresh,
                                           const SleepFunction& sleep) {
     const std::vector<std::string> old = currentList;
@@ -212,7 +214,7 @@ std::optional<std::string> WaitForNewPort(const std::vector<std::string>& curren
         if (sleep)
             sleep(kPortPollInterval);
         else
-            std::this_thread::sleep_for(kPortPollInterval);
+            SleepUntilUnlessCancelled(std::chrono::steady_clock::now() + kPortPollInterval);
     };
     auto contains = [](const std::vector<std::string>& list, const std::string& name) {
         return std::any_of(list.begin(), list.end(), [&name](const std::string& item) {
@@ -228,7 +230,7 @@ std::optional<std::string> WaitForNewPort(const std::vector<std::string>& curren
         if (refresh(fresh) && contains(old, portInUse) && !contains(fresh, portInUse)) break;
         pause();
         elapsed += step;
-        if (elapsed >= timeoutMs) return std::nullopt;
+        if (elapsed >= std::min(timeoutMs, removalWithinMs)) return std::nullopt;
     }
     // Until a name appears that was not there before: pause, then check.
     while (elapsed < timeoutMs) {

@@ -56,10 +56,12 @@ using SleepFunction = std::function<void(std::chrono::milliseconds)>;
 inline constexpr std::chrono::milliseconds kPortPollInterval{100};
 
 // Waits up to `timeoutMs` for `portInUse` to vanish from the list and a new
-// name to appear; returns the first new name, or none. `currentList` is the
-// list as it was before the wait.
+// name to appear; returns the first new name, or none. A port that has not
+// vanished within `removalWithinMs` belongs to no board that restarts: the
+// wait ends there. `currentList` is the list as it was before the wait.
 std::optional<std::string> WaitForNewPort(const std::vector<std::string>& currentList,
                                           const std::string& portInUse, std::uint32_t timeoutMs,
+                                          std::uint32_t removalWithinMs,
                                           const PortListRefresh& refresh,
                                           const SleepFunction& sleep = {});
 

@@ -1,5 +1,6 @@
 #include "link/Serial.h"
 
+#include "base/Cancellation.h"
 #include "base/Trace.h"
 #include "link/SerialTrace.h"
 #include "link/SimDeviceList.h"
@@ -218,6 +219,8 @@ std::error_code Serial::CheckTransfer(const Overlapped* ov, std::uint32_t timeou
     if (!backend_) return Status::InvalidHandle;
     // Without overlapped I/O nothing can bound or hand back a transfer.
     if (!overlapped_ && (ov != nullptr || timeoutMs != kInfinite)) return Status::InvalidFunction;
+    // A cancelled run sends and takes nothing more.
+    if (CancelRequested()) return Status::Cancelled;
     return {};
 }
 
@@ -414,7 +417,7 @@ void Serial::Pause(int ms) {
     if (ms <= 0) return;
     const auto until =
         quietSince_.value_or(SerialBackend::Clock::now()) + std::chrono::milliseconds(ms);
-    std::this_thread::sleep_until(until);
+    SleepUntilUnlessCancelled(until);
     quietSince_ = until;
 }
 

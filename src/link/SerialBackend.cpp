@@ -1,5 +1,6 @@
 #include "link/SerialBackend.h"
 
+#include "base/Cancellation.h"
 #include "base/Status.h"
 #include "link/SimDeviceList.h"
 #include "link/SimLineBackend.h"
@@ -24,13 +25,19 @@ std::error_code OpenSerialBackend(const std::string& path, std::unique_ptr<Seria
 std::error_code PollUntil(int fd, short events, SerialBackend::Deadline deadline, short& revents) {
     using namespace std::chrono;
     revents = 0;
+    const CancelToken* token = CurrentCancelToken();
     for (;;) {
+        if (token && token->Cancelled()) return Status::Cancelled;
+        // A run that can be cancelled looks at its token between short waits.
+        const SerialBackend::Deadline until =
+            token ? std::min(deadline, SerialBackend::Clock::now() + kCancelCheckInterval)
+                  : deadline;
         // To the nanosecond: the line's own timing is finer than a millisecond.
         timespec left{};
         timespec* timeout = nullptr;
-        if (deadline != SerialBackend::Deadline::max()) {
+        if (until != SerialBackend::Deadline::max()) {
             const auto rest =
-                std::max(deadline - SerialBackend::Clock::now(), SerialBackend::Clock::duration{});
+                std::max(until - SerialBackend::Clock::now(), SerialBackend::Clock::duration{});
             const auto secs = duration_cast<seconds>(rest);
             left.tv_sec = static_cast<time_t>(secs.count());
             left.tv_nsec = static_cast<long>(duration_cast<nanoseconds>(rest - secs).count());

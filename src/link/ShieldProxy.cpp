@@ -16,6 +16,9 @@ namespace {
 
 constexpr int kProbeTimeoutMs = 500;
 constexpr std::uint32_t kRestartWaitMs = 10000;
+// A board that restarts on the 1200-baud touch drops off the bus within this;
+// a port still listed after it belongs to a board that did not restart.
+constexpr std::uint32_t kRestartRemovalMs = 2000;
 constexpr int kReopenTries = 30;
 constexpr int kHandshakeTries = 5;
 
@@ -138,12 +141,12 @@ void ShieldProxy::NotePorts() {
 }
 
 LinkResult ShieldProxy::ReopenAfterRestart() {
-    const auto next =
-        WaitForNewPort(ports_, lastPort_, kRestartWaitMs, [this](std::vector<std::string>& list) {
-            if (!refresh_ || !refresh_(list)) return false;
-            ports_ = list;
-            return true;
-        });
+    const auto next = WaitForNewPort(ports_, lastPort_, kRestartWaitMs, kRestartRemovalMs,
+                                     [this](std::vector<std::string>& list) {
+                                         if (!refresh_ || !refresh_(list)) return false;
+                                         ports_ = list;
+                                         return true;
+                                     });
     if (!next) return DoOpenLink(lastPort_);
     LinkResult r;
     for (int i = 0; i < kReopenTries; ++i) {

@@ -64,6 +64,7 @@ bool ModuleLink::Connect() {
     lostReason_.clear();
     replyMissing_ = false;
     const std::string port = settings_.CurrentPort();
+    owner_.SetStatusText(TrFormat(PX_TR("Controller", "Detecting the device on %s..."), port));
     VoiceProxy* found = nullptr;
     for (VoiceProxy* proxy : tryOrder_) {
         current_ = proxy;
@@ -138,6 +139,8 @@ bool ModuleLink::OfferBridgeUpdate() {
         Tr(PX_TR("Controller", "Confirmation")), Buttons::YesNoCancel | BoxIcon::Question);
     if (answer == BoxAnswer::Cancel) return false;
     if (answer == BoxAnswer::No) return true;
+    owner_.SetStatusText(
+        TrFormat(PX_TR("Controller", "Downloading the \"bridge\" software to %s..."), name));
     return Track(
         current_->UpdateBridge(settings_.ProgramFolder() + "/data/" + *bridgeFile, &owner_));
 }

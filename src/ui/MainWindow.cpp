@@ -18,6 +18,7 @@
 #include <QtCore/QMetaObject>
 #include <QtCore/QPointer>
 #include <QtCore/QSocketNotifier>
+#include <QtCore/QThread>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QFontMetrics>
 #include <QtWidgets/QApplication>
@@ -83,7 +84,14 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     };
     frontEnd_.onJobFinished = [this](std::uint64_t id, int served) { JobFinished(id, served); };
     frontEnd_.onLinkLost = [this] { LinkLost(); };
-    session_.SetStateChangedHandler([this] { UpdateCommandStates(); });
+    // The connect job changes the state on its own thread.
+    session_.SetStateChangedHandler([this] {
+        if (QThread::currentThread() == thread())
+            UpdateCommandStates();
+        else
+            QMetaObject::invokeMethod(
+                this, [this] { UpdateCommandStates(); }, Qt::QueuedConnection);
+    });
 
     idleTimer_.setInterval(kIdleRefreshMs);
     connect(&idleTimer_, &QTimer::timeout, this, [this] {
@@ -142,8 +150,34 @@ void MainWindow::UpdateCommandStates() {
         action->setEnabled(spec.enabled(state));
         if (action->isCheckable()) action->setChecked(IsChecked(spec.id, state));
     }
+    ShowConnectAsCancel(state.connecting);
     portBox_->setEnabled(rule::Port(state));
-    if (params_) params_->SetConnection(state.connected, session_.Support());
+    if (params_)
+        params_->SetConnection(state.connected,
+                               state.connected ? session_.Support() : RecognitionSupport{});
+}
+
+void MainWindow::ShowConnectAsCancel(bool cancel) {
+    if (cancel == connectShowsCancel_) return;
+    connectShowsCancel_ = cancel;
+    QAction* action = Action(CommandId::Connect);
+    if (cancel) {
+        connectLook_ = {action->text(), action->toolTip(), action->statusTip(), action->icon()};
+        action->setText(tr("&Cancel"));
+        action->setToolTip(tr("Stop connecting"));
+        action->setStatusTip(tr("Stop connecting and close the port"));
+        action->setIcon(
+            QIcon::fromTheme(QStringLiteral("process-stop"),
+                             QIcon(QStringLiteral(":/icons/fallback/process-stop.svg"))));
+        action->setShortcut(QKeySequence(Qt::Key_Escape));
+        return;
+    }
+    action->setText(connectLook_.text);
+    action->setToolTip(connectLook_.toolTip);
+    action->setStatusTip(connectLook_.statusTip);
+    action->setIcon(connectLook_.icon);
+    action->setShortcuts(acceleratorsActive_ ? shortcuts_[CommandId::Connect]
+                                             : QList<QKeySequence>{});
 }
 
 void MainWindow::SetAcceleratorsActive(bool active) {
@@ -266,8 +300,17 @@ PhaseOutcome MainWindow::RunTrainingPhase(int group, int command, int phase) {
     VoiceModel& model = session_.Model();
     ModuleController& controller = session_.Controller();
     PhaseSteps steps;
-    steps.erase = [&] { return model.EraseTraining(group, command, controller); };
-    steps.train = [&] { return model.TrainEntry(group, command, controller); };
+    // The module listens for seconds: the window keeps painting meanwhile.
+    steps.erase = [&] {
+        bool erased = false;
+        frontEnd_.RunServing([&] { erased = model.EraseTraining(group, command, controller); });
+        return erased;
+    };
+    steps.train = [&] {
+        std::int32_t result = 0;
+        frontEnd_.RunServing([&] { result = model.TrainEntry(group, command, controller); });
+        return result;
+    };
     steps.keep = [this](std::int32_t similar) {
         return frontEnd_.MessageBox(TrFormatInserts(PX_TR("TrainingDlg",
                                                           "Trained command is similar to existing "

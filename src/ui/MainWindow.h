@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow, public MainView {
     void JobFinished(std::uint64_t threadId, int served);
     void LinkLost();
     void SetAcceleratorsActive(bool active);
+    // While a connect runs, its command reads Cancel.
+    void ShowConnectAsCancel(bool cancel);
     void StartPortMonitor();
     void ToggleTrace();
     // A trace whose file fills up stops; the window says so once and unticks it.
@@ -136,6 +138,11 @@ class MainWindow : public QMainWindow, public MainView {
     std::map<CommandId, QAction*> actions_;
     std::map<CommandId, QList<QKeySequence>> shortcuts_;
     bool acceleratorsActive_ = true;
+    bool connectShowsCancel_ = false;
+    struct ActionLook {
+        QString text, toolTip, statusTip;
+        QIcon icon;
+    } connectLook_;
     QMenu* portMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     QMenu* builtinMenu_ = nullptr;

@@ -11,6 +11,9 @@
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 
+#include <atomic>
+#include <thread>
+
 namespace parlix::ui {
 namespace {
 
@@ -141,7 +144,9 @@ void QtFrontEnd::RemoveBusyPrompt() {
 }
 
 void QtFrontEnd::BeginWaitCursor() {
-    OnGuiThread([] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
+    // Work on another thread leaves the window usable: busy, not waiting.
+    const Qt::CursorShape shape = OnGuiThreadNow() ? Qt::WaitCursor : Qt::BusyCursor;
+    OnGuiThread([shape] { QGuiApplication::setOverrideCursor(shape); });
 }
 
 void QtFrontEnd::EndWaitCursor() {
@@ -203,6 +208,20 @@ void QtFrontEnd::DispatchingWait(const std::function<bool()>& done) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(1);
     }
+}
+
+void QtFrontEnd::RunServing(const std::function<void()>& work) {
+    if (!OnGuiThreadNow()) {
+        work();
+        return;
+    }
+    std::atomic<bool> ended = false;
+    std::thread worker([&] {
+        work();
+        ended = true;
+    });
+    DispatchingWait([&] { return ended.load(); });
+    worker.join();
 }
 
 void QtFrontEnd::InteractiveWait(const std::function<bool()>& done) {

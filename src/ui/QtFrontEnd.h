@@ -34,6 +34,8 @@ class QtFrontEnd : public QObject, public parlix::FrontEnd {
     void PostLinkLost() override;
     void DispatchingWait(const std::function<bool()>& done) override;
     void InteractiveWait(const std::function<bool()>& done) override;
+    void PostToUi(std::function<void()> call) override { Queue(std::move(call)); }
+    void RunServing(const std::function<void()>& work) override;
 
     // Where the window receives what the core reports; called on the GUI thread.
     std::function<void(const QString&)> onStatusText;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The window on a real X server, started as the README's run command starts
 # it: connect through the File menu by keyboard, wait for the whole read,
-# check the trace and keep a screenshot with both lists filled.
+# check the trace and keep a screenshot with both lists filled. Then, on a
+# port where nothing answers, the window keeps serving while it connects: a
+# menu opens, and File > Cancel ends the connect at once and quietly.
 # Usage: desk-under-xvfb.sh BIN_DIR ARTIFACT_DIR
 set -euo pipefail
 bin=$1
@@ -74,4 +76,61 @@ if kill -0 "$desk" 2>/dev/null; then fail "the program did not end on File > Exi
 wait "$desk" || fail "the program ended with status $?"
 desk=
 grep -q "STATUS Disconnected" "$trace" || fail "closing did not disconnect"
-echo "ok: $(grep -c ' RX ' "$trace") received lines, screenshot in $artifacts/desk-connected.png"
+received=$(grep -c ' RX ' "$trace")
+
+# Again, with the silent simulated port chosen.
+settings="$XDG_CONFIG_HOME/Kanta/Parlix Desk/Settings.ini"
+sed -i 's|^ComPort=.*|ComPort=sim:silent|' "$settings"
+grep -q "^ComPort=sim:silent" "$settings" || fail "the port was not stored"
+rm -f "$trace"
+"$bin/parlix-desk" --simulate --trace "$trace" >"$work/desk.log" 2>&1 &
+desk=$!
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --name "^Parlix Desk - v" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no main window appeared the second time"
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+xdotool key c
+for _ in $(seq 100); do
+    grep -q "STATUS Detecting the device on sim:silent" "$trace" 2>/dev/null && break
+    sleep 0.1
+done
+grep -q "STATUS Detecting the device on sim:silent" "$trace" || fail "the connect did not start"
+# While detection runs (many seconds on a silent line), a menu opens and is painted.
+windows_before=$(xdotool search --onlyvisible --pid "$desk" 2>/dev/null | wc -l)
+xdotool key --clearmodifiers alt+h
+menu_open=
+for _ in $(seq 20); do
+    [ "$(xdotool search --onlyvisible --pid "$desk" 2>/dev/null | wc -l)" -gt "$windows_before" ] && menu_open=1 && break
+    sleep 0.1
+done
+import -window root "$artifacts/desk-connecting-menu.png" || fail "no screenshot while connecting"
+[ -n "$menu_open" ] || fail "the Help menu did not open while connecting"
+xdotool key Escape
+sleep 0.3
+# File > Cancel, the first entry of the menu while connecting.
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+xdotool key c
+for _ in $(seq 30); do
+    grep -q "STATUS Connection cancelled" "$trace" 2>/dev/null && break
+    sleep 0.1
+done
+grep -q "STATUS Connection cancelled" "$trace" || fail "Cancel did not end the connect"
+if grep -q " BOX " "$trace"; then fail "a cancelled connect showed a message"; fi
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+f
+sleep 0.3
+xdotool key x
+for _ in $(seq 100); do
+    kill -0 "$desk" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$desk" 2>/dev/null; then fail "the program did not end the second time"; fi
+wait "$desk" || fail "the program ended with status $? the second time"
+desk=
+echo "ok: $received received lines, screenshot in $artifacts/desk-connected.png; cancel while connecting works"

@@ -253,7 +253,8 @@ TEST(WaitForNewPortTest, ScriptedPortChanges) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ScriptedPorts ports(c.script);
-        EXPECT_EQ(WaitForNewPort(before, "ttyACM0", c.timeoutMs, ports.Refresh(), ports.Sleep()),
+        EXPECT_EQ(WaitForNewPort(before, "ttyACM0", c.timeoutMs, c.timeoutMs, ports.Refresh(),
+                                 ports.Sleep()),
                   c.result);
         EXPECT_EQ(ports.calls_, c.calls);
         EXPECT_EQ(ports.slept_.count(), c.sleptMs);
@@ -262,8 +263,41 @@ TEST(WaitForNewPortTest, ScriptedPortChanges) {
 
 TEST(WaitForNewPortTest, PortNotInTheListNeverLeavesIt) {
     ScriptedPorts ports({Names{"ttyUSB0"}, Names{"ttyUSB0", "ttyUSB1"}});
-    EXPECT_EQ(WaitForNewPort({"ttyUSB0"}, "/dev/pts/4", 1000, ports.Refresh(), ports.Sleep()),
+    EXPECT_EQ(WaitForNewPort({"ttyUSB0"}, "/dev/pts/4", 1000, 1000, ports.Refresh(), ports.Sleep()),
               std::nullopt);
+}
+
+// A board that restarts drops its port soon after the touch; one whose port
+// stays has not restarted, and the full wait for a new name would be idle.
+TEST(WaitForNewPortTest, RemovalMustComeWithinItsWindow) {
+    const Names before{"ttyACM0", "ttyUSB0"};
+    const Names gone{"ttyUSB0"};
+    const Names back{"ttyACM1", "ttyUSB0"};
+    struct Case {
+        const char* what;
+        std::vector<std::optional<Names>> script;
+        std::optional<std::string> result;
+        int sleptMs;
+    };
+    std::vector<std::optional<Names>> late(25, before);
+    late.push_back(gone);
+    late.push_back(back);
+    std::vector<std::optional<Names>> slowReturn{before, gone};
+    slowReturn.insert(slowReturn.end(), 60, gone);
+    slowReturn.push_back(back);
+    const Case cases[] = {
+        {"never leaves: no restart", {before}, std::nullopt, 2000},
+        {"leaves after the window: no restart", late, std::nullopt, 2000},
+        {"leaves in time, back within the full wait", slowReturn, "ttyACM1", 6200},
+        {"listing fails throughout", {std::nullopt}, std::nullopt, 2000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPorts ports(c.script);
+        EXPECT_EQ(WaitForNewPort(before, "ttyACM0", 10000, 2000, ports.Refresh(), ports.Sleep()),
+                  c.result);
+        EXPECT_EQ(ports.slept_.count(), c.sleptMs);
+    }
 }
 
 }  // namespace

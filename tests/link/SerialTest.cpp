@@ -1,4 +1,6 @@
 // Serial on the real termios path, with a pseudo-terminal as the device.
+#include "base/Cancellation.h"
+#include "link/ModulePort.h"
 #include "link/Serial.h"
 #include "link/TermiosBackend.h"
 #include "support/StatusCodes.h"
@@ -13,6 +15,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -530,6 +533,57 @@ TEST_F(PtyTest, HangUpEndsReadsWithoutWaitingOut) {
     EXPECT_EQ(port_.Read(&byte, 1, nullptr, nullptr, 3000),
               std::error_code(Status::DeviceUnplugged));
     EXPECT_LT(Clock::now() - start, 2s);
+}
+
+// A run cancelled from another thread: each wait of the port or of the
+// protocol ends at once, and nothing more reaches the line.
+TEST_F(PtyTest, CancelEndsWaitsAndStopsTransfers) {
+    OpenPort();
+    ASSERT_FALSE(port_.SetReadMode(1));  // blocking reads, as the links use
+    CancelToken token;
+    const CancelScope scope(token);
+    const std::vector<std::function<std::error_code()>> waits = {
+        [this] {
+            std::uint8_t byte = 0;
+            return port_.Read(&byte, 1, nullptr, nullptr, kInfinite);
+        },
+        [this] { return port_.WaitForEvent(nullptr, kInfinite); },
+        [] {
+            SleepMs(3600 * 1000);
+            return make_error_code(Status::Cancelled);
+        },
+    };
+    for (std::size_t i = 0; i < waits.size(); ++i) {
+        token.Reset();
+        std::thread canceller([&token] {
+            std::this_thread::sleep_for(50ms);
+            token.Cancel();
+        });
+        EXPECT_EQ(waits[i](), ParlixCode(1223)) << "wait " << i;
+        canceller.join();
+    }
+    // Cancelled before it starts, a write sends nothing.
+    EXPECT_EQ(port_.Write("b", 1, nullptr, nullptr, 1000), ParlixCode(1223));
+    EXPECT_EQ(DeviceReceives(1, 200ms), "");
+    // The next run of the same port works again.
+    token.Reset();
+    EXPECT_FALSE(port_.Write("b", 1, nullptr, nullptr, 1000));
+    EXPECT_EQ(DeviceReceives(1), "b");
+}
+
+// Without a token in scope nothing cancels: another thread's token is not this one's.
+TEST_F(PtyTest, AnotherThreadsTokenDoesNotCancel) {
+    OpenPort();
+    CancelToken token;
+    token.Cancel();
+    std::thread other([&token] {
+        const CancelScope scope(token);
+        EXPECT_TRUE(CancelRequested());
+    });
+    other.join();
+    EXPECT_FALSE(CancelRequested());
+    EXPECT_FALSE(port_.Write("x", 1, nullptr, nullptr, 1000));
+    EXPECT_EQ(DeviceReceives(1), "x");
 }
 
 }  // namespace

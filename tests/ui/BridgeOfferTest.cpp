@@ -27,7 +27,8 @@ const QString kOffer =
 TEST_F(BridgeOfferTest, YesDownloadsTheBridgeAndTheModuleIsRead) {
     answers.ThenButton(QMessageBox::Yes);
     Trigger(CommandId::Connect);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->Session().IsConnected(); }, 60000));
+    WaitForConnectEnd();
+    ASSERT_TRUE(window->Session().IsConnected());
     ASSERT_GE(answers.Boxes().size(), 1u);
     EXPECT_EQ(answers.Boxes()[0].title, "Confirmation");
     EXPECT_EQ(answers.Boxes()[0].text, kOffer);
@@ -48,6 +49,7 @@ TEST_F(BridgeOfferTest, CancelLeavesTheHostBlankAndSaysSo) {
     answers.ThenButton(QMessageBox::Ok);
     Trigger(CommandId::Connect);
     ASSERT_TRUE(QTest::qWaitFor([this] { return answers.AllUsed(); }, 60000));
+    WaitForConnectEnd();
     // Nothing more may follow: no job is left to connect late or to show a
     // third message, and a refresh after the attempt shows where it ended.
     WaitForJobs();

@@ -376,6 +376,7 @@ TEST_F(MainWindowTest, UnplugDuringReadShowsOneMessageAndReconnects) {
     module->SetFaults(faults);
     answers.ThenButton(QMessageBox::Ok);
     Trigger(CommandId::Connect);
+    WaitForConnectEnd();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->Session().IsConnected(); }, 30000));
     // A second message could only come from a job still running: once none
     // is left and a refresh has followed, every message has been shown.

@@ -70,8 +70,13 @@ void WindowFixture::Trigger(CommandId id) {
 
 void WindowFixture::ConnectAndRead() {
     Trigger(CommandId::Connect);
+    WaitForConnectEnd();
     ASSERT_TRUE(window->Session().IsConnected());
     WaitForJobs();
+}
+
+void WindowFixture::WaitForConnectEnd() {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->Flows().Connecting(); }, 60000));
 }
 
 void WindowFixture::WaitForJobs() {

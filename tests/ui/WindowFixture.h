@@ -40,6 +40,8 @@ class WindowFixture : public ::testing::Test {
     void Trigger(CommandId id);
     // Connects through the menu command and waits for the whole read.
     void ConnectAndRead();
+    // Waits until the connect that runs has ended, connected or not.
+    void WaitForConnectEnd();
     // Waits until no job request is outstanding and the lists are refreshed.
     void WaitForJobs();
     // Waits for an idle refresh that starts after this call: the lists then

@@ -51,16 +51,16 @@ bool Disconnect(const WindowState& s) {
     return s.connected;
 }
 bool Port(const WindowState& s) {
-    return !s.connected;
+    return s.Idle();
 }
 bool InterfaceLanguage(const WindowState& s) {
-    return !s.connected;
+    return s.Idle();
 }
 bool UpdateCustomData(const WindowState& s) {
-    return !s.connected;
+    return s.Idle();
 }
 bool UpdateFirmware(const WindowState& s) {
-    return !s.connected;
+    return s.Idle();
 }
 
 bool GenerateCode(const WindowState& s) {
@@ -143,7 +143,7 @@ bool DialTones(const WindowState& s) {
     return Live(s) && s.moduleId >= 2;
 }
 bool Tokenwave(const WindowState& s) {
-    return !s.connected || (s.moduleId >= 2 && !s.Busy() && !s.Recording());
+    return s.Idle() || (s.connected && s.moduleId >= 2 && !s.Busy() && !s.Recording());
 }
 bool LipSync(const WindowState& s) {
     return Live(s) && s.moduleId >= 12 && s.allRead;

@@ -8,6 +8,8 @@
 #include "ui/logic/MainView.h"
 #include "ui/logic/StateReader.h"
 
+#include <type_traits>
+
 namespace parlix::ui {
 namespace {
 
@@ -16,11 +18,25 @@ constexpr int kSoundVolume = 256;
 }  // namespace
 
 MainFlows::MainFlows(ModuleSession& session, FrontEnd& frontEnd, MainView& view)
-    : session_(session), frontEnd_(frontEnd), view_(view) {}
+    : session_(session), frontEnd_(frontEnd), view_(view), connectJob_(session) {}
+
+template <typename Operation>
+auto MainFlows::Serving(Operation operation) {
+    using Result = decltype(operation());
+    if constexpr (std::is_void_v<Result>) {
+        frontEnd_.RunServing(operation);
+    } else {
+        Result result{};
+        frontEnd_.RunServing([&] { result = operation(); });
+        return result;
+    }
+}
 
 WindowState MainFlows::State() {
     WindowState state;
-    state.connected = session_.IsConnected();
+    // Half-way through connecting the session is not the window's yet.
+    state.connecting = connecting_;
+    state.connected = !connecting_ && session_.IsConnected();
     state.moduleId = session_.ModuleId();
     state.busyJobs = session_.BusyJobs();
     state.recordingSlot = recordingSlot_;
@@ -46,11 +62,40 @@ void MainFlows::SetSelection(int row, int sel) {
 }
 
 void MainFlows::Connect() {
+    if (connecting_) {
+        CancelConnect();
+        return;
+    }
     if (session_.IsConnected()) return;
-    if (!session_.Connect()) {
+    connecting_ = true;
+    const std::uint64_t run = ++connectRun_;
+    view_.UpdateCommandStates();
+    connectJob_.Start([this, run](bool connected) {
+        frontEnd_.PostToUi([this, run, connected] { ConnectEnded(run, connected); });
+    });
+}
+
+void MainFlows::CancelConnect() {
+    if (connecting_) connectJob_.Cancel();
+}
+
+void MainFlows::ConnectEnded(std::uint64_t run, bool connected) {
+    // A run that Disconnect already ended has nothing left to say.
+    if (!connecting_ || run != connectRun_) return;
+    connectJob_.Join();
+    connecting_ = false;
+    const bool cancelled = connectJob_.Cancelled();
+    if (connected && cancelled) {
+        // Cancel came after the connection was made: undo it.
+        session_.Disconnect();
+        connected = false;
+    }
+    if (!connected) {
+        if (cancelled) frontEnd_.SetStatusText(Tr(PX_TR("MainFrame", "Connection cancelled")));
         view_.UpdateCommandStates();
         return;
     }
+    session_.Begin();
     view_.RebuildGroupRows();
     view_.ShowBuiltinLanguages(session_.ModuleId(), session_.BuiltinLanguage());
     view_.IdleRefresh();
@@ -59,7 +104,18 @@ void MainFlows::Connect() {
 }
 
 void MainFlows::Disconnect() {
-    if (!session_.IsConnected()) return;
+    if (connecting_) {
+        connecting_ = false;
+        ++connectRun_;
+        connectJob_.Cancel();
+        frontEnd_.DispatchingWait([this] { return !connectJob_.Running(); });
+        connectJob_.Join();
+        frontEnd_.SetStatusText(Tr(PX_TR("MainFrame", "Connection cancelled")));
+    }
+    if (!session_.IsConnected()) {
+        view_.UpdateCommandStates();
+        return;
+    }
     session_.Disconnect();
     view_.EnableLists(true);
     frontEnd_.RemoveBusyPrompt();
@@ -149,7 +205,7 @@ void MainFlows::EraseTraining() {
                      "This operation will erase training data for the selected command.\n\nAre "
                      "you sure you want to proceed?"))))
         return;
-    ModelEdits(session_).EraseTraining(row_, sel_);
+    Serving([&] { ModelEdits(session_).EraseTraining(row_, sel_); });
     view_.UpdateCommandStates();
 }
 
@@ -157,11 +213,11 @@ void MainFlows::RecordMessage() {
     if (!IsEnabledNow(CommandId::RecordMessage)) return;
     if (recordingSlot_ >= 0) {
         // The module ends the recording; the next poll sees it.
-        ModelEdits(session_).StopRecording();
+        Serving([&] { ModelEdits(session_).StopRecording(); });
         return;
     }
     const int slot = sel_;
-    if (!ModelEdits(session_).StartRecording(slot)) return;
+    if (!Serving([&] { return ModelEdits(session_).StartRecording(slot); })) return;
     view_.StartRecordingTimer();
     recordingSlot_ = slot;
     view_.UpdateCommandStates();
@@ -185,7 +241,7 @@ void MainFlows::RecordingEnded() {
 
 void MainFlows::PlayMessage() {
     if (!IsEnabledNow(CommandId::PlayMessage)) return;
-    ModelEdits(session_).PlayMessage(sel_);
+    Serving([&] { ModelEdits(session_).PlayMessage(sel_); });
     view_.DiscardQueuedInput();
 }
 
@@ -196,13 +252,13 @@ void MainFlows::EraseMessage() {
                      "This operation will erase the selected message.\n\nAre you sure you want "
                      "to proceed?"))))
         return;
-    ModelEdits(session_).EraseMessage(sel_);
+    Serving([&] { ModelEdits(session_).EraseMessage(sel_); });
     view_.UpdateCommandStates();
 }
 
 void MainFlows::TestGroup() {
     if (!IsEnabledNow(CommandId::TestGroup)) return;
-    const std::int32_t result = ModelEdits(session_).Recognize(row_);
+    const std::int32_t result = Serving([&] { return ModelEdits(session_).Recognize(row_); });
     view_.DiscardQueuedInput();
     if (result < -1) return;
     if (result >= 0) view_.FlashCommand(result, true);
@@ -242,7 +298,7 @@ void MainFlows::Reset(ResetScope scope) {
             break;
     }
     if (!Confirm(question)) return;
-    if (!ModelEdits(session_).ResetMemory(reset)) return;
+    if (!Serving([&] { return ModelEdits(session_).ResetMemory(reset); })) return;
     view_.UpdateCommandStates();
     view_.IdleRefresh();
     view_.DiscardQueuedInput();
@@ -252,7 +308,7 @@ void MainFlows::Reset(ResetScope scope) {
 
 void MainFlows::PlaySound() {
     if (!IsEnabledNow(CommandId::PlaySound)) return;
-    ModelEdits(session_).PlaySound(sel_, kSoundVolume);
+    Serving([&] { ModelEdits(session_).PlaySound(sel_, kSoundVolume); });
     view_.DiscardQueuedInput();
 }
 

@@ -3,6 +3,7 @@
 // and controller operations and tells the view what to redraw.
 #pragma once
 
+#include "app/ConnectJob.h"
 #include "ui/logic/CommandIds.h"
 #include "ui/logic/WindowState.h"
 
@@ -33,7 +34,11 @@ class MainFlows {
     void SetLabelEditing(bool on) { labelEditing_ = on; }
     int RecordingSlot() const { return recordingSlot_; }
 
+    // Starts connecting in the background; while that runs, Connect cancels it.
     void Connect();
+    void CancelConnect();
+    bool Connecting() const { return connecting_; }
+    // Also ends a connect that runs, waiting for it.
     void Disconnect();
     // The group selection changed to `row`.
     void GroupSelected(int row);
@@ -64,6 +69,11 @@ class MainFlows {
     bool Confirm(const std::string& text);
     void CreateCommand(int index);
     void RecordingEnded();
+    // The connect job `run` ended; on the window's thread.
+    void ConnectEnded(std::uint64_t run, bool connected);
+    // Runs a module operation that may wait, with the window still served.
+    template <typename Operation>
+    auto Serving(Operation operation);
     // Export or import through the file the user picks.
     void RunCommandFile(bool exporting);
 
@@ -75,6 +85,10 @@ class MainFlows {
     int recordingSlot_ = -1;
     int editAfterRefresh_ = -1;
     bool labelEditing_ = false;
+    bool connecting_ = false;
+    std::uint64_t connectRun_ = 0;
+    // Last: its thread may still use the members above until it is joined.
+    parlix::ConnectJob connectJob_;
 };
 
 }  // namespace parlix::ui

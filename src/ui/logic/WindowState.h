@@ -6,6 +6,7 @@ namespace parlix::ui {
 
 struct WindowState {
     bool connected = false;
+    bool connecting = false;  // a connect runs; Connect cancels it
     int moduleId = -1;
     int busyJobs = 0;
     int recordingSlot = -1;
@@ -29,6 +30,8 @@ struct WindowState {
     int triggerCount = -1;  // commands of row 0, -1 while unknown
 
     bool Recording() const { return recordingSlot >= 0; }
+    // Neither connected nor connecting: the choices made before connecting.
+    bool Idle() const { return !connected && !connecting; }
     bool Busy() const { return busyJobs > 0; }
 };
 

@@ -46,6 +46,10 @@ void Recording(WindowState& s) {
 void Busy(WindowState& s) {
     s.busyJobs = 1;
 }
+void Connecting(WindowState& s) {
+    s = WindowState{};
+    s.connecting = true;
+}
 
 const std::vector<RuleCase> kCases = {
     // The connection and the choices only made while disconnected.
@@ -57,6 +61,16 @@ const std::vector<RuleCase> kCases = {
     {"LanguageWhileDisconnected", CommandId::InterfaceLanguage, Disconnected, true},
     {"CustomDataWhileConnected", CommandId::UpdateCustomData, [](WindowState&) {}, false},
     {"FirmwareWhileDisconnected", CommandId::UpdateFirmware, Disconnected, true},
+    // While a connect runs, Connect cancels it and the choices made before
+    // connecting wait for its end.
+    {"ConnectWhileConnecting", CommandId::Connect, Connecting, true},
+    {"DisconnectWhileConnecting", CommandId::Disconnect, Connecting, false},
+    {"PortWhileConnecting", CommandId::Port, Connecting, false},
+    {"LanguageWhileConnecting", CommandId::InterfaceLanguage, Connecting, false},
+    {"CustomDataWhileConnecting", CommandId::UpdateCustomData, Connecting, false},
+    {"FirmwareWhileConnecting", CommandId::UpdateFirmware, Connecting, false},
+    {"TokenwaveWhileConnecting", CommandId::Tokenwave, Connecting, false},
+    {"ExitWhileConnecting", CommandId::Exit, Connecting, true},
     {"ExitAlways", CommandId::Exit, Recording, true},
     {"AboutAlways", CommandId::About, Disconnected, true},
     {"RecognitionSettingsAlways", CommandId::RecognitionSettings, Disconnected, true},
