@@ -43,7 +43,7 @@ constexpr ActionSpec kSpecs[] = {
      }},
     {CommandId::ExportCommands, QT_TRANSLATE_NOOP("MainFrame", "&Export Commands..."), "",
      QT_TRANSLATE_NOOP("MainFrame", "Save every command to a command file\nExport Commands"),
-     "document-save-as", rule::ExportCommands,
+     "document-save", rule::ExportCommands,
      [](MainWindow& w, CommandId) { w.Flows().ExportCommands(); }},
     {CommandId::ImportCommands, QT_TRANSLATE_NOOP("MainFrame", "&Import Commands..."), "",
      QT_TRANSLATE_NOOP("MainFrame", "Load the commands of a command file\nImport Commands"),
