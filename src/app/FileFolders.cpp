@@ -18,13 +18,15 @@ bool IsFolder(const std::string& path) {
 }  // namespace
 
 std::string CommandFileFolder(const AppSettings& settings, const std::string& documents) {
-    const std::string last = settings.Settings().ReadString(kSettingsSection, kCommandFolderKey, "");
+    const std::string last =
+        settings.Settings().ReadString(kSettingsSection, kCommandFolderKey, "");
     return IsFolder(last) ? last : documents;
 }
 
 void RememberCommandFileFolder(AppSettings& settings, const std::string& chosenFile) {
     const std::string folder = std::filesystem::path(chosenFile).parent_path().string();
-    if (!folder.empty()) settings.Settings().WriteString(kSettingsSection, kCommandFolderKey, folder);
+    if (!folder.empty())
+        settings.Settings().WriteString(kSettingsSection, kCommandFolderKey, folder);
 }
 
 std::string FirmwareFolder(const AppSettings& settings) {

@@ -16,7 +16,8 @@ QString FallbackIconTheme(const QString& current, bool dark, const QStringList& 
                                    QStringLiteral("Adwaita")};
     for (const QString& theme : dark ? darkFirst : light)
         for (const QString& folder : searchPaths)
-            if (QFileInfo::exists(folder + QLatin1Char('/') + theme + QStringLiteral("/index.theme")))
+            if (QFileInfo::exists(folder + QLatin1Char('/') + theme +
+                                  QStringLiteral("/index.theme")))
                 return theme;
     return {};
 }

@@ -138,8 +138,8 @@ TEST_F(FakeSysfs, PortsAreEntriesWithADeviceExceptPlaceholders) {
     AddTty("ttyUSB10", true);
     AddTty("ttyUSB2", true);
     AddTty("ttyS0", true, "4");
-    AddTty("ttyS1", true, "0");  // a UART slot without a UART
-    AddTty("ttyS2", true);       // no type to tell: kept
+    AddTty("ttyS1", true, "0");    // a UART slot without a UART
+    AddTty("ttyS2", true);         // no type to tell: kept
     AddTty("ttyAMA0", true, "0");  // only the 8250's placeholders are left out
     AddTty("ttyACM1", true);
     AddTty("tty1", false);

@@ -35,8 +35,9 @@ TEST(IconThemeTest, EveryCommandIconHasABundledDrawing) {
     for (const ActionSpec& spec : ActionSpecs()) {
         const QString name = QString::fromLatin1(spec.icon);
         if (name.isEmpty()) continue;  // submenus without a button
-        const QString file =
-            name.startsWith(QLatin1Char(':')) ? name : QStringLiteral(":/icons/fallback/%1.svg").arg(name);
+        const QString file = name.startsWith(QLatin1Char(':'))
+                                 ? name
+                                 : QStringLiteral(":/icons/fallback/%1.svg").arg(name);
         EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
         EXPECT_TRUE(Drawn(QIcon(file))) << file.toStdString();
     }

@@ -44,8 +44,9 @@ TEST_F(WindowFitTest, TabGoesFromThePortBoxToTheGroupsToTheCommands) {
                                          window->PortBox()};
     for (QWidget* next : chain) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_TRUE(next->hasFocus()) << "focus on " << QApplication::focusWidget()->objectName().toStdString()
-                                      << " instead of " << next->objectName().toStdString();
+        EXPECT_TRUE(next->hasFocus())
+            << "focus on " << QApplication::focusWidget()->objectName().toStdString()
+            << " instead of " << next->objectName().toStdString();
     }
 }
 

@@ -18,15 +18,16 @@ TEST(FirstWindowSizeTest, WideEnoughForTheToolBarWithinTheScreen) {
         WindowRect expected;
     };
     const Case cases[] = {
-        {"the tool bar decides the width", {{0, 0, 1280, 800}, 1150, 756, 448, 4},
+        {"the tool bar decides the width",
+         {{0, 0, 1280, 800}, 1150, 756, 448, 4},
          {65, 133, 1150, 533}},
-        {"a short tool bar keeps the classic width", {{0, 0, 1280, 800}, 600, 756, 448, 4},
+        {"a short tool bar keeps the classic width",
+         {{0, 0, 1280, 800}, 600, 756, 448, 4},
          {262, 133, 756, 533}},
-        {"a small screen caps both", {{0, 0, 640, 400}, 1150, 756, 448, 4},
-         {4, 4, 632, 392}},
-        {"a panel moves the area", {{0, 30, 1920, 1050}, 1150, 756, 448, 4},
-         {385, 205, 1150, 700}},
-        {"a tall classic height wins over two thirds", {{0, 0, 1280, 600}, 1150, 756, 448, 0},
+        {"a small screen caps both", {{0, 0, 640, 400}, 1150, 756, 448, 4}, {4, 4, 632, 392}},
+        {"a panel moves the area", {{0, 30, 1920, 1050}, 1150, 756, 448, 4}, {385, 205, 1150, 700}},
+        {"a tall classic height wins over two thirds",
+         {{0, 0, 1280, 600}, 1150, 756, 448, 0},
          {65, 76, 1150, 448}},
     };
     for (const Case& c : cases) {
