@@ -9,6 +9,9 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-svg-dev libqt6svg6
     # Qt's own texts (standard buttons, key names) in the interface languages.
     qt6-translations-l10n
+    # Command icons where no desktop names a theme (a bare window manager):
+    # Qt then has hicolor alone, and the window falls back on Breeze.
+    breeze-icon-theme
     # Token sounds: QSoundEffect plays WAV files through PulseAudio (or PipeWire's
     # pulse server) and needs none of the media back-end plugins.
     qt6-multimedia-dev libqt6multimedia6

@@ -30,7 +30,7 @@ class AppSettings : public SettingsStore {
     const IniFile& Settings() const { return settings_; }
     const IniFile& Config() const { return config_; }
 
-    // The port list: natural order, unique; simulated ports follow at the end.
+    // The port list: port order, unique; simulated ports follow at the end.
     std::vector<std::string> Ports() const;
     void SetPorts(std::vector<std::string> ports);
     void SetExtraPorts(std::vector<std::string> ports);

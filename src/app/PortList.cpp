@@ -41,7 +41,7 @@ std::vector<PortRecord> DiscoverPorts(const DiscoveryOptions& options) {
         },
         options);
     std::sort(records.begin(), records.end(), [](const PortRecord& a, const PortRecord& b) {
-        return ComparePortNames(a.name, b.name) < 0;
+        return ComparePortOrder(a.name, b.name) < 0;
     });
     return records;
 }

@@ -10,7 +10,7 @@ namespace parlix {
 
 class AppSettings;
 
-// Empties the port list and fills it again in natural order, without duplicates.
+// Empties the port list and fills it again in port order, without duplicates.
 bool RefreshPortList(AppSettings& settings, const DiscoveryOptions& options = {});
 
 // Waits for `portInUse` to vanish and another port to appear (a board that
@@ -22,7 +22,7 @@ std::optional<std::string> WaitForNewPort(AppSettings& settings, const std::stri
 // Whether a port name opens a device of the simulator.
 bool IsSimulatedPort(const std::string& name);
 
-// Every port record, in the natural order of their names.
+// Every port record, in the port order of their names.
 std::vector<PortRecord> DiscoverPorts(const DiscoveryOptions& options = {});
 
 }  // namespace parlix

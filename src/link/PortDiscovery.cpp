@@ -2,6 +2,7 @@
 
 #include "base/Cancellation.h"
 #include "base/Status.h"
+#include "link/SimDeviceList.h"
 
 #include <dirent.h>
 #include <libudev.h>
@@ -57,6 +58,17 @@ std::string ReadFirstLine(const std::string& path) {
 // those without a UART behind them report type 0.
 bool IsPlaceholder(const std::string& name, const std::string& entryPath) {
     return name.starts_with("ttyS") && ReadFirstLine(entryPath + "/type") == "0";
+}
+
+// Adapters that a user plugs in are what they look for; the on-board UARTs
+// (often the console) come after them.
+int PortKind(const std::string& name) {
+    if (name.starts_with(kSimPortPrefix)) return 3;
+    if (name.find('/') != std::string::npos) return 2;
+    if (name.starts_with("ttyACM") ||
+        (name.starts_with("tty") && name.find("USB") != std::string::npos))
+        return 0;
+    return 1;
 }
 
 struct UdevDeleter {
@@ -135,7 +147,7 @@ std::error_code ScanSysfs(const DiscoveryOptions& options, std::vector<PortRecor
     ::closedir(dir);
     if (readError != 0) return ErrnoCode(readError);
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return ComparePortNames(a, b) < 0;
+        return ComparePortOrder(a, b) < 0;
     });
 
     UdevPtr context(options.useUdev ? udev_new() : nullptr);
@@ -184,12 +196,19 @@ int ComparePortNames(const std::string& a, const std::string& b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+int ComparePortOrder(const std::string& a, const std::string& b) {
+    const int kindA = PortKind(a);
+    const int kindB = PortKind(b);
+    if (kindA != kindB) return kindA < kindB ? -1 : 1;
+    return ComparePortNames(a, b);
+}
+
 void InsertPortSorted(std::vector<std::string>& list, const std::string& name) {
     const auto at = std::lower_bound(list.begin(), list.end(), name,
                                      [](const std::string& item, const std::string& key) {
-                                         return ComparePortNames(item, key) < 0;
+                                         return ComparePortOrder(item, key) < 0;
                                      });
-    if (at != list.end() && ComparePortNames(*at, name) == 0) return;
+    if (at != list.end() && ComparePortOrder(*at, name) == 0) return;
     list.insert(at, name);
 }
 

@@ -1,5 +1,5 @@
 // Serial port discovery: the ports that the system offers, their names in
-// natural order ("ttyUSB2" before "ttyUSB10"), and the wait for a board that
+// port order (adapters first, "ttyUSB2" before "ttyUSB10"), and the wait for a board that
 // comes back under a new name after a restart.
 #pragma once
 
@@ -42,10 +42,15 @@ std::error_code EnumerateSerialPorts(const PortCallback& callback,
 // Negative, zero or positive like strcmp.
 int ComparePortNames(const std::string& a, const std::string& b);
 
-// Inserts `name` into a list kept in natural order, unless an equal name is there.
+// The order of the port list: USB and ACM adapters first, then on-board
+// UARTs and other ttys, then typed or extra paths, then simulated devices;
+// within each kind the natural order. Zero only for names equal in the natural order.
+int ComparePortOrder(const std::string& a, const std::string& b);
+
+// Inserts `name` into a list kept in port order, unless an equal name is there.
 void InsertPortSorted(std::vector<std::string>& list, const std::string& name);
 
-// Empties `list` and fills it with the port names, sorted and unique. On
+// Empties `list` and fills it with the port names in port order, unique. On
 // failure it keeps what was found before the failure, and returns why.
 std::error_code ListPortNames(std::vector<std::string>& list, const DiscoveryOptions& options = {});
 

@@ -15,6 +15,8 @@ namespace {
 void OpensSubmenu(MainWindow&, CommandId) {}
 
 // The texts are collected for translation under the "MainFrame" context.
+// The first key of a row is the one that menus show: the one its tool tip
+// names ("Enter", not "Return", as the key is labelled on most keyboards).
 constexpr ActionSpec kSpecs[] = {
     {CommandId::Connect, QT_TRANSLATE_NOOP("MainFrame", "&Connect"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Connect to the module on the selected port\nConnect"),
@@ -41,7 +43,7 @@ constexpr ActionSpec kSpecs[] = {
      }},
     {CommandId::ExportCommands, QT_TRANSLATE_NOOP("MainFrame", "&Export Commands..."), "",
      QT_TRANSLATE_NOOP("MainFrame", "Save every command to a command file\nExport Commands"),
-     "document-save-as", rule::ExportCommands,
+     "document-save", rule::ExportCommands,
      [](MainWindow& w, CommandId) { w.Flows().ExportCommands(); }},
     {CommandId::ImportCommands, QT_TRANSLATE_NOOP("MainFrame", "&Import Commands..."), "",
      QT_TRANSLATE_NOOP("MainFrame", "Load the commands of a command file\nImport Commands"),
@@ -68,7 +70,7 @@ constexpr ActionSpec kSpecs[] = {
                        "Change the label of the selected command\nRename Command (SHIFT+SPACE)"),
      "edit-rename", rule::RenameCommand,
      [](MainWindow& w, CommandId) { w.StartLabelEdit(w.Flows().SelectedCommand()); }},
-    {CommandId::TrainCommand, QT_TRANSLATE_NOOP("MainFrame", "&Train Command"), "Return; Enter",
+    {CommandId::TrainCommand, QT_TRANSLATE_NOOP("MainFrame", "&Train Command"), "Enter; Return",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Train recognition of the selected command or add more training\nTrain "
                        "Command (ENTER)"),
@@ -93,7 +95,7 @@ constexpr ActionSpec kSpecs[] = {
      QT_TRANSLATE_NOOP("MainFrame", "Erase the selected message\nErase Message (CTRL+E)"),
      "edit-delete", rule::EraseMessage, [](MainWindow& w, CommandId) { w.Flows().EraseMessage(); }},
     {CommandId::TestGroup, QT_TRANSLATE_NOOP("MainFrame", "&Test Group"),
-     "Shift+Return; Shift+Enter",
+     "Shift+Enter; Shift+Return",
      QT_TRANSLATE_NOOP("MainFrame",
                        "Test recognition of the commands of the selected group\nTest Group "
                        "(SHIFT+ENTER)"),

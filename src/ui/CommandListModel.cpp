@@ -158,12 +158,9 @@ QVariant CommandListModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::DecorationRole:
             return column == 0 ? QVariant(IconFor(row.icon)) : QVariant();
-        case Qt::TextAlignmentRole: {
-            // Index and the numbers right, texts left.
-            const bool right = column == 1 || (columns_ == ColumnSet::Commands && column >= 3) ||
-                               (columns_ == ColumnSet::Messages && column >= 3);
-            return right ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
-        }
+        case Qt::TextAlignmentRole:
+            return IsNumberColumn(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                          : QVariant();
         case Qt::FontRole:
             if (row.bold) {
                 QFont font;
@@ -193,7 +190,15 @@ QVariant CommandListModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::DisplayRole)
         return section == 0 ? QStringLiteral("   ")
                             : QString::fromStdString(headers_[static_cast<std::size_t>(section)]);
+    // A number's heading stands over it, as in the group list.
+    if (role == Qt::TextAlignmentRole && IsNumberColumn(section))
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
+}
+
+bool CommandListModel::IsNumberColumn(int column) const {
+    // Index and the numbers after the label or message status; texts left.
+    return column == 1 || (columns_ != ColumnSet::Labels && column >= 3);
 }
 
 Qt::ItemFlags CommandListModel::flags(const QModelIndex& index) const {

@@ -42,6 +42,8 @@ class CommandListModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Index and the counts and sizes: aligned right.
+    bool IsNumberColumn(int column) const;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     static const QColor kConflictColor;

@@ -60,7 +60,8 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const {
         case Qt::DecorationRole:
             return index.column() == 0 ? QVariant(IconFor(row->icon)) : QVariant();
         case Qt::TextAlignmentRole:
-            return index.column() == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+            return IsNumberColumn(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                  : QVariant();
         case Qt::FontRole:
             if (row->bold) {
                 QFont font;
@@ -74,7 +75,11 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GroupListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (orientation != Qt::Horizontal) return {};
+    // The numbers and their headings right, as in the command list.
+    if (role == Qt::TextAlignmentRole && IsNumberColumn(section))
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
     switch (section) {
         case 0:
             return QStringLiteral("   ");

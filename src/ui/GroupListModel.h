@@ -29,6 +29,8 @@ class GroupListModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Index and Commands: aligned right.
+    static bool IsNumberColumn(int column) { return column == 1 || column == 3; }
 
   private:
     parlix::VoiceModel& model_;

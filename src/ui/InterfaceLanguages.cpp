@@ -12,16 +12,24 @@
 namespace parlix::ui {
 namespace {
 
-QString EnglishName(int id) {
+// The language as its speakers write it ("Deutsch", "Italiano"), so that a
+// user who cannot read the current one still finds their own. The world
+// variant names English without a country ("American English").
+QString NativeName(int id) {
     const auto locale = LocaleOfLanguageId(id);
     if (!locale) return {};
-    return QLocale::languageToString(QLocale(QString::fromStdString(*locale)).language());
+    const QLocale regional(QString::fromStdString(*locale));
+    const QLocale world(regional.language(), QLocale::World);
+    const QLocale& named = world.language() == regional.language() ? world : regional;
+    const QString name = named.nativeLanguageName();
+    if (name.isEmpty()) return {};
+    return named.toUpper(name.left(1)) + name.mid(1);
 }
 
 }  // namespace
 
 InterfaceLanguages::InterfaceLanguages(AppSettings& settings) : settings_(settings) {
-    languages_.push_back({kEnglishLanguageId, {}, EnglishName(kEnglishLanguageId)});
+    languages_.push_back({kEnglishLanguageId, {}, NativeName(kEnglishLanguageId)});
 }
 
 InterfaceLanguages::~InterfaceLanguages() {
@@ -31,7 +39,7 @@ InterfaceLanguages::~InterfaceLanguages() {
 
 void InterfaceLanguages::Scan() {
     for (const LanguageCatalog& catalog : FindLanguageCatalogs(settings_.ProgramPath())) {
-        const QString name = EnglishName(catalog.id);
+        const QString name = NativeName(catalog.id);
         if (name.isEmpty()) continue;  // not a language we know
         languages_.push_back({catalog.id, QString::fromStdString(catalog.path), name});
     }

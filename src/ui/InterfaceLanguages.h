@@ -17,7 +17,7 @@ namespace parlix::ui {
 struct InterfaceLanguage {
     int id = 0;
     QString path;  // empty for the built-in English
-    QString name;  // the English name of the language, for the menu
+    QString name;  // the language in its own words, for the menu
 };
 
 class InterfaceLanguages {

@@ -1,5 +1,7 @@
 #include "ui/ListIcons.h"
 
+#include "ui/IconTheme.h"
+
 #include <array>
 
 // Outside any namespace, as the resource macro needs.
@@ -11,7 +13,7 @@ namespace parlix::ui {
 
 void InitResources() {
     // The icons live in a static library: registering them links them in.
-    static const bool done = (InitIconResources(), true);
+    static const bool done = (InitIconResources(), ChooseIconTheme(), true);
     (void)done;
 }
 

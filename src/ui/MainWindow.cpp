@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "app/AppSettings.h"
+#include "app/FileFolders.h"
 #include "app/PortList.h"
 #include "base/Text.h"
 #include "base/Trace.h"
@@ -14,10 +15,12 @@
 #include "ui/SoundTableDialog.h"
 #include "ui/TrainingDialog.h"
 #include "ui/logic/CommandRules.h"
+#include "ui/logic/ProgressShown.h"
 
 #include <QtCore/QMetaObject>
 #include <QtCore/QPointer>
 #include <QtCore/QSocketNotifier>
+#include <QtCore/QStandardPaths>
 #include <QtCore/QThread>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QFontMetrics>
@@ -70,6 +73,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     CreateStatusBar();
     CreateLists();
     RestorePlacement();
+    progressAction_->setVisible(false);  // until something runs
 
     // Its own window, not a child: it must stay usable while this one is disabled.
     soundTable_ = std::make_unique<SoundTableDialog>(nullptr, frontEnd_, settings_.ProgramFolder(),
@@ -81,6 +85,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     frontEnd_.onProgress = [this](std::uint32_t range, std::uint32_t pos) {
         progress_->setRange(0, static_cast<int>(std::min<std::uint32_t>(range, INT32_MAX)));
         progress_->setValue(static_cast<int>(std::min(pos, range)));
+        progressAction_->setVisible(ProgressShown(range, pos));
     };
     frontEnd_.onJobFinished = [this](std::uint64_t id, int served) { JobFinished(id, served); };
     frontEnd_.onLinkLost = [this] { LinkLost(); };
@@ -135,7 +140,7 @@ void MainWindow::Run(const ActionSpec& spec) {
 void MainWindow::UpdateFirmware() {
     QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : this;
     const QString path = QFileDialog::getOpenFileName(
-        owner, QString(), QString::fromStdString(settings_.ProgramFolder()),
+        owner, QString(), QString::fromStdString(FirmwareFolder(settings_)),
         QString::fromStdString(Tr(PX_TR("MainFrame", "Parlix Firmware (*.PLXFW)"))), nullptr,
         QFileDialog::ReadOnly);
     if (path.isEmpty()) return;
@@ -336,8 +341,14 @@ std::string MainWindow::AskCommandFile(bool save) {
     dialog.setDefaultSuffix(QStringLiteral("vrcmd"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(
+        QString::fromStdString(CommandFileFolder(settings_, documents.toStdString())));
+    if (save) dialog.selectFile(tr("Commands.vrcmd"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front().toStdString();
+    const std::string chosen = dialog.selectedFiles().front().toStdString();
+    RememberCommandFileFolder(settings_, chosen);
+    return chosen;
 }
 
 QString MainWindow::CommandPaneTitle() const {

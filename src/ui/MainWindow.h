@@ -106,6 +106,8 @@ class MainWindow : public QMainWindow, public MainView {
     void CreateLists();
     void CreateStatusBar();
     void RestorePlacement();
+    // The first start's size: the whole tool bar where the screen allows.
+    void PlaceFirstTime();
     void SavePlacement();
     void FillPorts();
     void ChoosePort(const QString& name);
@@ -149,6 +151,7 @@ class MainWindow : public QMainWindow, public MainView {
     QAction* traceAction_ = nullptr;
     QComboBox* portBox_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    QAction* progressAction_ = nullptr;  // shows and hides the bar in the tool bar
     QLabel* statusPane_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QLabel* groupTitle_ = nullptr;

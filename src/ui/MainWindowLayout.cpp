@@ -9,9 +9,11 @@
 #include "ui/CommandListModel.h"
 #include "ui/GroupListModel.h"
 #include "ui/LabelEditor.h"
+#include "ui/logic/FirstWindowSize.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtGui/QFontMetrics>
+#include <QtGui/QScreen>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
@@ -160,6 +162,7 @@ void MainWindow::CreateToolBar() {
     setLanguage->setObjectName(QStringLiteral("setLanguageButton"));
     setLanguage->setDefaultAction(Action(CommandId::SetLanguage));
     setLanguage->setPopupMode(QToolButton::InstantPopup);
+    setLanguage->setFocusPolicy(Qt::NoFocus);  // as the other tool bar buttons
     bar->addWidget(setLanguage);
     bar->addSeparator();
     add({CommandId::RecordMessage, CommandId::PlayMessage, CommandId::EraseMessage});
@@ -175,7 +178,7 @@ void MainWindow::CreateToolBar() {
     progress_->setTextVisible(false);
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    bar->addWidget(progress_);
+    progressAction_ = bar->addWidget(progress_);
     FillPorts();
 }
 
@@ -257,6 +260,10 @@ void MainWindow::CreateLists() {
     };
     commandView_->setItemDelegateForColumn(2, labelDelegate_);
 
+    // Tab goes from the port box to the groups and on to their commands.
+    setTabOrder(portBox_, groupView_);
+    setTabOrder(groupView_, commandView_);
+
     connect(groupView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { GroupSelectionChanged(); });
     connect(commandView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -288,6 +295,8 @@ void MainWindow::SizeCommandColumns(ColumnSet set) {
     QHeaderView* header = commandView_->header();
     for (int column = 3; column < commands_->columnCount(); ++column)
         commandView_->setColumnWidth(column, header->sectionSizeHint(column));
+    // The label takes the room the numbers leave.
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 void MainWindow::RestorePlacement() {
@@ -298,6 +307,7 @@ void MainWindow::RestorePlacement() {
         split = 2 * bar;
         for (int c = 0; c < 4; ++c) split += groupView_->columnWidth(c);
     }
+    if (!LoadWindowPlacement(settings_)) PlaceFirstTime();
     splitter_->setSizes({split, std::max(width() - split, 100)});
     if (const auto placement = LoadWindowPlacement(settings_)) {
         const QRect rect(QPoint(placement->left, placement->top),
@@ -305,6 +315,23 @@ void MainWindow::RestorePlacement() {
         if (rect.isValid()) setGeometry(rect);
         splitter_->setSizes({split, std::max(rect.width() - split, 100)});
     }
+}
+
+void MainWindow::PlaceFirstTime() {
+    const QScreen* shown = screen();
+    if (!shown) return;
+    const QRect area = shown->availableGeometry();
+    FirstWindowInput in;
+    in.available = {area.left(), area.top(), area.width(), area.height()};
+    if (const auto* bar = findChild<QToolBar*>(QStringLiteral("toolBar"))) {
+        const QMargins margins = contentsMargins();
+        in.toolBarWidth = bar->sizeHint().width() + margins.left() + margins.right();
+    }
+    in.minWidth = width();
+    in.minHeight = height();
+    in.frame = 8;
+    const WindowRect rect = FirstWindowSize(in);
+    setGeometry(rect.left, rect.top, rect.width, rect.height);
 }
 
 void MainWindow::SavePlacement() {

@@ -63,7 +63,7 @@ TEST(PortNameOrderTest, SortedInsertKeepsOneOfEachName) {
     const Case cases[] = {
         {{"COM10", "COM2", "COM1", "COM2"}, {"COM1", "COM2", "COM10"}},
         {{"ttyUSB10", "ttyUSB9", "ttyACM0", "ttyS4", "ttyUSB9"},
-         {"ttyACM0", "ttyS4", "ttyUSB9", "ttyUSB10"}},
+         {"ttyACM0", "ttyUSB9", "ttyUSB10", "ttyS4"}},
         {{"COM01", "COM1x"}, {"COM01"}},  // equal in the port-name order
         {{}, {}},
     };
@@ -108,12 +108,40 @@ class FakeSysfs : public ::testing::Test {
     DiscoveryOptions options_;
 };
 
+// Adapters first, then on-board UARTs and other ttys, then paths, then
+// simulated devices; the natural order within each kind.
+TEST(PortNameOrderTest, AdaptersBeforeUartsBeforePathsBeforeSimulated) {
+    struct Case {
+        std::string a, b;
+        int order;
+    };
+    const Case cases[] = {
+        {"ttyUSB0", "ttyS0", -1},
+        {"ttyACM3", "ttyS0", -1},
+        {"ttyACM0", "ttyUSB0", -1},
+        {"ttyUSB2", "ttyUSB10", -1},
+        {"ttyXRUSB0", "ttyAMA0", -1},  // other USB drivers' names
+        {"ttyAMA0", "ttyS0", -1},
+        {"ttyS9", "/dev/pts/3", -1},
+        {"/dev/pts/3", "sim:module", -1},
+        {"ttyUSB0", "sim:arduino-uno", -1},
+        {"sim:arduino-uno", "sim:module", -1},
+        {"ttyS1", "ttyS1", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Sign(ComparePortOrder(c.a, c.b)), c.order) << c.a << " vs " << c.b;
+        EXPECT_EQ(Sign(ComparePortOrder(c.b, c.a)), -c.order) << c.b << " vs " << c.a;
+    }
+}
+
 TEST_F(FakeSysfs, PortsAreEntriesWithADeviceExceptPlaceholders) {
     AddTty("ttyUSB10", true);
     AddTty("ttyUSB2", true);
     AddTty("ttyS0", true, "4");
-    AddTty("ttyS1", true, "0");  // a UART slot without a UART
-    AddTty("ttyS2", true);       // no type to tell: kept
+    AddTty("ttyS1", true, "0");    // a UART slot without a UART
+    AddTty("ttyS2", true);         // no type to tell: kept
+    AddTty("ttyAMA0", true, "0");  // only the 8250's placeholders are left out
+    AddTty("ttyACM1", true);
     AddTty("tty1", false);
     AddTty("ptmx", false);
 
@@ -125,7 +153,7 @@ TEST_F(FakeSysfs, PortsAreEntriesWithADeviceExceptPlaceholders) {
         EXPECT_EQ(r.friendlyName, r.name);
         EXPECT_EQ(r.technology, "");
     }
-    EXPECT_EQ(names, (Names{"ttyS0", "ttyS2", "ttyUSB2", "ttyUSB10"}));
+    EXPECT_EQ(names, (Names{"ttyACM1", "ttyUSB2", "ttyUSB10", "ttyAMA0", "ttyS0", "ttyS2"}));
 }
 
 TEST_F(FakeSysfs, ExtraPathsThatExistAreOffered) {
@@ -145,7 +173,7 @@ TEST_F(FakeSysfs, ExtraPathsThatExistAreOffered) {
     options_.extraPaths = {name, name};
     Names list;
     EXPECT_FALSE(ListPortNames(list, options_));
-    EXPECT_EQ(list, (Names{name, "ttyACM0"}));
+    EXPECT_EQ(list, (Names{"ttyACM0", name}));
     ::close(master);
     ::close(slave);
 }

@@ -1,6 +1,10 @@
-// The action table's rows: the rule a row names is the one the flows check.
+// The action table's rows: the rule a row names is the one the flows check,
+// and the key a menu shows is the one the tool tip names.
 #include "ui/ActionTable.h"
 #include "ui/logic/CommandRules.h"
+
+#include <QtCore/QList>
+#include <QtGui/QKeySequence>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +44,21 @@ TEST(ActionTableTest, EachRowNamesTheRuleOfItsCommand) {
         int differ = 0;
         for (const WindowState& s : states) differ += spec.enabled(s) != IsEnabled(spec.id, s);
         EXPECT_EQ(differ, 0) << "command " << static_cast<int>(spec.id);
+    }
+}
+
+// The key that a menu shows beside a command is the one its tool tip names.
+TEST(ActionTableTest, MenusShowTheKeyTheToolTipNames) {
+    for (const ActionSpec& spec : ActionSpecs()) {
+        if (!*spec.shortcut) continue;
+        const QString tip = QString::fromLatin1(spec.help).section(QLatin1Char('\n'), 1);
+        const QString named = tip.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
+        const QList<QKeySequence> keys =
+            QKeySequence::listFromString(QString::fromLatin1(spec.shortcut));
+        ASSERT_FALSE(keys.isEmpty()) << spec.shortcut;
+        EXPECT_EQ(keys.front().toString(QKeySequence::NativeText).toUpper().toStdString(),
+                  named.toStdString())
+            << "command " << static_cast<int>(spec.id);
     }
 }
 

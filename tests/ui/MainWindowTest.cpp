@@ -304,8 +304,10 @@ TEST_F(MainWindowTest, InterfaceLanguageSwitchRecreatesTheWindow) {
     CloseWindow();
     languages->Scan();
     ASSERT_EQ(languages->Languages().size(), 3u);
-    EXPECT_EQ(languages->Languages()[1].name, "German");
-    EXPECT_EQ(languages->Languages()[2].name, "Italian");
+    // Each in its own language.
+    EXPECT_EQ(languages->Languages()[0].name, "English");
+    EXPECT_EQ(languages->Languages()[1].name, "Deutsch");
+    EXPECT_EQ(languages->Languages()[2].name, "Italiano");
     OpenWindow();
     int code = -1;
     QObject::connect(window.get(), &MainWindow::Closed, [&code](int exitCode) { code = exitCode; });
