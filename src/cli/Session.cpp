@@ -10,6 +10,7 @@ namespace parlix::cli {
 Session::Session(const GlobalOptions& options, std::FILE* out, std::FILE* err)
     : options_(options), err_(err), frontEnd_(out, err), module_(settings_, frontEnd_) {
     frontEnd_.SetAnswer(options.answer);
+    frontEnd_.SetQuiet(options.quiet);
 }
 
 int Session::Prepare(bool needsPort) {
@@ -50,6 +51,7 @@ void Session::Close() {
 
 bool Session::ConnectAndRead() {
     module_.SelectGroupRow(0);  // as the window does after connecting: row 0 first
+    frontEnd_.SetProgressLabel("Reading");
     if (!module_.Connect()) return false;
     WaitForJobs();
     return true;
