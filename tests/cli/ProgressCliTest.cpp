@@ -1,10 +1,7 @@
 // Progress of the operations that read or write the whole module: a bar on a
 // terminal, a line each tenth of the way in a log or a pipe, none with --quiet.
 #include "cli/CliFrontEnd.h"
-#include "sim/ModuleDevice.h"
-#include "sim/SimServer.h"
-#include "support/RunProgram.h"
-#include "support/TempDir.h"
+#include "cli/SimModuleCli.h"
 
 #include <gmock/gmock.h>
 
@@ -99,22 +96,11 @@ TEST(CliProgressLinesTest, OffATerminalALineEachTenthOfTheWay) {
 }
 
 // parlix-cli through a pipe against the demo module.
-class ProgressCliTest : public ::testing::Test {
+class ProgressCliTest : public SimModuleCli {
   protected:
     void SetUp() override {
-        server = std::make_unique<sim::SimServer>(dir.File("sim.sock"));
-        server->AddDevice("module", sim::ModuleDevice::FromFile(PARLIX_SOURCE_DIR
-                                                                "/res/data/sim/demo-module.json"));
-        ASSERT_FALSE(server->Start());
+        Serve(sim::ModuleDevice::FromFile(PARLIX_SOURCE_DIR "/res/data/sim/demo-module.json"));
     }
-    ProgramResult Cli(const std::vector<std::string>& args) {
-        return RunProgram("parlix-cli", args, {},
-                          {{"XDG_CONFIG_HOME", dir.Path().string()},
-                           {"PARLIX_SIM_SOCKET", dir.File("sim.sock")}});
-    }
-
-    TempDir dir;
-    std::unique_ptr<sim::SimServer> server;
 };
 
 // Each name's percentages, in the order printed.
