@@ -76,13 +76,19 @@ void CliFrontEnd::SetProgressPos(std::uint32_t pos) {
 
 void CliFrontEnd::SetProgressLabel(const std::string& label) {
     std::lock_guard lock(mutex_);
+    if (label == label_) return;
     EndBarLine();
     label_ = label;
     lineSteps_.Restart();
 }
 
 void CliFrontEnd::DrawProgress() {
-    // Only while a job or operation has a section open; the idle bar says nothing.
+    // Only while a job or operation has a section open; the idle bar says
+    // nothing, and what comes next (a read after a bridge download) counts afresh.
+    if (range_ <= 1) {
+        EndBarLine();
+        lineSteps_.Restart();
+    }
     if (!showProgress_ || quiet_ || range_ <= 1) return;
     const std::uint32_t pos = pos_ > range_ ? range_ : pos_;
     const std::uint64_t percent = static_cast<std::uint64_t>(pos) * 100 / range_;

@@ -67,7 +67,7 @@ class CliFrontEnd : public FrontEnd {
     std::atomic<int> failures_ = 0;
     bool showProgress_ = false;
     bool quiet_ = false;
-    std::string label_ = "Progress";
+    std::string label_ = "Connecting";  // a bridge download on the way in (info)
     TenthSteps lineSteps_;
     bool progressDrawn_ = false;
     std::string drawnBar_;

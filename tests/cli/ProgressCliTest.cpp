@@ -5,6 +5,8 @@
 
 #include <gmock/gmock.h>
 
+#include <pty.h>
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -66,9 +68,14 @@ TEST(CliProgressLinesTest, OffATerminalALineEachTenthOfTheWay) {
          false,
          {{"Reading", 11, 6}, {nullptr, 41, 7}, {nullptr, 41, 30}},
          "Reading: 0%\nReading: 50%\nReading: 70%\n"},
-        {"a new name counts from 0 again", false,
-         Join(Walk("Reading", 11), {{nullptr, 1, 1}, {"Exporting", 3, 1}, {nullptr, 3, 3}}),
-         tenths + "Exporting: 30%\nExporting: 100%\n"},
+        {"a pass after the idle bar counts from 0 again", false,
+         Join(Walk("Reading", 11), {{nullptr, 1, 1}, {nullptr, 3, 1}, {nullptr, 3, 3}}),
+         tenths + "Reading: 30%\nReading: 100%\n"},
+        {"a new name counts afresh, the same name goes on",
+         false,
+         {{"Connecting", 11, 5}, {"Reading groups", 11, 6}, {"Reading groups", 11, 7}},
+         "Connecting: 0%\nConnecting: 40%\nReading groups: 40%\nReading groups: 50%\n"
+         "Reading groups: 60%\n"},
         {"the idle bar says nothing", false, {{"Reading", 1, 0}, {nullptr, 1, 1}}, ""},
         {"--quiet says nothing", true, Walk("Reading", 301), ""},
     };
@@ -95,6 +102,37 @@ TEST(CliProgressLinesTest, OffATerminalALineEachTenthOfTheWay) {
     }
 }
 
+// On a terminal the bar is redrawn in place, and a message starts a line of its own.
+TEST(CliProgressBarTest, RedrawsInPlaceAndMakesWayForMessages) {
+    int master = -1;
+    int slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    std::FILE* err = ::fdopen(slave, "w");
+    std::FILE* out = std::tmpfile();
+    ASSERT_TRUE(err && out);
+    {
+        cli::CliFrontEnd front(out, err);
+        front.SetShowProgress(true);
+        front.SetProgressLabel("Reading");
+        front.SetProgressRange(5);
+        front.SetProgressPos(1);
+        front.SetProgressPos(1);  // nothing moved: not drawn again
+        front.SetProgressPos(5);
+        front.MessageBox("Lost.", "Error", BoxIcon::Error);
+    }
+    std::fclose(err);
+    std::fclose(out);
+    std::string seen;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;) seen.append(buffer, n);
+    ::close(master);
+    const std::string empty(40, ' ');
+    // The terminal turns each "\n" into "\r\n".
+    EXPECT_EQ(seen, "\rReading [" + empty + "]   0%\rReading [" + std::string(8, '#') +
+                        std::string(32, ' ') + "]  20%\rReading [" + std::string(40, '#') +
+                        "] 100%\r\nError: Lost.\r\n");
+}
+
 // parlix-cli through a pipe against the demo module.
 class ProgressCliTest : public SimModuleCli {
   protected:
@@ -105,7 +143,7 @@ class ProgressCliTest : public SimModuleCli {
 
 // Each name's percentages, in the order printed.
 std::map<std::string, std::vector<int>> ProgressLines(const std::string& err) {
-    static const std::regex line("^(\\w+): (\\d+)%$");
+    static const std::regex line("^([A-Za-z ]+): (\\d+)%$");
     std::map<std::string, std::vector<int>> found;
     std::istringstream in(err);
     std::smatch match;
@@ -118,7 +156,7 @@ TEST_F(ProgressCliTest, ExportThroughAPipePrintsEachTenthOnce) {
     const auto r = Cli({"--port", "sim:module", "export", dir.File("set.vrcmd")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto lines = ProgressLines(r.err);
-    for (const char* name : {"Reading", "Exporting"}) {
+    for (const char* name : {"Reading groups", "Reading commands", "Exporting"}) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(lines.count(name)) << r.err;
         const std::vector<int>& percents = lines.at(name);
@@ -131,7 +169,7 @@ TEST_F(ProgressCliTest, ExportThroughAPipePrintsEachTenthOnce) {
         }
         EXPECT_EQ(percents.back(), 100) << r.err;
     }
-    EXPECT_EQ(lines.size(), 2u) << r.err;
+    EXPECT_EQ(lines.size(), 3u) << r.err;
     EXPECT_THAT(r.out, Not(HasSubstr("%")));
 }
 
