@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and opens the window with the simulated module.
+# Installs what is needed, builds the programs, and opens the window with the
+# simulated module.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$root/build"
+# Only what the window needs; scripts/test.sh builds the tests.
+TARGETS=programs "$root/scripts/build.sh" "$root/build"
 exec "$root/build/bin/parlix-desk" --simulate

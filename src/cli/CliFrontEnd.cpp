@@ -8,11 +8,15 @@
 
 namespace parlix::cli {
 
+CliFrontEnd::CliFrontEnd(std::FILE* out, std::FILE* err)
+    : out_(out), err_(err), errIsTerminal_(::isatty(::fileno(err)) != 0) {}
+
 BoxAnswer CliFrontEnd::ShowMessageBox(const std::string& text, const std::string& title,
                                       BoxStyle style) {
     std::lock_guard lock(mutex_);
     // Information ("Timeout expired.") tells an outcome; the operation's result says the rest.
     if (style.icon == BoxIcon::Error || style.icon == BoxIcon::Warning) ++failures_;
+    EndBarLine();
     fmt::print(err_, "{}: {}", title, text);
     if (text.empty() || text.back() != '\n') fmt::print(err_, "\n");
     std::fflush(err_);
@@ -44,7 +48,7 @@ BoxAnswer CliFrontEnd::Ask(BoxStyle style) {
 void CliFrontEnd::ShowBusyPrompt(const std::string& text) {
     std::lock_guard lock(mutex_);
     // Where a progress bar runs it says enough; per-command prompts would only scroll it away.
-    if (showProgress_ || !::isatty(::fileno(err_))) return;
+    if (showProgress_ || !errIsTerminal_) return;
     fmt::print(err_, "{}\n", text);
     std::fflush(err_);
 }
@@ -53,6 +57,7 @@ void CliFrontEnd::RemoveBusyPrompt() {}
 
 void CliFrontEnd::ShowStatusText(const std::string& text) {
     std::lock_guard lock(mutex_);
+    EndBarLine();
     fmt::print(status_, "{}\n", text);
     std::fflush(status_);
 }
@@ -69,25 +74,58 @@ void CliFrontEnd::SetProgressPos(std::uint32_t pos) {
     DrawProgress();
 }
 
+void CliFrontEnd::SetProgressLabel(const std::string& label) {
+    std::lock_guard lock(mutex_);
+    if (label == label_) return;
+    EndBarLine();
+    label_ = label;
+    lineSteps_.Restart();
+}
+
 void CliFrontEnd::DrawProgress() {
-    // Only while a job or operation has a section open; the idle bar says nothing.
-    if (!showProgress_ || range_ <= 1 || !::isatty(::fileno(err_))) return;
-    const std::uint32_t range = range_ ? range_ : 1;
-    const std::uint32_t pos = pos_ > range ? range : pos_;
+    // Only while a job or operation has a section open; the idle bar says
+    // nothing, and what comes next (a read after a bridge download) counts afresh.
+    if (range_ <= 1) {
+        EndBarLine();
+        lineSteps_.Restart();
+    }
+    if (!showProgress_ || quiet_ || range_ <= 1) return;
+    const std::uint32_t pos = pos_ > range_ ? range_ : pos_;
+    const std::uint64_t percent = static_cast<std::uint64_t>(pos) * 100 / range_;
+    if (!errIsTerminal_) {
+        // Sections open and close while the jobs run, so the sum may step back;
+        // a log only ever moves on.
+        if (lineSteps_.Reached(percent)) {
+            fmt::print(err_, "{}: {}%\n", label_, lineSteps_.ShownPercent());
+            std::fflush(err_);
+        }
+        return;
+    }
     const int width = 40;
-    const int filled = static_cast<int>(static_cast<std::uint64_t>(pos) * width / range);
-    fmt::print(err_, "\r[{:<{}}] {:3}%", std::string(static_cast<std::size_t>(filled), '#'), width,
-               static_cast<std::uint64_t>(pos) * 100 / range);
+    const int filled = static_cast<int>(static_cast<std::uint64_t>(pos) * width / range_);
+    std::string bar =
+        fmt::format("\r{} [{:<{}}] {:3}%", label_,
+                    std::string(static_cast<std::size_t>(filled), '#'), width, percent);
+    // Most steps move neither the bar nor the number.
+    if (progressDrawn_ && bar == drawnBar_) return;
+    fmt::print(err_, "{}", bar);
     std::fflush(err_);
+    drawnBar_ = std::move(bar);
     progressDrawn_ = true;
 }
 
-void CliFrontEnd::FinishProgress() {
-    std::lock_guard lock(mutex_);
+// Anything else printed starts on a line of its own, not behind the bar.
+void CliFrontEnd::EndBarLine() {
     if (!progressDrawn_) return;
     fmt::print(err_, "\n");
     std::fflush(err_);
     progressDrawn_ = false;
+}
+
+void CliFrontEnd::FinishProgress() {
+    std::lock_guard lock(mutex_);
+    EndBarLine();
+    lineSteps_.Restart();
 }
 
 }  // namespace parlix::cli

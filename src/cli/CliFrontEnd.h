@@ -1,9 +1,11 @@
 // The terminal as a front end: message boxes on standard error as
 // "Title: text", questions answered by --yes/--no or at a prompt on the
-// terminal, status texts on standard output, progress on a terminal.
+// terminal, status texts on standard output, progress as a bar on a
+// terminal and as a line each tenth of the way elsewhere.
 #pragma once
 
 #include "base/FrontEnd.h"
+#include "cli/TenthSteps.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -18,11 +20,16 @@ namespace parlix::cli {
 
 class CliFrontEnd : public FrontEnd {
   public:
-    CliFrontEnd(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+    CliFrontEnd(std::FILE* out, std::FILE* err);
 
     // The answer to every question, when given on the command line.
     void SetAnswer(std::optional<bool> yes) { answer_ = yes; }
     void SetShowProgress(bool on) { showProgress_ = on; }
+    // --quiet: no progress at all, neither bar nor lines.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    bool Quiet() const { return quiet_; }
+    // What the progress stands for ("Reading"); each name counts from 0 again.
+    void SetProgressLabel(const std::string& label);
     // Ends the progress line on the terminal, if one was drawn.
     void FinishProgress();
     // Where status texts go: standard output for a command whose output they
@@ -49,15 +56,21 @@ class CliFrontEnd : public FrontEnd {
   private:
     BoxAnswer Ask(BoxStyle style);
     void DrawProgress();
+    void EndBarLine();
 
     std::FILE* out_;
     std::FILE* err_;
     std::FILE* status_ = out_;
+    bool errIsTerminal_;
     std::mutex mutex_;
     std::optional<bool> answer_;
     std::atomic<int> failures_ = 0;
     bool showProgress_ = false;
+    bool quiet_ = false;
+    std::string label_ = "Connecting";  // a bridge download on the way in (info)
+    TenthSteps lineSteps_;
     bool progressDrawn_ = false;
+    std::string drawnBar_;
     std::uint32_t range_ = 1;
     std::uint32_t pos_ = 0;
     std::mutex queueMutex_;  // apart from mutex_, so that posting never waits for a prompt

@@ -10,6 +10,7 @@ namespace parlix::cli {
 Session::Session(const GlobalOptions& options, std::FILE* out, std::FILE* err)
     : options_(options), err_(err), frontEnd_(out, err), module_(settings_, frontEnd_) {
     frontEnd_.SetAnswer(options.answer);
+    frontEnd_.SetQuiet(options.quiet);
 }
 
 int Session::Prepare(bool needsPort) {
@@ -50,6 +51,13 @@ void Session::Close() {
 
 bool Session::ConnectAndRead() {
     module_.SelectGroupRow(0);  // as the window does after connecting: row 0 first
+    // A bridge download comes before the connection, the group reader after it.
+    frontEnd_.SetProgressLabel("Connecting");
+    module_.SetStateChangedHandler([this, reading = false]() mutable {
+        if (reading || !module_.IsConnected()) return;
+        reading = true;
+        frontEnd_.SetProgressLabel("Reading groups");
+    });
     if (!module_.Connect()) return false;
     WaitForJobs();
     return true;
@@ -58,6 +66,9 @@ bool Session::ConnectAndRead() {
 void Session::WaitForJobs() {
     while (module_.BusyJobs() > 0) {
         const auto [thread, served] = frontEnd_.WaitJobFinished();
+        // The command reader starts when the group reader ends: a pass of its own.
+        if (thread == module_.GroupReader().ThreadId())
+            frontEnd_.SetProgressLabel("Reading commands");
         module_.OnJobFinished(thread, served);
     }
     frontEnd_.FinishProgress();

@@ -14,6 +14,7 @@ namespace parlix::cli {
 struct GlobalOptions {
     std::string port;       // empty: the remembered one
     bool simulate = false;  // offer the simulated devices, starting parlix-sim as needed
+    bool quiet = false;     // no progress bar or lines
     std::optional<bool> answer;
 };
 

@@ -77,6 +77,7 @@ int CommandFile(Session& session, const std::string& path, bool import) {
         module.Disconnect();
         return 1;
     }
+    session.Front().SetProgressLabel(import ? "Importing" : "Exporting");
     if (import)
         module.RequestImport(path);
     else
@@ -114,6 +115,7 @@ int main(int argc, char** argv) {
         ->type_name("FILE");
     auto* yesFlag = app.add_flag("-y,--yes", yes, "answer Yes to every question");
     app.add_flag("-n,--no", no, "answer No to every question")->excludes(yesFlag);
+    app.add_flag("-q,--quiet", options.quiet, "show no progress of long operations");
     app.set_version_flag("--version", "Parlix Desk " + VersionLine(OwnVersion()));
 
     auto* ports = app.add_subcommand("ports", "list the serial ports");

@@ -1,9 +1,6 @@
 // Files that cannot be written or are no files at all, as the command line
 // meets them: each ends with exit status 1 and a message that names the cause.
-#include "sim/ModuleDevice.h"
-#include "sim/SimServer.h"
-#include "support/RunProgram.h"
-#include "support/TempDir.h"
+#include "cli/SimModuleCli.h"
 
 #include <gmock/gmock.h>
 #include <nlohmann/json.hpp>
@@ -15,21 +12,9 @@ namespace {
 
 using ::testing::HasSubstr;
 
-class FileFaultsCliTest : public ::testing::Test {
+class FileFaultsCliTest : public SimModuleCli {
   protected:
-    void SetUp() override {
-        server = std::make_unique<sim::SimServer>(dir.File("sim.sock"));
-        server->AddDevice("module", sim::ModuleDevice::FromJson(nlohmann::json{{"identity", "M"}}));
-        ASSERT_FALSE(server->Start());
-    }
-    ProgramResult Cli(const std::vector<std::string>& args) {
-        return RunProgram("parlix-cli", args, {},
-                          {{"XDG_CONFIG_HOME", dir.Path().string()},
-                           {"PARLIX_SIM_SOCKET", dir.File("sim.sock")}});
-    }
-
-    TempDir dir;
-    std::unique_ptr<sim::SimServer> server;
+    void SetUp() override { Serve(sim::ModuleDevice::FromJson(nlohmann::json{{"identity", "M"}})); }
 };
 
 TEST_F(FileFaultsCliTest, ExportToATargetThatTakesNoFileFails) {
