@@ -68,6 +68,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     CreateToolBar();
     CreateStatusBar();
     CreateLists();
+    CreateHints();
     RestorePlacement();
 
     // Its own window, not a child: it must stay usable while this one is disabled.
@@ -143,6 +144,7 @@ void MainWindow::UpdateCommandStates() {
         if (action->isCheckable()) action->setChecked(IsChecked(spec.id, state));
     }
     portBox_->setEnabled(rule::Port(state));
+    FollowConnection(state.connected);
     if (params_) params_->SetConnection(state.connected, session_.Support());
 }
 

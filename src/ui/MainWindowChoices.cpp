@@ -61,6 +61,12 @@ void MainWindow::ChoosePort(const QString& name) {
     portBox_->setCurrentText(name);
 }
 
+void MainWindow::TakeTypedPort() {
+    const QString typed = portBox_->currentText().trimmed();
+    if (typed.isEmpty() || typed.toStdString() == settings_.CurrentPort()) return;
+    ChoosePort(typed);
+}
+
 void MainWindow::FillInterfaceLanguages() {
     languageMenu_->clear();
     auto* group = new QActionGroup(languageMenu_);

@@ -75,6 +75,8 @@ class MainFlows {
     int recordingSlot_ = -1;
     int editAfterRefresh_ = -1;
     bool labelEditing_ = false;
+    // The file of the running export or import, for its outcome line.
+    std::string commandFile_;
 };
 
 }  // namespace parlix::ui

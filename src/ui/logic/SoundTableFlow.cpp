@@ -7,6 +7,7 @@
 #include "external/FirmwareFile.h"
 #include "external/LoaderDownload.h"
 #include "external/LoaderProgress.h"
+#include "ui/logic/OutcomeLines.h"
 
 namespace parlix::ui {
 
@@ -185,6 +186,12 @@ void SoundTableFlow::DownloadButton() {
         DownloadWithLoader(download, shown, toolOutput_, frontEnd_, downloadCancel_);
     downloading_ = false;
     if (outcome.Succeeded()) {
+        // The dialog closes at once: the main window's status bar keeps the outcome.
+        frontEnd_.SetStatusText(
+            firmwareMode_ ? FirmwareDownloadedLine(
+                                dataRows_.empty() ? std::string() : dataRows_.front().label,
+                                fileToDownload_)
+                          : CustomDataDownloadedLine(fileToDownload_));
         CancelButton();
         return;
     }
