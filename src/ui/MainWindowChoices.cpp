@@ -10,6 +10,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtGui/QActionGroup>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 
 namespace parlix::ui {
@@ -62,6 +63,8 @@ void MainWindow::ChoosePort(const QString& name) {
 }
 
 void MainWindow::TakeTypedPort() {
+    // Only what the user typed: otherwise the box shows the current port.
+    if (!portBox_->lineEdit()->isModified()) return;
     const QString typed = portBox_->currentText().trimmed();
     if (typed.isEmpty() || typed.toStdString() == settings_.CurrentPort()) return;
     ChoosePort(typed);

@@ -44,8 +44,11 @@ std::string FirmwareDownloadedLine(const std::string& description, const std::st
     return TrFormat(PX_TR("MainFrame", "Firmware \"%s\" downloaded"), name);
 }
 
-std::string CustomDataDownloadedLine(const std::string& path) {
-    return TrFormat(PX_TR("MainFrame", "Custom data %s downloaded"), FileName(path));
+std::string CustomDataDownloadedLine(const std::vector<std::string>& projects) {
+    std::string names;
+    for (const std::string& project : projects)
+        names += (names.empty() ? "" : ", ") + FileName(project);
+    return TrFormat(PX_TR("MainFrame", "Custom data from %s downloaded"), names);
 }
 
 std::string CommandFileLine(bool exporting, bool succeeded, int commands, const std::string& path) {

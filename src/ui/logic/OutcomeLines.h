@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace parlix {
 class ModuleSession;
@@ -16,8 +17,9 @@ namespace parlix::ui {
 // "Firmware 12, version 1.12, downloaded" from a description that names
 // them, else the description or the file name.
 std::string FirmwareDownloadedLine(const std::string& description, const std::string& path);
-// Names the image file, without its folder.
-std::string CustomDataDownloadedLine(const std::string& path);
+// Names the projects the data was built from, without their folders: the
+// image itself is a temporary file whose name says nothing.
+std::string CustomDataDownloadedLine(const std::vector<std::string>& projects);
 
 // "Exported 9 commands to set.vrcmd", "Imported 9 commands from set.vrcmd",
 // or that it failed; the file without its folder.

@@ -187,11 +187,14 @@ void SoundTableFlow::DownloadButton() {
     downloading_ = false;
     if (outcome.Succeeded()) {
         // The dialog closes at once: the main window's status bar keeps the outcome.
+        std::vector<std::string> projects;
+        for (const DataProjectEntry& project : projects_.Projects())
+            projects.push_back(project.path);
         frontEnd_.SetStatusText(
             firmwareMode_ ? FirmwareDownloadedLine(
                                 dataRows_.empty() ? std::string() : dataRows_.front().label,
                                 fileToDownload_)
-                          : CustomDataDownloadedLine(fileToDownload_));
+                          : CustomDataDownloadedLine(projects));
         CancelButton();
         return;
     }
