@@ -24,8 +24,8 @@ bool IsTriggerWord(std::int32_t result) {
 
 // "group 3", "wordset 1" and so on, as the parentheses of a recognition line.
 std::string ListName(int row) {
-    if (row == kTriggerList) return Tr(PX_TR("MainFrame", "trigger"));
-    if (row == kPasswordList) return Tr(PX_TR("MainFrame", "password"));
+    if (row == kTriggerList) return Tr(PX_TR("MainFrame", "trigger group"));
+    if (row == kPasswordList) return Tr(PX_TR("MainFrame", "password group"));
     if (row >= kFirstWordsetList) return TrFormat(PX_TR("MainFrame", "wordset %d"), row - 18);
     return TrFormat(PX_TR("MainFrame", "group %d"), row);
 }

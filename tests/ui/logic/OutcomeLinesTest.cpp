@@ -58,8 +58,8 @@ TEST(OutcomeLines, RecognitionSaysWhatWasHeardAndWhere) {
     };
     const Case cases[] = {
         {1, 2, "LIGHT", "Recognised: LIGHT (group 1)"},
-        {0, 0, "PARLIX", "Recognised: PARLIX (trigger)"},
-        {16, 0, "", "Recognised: command 0 (password)"},
+        {0, 0, "PARLIX", "Recognised: PARLIX (trigger group)"},
+        {16, 0, "", "Recognised: command 0 (password group)"},
         {3, -1, "Robot", "Recognised: Robot (group 3)"},
         {3, -3, "", "Recognised: trigger word 2 (group 3)"},
         {19, 4, "Look", "Recognised: Look (wordset 1)"},
