@@ -11,9 +11,9 @@
 namespace parlix::ui {
 
 void MainWindow::CreateHints() {
-    commandHint_ = new EmptyListHint(
-        commandView_,
-        tr("Not connected.\n\nChoose the port of your module in the tool bar, then press Connect."));
+    commandHint_ =
+        new EmptyListHint(commandView_, tr("Not connected.\n\nChoose the port of your module in "
+                                           "the tool bar, then press Connect."));
     commandHint_->SetActive(true);
 }
 

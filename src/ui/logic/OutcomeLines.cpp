@@ -38,8 +38,8 @@ std::string FirmwareDownloadedLine(const std::string& description, const std::st
                                           std::regex::icase);
     std::smatch match;
     if (std::regex_search(description, match, kIdAndVersion))
-        return TrFormat(PX_TR("MainFrame", "Firmware %s, version %s, downloaded"),
-                        match[1].str(), match[2].str());
+        return TrFormat(PX_TR("MainFrame", "Firmware %s, version %s, downloaded"), match[1].str(),
+                        match[2].str());
     const std::string name = description.empty() ? FileName(path) : description;
     return TrFormat(PX_TR("MainFrame", "Firmware \"%s\" downloaded"), name);
 }
@@ -69,8 +69,8 @@ std::string CommandFileJobLine(ModuleSession& session, std::uint64_t threadId,
         return CommandFileLine(true, session.Exporter().Succeeded(), session.Exporter().Commands(),
                                path);
     if (threadId == session.Importer().ThreadId())
-        return CommandFileLine(false, session.Importer().Succeeded(),
-                               session.Importer().Commands(), path);
+        return CommandFileLine(false, session.Importer().Succeeded(), session.Importer().Commands(),
+                               path);
     return {};
 }
 

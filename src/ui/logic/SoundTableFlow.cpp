@@ -191,10 +191,10 @@ void SoundTableFlow::DownloadButton() {
         for (const DataProjectEntry& project : projects_.Projects())
             projects.push_back(project.path);
         frontEnd_.SetStatusText(
-            firmwareMode_ ? FirmwareDownloadedLine(
-                                dataRows_.empty() ? std::string() : dataRows_.front().label,
-                                fileToDownload_)
-                          : CustomDataDownloadedLine(projects));
+            firmwareMode_
+                ? FirmwareDownloadedLine(
+                      dataRows_.empty() ? std::string() : dataRows_.front().label, fileToDownload_)
+                : CustomDataDownloadedLine(projects));
         CancelButton();
         return;
     }
