@@ -22,14 +22,26 @@ enum class BoxIcon : unsigned {
     Information = 0x40,
 };
 
+// The button that Enter presses, counted in the order the buttons stand.
+// It is no part of the style code: the trace shows the box as before.
+enum class DefaultButton : unsigned { First, Second, Third };
+
 struct BoxStyle {
     Buttons buttons = Buttons::Ok;
     BoxIcon icon = BoxIcon::None;
+    DefaultButton defaultButton = DefaultButton::First;
 
     constexpr BoxStyle() = default;
     // An icon alone has the OK button.
     constexpr BoxStyle(BoxIcon i) : icon(i) {}  // NOLINT: implicit on purpose
     constexpr BoxStyle(Buttons b, BoxIcon i) : buttons(b), icon(i) {}
+
+    // A question whose Yes destroys something defaults to No.
+    constexpr BoxStyle WithDefault(DefaultButton button) const {
+        BoxStyle style = *this;
+        style.defaultButton = button;
+        return style;
+    }
 
     constexpr unsigned Code() const {
         return static_cast<unsigned>(buttons) | static_cast<unsigned>(icon);

@@ -38,6 +38,7 @@ bool AllGroupsLoaded(VoiceModel& model) {
 
 void CommandExporterThread::Run(const std::string& path) {
     DisabledWindow disabled(data_.Front());
+    commands_.store(0);
     succeeded_.store(Export(path));
 }
 
@@ -64,7 +65,9 @@ bool CommandExporterThread::Export(const std::string& path) {
             progress.Step();
         }
     }
-    return file.Commit() || WriteFailed(path, file.Error());
+    if (!file.Commit()) return WriteFailed(path, file.Error());
+    commands_.store(total);
+    return true;
 }
 
 // A full disk or a target that cannot take a file is said once, with its reason.
@@ -83,6 +86,7 @@ bool CommandExporterThread::WriteFailed(const std::string& path, int error) {
 
 void CommandImporterThread::Run(const std::string& path) {
     DisabledWindow disabled(data_.Front());
+    commands_.store(0);
     succeeded_.store(Import(path));
 }
 
@@ -129,6 +133,7 @@ bool CommandImporterThread::Import(const std::string& path) {
                                  "Failed to import command data.\n\nImport may be incomplete!")));
         progress.Step();
     }
+    commands_.store(contents->total);
     return true;
 }
 

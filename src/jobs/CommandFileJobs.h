@@ -19,6 +19,8 @@ class CommandExporterThread : public ProgramThreadImpl<CommandExporterThread, st
     void Run(const std::string& path);
     // Whether the last run wrote every command.
     bool Succeeded() const { return succeeded_.load(); }
+    // The commands the last run wrote; 0 unless it succeeded.
+    int Commands() const { return commands_.load(); }
     // The export itself, on the calling thread: false when the model is not
     // completely read, the file cannot be written or a command failed.
     bool Export(const std::string& path);
@@ -28,6 +30,7 @@ class CommandExporterThread : public ProgramThreadImpl<CommandExporterThread, st
 
     ProgramData& data_;
     std::atomic<bool> succeeded_{false};
+    std::atomic<int> commands_{0};
 };
 
 class CommandImporterThread : public ProgramThreadImpl<CommandImporterThread, std::string> {
@@ -38,6 +41,8 @@ class CommandImporterThread : public ProgramThreadImpl<CommandImporterThread, st
     void Run(const std::string& path);
     // Whether the last run loaded the whole file.
     bool Succeeded() const { return succeeded_.load(); }
+    // The commands the last run loaded; 0 unless it succeeded.
+    int Commands() const { return commands_.load(); }
     // The import itself, on the calling thread. Nothing on the module changes
     // before the whole file has been validated.
     bool Import(const std::string& path);
@@ -49,6 +54,7 @@ class CommandImporterThread : public ProgramThreadImpl<CommandImporterThread, st
 
     ProgramData& data_;
     std::atomic<bool> succeeded_{false};
+    std::atomic<int> commands_{0};
 };
 
 }  // namespace parlix

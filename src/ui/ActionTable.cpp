@@ -20,7 +20,11 @@ void OpensSubmenu(MainWindow&, CommandId) {}
 constexpr ActionSpec kSpecs[] = {
     {CommandId::Connect, QT_TRANSLATE_NOOP("MainFrame", "&Connect"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Connect to the module on the selected port\nConnect"),
-     "network-connect", rule::Connect, [](MainWindow& w, CommandId) { w.Flows().Connect(); }},
+     "network-connect", rule::Connect,
+     [](MainWindow& w, CommandId) {
+         w.TakeTypedPort();
+         w.Flows().Connect();
+     }},
     {CommandId::Disconnect, QT_TRANSLATE_NOOP("MainFrame", "&Disconnect"), "",
      QT_TRANSLATE_NOOP("MainFrame", "Disconnect from the module\nDisconnect"), "network-disconnect",
      rule::Disconnect, [](MainWindow& w, CommandId) { w.Flows().Disconnect(); }},

@@ -17,6 +17,12 @@ void GroupListModel::Rebuild() {
     endResetModel();
 }
 
+void GroupListModel::Clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
 void GroupListModel::Refresh() {
     for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
         GroupRowTexts fresh = ReadGroupRow(model_, row);

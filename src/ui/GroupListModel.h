@@ -21,6 +21,8 @@ class GroupListModel : public QAbstractTableModel {
 
     // After connecting: the rows anew.
     void Rebuild();
+    // Once disconnected: no rows.
+    void Clear();
     // The idle refresh: the "Commands" column and the bold rows.
     void Refresh();
     const GroupRowTexts* Row(int row) const;

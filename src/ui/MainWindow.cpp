@@ -72,6 +72,7 @@ MainWindow::MainWindow(AppSettings& settings, InterfaceLanguages& languages)
     CreateToolBar();
     CreateStatusBar();
     CreateLists();
+    CreateHints();
     RestorePlacement();
     progressAction_->setVisible(false);  // until something runs
 
@@ -157,6 +158,7 @@ void MainWindow::UpdateCommandStates() {
     }
     ShowConnectAsCancel(state.connecting);
     portBox_->setEnabled(rule::Port(state));
+    FollowConnection(state.connected);
     if (params_)
         params_->SetConnection(state.connected,
                                state.connected ? session_.Support() : RecognitionSupport{});

@@ -36,6 +36,7 @@ namespace parlix::ui {
 
 struct ActionSpec;
 class CommandListModel;
+class EmptyListHint;
 class GroupListModel;
 class InterfaceLanguages;
 class LabelDelegate;
@@ -71,6 +72,8 @@ class MainWindow : public QMainWindow, public MainView {
 
     // Handlers of the action table that need more than the flows.
     void UpdateFirmware();
+    // What the port box shows, typed or chosen, becomes the current port.
+    void TakeTypedPort();
     // The box that says a feature is not built yet.
 
     // MainView
@@ -124,6 +127,10 @@ class MainWindow : public QMainWindow, public MainView {
     // While a connect runs, its command reads Cancel.
     void ShowConnectAsCancel(bool cancel);
     void StartPortMonitor();
+    // The hint in the empty command list, and the lists emptied whenever
+    // the connection ends: they never show a module that is not there.
+    void CreateHints();
+    void FollowConnection(bool connected);
     void ToggleTrace();
     // A trace whose file fills up stops; the window says so once and unticks it.
     void WatchTrace();
@@ -162,6 +169,8 @@ class MainWindow : public QMainWindow, public MainView {
     CommandListModel* commands_ = nullptr;
     LabelDelegate* labelDelegate_ = nullptr;
     PromptDialog* recordingPrompt_ = nullptr;
+    EmptyListHint* commandHint_ = nullptr;
+    bool listsConnected_ = false;
     QTimer idleTimer_;
     QTimer recordingTimer_;
     QTimer portRefreshTimer_;

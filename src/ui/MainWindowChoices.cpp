@@ -10,6 +10,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtGui/QActionGroup>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 
 namespace parlix::ui {
@@ -59,6 +60,14 @@ void MainWindow::ChoosePort(const QString& name) {
     settings_.SetCurrentPort(name.toStdString());
     for (QAction* item : portMenu_->actions()) item->setChecked(item->text() == name);
     portBox_->setCurrentText(name);
+}
+
+void MainWindow::TakeTypedPort() {
+    // Only what the user typed: otherwise the box shows the current port.
+    if (!portBox_->lineEdit()->isModified()) return;
+    const QString typed = portBox_->currentText().trimmed();
+    if (typed.isEmpty() || typed.toStdString() == settings_.CurrentPort()) return;
+    ChoosePort(typed);
 }
 
 void MainWindow::FillInterfaceLanguages() {

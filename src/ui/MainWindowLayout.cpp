@@ -146,8 +146,8 @@ void MainWindow::CreateToolBar() {
     portBox_->setToolTip(tr("Serial port: choose one, or type a device path or sim:NAME"));
     connect(portBox_, &QComboBox::activated, this,
             [this](int index) { ChoosePort(portBox_->itemText(index)); });
-    connect(portBox_->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { ChoosePort(portBox_->currentText().trimmed()); });
+    // Enter or Tab makes a typed port the current one, as Connect does.
+    connect(portBox_->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::TakeTypedPort);
     bar->addWidget(portBox_);
     bar->addSeparator();
     add({CommandId::GenerateCode, CommandId::UpdateCustomData});

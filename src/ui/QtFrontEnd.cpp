@@ -11,8 +11,10 @@
 #include <QtWidgets/QMessageBox>
 #include <QtWidgets/QPushButton>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace parlix::ui {
 namespace {
@@ -47,19 +49,26 @@ BoxAnswer RunMessageBox(QWidget* owner, const QString& text, const QString& titl
         case BoxIcon::None:
             box.setIcon(QMessageBox::NoIcon);
     }
+    // The buttons in the order they stand, which the default button counts in.
+    std::vector<QMessageBox::StandardButton> buttons;
     switch (style.buttons) {
         case Buttons::OkCancel:
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            buttons = {QMessageBox::Ok, QMessageBox::Cancel};
             break;
         case Buttons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            buttons = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
             break;
         case Buttons::YesNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            buttons = {QMessageBox::Yes, QMessageBox::No};
             break;
         case Buttons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
+            buttons = {QMessageBox::Ok};
     }
+    QMessageBox::StandardButtons all;
+    for (const QMessageBox::StandardButton button : buttons) all |= button;
+    box.setStandardButtons(all);
+    const auto defaultIndex = static_cast<std::size_t>(style.defaultButton);
+    box.setDefaultButton(buttons[std::min(defaultIndex, buttons.size() - 1)]);
     box.setObjectName(QStringLiteral("messageBox"));
     switch (box.exec()) {
         case QMessageBox::Yes:

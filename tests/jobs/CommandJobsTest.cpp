@@ -192,6 +192,7 @@ TEST_F(CommandExportTest, JobDisablesTheWindowWhileItRuns) {
     ASSERT_TRUE(front.WaitForCompletions(1));
     exporter.Stop();
     EXPECT_TRUE(exporter.Succeeded());
+    EXPECT_EQ(exporter.Commands(), 1);
     EXPECT_EQ(front.JobsFinished()[0].second, 1);
     EXPECT_THAT(front.Enables(), ElementsAre(false, true));
     EXPECT_NE(ReadFile(path).find(Cmd(0, Digits('7'))), std::string::npos);

@@ -261,6 +261,8 @@ TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
         return rows;
     };
     const QStringList before = snapshot();
+    int commands = 0;
+    for (int group = 0; group <= 16; ++group) commands += GroupCell(group, 3).toInt();
     const QString path = QString::fromStdString(dir.File("set.vrcmd"));
     auto chooseFile = [path](QWidget* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
@@ -276,6 +278,7 @@ TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
     Trigger(CommandId::ExportCommands);
     WaitForJobs();
     ASSERT_TRUE(std::ifstream(path.toStdString()).good());
+    EXPECT_EQ(window->StatusPaneText(), QString("Exported %1 commands to set.vrcmd").arg(commands));
 
     answers.ThenButton(QMessageBox::Yes);
     answers.ThenButton(QMessageBox::Ok);
@@ -288,6 +291,8 @@ TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
     answers.Then(chooseFile);
     Trigger(CommandId::ImportCommands);
     WaitForJobs();
+    EXPECT_EQ(window->StatusPaneText(),
+              QString("Imported %1 commands from set.vrcmd").arg(commands));
     SelectGroup(3);  // read the groups again, as a user would by clicking around
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(answers.Unexpected(), 0);

@@ -120,6 +120,7 @@ TEST_F(SoundTableDialogTest, FirmwareDownloadRunsTheBarThroughItsThreePhases) {
     EXPECT_TRUE(answers.Boxes().empty()) << answers.Boxes().front().text.toStdString();
     EXPECT_FALSE(Dialog().isVisible()) << "a successful download closes the dialog";
     EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(window->StatusPaneText(), "Firmware 9, version 1.9, downloaded");
 
     ConnectAndRead();
     EXPECT_EQ(window->Session().ModuleId(), 9);
@@ -207,6 +208,7 @@ TEST_F(SoundTableDialogTest, CustomDataBuildExportAndDownload) {
     Button(C::Download)->click();
     EXPECT_TRUE(answers.Boxes().empty()) << answers.Boxes().front().text.toStdString();
     EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_EQ(window->StatusPaneText(), "Custom data from Demo.qxp, Robot.rsc downloaded");
     EXPECT_EQ(module->Memory().soundTableName, "DEMO_SOUNDS");
     EXPECT_EQ(answers.Unexpected(), 0);
 }

@@ -6,6 +6,7 @@
 #include "base/Text.h"
 #include "ui/logic/CommandRules.h"
 #include "ui/logic/MainView.h"
+#include "ui/logic/OutcomeLines.h"
 #include "ui/logic/StateReader.h"
 
 #include <type_traits>
@@ -52,8 +53,11 @@ bool MainFlows::IsEnabledNow(CommandId id) {
 }
 
 bool MainFlows::Confirm(const std::string& text) {
-    return frontEnd_.MessageBox(text, Tr(PX_TR("Controller", "Confirmation")),
-                                Buttons::YesNo | BoxIcon::Question) == BoxAnswer::Yes;
+    // Every question here destroys something on Yes: one stray Enter answers No.
+    return frontEnd_.MessageBox(
+               text, Tr(PX_TR("Controller", "Confirmation")),
+               (Buttons::YesNo | BoxIcon::Question).WithDefault(DefaultButton::Second)) ==
+           BoxAnswer::Yes;
 }
 
 void MainFlows::SetSelection(int row, int sel) {
@@ -134,7 +138,10 @@ void MainFlows::GroupSelected(int row) {
 }
 
 void MainFlows::JobFinished(std::uint64_t threadId, int served) {
+    // Read before the session ends the job.
+    const std::string outcome = CommandFileJobLine(session_, threadId, commandFile_);
     session_.OnJobFinished(threadId, served);
+    if (!outcome.empty()) frontEnd_.SetStatusText(outcome);
     view_.UpdateCommandStates();
     // The new command's row is read once every job has ended.
     if (editAfterRefresh_ >= 0 && session_.BusyJobs() == 0) {
@@ -195,7 +202,9 @@ void MainFlows::TrainCommand() {
         view_.IdleRefresh();
     };
     steps.flash = [&](int index, bool expected) { view_.FlashCommand(index, expected); };
-    RunTrainingFlow(command, steps);
+    const std::string label = CommandLabel(session_.Model(), group, command);
+    const bool trained = RunTrainingFlow(command, steps);
+    frontEnd_.SetStatusText(TrainingLine(label, command, trained));
 }
 
 void MainFlows::EraseTraining() {
@@ -260,6 +269,8 @@ void MainFlows::TestGroup() {
     if (!IsEnabledNow(CommandId::TestGroup)) return;
     const std::int32_t result = Serving([&] { return ModelEdits(session_).Recognize(row_); });
     view_.DiscardQueuedInput();
+    frontEnd_.SetStatusText(
+        RecognitionLine(row_, result, RecognisedLabel(session_.Model(), row_, result)));
     if (result < -1) return;
     if (result >= 0) view_.FlashCommand(result, true);
 }
@@ -324,6 +335,7 @@ void MainFlows::RunCommandFile(bool exporting) {
     if (!IsEnabledNow(exporting ? CommandId::ExportCommands : CommandId::ImportCommands)) return;
     const std::string path = view_.AskCommandFile(exporting);
     if (path.empty()) return;
+    commandFile_ = path;
     if (exporting)
         session_.RequestExport(path);
     else

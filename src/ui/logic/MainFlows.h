@@ -85,6 +85,8 @@ class MainFlows {
     int recordingSlot_ = -1;
     int editAfterRefresh_ = -1;
     bool labelEditing_ = false;
+    // The file of the running export or import, for its outcome line.
+    std::string commandFile_;
     bool connecting_ = false;
     std::uint64_t connectRun_ = 0;
     // Last: its thread may still use the members above until it is joined.

@@ -7,6 +7,7 @@
 #include "external/FirmwareFile.h"
 #include "external/LoaderDownload.h"
 #include "external/LoaderProgress.h"
+#include "ui/logic/OutcomeLines.h"
 
 namespace parlix::ui {
 
@@ -185,6 +186,15 @@ void SoundTableFlow::DownloadButton() {
         DownloadWithLoader(download, shown, toolOutput_, frontEnd_, downloadCancel_);
     downloading_ = false;
     if (outcome.Succeeded()) {
+        // The dialog closes at once: the main window's status bar keeps the outcome.
+        std::vector<std::string> projects;
+        for (const DataProjectEntry& project : projects_.Projects())
+            projects.push_back(project.path);
+        frontEnd_.SetStatusText(
+            firmwareMode_
+                ? FirmwareDownloadedLine(
+                      dataRows_.empty() ? std::string() : dataRows_.front().label, fileToDownload_)
+                : CustomDataDownloadedLine(projects));
         CancelButton();
         return;
     }

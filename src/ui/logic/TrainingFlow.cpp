@@ -34,23 +34,25 @@ PhaseOutcome PressTrainingButton(bool pressedOk, int phase, const PhaseSteps& st
     return outcome;
 }
 
-void RunTrainingFlow(int command, const TrainingSteps& steps) {
+bool RunTrainingFlow(int command, const TrainingSteps& steps) {
     PhaseOutcome outcome;
     int phase = 1;
     for (;;) {
         outcome = steps.runPhase(phase);
         steps.afterPhase();
-        if (!outcome.ok) return;
+        if (!outcome.ok) return false;
         if (outcome.result == kTrainingTimedOut) continue;
         if (outcome.result >= -1) break;
         if (phase == 1 && outcome.result == kTrainedAlone) {
             phase = 2;
             continue;
         }
-        return;
+        // Both phases done, or the first one failed.
+        return outcome.result == kTrainedAlone;
     }
-    // -1 names the first trigger word, which has no row here.
+    // Kept although similar. -1 names the first trigger word, which has no row here.
     if (outcome.result >= 0) steps.flash(outcome.result, outcome.result == command);
+    return true;
 }
 
 }  // namespace parlix::ui

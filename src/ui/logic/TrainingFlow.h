@@ -37,7 +37,8 @@ struct TrainingSteps {
     std::function<void(int index, bool expected)> flash;
 };
 
-// The whole flow for command `command` of a group.
-void RunTrainingFlow(int command, const TrainingSteps& steps);
+// The whole flow for command `command` of a group; true when the command
+// keeps the training it got.
+bool RunTrainingFlow(int command, const TrainingSteps& steps);
 
 }  // namespace parlix::ui

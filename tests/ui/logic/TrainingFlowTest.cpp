@@ -82,6 +82,7 @@ struct Flow {
     std::vector<int> phases;
     std::vector<std::pair<int, bool>> flashes;
     int refreshes = 0;
+    bool trained = false;
     void Run(int command) {
         TrainingSteps steps;
         steps.runPhase = [this](int phase) {
@@ -92,7 +93,7 @@ struct Flow {
         };
         steps.afterPhase = [this] { ++refreshes; };
         steps.flash = [this](int index, bool expected) { flashes.emplace_back(index, expected); };
-        RunTrainingFlow(command, steps);
+        trained = RunTrainingFlow(command, steps);
     }
 };
 
@@ -103,6 +104,7 @@ TEST(TrainingFlow, TwoPhasesWithoutSimilarity) {
     EXPECT_EQ(f.phases, (std::vector<int>{1, 2}));
     EXPECT_EQ(f.refreshes, 2);
     EXPECT_TRUE(f.flashes.empty());
+    EXPECT_TRUE(f.trained);
 }
 
 TEST(TrainingFlow, SilenceRepeatsThePhase) {
@@ -121,6 +123,7 @@ TEST(TrainingFlow, SimilarInPhaseOneSkipsPhaseTwoAndFlashes) {
     other.Run(1);
     EXPECT_EQ(other.phases, (std::vector<int>{1}));
     EXPECT_EQ(other.flashes, (std::vector<std::pair<int, bool>>{{3, false}}));
+    EXPECT_TRUE(other.trained) << "kept although similar";
 
     Flow itself;
     itself.outcomes = {{true, kTrainedAlone}, {true, 2}};
@@ -133,16 +136,25 @@ TEST(TrainingFlow, StopsOnCancelFailureAndFirstTriggerWord) {
     cancel.outcomes = {{false, kTrainingFailed}};
     cancel.Run(0);
     EXPECT_EQ(cancel.phases.size(), 1u);
+    EXPECT_FALSE(cancel.trained);
 
     Flow failed;
     failed.outcomes = {{true, kTrainingFailed}};
     failed.Run(0);
     EXPECT_EQ(failed.phases.size(), 1u);
+    EXPECT_FALSE(failed.trained);
+
+    // Phase 1 trained, phase 2 cancelled: the dialog erased the training.
+    Flow second;
+    second.outcomes = {{true, kTrainedAlone}, {false, kTrainingFailed}};
+    second.Run(0);
+    EXPECT_FALSE(second.trained);
 
     Flow trigger;
     trigger.outcomes = {{true, -1}};
     trigger.Run(0);
     EXPECT_TRUE(trigger.flashes.empty());
+    EXPECT_TRUE(trigger.trained);
 }
 
 }  // namespace
