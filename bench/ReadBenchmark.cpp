@@ -1,5 +1,6 @@
 // How long reading the whole demo module takes through each kind of link,
-// beside what the wire allows at 9600 baud.
+// beside what the wire allows at 9600 baud; and how long connecting to each
+// simulated host takes with every link tried in the program's order.
 //
 // Each link reaches its own copy of the demo module on a private simulator
 // with wire timing: straight on the line, behind a simulated Arduino Uno with
@@ -21,6 +22,7 @@
 #include "cli/CliFrontEnd.h"
 #include "link/PreciseTimers.h"
 #include "sim/ArduinoBoard.h"
+#include "sim/RoboNovaHost.h"
 #include "sim/SimServer.h"
 #include "sim/StampHost.h"
 
@@ -88,6 +90,27 @@ bool ReadThrough(const Link& link, const fs::path& dir, sim::WireLog& log) {
     return connected;
 }
 
+// Connects as the program does, every link in its order, and disconnects.
+bool ConnectTime(const std::string& port, const fs::path& dir) {
+    std::FILE* quiet = std::fopen("/dev/null", "w");
+    cli::CliFrontEnd front(quiet, quiet);
+    AppSettings settings((dir / "parlix-desk").string(), (dir / "Settings.ini").string());
+    settings.UseCurrentPort("sim:" + port);
+    ModuleSession session(settings, front);
+    const auto started = Clock::now();
+    const bool connected = session.Establish();
+    const auto elapsed = Clock::now() - started;
+    if (connected) session.Disconnect();
+    std::fclose(quiet);
+    if (!connected) {
+        fmt::print(stderr, "{}: could not connect\n", port);
+        return false;
+    }
+    fmt::print("connect to sim:{:<18} {:6.2f} s\n", port,
+               std::chrono::duration<double>(elapsed).count());
+    return true;
+}
+
 }  // namespace
 
 int main() {
@@ -104,6 +127,18 @@ int main() {
                          sim::BoardKind::Uno, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
     server.AddDevice("bs2", std::make_shared<sim::StampHost>(
                                 StampKind::BS2, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
+    const char* hosts[] = {"module", "arduino-uno", "arduino-leonardo", "bs2", "bs2px",
+                           "mrc3024"};
+    // It comes back under its boot loader's name after the 1200-baud touch.
+    auto leonardo = std::make_shared<sim::ArduinoBoard>(
+        sim::BoardKind::Leonardo, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE));
+    leonardo->ListIn(&server);
+    server.AddDevice(leonardo->PortName(), leonardo);
+    server.AddDevice("bs2px",
+                     std::make_shared<sim::StampHost>(
+                         StampKind::BS2px, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
+    server.AddDevice("mrc3024", std::make_shared<sim::RoboNovaHost>(
+                                    sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE), false));
     if (server.Start()) {
         fmt::print(stderr, "cannot start the simulator\n");
         return 1;
@@ -126,6 +161,8 @@ int main() {
     fmt::print("reading the demo module at 9600 baud\n");
     bool ok = true;
     for (const Link& link : links) ok = ReadThrough(link, dir, log) && ok;
+    fmt::print("connecting with every link tried in order\n");
+    for (const char* host : hosts) ok = ConnectTime(host, dir) && ok;
     server.Stop();
     fs::remove_all(dir);
     return ok ? 0 : 1;

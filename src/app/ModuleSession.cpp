@@ -35,6 +35,10 @@ RecognitionSupport ModuleSession::Support() {
             model.HasCapability(Capability::TrailingSilence)};
 }
 
+std::string ModuleSession::Port() const {
+    return settings_.CurrentPort();
+}
+
 bool ModuleSession::Connect() {
     if (connected_) return true;
     if (!Establish()) return false;

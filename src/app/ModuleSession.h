@@ -51,6 +51,8 @@ class ModuleSession {
         stateChanged_ = std::move(handler);
     }
 
+    // The port that Connect opens.
+    std::string Port() const;
     bool IsConnected() const { return connected_; }
     int ModuleId() const { return moduleId_; }
     int BuiltinLanguage() const { return builtinLanguage_; }

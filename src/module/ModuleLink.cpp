@@ -64,7 +64,6 @@ bool ModuleLink::Connect() {
     lostReason_.clear();
     replyMissing_ = false;
     const std::string port = settings_.CurrentPort();
-    owner_.SetStatusText(TrFormat(PX_TR("Controller", "Detecting the device on %s..."), port));
     VoiceProxy* found = nullptr;
     for (VoiceProxy* proxy : tryOrder_) {
         current_ = proxy;

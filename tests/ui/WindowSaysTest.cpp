@@ -58,6 +58,7 @@ TEST_F(WindowSaysTest, PortTypedIntoTheBoxIsTheOneConnectOpens) {
     QWidget* connect = bar->widgetForAction(window->Action(CommandId::Connect));
     ASSERT_NE(connect, nullptr);
     QTest::mouseClick(connect, Qt::LeftButton);
+    WaitForConnectEnd();
     EXPECT_EQ(answers.Boxes().size(), 0u) << answers.Boxes().front().text.toStdString();
     ASSERT_TRUE(window->Session().IsConnected());
     EXPECT_EQ(settings.CurrentPort(), typed);
@@ -196,6 +197,7 @@ TEST_F(WindowSaysTest, EmptyWindowHintsAtConnectAndEndedConnectionsEmptyTheLists
     Plug();
     answers.ThenButton(QMessageBox::Ok);
     Trigger(CommandId::Connect);
+    WaitForConnectEnd();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->Session().IsConnected(); }, 30000));
     WaitForJobs();
     EXPECT_EQ(window->Groups()->rowCount(), 0);
@@ -206,6 +208,7 @@ TEST_F(WindowSaysTest, EmptyWindowHintsAtConnectAndEndedConnectionsEmptyTheLists
     settings.UseCurrentPort(dir.File("no-such-port"));
     answers.ThenButton(QMessageBox::Ok);
     Trigger(CommandId::Connect);
+    WaitForConnectEnd();
     EXPECT_EQ(answers.Boxes().back().title, "Error");
     EXPECT_EQ(window->Groups()->rowCount(), 0);
     EXPECT_TRUE(Hint()->isVisible());

@@ -73,6 +73,8 @@ void MainFlows::Connect() {
     if (session_.IsConnected()) return;
     connecting_ = true;
     const std::uint64_t run = ++connectRun_;
+    frontEnd_.SetStatusText(
+        TrFormat(PX_TR("MainFrame", "Detecting the device on %s..."), session_.Port()));
     view_.UpdateCommandStates();
     connectJob_.Start([this, run](bool connected) {
         frontEnd_.PostToUi([this, run, connected] { ConnectEnded(run, connected); });
