@@ -89,6 +89,7 @@ void RoboNovaHost::OnByte(DeviceIo& io, std::uint8_t byte) {
         if (code == 0xF0) faults_.Reach(kIdentify);
         if (code == 0xF2) faults_.Reach(kMemoryRead);
         if (code == 0xF8) faults_.Reach(kMailboxUse);
+        if (code == 0xEC) faults_.Reach(kDownload);
     }
     std::uint8_t answer = byte;
     bool done = false;

@@ -61,8 +61,9 @@ class RoboNovaHost : public Device {
     std::uint8_t MemoryAt(std::uint16_t address) const;
     // The last output command's two bytes.
     std::array<std::uint8_t, 2> LastOutput() const;
-    // Phases a fault may wait for: identification, a program memory read, the mailbox.
-    enum Phase { kAnyTime = 0, kIdentify = 1, kMemoryRead = 2, kMailboxUse = 3 };
+    // Phases a fault may wait for: identification, a program memory read, the
+    // mailbox, a program download.
+    enum Phase { kAnyTime = 0, kIdentify = 1, kMemoryRead = 2, kMailboxUse = 3, kDownload = 4 };
     void SetFaults(const ModuleFaults& faults, Phase phase = kAnyTime) {
         faults_.Set(faults, phase);
     }

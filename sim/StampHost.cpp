@@ -98,6 +98,7 @@ void StampHost::OnMonitorByte(DeviceIo& io, std::uint8_t byte) {
 }
 
 void StampHost::OnPacketByte(DeviceIo& io, std::uint8_t byte) {
+    if (packet_.empty()) faults_.Reach(kDownload);
     packet_.push_back(byte);
     if (packet_.size() < 18) return;
     std::uint8_t sum = 0;

@@ -66,8 +66,8 @@ class StampHost : public Device {
     ModuleDevice& Module() { return *module_; }
     bool HasProgram() const;
     // Phases a fault may wait for: the monitor after a reset, the bridge program
-    // started by the run byte.
-    enum Phase { kAnyTime = 0, kMonitor = 1, kProgramStart = 2 };
+    // started by the run byte, a program download's first packet.
+    enum Phase { kAnyTime = 0, kMonitor = 1, kProgramStart = 2, kDownload = 3 };
     void SetFaults(const ModuleFaults& faults, Phase phase = kAnyTime) {
         faults_.Set(faults, phase);
     }

@@ -145,9 +145,18 @@ CustomDataBuild::Step CustomDataBuild::AddCombinedGrammar(const std::string& pat
     std::string text;
     if (!ReadText(path, text, failure_))
         return Fail(Tr(PX_TR("CustomData", "Could not open the project file.")));
+    // A combiner project without grammars adds no sound and no word: an image
+    // built from it would only wipe the module's custom data.
+    const std::vector<std::string> grammars = ParseCombinedGrammarNames(text);
+    failure_.clear();  // the project's content is at fault, not the system
+    if (grammars.empty())
+        return Fail(TrFormat(PX_TR("CustomData",
+                                   "The project \"%s\" names no grammar, so it adds nothing to "
+                                   "the custom data. Add its grammars or remove it."),
+                             DataProjectDisplayName(path)));
     // The grammars are built by their own projects, not from the combiner's
     // file, so only the combined model is compared with it.
-    for (const std::string& grammar : ParseCombinedGrammarNames(text)) {
+    for (const std::string& grammar : grammars) {
         bool unused = false;
         if (!AddGrammars(folder, grammar, path, unused, inputs))
             return Fail(Tr(PX_TR("CustomData",

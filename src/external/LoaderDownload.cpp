@@ -39,7 +39,11 @@ std::string DownloadFailureMessage(std::error_code outcome) {
         text += Tr(PX_TR("Firmware", "\nThe following system error occurred:\n"));
         text += outcome.message();
     }
-    text += Tr(PX_TR("Firmware", "\nYou may check connection and settings and try again."));
+    if (code == (kToolEnded | kLoaderBadFile))
+        text += Tr(PX_TR(
+            "Firmware", "\nThe file is not a valid image: build it again or choose another file."));
+    else
+        text += Tr(PX_TR("Firmware", "\nYou may check connection and settings and try again."));
     return text;
 }
 

@@ -11,6 +11,7 @@
 
 #include "external/ToolProcess.h"
 
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -20,6 +21,8 @@ class FrontEnd;
 
 // The loader's file name in the program folder.
 inline constexpr const char* kLoaderProgram = "kanloader";
+// The loader's exit code for a file that is no image it can download.
+inline constexpr std::uint32_t kLoaderBadFile = 2;
 
 // "\"FOLDER/kanloader\" -p PORT -c \"FILE\"", with " -nofast" for a slow transfer.
 std::string LoaderCommandLine(const std::string& programFolder, const std::string& port,
@@ -34,7 +37,8 @@ std::string DownloadSuccessText(bool firmware);
 
 // The message box text of a failed download; the system's text for the
 // outcome is included only when it is a system error rather than an exit code
-// (bit 31 clear). Empty for a cancelled run (1223), which shows nothing.
+// (bit 31 clear). A file that the loader refused points at the file rather
+// than the connection. Empty for a cancelled run (1223), which shows nothing.
 std::string DownloadFailureMessage(std::error_code outcome);
 
 // Where a download shows its header, status and end; the download dialog

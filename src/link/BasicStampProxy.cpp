@@ -3,6 +3,7 @@
 #include "base/ProgressSection.h"
 #include "base/SettingsStore.h"
 #include "link/ModuleFraming.h"
+#include "link/ProgramFile.h"
 
 #include <fmt/format.h>
 
@@ -23,10 +24,6 @@ constexpr std::uint8_t kSaveLanguage = 5;
 constexpr std::uint8_t kLoadLanguage = 6;
 constexpr std::uint8_t kProgramSign = '"';
 constexpr long kPacketCountOffset = 943;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 }  // namespace
 
@@ -157,7 +154,7 @@ LinkResult BasicStampProxy::SendPacket(const std::uint8_t (&packet)[18]) {
 
 // A program file that cannot be read fails before the line is used, with no reason of its own.
 LinkResult BasicStampProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
+    const ProgramFile file = OpenProgramFile(programFile);
     if (!file) return LinkResult::WithoutLine(false);
     if (std::fseek(file.get(), kPacketCountOffset, SEEK_SET)) return LinkResult::WithoutLine(false);
     const int count = std::fgetc(file.get());

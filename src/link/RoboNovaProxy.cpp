@@ -3,6 +3,7 @@
 #include "base/ProgressSection.h"
 #include "base/SettingsStore.h"
 #include "link/ModuleFraming.h"
+#include "link/ProgramFile.h"
 
 #include <fmt/format.h>
 
@@ -26,10 +27,6 @@ constexpr std::uint8_t kMailboxTaken = 1;
 constexpr char kSignature[] = "$Zorin.1";
 constexpr const char* kName = "MRC3024";
 constexpr int kPage = 128;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 bool ReadWord(std::FILE* file, std::uint16_t& word) {
     std::uint8_t b[2];
@@ -168,7 +165,7 @@ LinkResult RoboNovaProxy::DoConnectModule() {
 // A program file that cannot be read fails before the line is used, with no reason of its own.
 LinkResult RoboNovaProxy::DoUpdateBridge(const std::string& programFile, ProgressSink* progress) {
     Lock lock(portLock_);
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(programFile.c_str(), "rb"));
+    const ProgramFile file = OpenProgramFile(programFile);
     if (!file) return LinkResult::WithoutLine(false);
     return Download(file.get(), progress);
 }

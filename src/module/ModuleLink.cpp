@@ -5,6 +5,7 @@
 #include "base/SettingsStore.h"
 #include "base/Status.h"
 #include "base/Text.h"
+#include "link/LoaderProbe.h"
 #include "module/ArgumentRanges.h"
 #include "module/Exchange.h"
 #include "module/ModuleReporter.h"
@@ -84,6 +85,16 @@ bool ModuleLink::Connect() {
     }
     if (!found) {
         current_ = nullptr;
+        if (AnswersAsLoader(port)) {
+            reporter_.Report(
+                TrFormat(PX_TR("Controller",
+                               "The module on port \"%s\" answers as its firmware loader: a "
+                               "firmware download did not finish.\n\nDownload the firmware "
+                               "again to bring the module back.\n"),
+                         port),
+                SystemText::Omit, BoxIcon::Error);
+            return false;
+        }
         reporter_.Report(
             TrFormat(PX_TR("Controller", "Could not detect device connected to port \"%s\".\n"),
                      port),

@@ -255,6 +255,11 @@ bool ModuleController::ExportCommandData(int group, int index, std::string& data
     std::string digits;
     digits.reserve(nibbles.size());
     bool valid = x.Fetch(nibbles);
+    // A line that fails within the data is the link's fault, not the data's:
+    // the system text then names the time-out or the removed device.
+    if (!valid && link_.Failure())
+        return x.Fail(Tr(PX_TR("Controller", "Unexpected or invalid data.\n")), SystemText::Append,
+                      BoxIcon::Error);
     for (std::size_t i = 0; valid && i < nibbles.size(); ++i) {
         const std::int32_t v = nibbles[i];
         valid = v >= 0 && v <= 15;

@@ -15,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 std::string ReadAll(const fs::path& path) {
@@ -100,6 +101,14 @@ TEST_F(DataCliTest, FailuresExitWithOne) {
     const auto header = Cli({"data", "header", out.File("none"), out.File("x.h")});
     EXPECT_EQ(header.exitCode, 1);
     EXPECT_THAT(header.err, HasSubstr("cannot read"));
+
+    // The loader refuses a bad image before it opens the port: the file is at fault.
+    std::ofstream(out.File("bad.hex")) << ":10000000ZZ\n";
+    const auto bad = Cli({"--port", "sim:none", "data", "download", out.File("bad.hex")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_THAT(bad.err, HasSubstr("\nThe file is not a valid image: build it again or choose "
+                                   "another file.\n"));
+    EXPECT_THAT(bad.err, Not(HasSubstr("check connection")));
 
     const auto unwritable =
         Cli({"data", "header", samples.File("sounds/Demo"), out.File("no/such/x.h")});

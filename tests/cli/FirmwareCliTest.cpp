@@ -145,10 +145,15 @@ TEST_F(FirmwareCliTest, UnpluggedDownloadLeavesTheLoaderAndARetrySucceeds) {
     EXPECT_TRUE(module->InLoader());
     EXPECT_EQ(module->Memory().FirmwareId(), 2);
 
-    // In its loader the module answers no command.
+    // In its loader the module answers no command, but the loader's ping.
     const auto stuck = Cli({"--port", "sim:module", "info"});
     EXPECT_EQ(stuck.exitCode, 1);
     EXPECT_EQ(stuck.out, "");
+    EXPECT_EQ(stuck.err,
+              "Error: The module on port \"sim:module\" answers as its firmware loader: a firmware "
+              "download did not finish.\n\nDownload the firmware again to bring the module "
+              "back.\n");
+    EXPECT_TRUE(module->InLoader());
 
     const auto retry = Loader({"-p", "sim:module", "-c", Shipped(12)});
     EXPECT_EQ(retry.exitCode, 0) << retry.out;

@@ -12,6 +12,8 @@
 #include <gmock/gmock.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <future>
 #include <map>
@@ -127,10 +129,46 @@ TEST_F(StampCliTest, UpdateBridgeDownloadsWithProgress) {
         EXPECT_EQ(r.exitCode, 0) << name << r.err;
         EXPECT_THAT(r.out, HasSubstr("Found " + Shown(name) + " on sim:" + name));
         EXPECT_THAT(r.out, HasSubstr("Downloading: "));
+        const std::string device = Shown(name);
+        EXPECT_THAT(r.out, HasSubstr("\" to " + device.substr(0, device.find(" (")) +
+                                     " on sim:" + name + "\n"));
         EXPECT_THAT(r.out, HasSubstr("The bridge program answers."));
     });
     EXPECT_TRUE(stamps["bs2px-blank"]->HasProgram());
     EXPECT_TRUE(robots["mrc3024-blank"]->HasProgram());
+}
+
+// A bridge program file that is no file names its fault before the host is
+// touched; a copy of the program with its own data folder names them.
+TEST_F(StampCliTest, UpdateBridgeRefusesAProgramFileThatIsNoFile) {
+    namespace fs = std::filesystem;
+    const fs::path bin = home.Path() / "bin";
+    fs::create_directories(bin / "data" / "bridges" / "folder.pxs");
+    fs::copy_file(ProgramPath("parlix-cli"), bin / "parlix-cli");
+    fs::create_symlink("/dev/zero", bin / "data" / "bridges" / "zero.pxs");
+    std::ofstream(bin / "data" / "Config.ini") << "[BASIC Stamp 2]\nBridge=bridges/nope.pxs\n"
+                                                  "[BASIC Stamp 2e]\nBridge=bridges/folder.pxs\n"
+                                                  "[BASIC Stamp 2sx]\nBridge=bridges/zero.pxs\n";
+    const struct {
+        const char* port;
+        const char* file;
+        const char* cause;
+    } cases[] = {
+        {"bs2", "nope.pxs", "the file is missing"},
+        {"bs2e", "folder.pxs", "it is a folder, not a file"},
+        {"bs2sx", "zero.pxs", "it is not a regular file (a device or pipe)"},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunProgram((bin / "parlix-cli").string(),
+                                  {"--port", std::string("sim:") + c.port, "update-bridge"}, {},
+                                  {{"XDG_CONFIG_HOME", home.Path().string()},
+                                   {"PARLIX_SIM_SOCKET", server.SocketPath()}});
+        EXPECT_EQ(r.exitCode, 1) << c.port;
+        EXPECT_THAT(r.err, HasSubstr("cannot download the bridge program \"" +
+                                     (bin / "data" / "bridges" / c.file).string() +
+                                     "\": " + c.cause + "\n"));
+        EXPECT_THAT(r.out, Not(HasSubstr("Downloading:"))) << c.port;
+    }
 }
 
 sim::ModuleFaults Fault(int spared, const std::function<void(sim::ModuleFaults&)>& set) {
@@ -256,6 +294,51 @@ TEST_F(StampCliTest, FaultsEndWithOneErrorAndTheNextConnectionWorks) {
         const auto again = Cli({"--port", "sim:" + name, "info"});
         EXPECT_EQ(again.exitCode, 0) << c.name << again.err;
         EXPECT_THAT(again.out, HasSubstr("Firmware ID: 12")) << c.name;
+    });
+}
+
+// A download that the line breaks names the link, never a status number's text.
+TEST_F(StampCliTest, UpdateBridgeThatTheLinkBreaksNamesTheLink) {
+    const auto garble = [](sim::ModuleFaults& f) { f.garbleReplyBytes = 1; };
+    const auto drop = [](sim::ModuleFaults& f) { f.dropReplyBytes = 1; };
+    const auto silent = [](sim::ModuleFaults& f) { f.silent = true; };
+    const auto unplug = [](sim::ModuleFaults& f) { f.unplug = true; };
+    const char* kNoAnswer = "no answer from the host: the link was lost, went silent or closed";
+    const struct {
+        const char* name;
+        bool stamp;  // else the controller
+        sim::ModuleFaults fault;
+        const char* cause;
+    } cases[] = {
+        {"stamp-drop", true, Fault(30, drop), kNoAnswer},
+        {"stamp-silent", true, Fault(30, silent), kNoAnswer},
+        {"stamp-unplug", true, Fault(30, unplug), kNoAnswer},
+        {"stamp-garble", true, Fault(30, garble), "unexpected reply from the host"},
+        {"robot-drop", false, Fault(5, drop), kNoAnswer},
+        {"robot-silent", false, Fault(5, silent), kNoAnswer},
+        {"robot-unplug", false, Fault(5, unplug), "the link to the host was lost"},
+        {"robot-garble", false, Fault(5, garble), "unexpected reply from the host"},
+    };
+    std::map<std::string, std::string> causes;
+    for (const auto& c : cases) {
+        causes[c.name] = c.cause;
+        if (c.stamp) {
+            auto host = std::make_shared<StampHost>(StampKind::BS2, Demo());
+            host->SetFaults(c.fault, StampHost::kDownload);
+            server.AddDevice(c.name, host);
+        } else {
+            auto host = std::make_shared<RoboNovaHost>(Demo());
+            host->SetFaults(c.fault, RoboNovaHost::kDownload);
+            server.AddDevice(c.name, host);
+        }
+    }
+    std::vector<std::string> names;
+    for (const auto& [name, cause] : causes) names.push_back(name);
+    InParallel(names, [&](const std::string& name) {
+        const auto r = Cli({"--port", "sim:" + name, "update-bridge"});
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_THAT(r.err, HasSubstr(" failed: " + causes[name] + "\n")) << name;
+        EXPECT_THAT(r.err, Not(HasSubstr("command length"))) << name;
     });
 }
 

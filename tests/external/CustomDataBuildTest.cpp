@@ -20,6 +20,7 @@ TEST_F(CustomDataBuildTest, AMissingPieceStopsTheBuildBeforeTheBuilderRuns) {
         std::function<void(CustomDataBuildTest&)> setUp;
         const char* project;
         const char* status;
+        std::error_code failure = std::make_error_code(std::errc::no_such_file_or_directory);
     };
     const Case cases[] = {
         {"no project", [](auto&) {}, "Demo.qxp", "Could not find the project file."},
@@ -68,6 +69,16 @@ TEST_F(CustomDataBuildTest, AMissingPieceStopsTheBuildBeforeTheBuilderRuns) {
              t.CommandGrammar("Lights");
          },
          "Home.amc", "Could not find any grammar data. Please build your project."},
+        // Its image would hold neither sounds nor grammars and wipe the module's.
+        {"combined project naming no grammar",
+         [](auto& t) {
+             t.Write("Home.amc", " \n\n");
+             t.AcousticModel("Home");
+         },
+         "Home.amc",
+         "The project \"HOME\" names no grammar, so it adds nothing to the custom data. Add its "
+         "grammars or remove it.",
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -76,7 +87,7 @@ TEST_F(CustomDataBuildTest, AMissingPieceStopsTheBuildBeforeTheBuilderRuns) {
         c.setUp(*this);
         EXPECT_EQ(build.Build(Projects({c.project}), base, false, false), DataBuildResult::Error);
         EXPECT_EQ(build.Status(), c.status);
-        EXPECT_EQ(build.Failure(), std::make_error_code(std::errc::no_such_file_or_directory));
+        EXPECT_EQ(build.Failure(), c.failure);
         EXPECT_FALSE(std::filesystem::exists(base + ".rsp"));
         EXPECT_TRUE(build.FileToDownload().empty());
     }

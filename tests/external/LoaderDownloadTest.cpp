@@ -54,6 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         OutcomeCase{"ExitZero", true, Outcome(0x80000000u), true, ""},
         OutcomeCase{"ExitOneHasNoSystemText", true, Outcome(0x80000001u), false, kFailed + kAdvice},
+        OutcomeCase{"ExitTwoBlamesTheFile", true, Outcome(0x80000002u), false,
+                    kFailed + "\nThe file is not a valid image: build it again or choose another "
+                              "file."},
         OutcomeCase{"CancelledShowsNothing", true, Outcome(1223), false, ""},
         OutcomeCase{
             "WaitFailedHasTheSystemText", true, Outcome(87), false,

@@ -5,6 +5,7 @@
 #include "base/ProgressSink.h"
 #include "link/BasicStampProxy.h"
 #include "link/RoboNovaProxy.h"
+#include "link/StampIdentification.h"
 #include "sim/BridgeImages.h"
 #include "sim/RoboNovaHost.h"
 #include "sim/SimServer.h"
@@ -109,6 +110,27 @@ class StampLinkTest : public ::testing::Test {
     BasicStampProxy stamp{settings};
     RoboNovaProxy roboNova{settings};
 };
+
+// The one-letter kinds' replies, in both letter cases: a lower-case reply
+// sets the version's top bit.
+TEST(StampVersionTest, ReplyGivesTheVersionInEitherLetterCase) {
+    const struct {
+        StampKind kind;
+        std::uint8_t reply;
+        std::optional<std::uint8_t> version;
+    } cases[] = {
+        {StampKind::BS2p, 'P', 0x10},         {StampKind::BS2p, 'p', 0x90},
+        {StampKind::BS2p, 'R', 0x12},         {StampKind::BS2p, 'r', 0x92},
+        {StampKind::BS2p, 'O', std::nullopt}, {StampKind::BS2p, 'o', std::nullopt},
+        {StampKind::BS2pe, 'i', 0x90},        {StampKind::BS2pe, 'k', 0x92},
+        {StampKind::BS2px, 't', 0x90},        {StampKind::BS2px, 'V', 0x12},
+        {StampKind::BS2e, 'e', 0x10},         {StampKind::BS2sx, 'X', 0x10},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(VersionFromReply(c.kind, c.reply), c.version)
+            << InfoOf(c.kind).name << " reply " << static_cast<char>(c.reply);
+    }
+}
 
 TEST_F(StampLinkTest, EachStampIsNamedWithItsVersionAndBridge) {
     struct Case {

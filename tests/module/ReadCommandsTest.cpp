@@ -571,12 +571,12 @@ TEST_F(ReadCommandsTest, FailuresAreReportedOnceAndLeaveTheOutputs) {
          Export(3, 2),
          "failed data=OLD",
          error("Unexpected or invalid data.\n")},
-        {"export data cut short",
+        {"export data cut short by a silent line names the time-out",
          {'~'},
          {3, 1, 2, std::nullopt},
          Export(3, 2),
          "failed data=OLD",
-         error("Unexpected or invalid data.\n")},
+         error("Unexpected or invalid data.\n\n\n" + kTimeoutText)},
     };
     for (const auto& c : cases) {
         Reconnect();

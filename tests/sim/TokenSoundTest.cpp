@@ -42,6 +42,16 @@ TEST(TokenSoundTest, EveryFileIsAMonoPcmSoundThatSoxReads) {
         EXPECT_EQ(Soxi("-b", file), "16\n");
         EXPECT_EQ(Soxi("-e", file), "Signed Integer PCM\n");
         EXPECT_EQ(Soxi("-s", file), "1840\n") << "20 + 40 + 5 x 30 + 20 ms";
+        // soxi does not read the byte rate, but players size their buffers by it.
+        std::ifstream in(file, std::ios::binary);
+        std::uint8_t header[36] = {};
+        in.read(reinterpret_cast<char*>(header), sizeof header);
+        const auto le = [&](int at, int size) {
+            std::uint32_t v = 0;
+            for (int i = size - 1; i >= 0; --i) v = v << 8 | header[at + i];
+            return v;
+        };
+        EXPECT_EQ(le(28, 4), le(24, 4) * le(32, 2)) << "byte rate = sample rate x block align";
     }
     EXPECT_FALSE(std::filesystem::exists(base + "_016.wav"));
 }
@@ -88,7 +98,7 @@ TEST(TokenSoundTest, NoiseAndOtherFilesAreNotHeard) {
     EXPECT_EQ(HearToken(dir.File("missing.wav"), 4), std::nullopt);
 }
 
-TEST(TokenSoundTest, GeneratorRefusesTokensOutsideItsBits) {
+TEST(TokenSoundTest, GeneratorRefusesTokensOutsideItsBitsAndBasesWithoutAName) {
     parlix::test::TempDir dir;
     const struct {
         std::vector<std::string> args;
@@ -99,12 +109,16 @@ TEST(TokenSoundTest, GeneratorRefusesTokensOutsideItsBits) {
         {{"5", "0", "1", dir.File("a")}, 2},
         {{"8", "0", "1", dir.File("a"), "-a", "9"}, 2},
         {{"8", "0", "1", dir.File("no/such/folder/a")}, 1},
+        {{"4", "0", "1", ""}, 2},
+        {{"4", "0", "1", dir.Path().string() + "/"}, 2},
     };
     for (const auto& c : cases) {
         const auto run = RunProgram("tw2tokengen", c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.args[2] << run.err;
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args[2] << " " << c.args[3] << run.err;
         EXPECT_FALSE(run.err.empty());
     }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("_000.wav")));
+    EXPECT_FALSE(std::filesystem::exists("_000.wav"));
 }
 
 class TokenSoundModuleTest : public test::ModuleFixture {};

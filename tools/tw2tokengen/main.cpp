@@ -43,6 +43,13 @@ int main(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : 2;
     }
 
+    // The files are named after BASE: without a name of its own it would
+    // write "_000.wav" into whatever folder it names, or into the current one.
+    if (base.empty() || base.back() == '/') {
+        fmt::print(stderr, "BASE \"{}\" names no file: give a name such as {}tokens.\n", base,
+                   base);
+        return 2;
+    }
     const int highest = (1 << bits) - 1;
     if (last > highest || first > last) {
         fmt::print(stderr, "Tokens {} to {} do not fit {} bits (0 to {}).\n", first, last, bits,

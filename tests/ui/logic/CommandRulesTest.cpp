@@ -167,6 +167,13 @@ const std::vector<RuleCase> kCases = {
          s.moduleId = 8;
      },
      false},
+    {"RecordModule9", CommandId::RecordMessage,
+     [](WindowState& s) {
+         s.row = 18;
+         s.selEmptySlot = true;
+         s.moduleId = 9;
+     },
+     true},
     {"RecordWhileBusy", CommandId::RecordMessage,
      [](WindowState& s) {
          s.row = 18;
