@@ -17,14 +17,14 @@
 namespace parlix {
 
 std::vector<std::string> SimulatedPorts() {
-    static constexpr const char* kDevices[] = {"module",       "arduino-uno",  "arduino-mega",
-                                               "arduino-328",  "arduino-168",  "arduino-leonardo",
-                                               "arduino-due",  "arduino-zero", "bs2",
-                                               "bs2e",         "bs2sx",        "bs2p",
-                                               "bs2pe",        "bs2px",        "mrc3024",
-                                               "bs2-blank",    "bs2e-blank",   "bs2sx-blank",
-                                               "bs2p-blank",   "bs2pe-blank",  "bs2px-blank",
-                                               "mrc3024-blank"};
+    static constexpr const char* kDevices[] = {"module",        "arduino-uno",  "arduino-mega",
+                                               "arduino-328",   "arduino-168",  "arduino-leonardo",
+                                               "arduino-due",   "arduino-zero", "bs2",
+                                               "bs2e",          "bs2sx",        "bs2p",
+                                               "bs2pe",         "bs2px",        "mrc3024",
+                                               "bs2-blank",     "bs2e-blank",   "bs2sx-blank",
+                                               "bs2p-blank",    "bs2pe-blank",  "bs2px-blank",
+                                               "mrc3024-blank", "silent"};
     std::vector<std::string> ports;
     for (const char* device : kDevices) ports.push_back(std::string(kSimPortPrefix) + device);
     return ports;

@@ -158,7 +158,7 @@ void MainWindow::UpdateCommandStates() {
     }
     ShowConnectAsCancel(state.connecting);
     portBox_->setEnabled(rule::Port(state));
-    FollowConnection(state.connected);
+    FollowConnection(state.connected, state.connecting);
     if (params_)
         params_->SetConnection(state.connected,
                                state.connected ? session_.Support() : RecognitionSupport{});

@@ -130,7 +130,7 @@ class MainWindow : public QMainWindow, public MainView {
     // The hint in the empty command list, and the lists emptied whenever
     // the connection ends: they never show a module that is not there.
     void CreateHints();
-    void FollowConnection(bool connected);
+    void FollowConnection(bool connected, bool connecting);
     void ToggleTrace();
     // A trace whose file fills up stops; the window says so once and unticks it.
     void WatchTrace();

@@ -10,14 +10,24 @@
 
 namespace parlix::ui {
 
+namespace {
+
+QString NotConnectedHint() {
+    return MainWindow::tr(
+        "Not connected.\n\nChoose the port of your module in the tool bar, then press Connect.");
+}
+
+}  // namespace
+
 void MainWindow::CreateHints() {
-    commandHint_ =
-        new EmptyListHint(commandView_, tr("Not connected.\n\nChoose the port of your module in "
-                                           "the tool bar, then press Connect."));
+    commandHint_ = new EmptyListHint(commandView_, NotConnectedHint());
     commandHint_->SetActive(true);
 }
 
-void MainWindow::FollowConnection(bool connected) {
+void MainWindow::FollowConnection(bool connected, bool connecting) {
+    commandHint_->setText(connecting ? tr("Connecting...\n\nThe status bar tells what happens; "
+                                          "Cancel stops it.")
+                                     : NotConnectedHint());
     if (connected == listsConnected_) return;
     listsConnected_ = connected;
     commandHint_->SetActive(!connected);

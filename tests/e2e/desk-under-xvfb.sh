@@ -80,7 +80,13 @@ received=$(grep -c ' RX ' "$trace")
 
 # Again, with the silent simulated port chosen.
 settings="$XDG_CONFIG_HOME/Kanta/Parlix Desk/Settings.ini"
-sed -i 's|^ComPort=.*|ComPort=sim:silent|' "$settings"
+if grep -q '^ComPort *=' "$settings" 2>/dev/null; then
+    sed -i 's|^ComPort *=.*|ComPort=sim:silent|' "$settings"
+elif grep -q '^\[Settings\]' "$settings" 2>/dev/null; then
+    sed -i 's|^\[Settings\]|[Settings]\nComPort=sim:silent|' "$settings"
+else
+    printf '[Settings]\nComPort=sim:silent\n' >>"$settings"
+fi
 grep -q "^ComPort=sim:silent" "$settings" || fail "the port was not stored"
 rm -f "$trace"
 "$bin/parlix-desk" --simulate --trace "$trace" >"$work/desk.log" 2>&1 &
