@@ -138,6 +138,8 @@ void StampHost::OnProgramByte(DeviceIo& io, std::uint8_t byte) {
         pending_ = 0;
         Send(io, byte);
         if (command == 1 || command == 2) {
+            // Module bytes are printable: commands, arguments, the space.
+            if (byte < 0x20 || byte > 0x7E) ++violations_;
             wire_->ToModule(byte);
         } else if (command == 5) {
             std::lock_guard lock(mutex_);

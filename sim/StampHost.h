@@ -35,8 +35,9 @@
 //   keeps); 0 restarts the program. Module bytes go to the PC as they come.
 //   Until the first 'U' the program looks only for 'U' and 0 and lets every
 //   other byte pass, so that another link's probes do no harm; after it,
-//   every byte outside those codes and their operands, or at another speed
-//   than 9600, is a protocol violation, counted for the tests.
+//   every byte outside those codes and their operands, a module byte that
+//   is not printable, or a byte at another speed than 9600, is a protocol
+//   violation, counted for the tests.
 #pragma once
 
 #include "link/StampIdentification.h"
