@@ -92,20 +92,14 @@ class StampLinkTest : public ::testing::Test {
     Bytes DeviceBytes() const { return log.Bytes(Direction::DeviceToHost); }
 
     // Connected and in control mode: the bridge program relays.
-    void ConnectStamp(const std::string& port) {
-        ASSERT_TRUE(stamp.OpenLink(port));
-        ASSERT_TRUE(stamp.Detect());
-        ASSERT_TRUE(stamp.ConnectModule());
-        ASSERT_TRUE(stamp.EnterControlMode());
+    void ConnectHost(VoiceProxy& proxy, const std::string& port) {
+        ASSERT_TRUE(proxy.OpenLink(port));
+        ASSERT_TRUE(proxy.Detect());
+        ASSERT_TRUE(proxy.ConnectModule());
+        ASSERT_TRUE(proxy.EnterControlMode());
         log.Clear();
     }
-    void ConnectRobot(const std::string& port) {
-        ASSERT_TRUE(roboNova.OpenLink(port));
-        ASSERT_TRUE(roboNova.Detect());
-        ASSERT_TRUE(roboNova.ConnectModule());
-        ASSERT_TRUE(roboNova.EnterControlMode());
-        log.Clear();
-    }
+    void ConnectStamp(const std::string& port) { ConnectHost(stamp, port); }
     // 'x' and its one argument, the module's firmware ID.
     static LinkResult AskId(VoiceProxy& proxy, std::int32_t& id) {
         std::uint8_t status = 0;
@@ -477,12 +471,8 @@ TEST_F(StampLinkTest, GarbledByteIsFollowedByAResynchronisedCommand) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const bool robotHost = std::string(c.port) == "sim:mrc3024";
-        if (robotHost) {
-            ConnectRobot(c.port);
-        } else {
-            ConnectStamp(c.port);
-        }
         VoiceProxy& proxy = robotHost ? static_cast<VoiceProxy&>(roboNova) : stamp;
+        ConnectHost(proxy, c.port);
         sim::ModuleFaults garble;
         garble.afterReplyBytes = c.spared;
         garble.garbleReplyBytes = 1;
