@@ -29,6 +29,9 @@ class DeviceIo {
     virtual bool Dtr() const { return false; }
     // True once for each break the host started since the last call.
     virtual bool TakeBreak() { return false; }
+    // Once for each time the host let DTR fall since the last call (the last
+    // one counts): whether a break was held at that moment.
+    virtual std::optional<bool> TakeDtrRelease() { return std::nullopt; }
 
     // The transport wants the device to return from Serve.
     virtual bool Stopping() const = 0;

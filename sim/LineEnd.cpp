@@ -127,6 +127,7 @@ void LineEnd::SetRts(bool on) {
 void LineEnd::SetDtr(bool on) {
     {
         std::lock_guard lock(mutex_);
+        if (dtr_ && !on) dtrReleased_ = breakOn_;
         dtr_ = on;
     }
     Event(on ? "DTR on" : "DTR off");
@@ -136,6 +137,7 @@ void LineEnd::SetBreak(bool on) {
     {
         std::lock_guard lock(mutex_);
         if (on) breakSeen_ = true;
+        breakOn_ = on;
     }
     Event(on ? "break on" : "break off");
     wake_.notify_all();
@@ -163,6 +165,11 @@ bool LineEnd::Dtr() const {
 bool LineEnd::TakeBreak() {
     std::lock_guard lock(mutex_);
     return std::exchange(breakSeen_, false);
+}
+
+std::optional<bool> LineEnd::TakeDtrRelease() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(dtrReleased_, std::nullopt);
 }
 
 void LineEnd::Stop() {

@@ -64,6 +64,7 @@ class LineEnd : public DeviceIo {
     bool Rts() const override;
     bool Dtr() const override;
     bool TakeBreak() override;
+    std::optional<bool> TakeDtrRelease() override;
     bool Stopping() const override;
     void Unplug() override;
 
@@ -98,6 +99,8 @@ class LineEnd : public DeviceIo {
     bool rts_ = false;
     bool dtr_ = false;
     bool breakSeen_ = false;
+    bool breakOn_ = false;
+    std::optional<bool> dtrReleased_;  // with the break held then
     std::atomic<bool> stopping_{false};
     Clock::time_point drainUntil_{};
     std::atomic<bool> unplugged_{false};

@@ -108,6 +108,7 @@ void RoboNovaHost::OnByte(DeviceIo& io, std::uint8_t byte) {
         case 0xF7:
         case 0xF2:
         case 0xB3:
+            if (op_.size() == 4 && byte != 0x00) ++violations_;  // the read request is 0
             if (op_.size() == 4) {
                 const std::uint16_t a = Address(op_, 1);
                 answer = code == 0xF7   ? ram_[a % kRamSize]
@@ -140,6 +141,7 @@ void RoboNovaHost::OnByte(DeviceIo& io, std::uint8_t byte) {
             done = true;
             break;
         default:  // 0xFC and anything unknown: answered, nothing more
+            if (code != 0xFC) ++violations_;
             done = true;
             break;
     }

@@ -35,6 +35,7 @@
 #include "sim/ModuleDevice.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <memory>
@@ -61,6 +62,9 @@ class RoboNovaHost : public Device {
     std::uint8_t MemoryAt(std::uint16_t address) const;
     // The last output command's two bytes.
     std::array<std::uint8_t, 2> LastOutput() const;
+    // Bytes the controller got that no operation allows: an unknown operation
+    // code, or a read request other than 0.
+    int Violations() const { return violations_; }
     // Phases a fault may wait for: identification, a program memory read, the
     // mailbox, a program download.
     enum Phase { kAnyTime = 0, kIdentify = 1, kMemoryRead = 2, kMailboxUse = 3, kDownload = 4 };
@@ -85,6 +89,7 @@ class RoboNovaHost : public Device {
     std::vector<std::uint8_t> memory_;
     std::vector<std::uint8_t> ram_;
     std::array<std::uint8_t, 2> output_{};
+    std::atomic<int> violations_ = 0;
 
     // Serving state, on the serving thread only.
     std::vector<std::uint8_t> op_;  // the operation's bytes so far

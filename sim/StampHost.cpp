@@ -21,6 +21,7 @@ constexpr std::uint8_t kArgRequestToModule = ' ';
 StampHost::StampHost(StampKind kind, std::shared_ptr<ModuleDevice> module, bool blank)
     : kind_(kind), blank_(blank), module_(std::move(module)) {
     if (!blank) program_ = {'P', 'X'};  // any program: the bridge is what runs
+    state_ = blank ? State::Idle : State::Program;
 }
 
 std::string StampHost::PortNameOf(StampKind kind, bool blank) {
@@ -45,6 +46,7 @@ std::uint8_t StampHost::Language() const {
 
 void StampHost::Reset(bool monitor) {
     state_ = monitor ? State::Monitor : State::Program;
+    bridging_ = false;
     idStep_ = 0;
     identified_ = false;
     packet_.clear();
@@ -137,6 +139,8 @@ void StampHost::OnProgramByte(DeviceIo& io, std::uint8_t byte) {
         pending_ = 0;
         Send(io, byte);
         if (command == 1 || command == 2) {
+            // Module bytes are printable: commands, arguments, the space.
+            if (byte < 0x20 || byte > 0x7E) ++violations_;
             wire_->ToModule(byte);
         } else if (command == 5) {
             std::lock_guard lock(mutex_);
@@ -144,6 +148,7 @@ void StampHost::OnProgramByte(DeviceIo& io, std::uint8_t byte) {
         }
         return;
     }
+    if (!bridging_ && byte != 0 && byte != 'U') return;  // waiting for control mode
     switch (byte) {
         case 0:
             Reset(false);
@@ -167,31 +172,28 @@ void StampHost::OnProgramByte(DeviceIo& io, std::uint8_t byte) {
             Send(io, byte);
             wire_->ToModule('b');
             keepModuleBytesUntil_ = Clock::now() + 100ms;
+            bridging_ = true;
             return;
         default:
-            return;  // not a bridge byte: ignored, unanswered
+            ++violations_;  // not a bridge byte: ignored, unanswered
+            return;
     }
+}
+
+void StampHost::OnLineEdges(DeviceIo& io) {
+    io.TakeBreak();  // a break alone resets nothing
+    if (const auto release = io.TakeDtrRelease()) Reset(*release);
 }
 
 void StampHost::Serve(DeviceIo& io) {
     ModuleWire wire;
     std::thread module([&] { module_->Serve(wire); });
     wire_ = &wire;
-    bool dtr = io.Dtr();
-    Clock::time_point lastBreak{};
-    Reset(false);
+    bool held = false;
     while (!io.Stopping()) {
-        // The break is latched and the DTR pulse is short: the break alone
-        // stands for the pulse it comes with, whichever is seen first.
-        const bool dtrNow = io.Dtr();
-        if (io.TakeBreak()) {
-            lastBreak = Clock::now();
-            Reset(true);
-        } else if (dtrNow && !dtr && Clock::now() - lastBreak > kBreakPulse) {
-            Reset(false);
-        }
-        dtr = dtrNow;
-        if (signDue_ && Clock::now() >= signAt_) {
+        OnLineEdges(io);
+        held = io.Dtr();
+        if (!held && signDue_ && Clock::now() >= signAt_) {
             signDue_ = false;
             if (!Send(io, '"')) break;
         }
@@ -199,10 +201,15 @@ void StampHost::Serve(DeviceIo& io) {
         if (byte) {
             if (!Send(io, *byte)) break;  // the echo of the serial input
             const std::uint32_t baud = io.LineOfLastRead().baud;
-            if (state_ == State::Monitor && baud == InfoOf(kind_).baud)
+            if (held) {
+                // in reset: the echo is all
+            } else if (state_ == State::Monitor && baud == InfoOf(kind_).baud) {
                 OnMonitorByte(io, *byte);
-            else if (state_ == State::Program && baud == 9600)
+            } else if (state_ == State::Program && baud == 9600) {
                 OnProgramByte(io, *byte);
+            } else if (state_ == State::Program && bridging_ && pending_ == 0) {
+                ++violations_;  // a byte at another speed reaches the program as garbage
+            }
         }
         while (const auto reply = wire.FromModule()) {
             if (state_ != State::Program || Clock::now() < keepModuleBytesUntil_) continue;
@@ -213,6 +220,9 @@ void StampHost::Serve(DeviceIo& io) {
             break;
         }
     }
+    // The port closed with DTR up lets it fall.
+    OnLineEdges(io);
+    if (held || io.Dtr()) Reset(false);
     wire_ = nullptr;
     wire.Stop();
     module.join();

@@ -2,10 +2,13 @@
 // none, when started blank) and a simulated module on its pins.
 //
 // The Stamp's serial input is wired back to its output, so every byte the PC
-// sends comes straight back, at any speed and in any state. A break (held
-// while DTR pulses) resets it into its monitor, which answers the identification
-// exchange at the kind's speed (19200 for the BS2px, 9600 for the others) and
-// takes a program in packets; DTR rising without a break restarts the program.
+// sends comes straight back, at any speed and in any state. DTR holds it in
+// reset; when DTR falls with a break held, it starts its monitor, which
+// answers the identification exchange at the kind's speed (19200 for the
+// BS2px, 9600 for the others) and takes a program in packets; when DTR falls
+// without a break, or the port closes with DTR up, the program restarts. A
+// break alone resets nothing. Opening the port changes nothing either: the
+// program goes on in whatever state the last connection left it.
 //
 // Where the desk's side leaves the Stamp open, it behaves so:
 // - Identification ends with a 0: for the BS2 the 0 that asks for the version,
@@ -30,6 +33,11 @@
 //   5 and the next byte store the module language, 6 answers it; 'U' starts
 //   control mode with the module (its own 'b' exchange, whose replies it
 //   keeps); 0 restarts the program. Module bytes go to the PC as they come.
+//   Until the first 'U' the program looks only for 'U' and 0 and lets every
+//   other byte pass, so that another link's probes do no harm; after it,
+//   every byte outside those codes and their operands, a module byte that
+//   is not printable, or a byte at another speed than 9600, is a protocol
+//   violation, counted for the tests.
 #pragma once
 
 #include "link/StampIdentification.h"
@@ -37,6 +45,7 @@
 #include "sim/HostFaults.h"
 #include "sim/ModuleDevice.h"
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -52,8 +61,6 @@ class StampHost : public Device {
     // The BS2 announces 2.5, the others 1.3 (whose reply letters stay within A to Z).
     static std::uint8_t VersionOf(StampKind kind) { return kind == StampKind::BS2 ? 0x25 : 0x13; }
     static constexpr std::chrono::milliseconds kSignDelay{150};
-    // A DTR pulse this soon after a break belongs to the same reset.
-    static constexpr std::chrono::milliseconds kBreakPulse{200};
 
     StampHost(StampKind kind, std::shared_ptr<ModuleDevice> module, bool blank = false);
 
@@ -72,6 +79,8 @@ class StampHost : public Device {
         faults_.Set(faults, phase);
     }
     std::uint8_t Language() const;
+    // Bytes the bridge program got that its state does not allow.
+    int Violations() const { return violations_; }
 
   private:
     enum class State { Idle, Monitor, Program };
@@ -80,6 +89,7 @@ class StampHost : public Device {
     void OnMonitorByte(DeviceIo& io, std::uint8_t byte);
     void OnPacketByte(DeviceIo& io, std::uint8_t byte);
     void OnProgramByte(DeviceIo& io, std::uint8_t byte);
+    void OnLineEdges(DeviceIo& io);
     bool Send(DeviceIo& io, std::uint8_t byte) { return faults_.Send(io, byte); }
 
     const StampKind kind_;
@@ -91,9 +101,11 @@ class StampHost : public Device {
     mutable std::mutex mutex_;
     std::vector<std::uint8_t> program_;  // empty: no program
     std::uint8_t language_ = 0;
+    std::atomic<int> violations_ = 0;
 
     // Serving state, on the serving thread only.
     State state_ = State::Idle;
+    bool bridging_ = false;  // 'U' came since the program started
     int idStep_ = 0;
     bool identified_ = false;
     std::vector<std::uint8_t> packet_;

@@ -34,22 +34,40 @@ LinkResult BasicStampProxy::DoOpenLink(const std::string& port) {
     return r;
 }
 
+// A Stamp left relaying would take the next connection's probes for module
+// bytes: as leaving control mode does, reset it and start its program afresh.
+LinkResult BasicStampProxy::DoCloseLink() {
+    if (bridged_) {
+        Found found{};
+        if (IdentifyAny(found)) EchoedByte(0);
+    }
+    bridged_ = resync_ = false;
+    return PortProxy::DoCloseLink();
+}
+
+LinkResult BasicStampProxy::Resynchronise() {
+    if (!resync_ || !bridged_) return LinkResult::WithoutLine(true);
+    return DoEnterControlMode();
+}
+
 LinkResult BasicStampProxy::EchoedByte(std::uint8_t byte) {
     SleepMs(10);
     std::uint32_t written = 0;
     if (const auto ec = port_.Write(&byte, 1, &written, nullptr, 1000)) return LinkResult::Fail(ec);
     port_.FlushOutput();
     std::uint8_t echo = 0;
-    const LinkResult r = port_.ReadByte(echo);
-    if (r && echo != byte) return LinkResult::Fail(Status::BadReply);
+    LinkResult r = port_.ReadByte(echo);
+    if (r && echo != byte) r = LinkResult::Fail(Status::BadReply);
+    if (!r) resync_ = true;
     return r;
 }
 
 LinkResult BasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
     if (const LinkResult r = EchoedByte(byte); !r) return r;
     std::uint8_t ack = 0;
-    const LinkResult r = port_.ReadByte(ack);
-    if (r && ack != byte) return LinkResult::Fail(Status::BadReply);
+    LinkResult r = port_.ReadByte(ack);
+    if (r && ack != byte) r = LinkResult::Fail(Status::BadReply);
+    if (!r) resync_ = true;
     return r;
 }
 
@@ -58,6 +76,7 @@ LinkResult BasicStampProxy::AcknowledgedByte(std::uint8_t byte) {
 // own status and the purge drops whatever the reset garbled.
 LinkResult BasicStampProxy::ResetStamp() {
     if (const auto ec = port_.EscapeFunction(SETBREAK)) return LinkResult::Fail(ec);
+    bridged_ = resync_ = false;
     port_.EscapeFunction(SETDTR);
     SleepMs(10);
     port_.EscapeFunction(CLRDTR);
@@ -183,7 +202,8 @@ LinkResult BasicStampProxy::DoSendCommand(std::uint8_t command,
         if (!EncodeArgument(value, b)) return LinkResult::Fail(Status::InvalidParameter);
         bytes.push_back(b);
     }
-    LinkResult r;
+    LinkResult r = Resynchronise();
+    if (!r) return r;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const std::uint8_t marker = i + 1 < bytes.size() ? kMoreFollow : kLastByte;
         r = AcknowledgedByte(marker);
@@ -202,6 +222,7 @@ LinkResult BasicStampProxy::DoReceiveArguments(std::span<std::int32_t> values) {
         if (!r) return r;
         if (!DecodeArgument(reply, value)) {
             value = reply;
+            resync_ = true;  // perhaps a bridge code that came late
             return r.Refused();
         }
     }
@@ -209,7 +230,8 @@ LinkResult BasicStampProxy::DoReceiveArguments(std::span<std::int32_t> values) {
 }
 
 LinkResult BasicStampProxy::DoSetBusy(bool busy) {
-    LinkResult r = AcknowledgedByte(kBusy);
+    LinkResult r = Resynchronise();
+    if (r) r = AcknowledgedByte(kBusy);
     if (r) r = AcknowledgedByte(busy ? '1' : '0');
     return r;
 }
@@ -219,6 +241,7 @@ LinkResult BasicStampProxy::DoEnterControlMode() {
     if (r) r = ConnectModule();
     if (!r) return r;
     SleepMs(100);
+    bridged_ = true;
     if (!(r = AcknowledgedByte('U'))) return r;
     SleepMs(100);
     return r;
@@ -231,13 +254,15 @@ LinkResult BasicStampProxy::DoLeaveControlMode() {
 }
 
 LinkResult BasicStampProxy::DoSaveLanguage(int language) {
-    LinkResult r = AcknowledgedByte(kSaveLanguage);
+    LinkResult r = Resynchronise();
+    if (r) r = AcknowledgedByte(kSaveLanguage);
     if (r) r = AcknowledgedByte(static_cast<std::uint8_t>(language));
     return r;
 }
 
 LinkResult BasicStampProxy::DoLoadLanguage(std::uint8_t& language) {
-    LinkResult r = AcknowledgedByte(kLoadLanguage);
+    LinkResult r = Resynchronise();
+    if (r) r = AcknowledgedByte(kLoadLanguage);
     if (r) r = port_.ReadByte(language);
     return r;
 }

@@ -14,6 +14,7 @@ class BasicStampProxy : public PortProxy {
 
   protected:
     LinkResult DoOpenLink(const std::string& port) override;
+    LinkResult DoCloseLink() override;
     LinkResult DoDetect() override;
     LinkResult DoConnectModule() override;
     LinkResult DoUpdateBridge(const std::string& programFile, ProgressSink* progress) override;
@@ -39,6 +40,13 @@ class BasicStampProxy : public PortProxy {
     // when none answers.
     LinkResult IdentifyAny(Found& found);
     LinkResult SendPacket(const std::uint8_t (&packet)[18]);
+    // After a byte of the bridge's framing went missing or wrong, the bridge
+    // may be waiting for an operand where a code is due: a reset and control
+    // mode again bring both sides back to the start of a command.
+    LinkResult Resynchronise();
+
+    bool bridged_ = false;  // the bridge program relays: 'U' was sent since the last reset
+    bool resync_ = false;   // the framing went wrong since then
 };
 
 }  // namespace parlix

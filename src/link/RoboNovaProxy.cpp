@@ -28,6 +28,14 @@ constexpr char kSignature[] = "$Zorin.1";
 constexpr const char* kName = "MRC3024";
 constexpr int kPage = 128;
 
+std::uint8_t Low(std::uint16_t address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
+
+std::uint8_t High(std::uint16_t address) {
+    return static_cast<std::uint8_t>(address >> 8);
+}
+
 bool ReadWord(std::FILE* file, std::uint16_t& word) {
     std::uint8_t b[2];
     if (std::fread(b, 1, 2, file) != 2) return false;
@@ -72,52 +80,50 @@ LinkResult RoboNovaProxy::CheckedByte(std::uint8_t byte) {
     return r;
 }
 
-LinkResult RoboNovaProxy::CheckedAddress(std::uint16_t address) {
-    LinkResult r = CheckedByte(static_cast<std::uint8_t>(address & 0xFF));
-    if (r) r = CheckedByte(static_cast<std::uint8_t>(address >> 8));
+// Sends one controller operation, every byte answered and checked; with
+// `value`, the last byte's answer is the value read. After a byte that went
+// wrong the rest of the operation still goes out, answers unchecked, so that
+// the controller ends it where the desk does and takes the next operation's
+// first byte as a new request rather than as an address or a value.
+LinkResult RoboNovaProxy::Operation(std::initializer_list<std::uint8_t> bytes,
+                                    std::uint8_t* value) {
+    Lock lock(portLock_);
+    LinkResult r = LinkResult::WithoutLine(true);
+    const std::uint8_t* last = bytes.end() - 1;
+    for (const std::uint8_t* b = bytes.begin(); b != bytes.end(); ++b) {
+        std::uint8_t answer = 0;
+        if (!r) {
+            // Nothing more when the line has stopped answering altogether.
+            if (!ControllerByte(*b, answer)) break;
+            continue;
+        }
+        r = ControllerByte(*b, answer);
+        if (r && value && b == last)
+            *value = answer;
+        else if (r && answer != *b)
+            r = LinkResult::Fail(Status::BadReply);
+    }
     return r;
 }
 
 LinkResult RoboNovaProxy::WriteRam(std::uint16_t address, std::uint8_t value) {
-    Lock lock(portLock_);
-    LinkResult r = CheckedByte(0xF8);
-    if (r) r = CheckedAddress(address);
-    if (r) r = CheckedByte(value);
-    return r;
+    return Operation({0xF8, Low(address), High(address), value});
 }
 
 LinkResult RoboNovaProxy::ReadRam(std::uint16_t address, std::uint8_t& value) {
-    Lock lock(portLock_);
-    LinkResult r = CheckedByte(0xF7);
-    if (r) r = CheckedAddress(address);
-    if (r) r = ControllerByte(0x00, value);
-    return r;
+    return Operation({0xF7, Low(address), High(address), 0x00}, &value);
 }
 
 LinkResult RoboNovaProxy::ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value) {
-    Lock lock(portLock_);
-    LinkResult r = CheckedByte(op);
-    if (r) r = CheckedAddress(address);
-    if (r) r = ControllerByte(0x00, value);
-    return r;
+    return Operation({op, Low(address), High(address), 0x00}, &value);
 }
 
 LinkResult RoboNovaProxy::WriteMemory(std::uint16_t address, std::uint8_t value) {
-    Lock lock(portLock_);
-    LinkResult r = CheckedByte(0xF4);
-    if (r) r = CheckedByte(0x0B);
-    if (r) r = CheckedAddress(address);
-    if (r) r = CheckedByte(value);
-    if (r) r = CheckedByte(value);
-    return r;
+    return Operation({0xF4, 0x0B, Low(address), High(address), value, value});
 }
 
 LinkResult RoboNovaProxy::OutputCommand(std::uint8_t p, std::uint8_t q) {
-    Lock lock(portLock_);
-    LinkResult r = CheckedByte(0xE3);
-    if (r) r = CheckedByte(p);
-    if (r) r = CheckedByte(q);
-    return r;
+    return Operation({0xE3, p, q});
 }
 
 LinkResult RoboNovaProxy::AcknowledgedWrite(std::uint8_t value) {

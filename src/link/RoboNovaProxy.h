@@ -5,6 +5,7 @@
 
 #include "link/PortProxy.h"
 
+#include <initializer_list>
 #include <mutex>
 
 namespace parlix {
@@ -33,7 +34,7 @@ class RoboNovaProxy : public PortProxy {
   private:
     LinkResult ControllerByte(std::uint8_t byte, std::uint8_t& answer);
     LinkResult CheckedByte(std::uint8_t byte);
-    LinkResult CheckedAddress(std::uint16_t address);
+    LinkResult Operation(std::initializer_list<std::uint8_t> bytes, std::uint8_t* value = nullptr);
     LinkResult WriteRam(std::uint16_t address, std::uint8_t value);
     LinkResult ReadRam(std::uint16_t address, std::uint8_t& value);
     LinkResult ReadMemory(std::uint8_t op, std::uint16_t address, std::uint8_t& value);

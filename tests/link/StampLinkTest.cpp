@@ -4,6 +4,7 @@
 #include "app/AppSettings.h"
 #include "base/ProgressSink.h"
 #include "link/BasicStampProxy.h"
+#include "link/DirectProxy.h"
 #include "link/RoboNovaProxy.h"
 #include "link/StampIdentification.h"
 #include "sim/BridgeImages.h"
@@ -91,11 +92,31 @@ class StampLinkTest : public ::testing::Test {
     Bytes HostBytes() const { return log.Bytes(Direction::HostToDevice); }
     Bytes DeviceBytes() const { return log.Bytes(Direction::DeviceToHost); }
 
-    void ConnectStamp(const std::string& port) {
-        ASSERT_TRUE(stamp.OpenLink(port));
-        ASSERT_TRUE(stamp.Detect());
-        ASSERT_TRUE(stamp.ConnectModule());
+    // Connected and in control mode: the bridge program relays.
+    void ConnectHost(VoiceProxy& proxy, const std::string& port) {
+        ASSERT_TRUE(proxy.OpenLink(port));
+        ASSERT_TRUE(proxy.Detect());
+        ASSERT_TRUE(proxy.ConnectModule());
+        ASSERT_TRUE(proxy.EnterControlMode());
         log.Clear();
+    }
+    void ConnectStamp(const std::string& port) { ConnectHost(stamp, port); }
+    // 'x' and its one argument, the module's firmware ID.
+    static LinkResult AskId(VoiceProxy& proxy, std::int32_t& id) {
+        std::uint8_t status = 0;
+        LinkResult r = proxy.SendCommand('x', {});
+        if (r) r = proxy.ReceiveStatus(status, 30);
+        if (r && status != 'x') r = r.Refused();
+        std::int32_t values[1] = {};
+        if (r) r = proxy.ReceiveArguments(values);
+        id = values[0];
+        return r;
+    }
+    // Wire time of the first event `text` at or after `from`, in microseconds; -1 if none.
+    std::int64_t EventAt(const std::string& text, std::int64_t from = 0) const {
+        for (const auto& entry : log.Entries())
+            if (entry.isEvent && entry.event == text && entry.micros >= from) return entry.micros;
+        return -1;
     }
 
     TempDir dir;
@@ -376,6 +397,125 @@ TEST_F(StampLinkTest, ControllerMailboxCarriesTheModuleProtocol) {
     EXPECT_EQ(untaken.reason, make_error_code(Status::WaitTimeout));
     const Bytes sent = HostBytes();
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 0xF7), 40);
+}
+
+// Break set, DTR raised for 10 ms and cleared, the break held 50 ms more,
+// then 20 ms before the purge: the Stamp starts its monitor when DTR falls
+// under the break, and DTR must end cleared, since it holds the Stamp in reset.
+TEST_F(StampLinkTest, StampResetHoldsTheBreakAcrossTheDtrPulse) {
+    ASSERT_TRUE(stamp.OpenLink("sim:bs2"));
+    log.Clear();
+    ASSERT_TRUE(stamp.Detect());
+    const std::int64_t breakOn = EventAt("break on");
+    const std::int64_t dtrOn = EventAt("DTR on", breakOn);
+    const std::int64_t dtrOff = EventAt("DTR off", dtrOn);
+    const std::int64_t breakOff = EventAt("break off", dtrOff);
+    const std::int64_t purge = EventAt("purge", breakOff);
+    ASSERT_GE(breakOn, 0);
+    ASSERT_GE(dtrOn, 0);
+    ASSERT_GE(dtrOff, 0);
+    ASSERT_GE(breakOff, 0);
+    ASSERT_GE(purge, 0);
+    // Line events are logged when they arrive over the socket: a few
+    // milliseconds of its jitter are allowed, not a missing wait.
+    EXPECT_GE(dtrOff - dtrOn, 8'000);
+    EXPECT_GE(breakOff - dtrOff, 40'000);
+    EXPECT_GE(purge - breakOff, 15'000);
+    std::string lastDtr;
+    for (const auto& entry : log.Entries())
+        if (entry.isEvent && entry.event.starts_with("DTR ")) lastDtr = entry.event;
+    EXPECT_EQ(lastDtr, "DTR off");
+}
+
+// A Stamp whose link was lost while it relayed is reset and its program
+// restarted when the port closes, so that the next connection's probes (the
+// controller's 0xF0 and zeros, the direct link's 'b') never reach a relaying
+// bridge; that connection then needs no reset by hand.
+TEST_F(StampLinkTest, StampLostWhileRelayingIsRestartedAtClose) {
+    sim::ModuleFaults silent;
+    silent.silent = true;
+    struct Case {
+        StampKind kind;
+        bool hostSilent;  // else the module behind it
+    };
+    for (const Case& c : {Case{StampKind::BS2, true}, Case{StampKind::BS2px, false}}) {
+        auto& host = *stamps[c.kind];
+        const std::string port = "sim:" + host.PortName();
+        SCOPED_TRACE(port);
+        ConnectStamp(port);
+        std::int32_t id = 0;
+        ASSERT_TRUE(AskId(stamp, id));
+        if (c.hostSilent) {
+            host.SetFaults(silent);
+        } else {
+            host.Module().SetFaults(silent);
+        }
+        EXPECT_FALSE(AskId(stamp, id));
+        // The controller leaves control mode no more once the link is lost: it only closes.
+        stamp.CloseLink();
+        host.SetFaults({});
+        host.Module().SetFaults({});
+
+        RoboNovaProxy robotProbe{settings};
+        DirectProxy directProbe{settings};
+        for (VoiceProxy* probe : std::initializer_list<VoiceProxy*>{&robotProbe, &directProbe}) {
+            ASSERT_TRUE(probe->OpenLink(port));
+            EXPECT_FALSE(probe->Detect());
+            probe->CloseLink();
+        }
+        ConnectStamp(port);
+        EXPECT_TRUE(AskId(stamp, id));
+        EXPECT_EQ(id, 12);
+        EXPECT_EQ(host.Violations(), 0);
+        stamp.CloseLink();
+    }
+}
+
+// One garbled byte from the host leaves its bridge mid-command: the next
+// command resynchronises first (the Stamp reset and control mode again, the
+// rest of the controller's operation) and goes through, and no byte reaches
+// the bridge where its framing does not allow it.
+TEST_F(StampLinkTest, GarbledByteIsFollowedByAResynchronisedCommand) {
+    struct Case {
+        const char* name;
+        const char* port;
+        int spared;  // host bytes that pass before the garbled one
+    };
+    const Case cases[] = {
+        {"bs2: echo of the marker", "sim:bs2", 0},
+        {"bs2: acknowledgement of the marker", "sim:bs2", 1},
+        {"bs2px: echo of the command", "sim:bs2px", 2},
+        {"bs2: reply argument", "sim:bs2", 7},
+        {"controller: mailbox write code", "sim:mrc3024", 0},
+        {"controller: mailbox address", "sim:mrc3024", 1},
+        {"controller: mailbox poll address", "sim:mrc3024", 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool robotHost = std::string(c.port) == "sim:mrc3024";
+        VoiceProxy& proxy = robotHost ? static_cast<VoiceProxy&>(roboNova) : stamp;
+        ConnectHost(proxy, c.port);
+        sim::ModuleFaults garble;
+        garble.afterReplyBytes = c.spared;
+        garble.garbleReplyBytes = 1;
+        garble.garbage = 0x01;
+        std::shared_ptr<sim::StampHost> host;
+        if (robotHost) {
+            robot->SetFaults(garble);
+        } else {
+            host = stamps[c.port == std::string("sim:bs2") ? StampKind::BS2 : StampKind::BS2px];
+            host->SetFaults(garble);
+        }
+        std::int32_t id = 0;
+        EXPECT_FALSE(AskId(proxy, id));
+        proxy.PurgeLine();
+        ASSERT_TRUE(AskId(proxy, id));
+        EXPECT_EQ(id, 12);
+        EXPECT_EQ(host ? host->Violations() : robot->Violations(), 0);
+        proxy.CloseLink();
+        robot->SetFaults({});
+        if (host) host->SetFaults({});
+    }
 }
 
 }  // namespace
