@@ -127,16 +127,15 @@ int main() {
                          sim::BoardKind::Uno, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
     server.AddDevice("bs2", std::make_shared<sim::StampHost>(
                                 StampKind::BS2, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
-    const char* hosts[] = {"module", "arduino-uno", "arduino-leonardo", "bs2", "bs2px",
-                           "mrc3024"};
+    const char* hosts[] = {"module", "arduino-uno", "arduino-leonardo", "bs2", "bs2px", "mrc3024"};
     // It comes back under its boot loader's name after the 1200-baud touch.
     auto leonardo = std::make_shared<sim::ArduinoBoard>(
         sim::BoardKind::Leonardo, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE));
     leonardo->ListIn(&server);
     server.AddDevice(leonardo->PortName(), leonardo);
-    server.AddDevice("bs2px",
-                     std::make_shared<sim::StampHost>(
-                         StampKind::BS2px, sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
+    server.AddDevice(
+        "bs2px", std::make_shared<sim::StampHost>(StampKind::BS2px,
+                                                  sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE)));
     server.AddDevice("mrc3024", std::make_shared<sim::RoboNovaHost>(
                                     sim::ModuleDevice::FromFile(PARLIX_DEMO_MODULE), false));
     if (server.Start()) {

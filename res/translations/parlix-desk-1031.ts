@@ -809,6 +809,20 @@ Möchten Sie die aktualisierte &quot;Bridge&quot;-Software auf das Gerät laden?
         <translation>Speicher wird gelöscht...
 </translation>
     </message>
+    <message>
+        <source>The module on port &quot;%s&quot; answers as its firmware loader: a firmware download did not finish.
+
+Download the firmware again to bring the module back.
+</source>
+        <translation>Das Modul am Port &quot;%s&quot; antwortet als sein Firmware-Lader: ein Firmware-Download wurde nicht beendet.
+
+Laden Sie die Firmware erneut herunter, um das Modul wiederherzustellen.
+</translation>
+    </message>
+    <message>
+        <source>Downloading the &quot;bridge&quot; software to %s...</source>
+        <translation>Die &quot;Bridge&quot;-Software wird auf %s heruntergeladen...</translation>
+    </message>
 </context>
 <context>
     <name>CustomData</name>
@@ -1042,6 +1056,10 @@ Folgender Systemfehler ist aufgetreten:
         <source>Arduino or C/C++ Header (*.h)</source>
         <translation>Arduino- oder C/C++-Header (*.h)</translation>
     </message>
+    <message>
+        <source>The project &quot;%s&quot; names no grammar, so it adds nothing to the custom data. Add its grammars or remove it.</source>
+        <translation>Das Projekt &quot;%s&quot; nennt keine Grammatik und fügt den benutzerdefinierten Daten daher nichts hinzu. Fügen Sie seine Grammatiken hinzu oder entfernen Sie es.</translation>
+    </message>
 </context>
 <context>
     <name>Firmware</name>
@@ -1116,6 +1134,12 @@ Bitte Verbindung und Einstellungen prüfen und es erneut versuchen.</translation
     <message>
         <source>Could not read firmware file: %s</source>
         <translation>Die Firmware-Datei konnte nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>
+The file is not a valid image: build it again or choose another file.</source>
+        <translation>
+Die Datei ist kein gültiges Abbild: erstellen Sie es neu oder wählen Sie eine andere Datei.</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1650,98 @@ um die angegebene Zeit verzögert.<byte value="xd"/>
 <byte value="xd"/>
 Der Klang muss mit 9,3 kHz komprimiert sein!</translation>
     </message>
+    <message>
+        <source>Detecting the device on %s...</source>
+        <translation>Gerät an %s wird erkannt...</translation>
+    </message>
+    <message>
+        <source>Connection cancelled</source>
+        <translation>Verbindungsaufbau abgebrochen</translation>
+    </message>
+    <message>
+        <source>trigger group</source>
+        <translation>Auslösergruppe</translation>
+    </message>
+    <message>
+        <source>password group</source>
+        <translation>Passwortgruppe</translation>
+    </message>
+    <message>
+        <source>wordset %d</source>
+        <translation>Wortgruppe %d</translation>
+    </message>
+    <message>
+        <source>group %d</source>
+        <translation>Gruppe %d</translation>
+    </message>
+    <message>
+        <source>Firmware %s, version %s, downloaded</source>
+        <translation>Firmware %s, Version %s, heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Firmware &quot;%s&quot; downloaded</source>
+        <translation>Firmware &quot;%s&quot; heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Custom data from %s downloaded</source>
+        <translation>Benutzerdefinierte Daten aus %s heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Commands not exported to %s</source>
+        <translation>Befehle nicht nach %s exportiert</translation>
+    </message>
+    <message>
+        <source>Commands not imported from %s</source>
+        <translation>Befehle nicht aus %s importiert</translation>
+    </message>
+    <message>
+        <source>Exported 1 command to %s</source>
+        <translation>1 Befehl nach %s exportiert</translation>
+    </message>
+    <message>
+        <source>Imported 1 command from %s</source>
+        <translation>1 Befehl aus %s importiert</translation>
+    </message>
+    <message>
+        <source>Exported %d commands to %s</source>
+        <translation>%d Befehle nach %s exportiert</translation>
+    </message>
+    <message>
+        <source>Imported %d commands from %s</source>
+        <translation>%d Befehle aus %s importiert</translation>
+    </message>
+    <message>
+        <source>trigger word %d</source>
+        <translation>Auslösewort %d</translation>
+    </message>
+    <message>
+        <source>word %d</source>
+        <translation>Wort %d</translation>
+    </message>
+    <message>
+        <source>command %d</source>
+        <translation>Befehl %d</translation>
+    </message>
+    <message>
+        <source>Recognised, but not which one (%s)</source>
+        <translation>Erkannt, aber nicht welcher (%s)</translation>
+    </message>
+    <message>
+        <source>Nothing recognised (%s)</source>
+        <translation>Nichts erkannt (%s)</translation>
+    </message>
+    <message>
+        <source>Recognised: %s (%s)</source>
+        <translation>Erkannt: %s (%s)</translation>
+    </message>
+    <message>
+        <source>Trained: %s</source>
+        <translation>Trainiert: %s</translation>
+    </message>
+    <message>
+        <source>Not trained: %s</source>
+        <translation>Nicht trainiert: %s</translation>
+    </message>
 </context>
 <context>
     <name>ParamsDlg</name>
@@ -2131,6 +2247,38 @@ Möchten Sie das aktuelle Training trotzdem behalten?</translation>
 %2</source>
         <translation>Die Protokollierung wurde beendet: Das Protokoll &quot;%1&quot; kann nicht geschrieben werden.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop connecting</source>
+        <translation>Verbindungsaufbau abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop connecting and close the port</source>
+        <translation>Bricht den Verbindungsaufbau ab und schließt den Port</translation>
+    </message>
+    <message>
+        <source>Commands.vrcmd</source>
+        <translation>Befehle.vrcmd</translation>
+    </message>
+    <message>
+        <source>Not connected.
+
+Choose the port of your module in the tool bar, then press Connect.</source>
+        <translation>Nicht verbunden.
+
+Wählen Sie in der Werkzeugleiste den Port Ihres Moduls und klicken Sie dann auf Verbinden.</translation>
+    </message>
+    <message>
+        <source>Connecting...
+
+The status bar tells what happens; Cancel stops it.</source>
+        <translation>Verbindung wird aufgebaut...
+
+Die Statusleiste zeigt, was geschieht; Abbrechen beendet es.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,20 @@ Scaricare sul dispositivo il software &quot;bridge&quot; aggiornato?</translatio
         <translation>Cancellazione della memoria...
 </translation>
     </message>
+    <message>
+        <source>The module on port &quot;%s&quot; answers as its firmware loader: a firmware download did not finish.
+
+Download the firmware again to bring the module back.
+</source>
+        <translation>Il modulo sulla porta &quot;%s&quot; risponde come il suo caricatore del firmware: un download del firmware non è terminato.
+
+Scaricare di nuovo il firmware per ripristinare il modulo.
+</translation>
+    </message>
+    <message>
+        <source>Downloading the &quot;bridge&quot; software to %s...</source>
+        <translation>Download del software &quot;bridge&quot; su %s...</translation>
+    </message>
 </context>
 <context>
     <name>CustomData</name>
@@ -1042,6 +1056,10 @@ Si è verificato il seguente errore di sistema:
         <source>Arduino or C/C++ Header (*.h)</source>
         <translation>Header Arduino o C/C++ (*.h)</translation>
     </message>
+    <message>
+        <source>The project &quot;%s&quot; names no grammar, so it adds nothing to the custom data. Add its grammars or remove it.</source>
+        <translation>Il progetto &quot;%s&quot; non nomina alcuna grammatica, quindi non aggiunge nulla ai dati personalizzati. Aggiungere le sue grammatiche o rimuoverlo.</translation>
+    </message>
 </context>
 <context>
     <name>Firmware</name>
@@ -1116,6 +1134,12 @@ Controllare la connessione e le impostazioni e riprovare.</translation>
     <message>
         <source>Could not read firmware file: %s</source>
         <translation>Impossibile leggere il file del firmware: %s</translation>
+    </message>
+    <message>
+        <source>
+The file is not a valid image: build it again or choose another file.</source>
+        <translation>
+Il file non è un'immagine valida: ricrearla o scegliere un altro file.</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1650,98 @@ ritardato del tempo indicato.<byte value="xd"/>
 <byte value="xd"/>
 Assicurarsi che il suono sia stato compresso a 9,3 kHz!</translation>
     </message>
+    <message>
+        <source>Detecting the device on %s...</source>
+        <translation>Rilevamento del dispositivo su %s...</translation>
+    </message>
+    <message>
+        <source>Connection cancelled</source>
+        <translation>Connessione annullata</translation>
+    </message>
+    <message>
+        <source>trigger group</source>
+        <translation>gruppo di attivazione</translation>
+    </message>
+    <message>
+        <source>password group</source>
+        <translation>gruppo password</translation>
+    </message>
+    <message>
+        <source>wordset %d</source>
+        <translation>insieme di parole %d</translation>
+    </message>
+    <message>
+        <source>group %d</source>
+        <translation>gruppo %d</translation>
+    </message>
+    <message>
+        <source>Firmware %s, version %s, downloaded</source>
+        <translation>Firmware %s, versione %s, scaricato</translation>
+    </message>
+    <message>
+        <source>Firmware &quot;%s&quot; downloaded</source>
+        <translation>Firmware &quot;%s&quot; scaricato</translation>
+    </message>
+    <message>
+        <source>Custom data from %s downloaded</source>
+        <translation>Dati personalizzati da %s scaricati</translation>
+    </message>
+    <message>
+        <source>Commands not exported to %s</source>
+        <translation>Comandi non esportati in %s</translation>
+    </message>
+    <message>
+        <source>Commands not imported from %s</source>
+        <translation>Comandi non importati da %s</translation>
+    </message>
+    <message>
+        <source>Exported 1 command to %s</source>
+        <translation>1 comando esportato in %s</translation>
+    </message>
+    <message>
+        <source>Imported 1 command from %s</source>
+        <translation>1 comando importato da %s</translation>
+    </message>
+    <message>
+        <source>Exported %d commands to %s</source>
+        <translation>%d comandi esportati in %s</translation>
+    </message>
+    <message>
+        <source>Imported %d commands from %s</source>
+        <translation>%d comandi importati da %s</translation>
+    </message>
+    <message>
+        <source>trigger word %d</source>
+        <translation>parola di attivazione %d</translation>
+    </message>
+    <message>
+        <source>word %d</source>
+        <translation>parola %d</translation>
+    </message>
+    <message>
+        <source>command %d</source>
+        <translation>comando %d</translation>
+    </message>
+    <message>
+        <source>Recognised, but not which one (%s)</source>
+        <translation>Riconosciuto, ma non quale (%s)</translation>
+    </message>
+    <message>
+        <source>Nothing recognised (%s)</source>
+        <translation>Niente riconosciuto (%s)</translation>
+    </message>
+    <message>
+        <source>Recognised: %s (%s)</source>
+        <translation>Riconosciuto: %s (%s)</translation>
+    </message>
+    <message>
+        <source>Trained: %s</source>
+        <translation>Addestrato: %s</translation>
+    </message>
+    <message>
+        <source>Not trained: %s</source>
+        <translation>Non addestrato: %s</translation>
+    </message>
 </context>
 <context>
     <name>ParamsDlg</name>
@@ -2130,6 +2246,38 @@ Mantenere comunque l&apos;addestramento attuale?</translation>
 %2</source>
         <translation>La registrazione è stata interrotta: impossibile scrivere il file di traccia &quot;%1&quot;.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Stop connecting</source>
+        <translation>Interrompe la connessione</translation>
+    </message>
+    <message>
+        <source>Stop connecting and close the port</source>
+        <translation>Interrompe la connessione e chiude la porta</translation>
+    </message>
+    <message>
+        <source>Commands.vrcmd</source>
+        <translation>Comandi.vrcmd</translation>
+    </message>
+    <message>
+        <source>Not connected.
+
+Choose the port of your module in the tool bar, then press Connect.</source>
+        <translation>Non connesso.
+
+Scegliere la porta del modulo nella barra degli strumenti, quindi premere Connetti.</translation>
+    </message>
+    <message>
+        <source>Connecting...
+
+The status bar tells what happens; Cancel stops it.</source>
+        <translation>Connessione in corso...
+
+La barra di stato dice cosa succede; Annulla la interrompe.</translation>
     </message>
 </context>
 </TS>
