@@ -30,26 +30,51 @@ fail() {
     exit 1
 }
 
-"$bin/parlix-desk" --simulate --trace "$trace" >"$work/desk.log" 2>&1 &
-desk=$!
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --name "^Parlix Desk - v" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no main window appeared"
+# Starts the program with the simulated devices and finds its window.
+start_desk() {
+    rm -f "$trace"
+    "$bin/parlix-desk" --simulate --trace "$trace" >"$work/desk.log" 2>&1 &
+    desk=$!
+    window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --name "^Parlix Desk - v" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "no main window appeared"
+}
 
-# No window manager runs: give the window the keyboard, then File > Connect.
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key c
+# No window manager runs: give the window the keyboard, then File and a key.
+file_menu() {
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers alt+f
+    sleep 0.5
+    xdotool key "$1"
+}
 
-for _ in $(seq 200); do
-    grep -q "STATUS Connected to " "$trace" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q "STATUS Connected to " "$trace" || fail "the trace never said Connected to"
+# Waits until the trace has a line matching $1, for at most $2 tenths of a second.
+await_trace() {
+    for _ in $(seq "$2"); do
+        grep -q "$1" "$trace" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# File > Exit closes the window and ends the program.
+exit_desk() {
+    file_menu x
+    for _ in $(seq 100); do
+        kill -0 "$desk" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$desk" 2>/dev/null; then fail "the program did not end on File > Exit"; fi
+    wait "$desk" || fail "the program ended with status $?"
+    desk=
+}
+
+start_desk
+file_menu c
+await_trace "STATUS Connected to " 200 || fail "the trace never said Connected to"
 
 # The whole read is done when the line stays quiet.
 last=-1
@@ -62,19 +87,7 @@ done
 import -window root "$artifacts/desk-connected.png" || fail "no screenshot"
 grep -q "^Parlix Desk .*; Qt " "$trace" || fail "the first line does not name the versions"
 grep -c " RX " "$trace" >/dev/null || fail "no bytes received"
-
-# Alt+F then X: File > Exit closes the window and ends the program.
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key x
-for _ in $(seq 100); do
-    kill -0 "$desk" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$desk" 2>/dev/null; then fail "the program did not end on File > Exit"; fi
-wait "$desk" || fail "the program ended with status $?"
-desk=
+exit_desk
 grep -q "STATUS Disconnected" "$trace" || fail "closing did not disconnect"
 received=$(grep -c ' RX ' "$trace")
 
@@ -88,24 +101,9 @@ else
     printf '[Settings]\nComPort=sim:silent\n' >>"$settings"
 fi
 grep -q "^ComPort=sim:silent" "$settings" || fail "the port was not stored"
-rm -f "$trace"
-"$bin/parlix-desk" --simulate --trace "$trace" >"$work/desk.log" 2>&1 &
-desk=$!
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --name "^Parlix Desk - v" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no main window appeared the second time"
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key c
-for _ in $(seq 100); do
-    grep -q "STATUS Detecting the device on sim:silent" "$trace" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q "STATUS Detecting the device on sim:silent" "$trace" || fail "the connect did not start"
+start_desk
+file_menu c
+await_trace "STATUS Detecting the device on sim:silent" 100 || fail "the connect did not start"
 # While detection runs (many seconds on a silent line), a menu opens and is painted.
 windows_before=$(xdotool search --onlyvisible --pid "$desk" 2>/dev/null | wc -l)
 xdotool key --clearmodifiers alt+h
@@ -119,24 +117,8 @@ import -window root "$artifacts/desk-connecting-menu.png" || fail "no screenshot
 xdotool key Escape
 sleep 0.3
 # File > Cancel, the first entry of the menu while connecting.
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key c
-for _ in $(seq 30); do
-    grep -q "STATUS Connection cancelled" "$trace" 2>/dev/null && break
-    sleep 0.1
-done
-grep -q "STATUS Connection cancelled" "$trace" || fail "Cancel did not end the connect"
+file_menu c
+await_trace "STATUS Connection cancelled" 30 || fail "Cancel did not end the connect"
 if grep -q " BOX " "$trace"; then fail "a cancelled connect showed a message"; fi
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key x
-for _ in $(seq 100); do
-    kill -0 "$desk" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$desk" 2>/dev/null; then fail "the program did not end the second time"; fi
-wait "$desk" || fail "the program ended with status $? the second time"
-desk=
+exit_desk
 echo "ok: $received received lines, screenshot in $artifacts/desk-connected.png; cancel while connecting works"
