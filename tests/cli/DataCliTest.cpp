@@ -116,6 +116,10 @@ TEST_F(DataCliTest, FailuresExitWithOne) {
     EXPECT_THAT(unwritable.err,
                 HasSubstr("Error: Could not export to the specified file.\n\nThe following system "
                           "error occurred:\nNo such file or directory"));
+    // A full disk fails only when the buffered text is flushed at the close.
+    const auto full = Cli({"data", "header", samples.File("sounds/Demo"), "/dev/full"});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_THAT(full.err, HasSubstr("No space left on device"));
 }
 
 // The whole flow a user runs: build the samples, download the image through

@@ -244,6 +244,12 @@ TEST_F(FirmwareCliTest, LoaderExitCodesAndLastLines) {
     EXPECT_EQ(refused.exitCode, 5);
     EXPECT_EQ(LastLine(refused.out), "Error: the module refused the downloaded image.");
     EXPECT_TRUE(module->InLoader());
+    // A segment record moves the data by the segment times 16: 0xF000 is
+    // 0xF0000, inside the flash (times 256 it would lie beyond it).
+    std::ofstream(dir.File("segment.hex")) << ":02000002F0000C\n:03000000010203F7\n:00000001FF\n";
+    const auto segment = Loader({"-p", "sim:module", "-c", dir.File("segment.hex")});
+    EXPECT_EQ(segment.exitCode, 5);
+    EXPECT_EQ(LastLine(segment.out), "Error: the module refused the downloaded image.");
 
     // This process opens the port as another program would.
     ::setenv("PARLIX_SIM_SOCKET", dir.File("sim.sock").c_str(), 1);
