@@ -249,6 +249,24 @@ TEST_F(MainWindowTest, EachResetAsksThenClearsWhatItSays) {
     }
 }
 
+// The trigger list shows the user's trigger command before the built-in
+// trigger words: removing the command moves every word up one row.
+TEST_F(MainWindowTest, RemovingTheTriggerCommandMovesTheTriggerWordsUp) {
+    ConnectAndRead();
+    SelectGroup(0);
+    const int rows = CommandRows();
+    ASSERT_GE(rows, 2);
+    ASSERT_EQ(CommandRow(0)[2], "PARLIX");
+    QStringList words;
+    for (int i = 1; i < rows; ++i) words << CommandRow(i)[2];
+    SelectCommand(0);
+    answers.ThenButton(QMessageBox::Yes);
+    Trigger(CommandId::RemoveCommand);
+    WaitForJobs();
+    ASSERT_EQ(CommandRows(), rows - 1);
+    for (int i = 0; i < rows - 1; ++i) EXPECT_EQ(CommandRow(i)[2], words[i]) << "row " << i;
+}
+
 TEST_F(MainWindowTest, ExportResetImportGivesTheSameLists) {
     ConnectAndRead();
     auto snapshot = [this] {
