@@ -95,6 +95,18 @@ The following system error occurred:
 Folgender Systemfehler ist aufgetreten:
 </translation>
     </message>
+    <message>
+        <source>The module is now partly overwritten (group %d partly written). Import the file again.</source>
+        <translation>Das Modul ist jetzt teilweise überschrieben (Gruppe %d teilweise geschrieben). Importieren Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>The module is now partly overwritten (groups replaced: %s). Import the file again.</source>
+        <translation>Das Modul ist jetzt teilweise überschrieben (ersetzte Gruppen: %s). Importieren Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>The module is now partly overwritten (groups replaced: %s; group %d partly written). Import the file again.</source>
+        <translation>Das Modul ist jetzt teilweise überschrieben (ersetzte Gruppen: %s; Gruppe %d teilweise geschrieben). Importieren Sie die Datei erneut.</translation>
+    </message>
 </context>
 <context>
     <name>CommandView</name>

@@ -95,6 +95,18 @@ The following system error occurred:
 Si è verificato il seguente errore di sistema:
 </translation>
     </message>
+    <message>
+        <source>The module is now partly overwritten (group %d partly written). Import the file again.</source>
+        <translation>Il modulo è ora parzialmente sovrascritto (gruppo %d scritto in parte). Importare di nuovo il file.</translation>
+    </message>
+    <message>
+        <source>The module is now partly overwritten (groups replaced: %s). Import the file again.</source>
+        <translation>Il modulo è ora parzialmente sovrascritto (gruppi sostituiti: %s). Importare di nuovo il file.</translation>
+    </message>
+    <message>
+        <source>The module is now partly overwritten (groups replaced: %s; group %d partly written). Import the file again.</source>
+        <translation>Il modulo è ora parzialmente sovrascritto (gruppi sostituiti: %s; gruppo %d scritto in parte). Importare di nuovo il file.</translation>
+    </message>
 </context>
 <context>
     <name>CommandView</name>
@@ -1139,7 +1151,7 @@ Controllare la connessione e le impostazioni e riprovare.</translation>
         <source>
 The file is not a valid image: build it again or choose another file.</source>
         <translation>
-Il file non è un'immagine valida: ricrearla o scegliere un altro file.</translation>
+Il file non è un&apos;immagine valida: ricrearla o scegliere un altro file.</translation>
     </message>
 </context>
 <context>

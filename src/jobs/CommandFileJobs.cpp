@@ -92,12 +92,15 @@ void CommandImporterThread::Run(const std::string& path) {
 
 bool CommandImporterThread::Fail(const std::string& text) {
     ModuleController& controller = data_.Controller();
-    controller.SetErrorText(text);
+    // What the user needs to know to put it right: which groups changed.
+    const std::string note = PartialNote();
+    controller.SetErrorText(note.empty() ? text : text + "\n\n" + note);
     controller.ReportError(SystemText::Omit, BoxIcon::Error);
     return false;
 }
 
 bool CommandImporterThread::Import(const std::string& path) {
+    NoteGroups({}, -1);
     VoiceModel& model = data_.Model();
     if (!AllGroupsLoaded(model))
         return Fail(Tr(PX_TR("CommandFile", "Cannot import commands while the module is busy!")));
@@ -115,33 +118,54 @@ bool CommandImporterThread::Import(const std::string& path) {
     if (!contents)
         return Fail(Tr(PX_TR("CommandFile", "Invalid command file format or empty file!")));
 
+    // Each group with its commands in index order: a command is created on
+    // the module only when its data follows at once, so that a failure
+    // leaves no blank command behind.
+    std::vector<std::pair<GroupHeaderLine, std::vector<const CommandLine*>>> groups;
+    for (const CommandFileLine& line : contents->lines) {
+        if (const auto* header = std::get_if<GroupHeaderLine>(&line))
+            groups.push_back({*header, {}});
+        else
+            groups.back().second.push_back(&std::get<CommandLine>(line));
+    }
+    for (auto& [header, commands] : groups)
+        std::stable_sort(
+            commands.begin(), commands.end(),
+            [](const CommandLine* a, const CommandLine* b) { return a->index < b->index; });
+
     ProgressSection progress(data_.Progress(), static_cast<std::uint32_t>(contents->total));
     ModuleController& controller = data_.Controller();
-    int group = -1;
-    for (const CommandFileLine& line : contents->lines) {
-        if (controller.Link().LinkLost()) return false;  // said once already; nothing more to try
-        if (const auto* header = std::get_if<GroupHeaderLine>(&line)) {
-            group = header->group;
-            if (!ResizeGroup(group, header->count)) return false;
-            continue;
-        }
-        const auto& command = std::get<CommandLine>(line);
-        if (!model.ImportEntry(group, command.index, command.digits, controller) ||
-            (model.RefreshCommand(group, command.index, controller),
-             !model.IsEntryLoaded(group, command.index)))
-            return Fail(Tr(PX_TR("CommandFile",
-                                 "Failed to import command data.\n\nImport may be incomplete!")));
-        progress.Step();
+    std::vector<int> replaced;
+    for (const auto& [header, commands] : groups) {
+        if (controller.Link().LinkLost()) return Stopped();  // said once already
+        NoteGroups(replaced, header.group);
+        if (!ImportGroup(header, commands, progress)) return Stopped();
+        replaced.push_back(header.group);
     }
+    NoteGroups({}, -1);
     commands_.store(contents->total);
     return true;
 }
 
-bool CommandImporterThread::ResizeGroup(int group, int count) {
+bool CommandImporterThread::ImportGroup(const GroupHeaderLine& header,
+                                        const std::vector<const CommandLine*>& commands,
+                                        ProgressSection& progress) {
     VoiceModel& model = data_.Model();
     ModuleController& controller = data_.Controller();
+    const int group = header.group;
     int have = model.GetListCount(group);
-    for (int i = 0; i < count; ++i) {
+    while (header.count < have) {
+        model.RemoveCommandAt(group, 0, controller);
+        if (model.GetListCount(group) >= have)
+            return Fail(
+                TrFormat(PX_TR("CommandFile",
+                               "Failed to reduce command group %d.\n\nImport may be incomplete!"),
+                         group));
+        --have;
+    }
+    for (const CommandLine* command : commands) {
+        const int i = command->index;
+        if (controller.Link().LinkLost()) return false;
         if (i < have) {
             model.EraseTraining(group, i, controller);
         } else if (!model.CanAddCommand()) {
@@ -153,21 +177,51 @@ bool CommandImporterThread::ResizeGroup(int group, int count) {
             model.InsertCommand(group, i, controller);
             ++have;
         }
+        if (!model.ImportEntry(group, i, command->digits, controller) ||
+            (model.RefreshCommand(group, i, controller), !model.IsEntryLoaded(group, i)))
+            return Fail(Tr(PX_TR("CommandFile",
+                                 "Failed to import command data.\n\nImport may be incomplete!")));
+        progress.Step();
     }
-    while (count < have) {
-        model.RemoveCommandAt(group, 0, controller);
-        if (model.GetListCount(group) >= have)
-            return Fail(
-                TrFormat(PX_TR("CommandFile",
-                               "Failed to reduce command group %d.\n\nImport may be incomplete!"),
-                         group));
-        --have;
-    }
-    if (model.GetListCount(group) != count)
+    if (model.GetListCount(group) != header.count)
         return Fail(TrFormat(
             PX_TR("CommandFile", "Failed to resize command group %d.\n\nImport may be incomplete!"),
             group));
     return true;
+}
+
+void CommandImporterThread::NoteGroups(std::vector<int> replaced, int touched) {
+    const std::lock_guard lock(noteMutex_);
+    replaced_ = std::move(replaced);
+    touched_ = touched;
+}
+
+bool CommandImporterThread::Stopped() {
+    const std::string note = PartialNote();
+    if (!note.empty()) data_.Front().SetStatusText(note);
+    return false;
+}
+
+std::string CommandImporterThread::PartialNote() const {
+    const std::lock_guard lock(noteMutex_);
+    if (replaced_.empty() && touched_ < 0) return {};
+    std::string groups;
+    for (const int group : replaced_)
+        groups += (groups.empty() ? "" : ", ") + std::to_string(group);
+    if (replaced_.empty())
+        return TrFormat(PX_TR("CommandFile",
+                              "The module is now partly overwritten (group %d partly written). "
+                              "Import the file again."),
+                        touched_);
+    if (touched_ < 0)
+        return TrFormat(PX_TR("CommandFile",
+                              "The module is now partly overwritten (groups replaced: %s). "
+                              "Import the file again."),
+                        groups);
+    return TrFormat(PX_TR("CommandFile",
+                          "The module is now partly overwritten (groups replaced: %s; group %d "
+                          "partly written). Import the file again."),
+                    groups, touched_);
 }
 
 }  // namespace parlix

@@ -2,10 +2,14 @@
 // such a file back. Both always run to the end; they never poll IsRunning.
 #pragma once
 
+#include "base/ProgressSection.h"
+#include "jobs/CommandFile.h"
 #include "jobs/ProgramThread.h"
 
 #include <atomic>
+#include <mutex>
 #include <string>
+#include <vector>
 
 namespace parlix {
 
@@ -47,14 +51,28 @@ class CommandImporterThread : public ProgramThreadImpl<CommandImporterThread, st
     // before the whole file has been validated.
     bool Import(const std::string& path);
 
+    // After a run that failed once the module had changed: which groups
+    // were replaced and which was partly written; empty otherwise.
+    std::string PartialNote() const;
+
   private:
-    // Gives group g exactly n commands: erase those kept, add or remove the rest.
-    bool ResizeGroup(int group, int count);
+    // Gives group g exactly the file's commands: removes the surplus, then
+    // erases or creates each command right before its data goes in.
+    bool ImportGroup(const GroupHeaderLine& header, const std::vector<const CommandLine*>& commands,
+                     ProgressSection& progress);
+    void NoteGroups(std::vector<int> replaced, int touched);
+    // Reports the error, with the groups that changed.
     bool Fail(const std::string& text);
+    // Ends a run whose failure was reported already: the groups that changed
+    // go to the status line.
+    bool Stopped();
 
     ProgramData& data_;
     std::atomic<bool> succeeded_{false};
     std::atomic<int> commands_{0};
+    mutable std::mutex noteMutex_;
+    std::vector<int> replaced_;
+    int touched_ = -1;
 };
 
 }  // namespace parlix

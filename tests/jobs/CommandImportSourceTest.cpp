@@ -147,12 +147,12 @@ TEST_F(CommandImportSourceTest, UnreadableFile) {
 // A pipe cannot be read twice: the file is checked and loaded from one read.
 TEST_F(CommandImportSourceTest, ImportsFromANamedPipe) {
     FifoWriter fifo(dir.File("pipe.vrcmd"), kValidFile);
-    ScriptOk(2);  // command 0 erased, one command removed
+    ScriptOk(2);  // one command removed, command 0 erased
     ScriptOk(2);  // loaded, verified
     ScriptCommand("NEW");
     EXPECT_TRUE(importer.Import(fifo.Path()));
     EXPECT_THAT(front.Messages(), IsEmpty());
-    EXPECT_THAT(Sends(), ElementsAre("e[1,0]", "u[1,0]", "~[8,1,0,...]", "~[21,1,0]", "p[1,0]"));
+    EXPECT_THAT(Sends(), ElementsAre("u[1,0]", "e[1,0]", "~[8,1,0,...]", "~[21,1,0]", "p[1,0]"));
     EXPECT_EQ(model().GetListCount(1), 1);
 }
 

@@ -269,27 +269,33 @@ TEST_F(CommandImportTest, NoRoomLeftForTheGroup) {
     Start(12);
     LoadGroups({{5, many}});
     Write(Head(2, 2) + Cmd(0, Digits('1')) + Cmd(1, Digits('2')));
-    ScriptOk();  // the 32nd command
+    ScriptOk();   // the 32nd command
+    ScriptOk(2);  // loaded, verified
+    ScriptCommand("NEW");
     EXPECT_FALSE(importer.Import(path));
     EXPECT_THAT(front.Messages(),
                 ElementsAre(Error("No more room for commands in group 2.\n\nImport may be "
-                                  "incomplete!")));
-    EXPECT_THAT(Sends(), ElementsAre("g[2,0]"));
+                                  "incomplete!\n\nThe module is now partly overwritten (group 2 "
+                                  "partly written). Import the file again.")));
+    // The command created has its data: no blank command is left.
+    EXPECT_THAT(Sends(), ElementsAre("g[2,0]", "~[8,2,0,...]", "~[21,2,0]", "p[2,0]"));
 }
 
-// The module's group gets exactly the file's count: kept commands are
-// erased, missing ones created, surplus ones removed from the front; then
-// each command is loaded, verified and read again.
+// The module's group gets exactly the file's count: surplus commands are
+// removed from the front first; then each command is erased, or created,
+// right before it is loaded, verified and read again, so that no command
+// waits blank for its data.
 TEST_F(CommandImportTest, ResizesEachGroupToTheFile) {
     struct Case {
         int have;
         int want;
-        std::vector<std::string> resize;
+        std::vector<std::string> removed;
+        std::vector<std::string> prepared;  // before each command's data
     };
     const Case cases[] = {
-        {5, 2, {"e[3,0]", "e[3,1]", "u[3,0]", "u[3,0]", "u[3,0]"}},
-        {1, 3, {"e[3,0]", "g[3,1]", "g[3,2]"}},
-        {2, 2, {"e[3,0]", "e[3,1]"}},
+        {5, 2, {"u[3,0]", "u[3,0]", "u[3,0]"}, {"e[3,0]", "e[3,1]"}},
+        {1, 3, {}, {"e[3,0]", "g[3,1]", "g[3,2]"}},
+        {2, 2, {}, {"e[3,0]", "e[3,1]"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.have);
@@ -299,11 +305,12 @@ TEST_F(CommandImportTest, ResizesEachGroupToTheFile) {
         for (int i = 0; i < c.want; ++i) file += Cmd(i, Digits(static_cast<char>('a' + i)));
         Write(file);
 
-        ScriptOk(static_cast<int>(c.resize.size()));
-        std::vector<std::string> expected = c.resize;
+        ScriptOk(static_cast<int>(c.removed.size()));
+        std::vector<std::string> expected = c.removed;
         for (int i = 0; i < c.want; ++i) {
-            ScriptOk(2);  // loaded, verified
+            ScriptOk(3);  // erased or created, loaded, verified
             ScriptCommand("NEW");
+            expected.push_back(c.prepared[static_cast<std::size_t>(i)]);
             expected.push_back("~[8,3," + std::to_string(i) + ",...]");
             expected.push_back("~[21,3," + std::to_string(i) + "]");
             expected.push_back("p[3," + std::to_string(i) + "]");
@@ -326,22 +333,46 @@ TEST_F(CommandImportTest, VerifyOutcomes) {
     Start(12);
     LoadGroups({});
     Write(Head(1, 2) + Cmd(0, Digits('1')) + Cmd(1, Digits('2')));
-    ScriptOk(2);                   // both created
-    ScriptOk();                    // command 0 loaded
+    ScriptOk(2);                   // command 0 created and loaded
     link.statuses.push_back('r');  // similar to command 1
     link.arguments.push_back(1);
     ScriptCommand("FIRST");
-    ScriptOk();                    // command 1 loaded
+    ScriptOk(2);                   // command 1 created and loaded
     link.statuses.push_back('e');  // a training error
     link.arguments.push_back(0);
     link.arguments.push_back(2);
     EXPECT_FALSE(importer.Import(path));
     const auto messages = front.Messages();
     ASSERT_EQ(messages.size(), 2u) << ::testing::PrintToString(messages);
-    EXPECT_EQ(messages[1], Error("Failed to import command data.\n\nImport may be incomplete!"));
-    EXPECT_THAT(Sends(), ElementsAre("g[1,0]", "g[1,1]", "~[8,1,0,...]", "~[21,1,0]", "p[1,0]",
+    EXPECT_EQ(messages[1], Error("Failed to import command data.\n\nImport may be incomplete!"
+                                 "\n\nThe module is now partly overwritten (group 1 partly "
+                                 "written). Import the file again."));
+    EXPECT_THAT(Sends(), ElementsAre("g[1,0]", "~[8,1,0,...]", "~[21,1,0]", "p[1,0]", "g[1,1]",
                                      "~[8,1,1,...]", "~[21,1,1]"));
     EXPECT_TRUE(model().IsEntryLoaded(1, 0));
+}
+
+// A failure after the first change names what the module now holds: the
+// groups already replaced and the one partly written.
+TEST_F(CommandImportTest, FailureNamesTheGroupsAlreadyReplaced) {
+    Start(12);
+    LoadGroups({});
+    Write(Head(1, 1) + Cmd(0, Digits('1')) + Head(2, 1) + Cmd(0, Digits('2')));
+    ScriptOk(3);  // group 1: created, loaded, verified
+    ScriptCommand("ONE");
+    ScriptOk(2);  // group 2: created, loaded
+    link.statuses.push_back('e');
+    link.arguments.push_back(0);
+    link.arguments.push_back(2);
+    EXPECT_FALSE(importer.Import(path));
+    const auto messages = front.Messages();
+    ASSERT_EQ(messages.size(), 2u) << ::testing::PrintToString(messages);
+    EXPECT_EQ(messages[1], Error("Failed to import command data.\n\nImport may be incomplete!"
+                                 "\n\nThe module is now partly overwritten (groups replaced: 1; "
+                                 "group 2 partly written). Import the file again."));
+    EXPECT_EQ(importer.PartialNote(),
+              "The module is now partly overwritten (groups replaced: 1; group 2 partly written). "
+              "Import the file again.");
 }
 
 }  // namespace

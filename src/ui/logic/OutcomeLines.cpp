@@ -68,9 +68,13 @@ std::string CommandFileJobLine(ModuleSession& session, std::uint64_t threadId,
     if (threadId == session.Exporter().ThreadId())
         return CommandFileLine(true, session.Exporter().Succeeded(), session.Exporter().Commands(),
                                path);
-    if (threadId == session.Importer().ThreadId())
-        return CommandFileLine(false, session.Importer().Succeeded(), session.Importer().Commands(),
-                               path);
+    if (threadId == session.Importer().ThreadId()) {
+        CommandImporterThread& importer = session.Importer();
+        // A failed import that changed the module says which groups it changed.
+        if (std::string note = importer.PartialNote(); !importer.Succeeded() && !note.empty())
+            return note;
+        return CommandFileLine(false, importer.Succeeded(), importer.Commands(), path);
+    }
     return {};
 }
 
