@@ -13,8 +13,10 @@ namespace parlix {
 
 class SimLineBackend final : public SerialBackend {
   public:
-    // How long the server may take to accept or refuse a device.
-    static constexpr std::chrono::milliseconds kAttachTimeout{2000};
+    // How long the server may take to accept or refuse a device: a simulator
+    // just started on a loaded machine can take seconds before it answers,
+    // and a server that is there answers a refusal at once.
+    static constexpr std::chrono::milliseconds kAttachTimeout{10000};
 
     // Connects to the server at `socketPath` and attaches device `name`.
     // No server, a refusal or no answer all fail with Status::NoSimulator.
