@@ -35,11 +35,11 @@ ArduinoBoard::ArduinoBoard(BoardKind kind, std::shared_ptr<ModuleDevice> module)
     : kind_(kind), module_(std::move(module)) {
     switch (kind) {
         case BoardKind::Uno:
-            bootLoader_ = std::make_unique<Stk500Peer>(false, eeprom_);
+            bootLoader_ = std::make_unique<Stk500Peer>(false, eeprom_, eepromTakes_);
             break;
         case BoardKind::Atmega328:
         case BoardKind::Atmega168:
-            bootLoader_ = std::make_unique<Stk500Peer>(true, eeprom_);
+            bootLoader_ = std::make_unique<Stk500Peer>(true, eeprom_, eepromTakes_);
             break;
         case BoardKind::Mega:
         case BoardKind::Zero:
@@ -63,6 +63,11 @@ EepromMarker ArduinoBoard::Marker() const {
 void ArduinoBoard::SetMarker(EepromMarker marker) {
     std::lock_guard lock(mutex_);
     eeprom_ = marker;
+}
+
+void ArduinoBoard::SetEepromTakesWrites(bool takes) {
+    std::lock_guard lock(mutex_);
+    eepromTakes_ = takes;
 }
 
 bool ArduinoBoard::InBootLoader() const {
@@ -162,7 +167,7 @@ ArduinoBoard::Next ArduinoBoard::OnByte(DeviceIo& io, std::uint8_t byte, const L
     }
     if (Clock::now() < sketchFrom_) return Next::Go;  // the sketch is not running yet
     if (!Traits().nativeUsb && !AtSpeed(line, sketch_.Baud())) return Next::Go;
-    const BridgeSketch::Step step = sketch_.OnByte(byte);
+    const BridgeSketch::Step step = sketch_.OnByte(byte, io.ArrivalOfLastRead());
     if (step.relay) wire_->ToModule(byte);
     if (step.reply) return Send(io, *step.reply);
     return Next::Go;

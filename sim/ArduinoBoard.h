@@ -58,6 +58,8 @@ class ArduinoBoard : public Device {
     ModuleDevice& Module() { return *module_; }
     EepromMarker Marker() const;
     void SetMarker(EepromMarker marker);
+    // False: the boot loader acknowledges EEPROM writes that do not stick.
+    void SetEepromTakesWrites(bool takes);
     bool InBootLoader() const;
     // The same faults as the module's, on every byte the board sends to the PC.
     void SetFaults(const ModuleFaults& faults);
@@ -84,6 +86,7 @@ class ArduinoBoard : public Device {
 
     mutable std::mutex mutex_;
     EepromMarker eeprom_ = {'B', 'B'};
+    bool eepromTakes_ = true;
     std::unique_ptr<BootLoaderPeer> bootLoader_;
     BridgeSketch sketch_;
     Program program_ = Program::Sketch;

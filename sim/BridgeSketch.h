@@ -7,7 +7,9 @@
 //   no module through a board.
 // - 0xBB and 0xDD are answered in every state: they are never module bytes.
 // - '?' (sent after leaving control mode) ends the relay until the next
-//   handshake, and so does the host closing a native USB port.
+//   handshake, and so does the host closing a native USB port. A '?' is told
+//   from a module byte by the quiet before it: one that follows the PC's
+//   previous byte within kQuietBeforeEnd is relayed to the module.
 // - The EEPROM marker: the desk turns "BB" into "Bb" through the old boot
 //   loaders and then, without a handshake and without going back to 9600,
 //   looks for the module at the boot loader's speed. So a sketch that starts
@@ -18,6 +20,7 @@
 
 #include "sim/BootLoaderPeer.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -25,7 +28,10 @@ namespace parlix::sim {
 
 class BridgeSketch {
   public:
+    using Clock = std::chrono::steady_clock;
     static constexpr std::uint32_t kBaud = 9600;
+    // The desk waits 200 ms before its '?'; the sketch's own clock is coarser.
+    static constexpr std::chrono::milliseconds kQuietBeforeEnd{150};
 
     // Runs the sketch from its start.
     void Begin(EepromMarker& eeprom, std::uint32_t bootLoaderBaud);
@@ -36,13 +42,15 @@ class BridgeSketch {
         std::optional<std::uint8_t> reply;  // to the PC
         bool relay = false;                 // the byte goes on to the module
     };
-    Step OnByte(std::uint8_t byte);
+    // `arrivedAt`: when the byte arrived, for the quiet before a '?'.
+    Step OnByte(std::uint8_t byte, Clock::time_point arrivedAt);
     // The host closed the port: the relay ends until the next handshake.
     void HangUp() { relaying_ = false; }
 
   private:
     std::uint32_t baud_ = kBaud;
     bool relaying_ = false;
+    Clock::time_point lastByteAt_{};
 };
 
 }  // namespace parlix::sim

@@ -24,6 +24,10 @@ class DeviceIo {
     // The line settings in force when the byte read last came in: a UART
     // judges each byte at the speed it had on the wire.
     virtual LineSettings LineOfLastRead() const { return Line(); }
+    // When the byte read last had arrived; a transport without wire times says now.
+    virtual std::chrono::steady_clock::time_point ArrivalOfLastRead() const {
+        return std::chrono::steady_clock::now();
+    }
     // Modem lines and break; transports that do not carry them report false.
     virtual bool Rts() const { return false; }
     virtual bool Dtr() const { return false; }

@@ -152,6 +152,11 @@ LineSettings LineEnd::LineOfLastRead() const {
     return lastReadLine_;
 }
 
+LineEnd::Clock::time_point LineEnd::ArrivalOfLastRead() const {
+    std::lock_guard lock(mutex_);
+    return lastArrival_;
+}
+
 bool LineEnd::Rts() const {
     std::lock_guard lock(mutex_);
     return rts_;

@@ -61,6 +61,7 @@ class LineEnd : public DeviceIo {
     void Write(std::uint8_t byte) override;
     LineSettings Line() const override;
     LineSettings LineOfLastRead() const override;
+    Clock::time_point ArrivalOfLastRead() const override;
     bool Rts() const override;
     bool Dtr() const override;
     bool TakeBreak() override;

@@ -120,10 +120,16 @@ bool ModuleDevice::TakeFaultUnplug() {
 }
 
 int ModuleDevice::ReplyDelayMs(bool spared) {
+    const int slow = SlowReplyMs(spared);
     std::lock_guard lock(mutex_);
-    if (spared || faults_.slowReplyBytes <= 0) return memory_.replyDelayMs;
+    return memory_.replyDelayMs + slow;
+}
+
+int ModuleDevice::SlowReplyMs(bool spared) {
+    std::lock_guard lock(mutex_);
+    if (spared || faults_.slowReplyBytes <= 0) return 0;
     --faults_.slowReplyBytes;
-    return memory_.replyDelayMs + faults_.slowReplyMs;
+    return faults_.slowReplyMs;
 }
 
 std::optional<std::uint8_t> ModuleDevice::ApplyFaults(std::uint8_t byte, bool spared) {

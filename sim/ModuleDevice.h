@@ -88,6 +88,8 @@ class ModuleDevice : public Device {
     bool TakeFaultUnplug();
     // How long the module waits before a byte it sends, slow-reply faults included.
     int ReplyDelayMs(bool spared);
+    // The slow-reply fault alone, for a byte not spared (the loader has no reply delay).
+    int SlowReplyMs(bool spared);
     // The byte that goes out instead of `byte` (nothing: it is lost).
     std::optional<std::uint8_t> ApplyFaults(std::uint8_t byte, bool spared);
     bool TakeUnplug();

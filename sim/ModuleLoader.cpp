@@ -118,6 +118,11 @@ std::size_t ModuleLoader::PayloadSize() const {
 void ModuleLoader::Send(std::uint8_t byte) {
     // The reply faults strike the loader's answers as they do the firmware's.
     const bool spared = device_.SpareReplyByte();
+    // A late answer: the loader takes nothing from the line meanwhile, as
+    // one busy in its flash would not.
+    const auto until = Clock::now() + std::chrono::milliseconds(device_.SlowReplyMs(spared));
+    while (!io_.Stopping() && Clock::now() < until)
+        std::this_thread::sleep_for(std::min<Clock::duration>(until - Clock::now(), kPoll));
     const auto out = device_.ApplyFaults(byte, spared);
     if (out) io_.Write(io_.Line().baud == rate_ ? *out : 0xFF);
 }

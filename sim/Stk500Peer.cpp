@@ -79,7 +79,7 @@ BootLoaderStep Stk500Peer::Answer() {
             break;
         }
         case 'd':
-            if (request_[3] == 'E') {
+            if (request_[3] == 'E' && eepromTakes_) {
                 for (std::size_t i = 4; i < request_.size() - 1; ++i) {
                     const std::size_t at = address_ + (i - 4);
                     if (at < eeprom_.size()) eeprom_[at] = request_[i];

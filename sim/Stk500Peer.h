@@ -7,6 +7,8 @@
 //   the wrong speed, by starting the sketch, as its watchdog does.
 // - ATmegaBOOT ignores such bytes; on 'Q' it answers and stays, as the real
 //   one does: the sketch starts only after its boot window of quiet.
+// - An EEPROM that is worn out (or write-protected by its fuses) acknowledges
+//   a write and keeps its old bytes.
 #pragma once
 
 #include "sim/BootLoaderPeer.h"
@@ -16,7 +18,9 @@ namespace parlix::sim {
 class Stk500Peer : public BootLoaderPeer {
   public:
     // `signOn`: answers '1' with "AVR ISP" (ATmegaBOOT); optiboot does not.
-    Stk500Peer(bool signOn, EepromMarker& eeprom) : signOn_(signOn), eeprom_(eeprom) {}
+    // `eepromTakes`: whether EEPROM writes change the bytes (read at each write).
+    Stk500Peer(bool signOn, EepromMarker& eeprom, const bool& eepromTakes)
+        : signOn_(signOn), eeprom_(eeprom), eepromTakes_(eepromTakes) {}
     void Reset() override;
     BootLoaderStep OnByte(std::uint8_t byte) override;
     BootLoaderStep OnFramingError() override;
@@ -29,6 +33,7 @@ class Stk500Peer : public BootLoaderPeer {
 
     const bool signOn_;
     EepromMarker& eeprom_;
+    const bool& eepromTakes_;
     std::vector<std::uint8_t> request_;
     std::uint16_t address_ = 0;
 };

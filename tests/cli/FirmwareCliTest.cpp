@@ -166,6 +166,7 @@ struct AnswerFault {
     const char* name;
     int dropped;
     int garbled;
+    int lateMs;  // the first answer comes this long after its frame
     int exitCode;
     const char* lastLine;
 };
@@ -181,6 +182,8 @@ TEST_P(LoaderRetryTest, BadAnswersToABlockAreRetried) {
     faults.afterReplyBytes = 2 + 3 + 4;
     faults.dropReplyBytes = c.dropped;
     faults.garbleReplyBytes = c.garbled;
+    faults.slowReplyBytes = c.lateMs > 0 ? 1 : 0;
+    faults.slowReplyMs = c.lateMs;
     module->SetFaults(faults);
     const auto r = Loader({"-p", "sim:module", "-c", Shipped(2)});
     EXPECT_EQ(r.exitCode, c.exitCode);
@@ -190,10 +193,13 @@ TEST_P(LoaderRetryTest, BadAnswersToABlockAreRetried) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, LoaderRetryTest,
-    ::testing::Values(AnswerFault{"LostAnswer", 1, 0, 0, "Download complete."},
-                      AnswerFault{"GarbledAnswers", 0, 3, 0, "Download complete."},
+    ::testing::Values(AnswerFault{"LostAnswer", 1, 0, 0, 0, "Download complete."},
+                      AnswerFault{"GarbledAnswers", 0, 3, 0, 0, "Download complete."},
+                      // Past the wait: the answer to the first try must not
+                      // pass for the retry's, nor the retry's for the next block's.
+                      AnswerFault{"LateAnswer", 0, 0, 250, 0, "Download complete."},
                       AnswerFault{
-                          "EveryTryGarbled", 0, 4, 5,
+                          "EveryTryGarbled", 0, 4, 0, 5,
                           "Error: the module refused the block at 0x000000 after 4 tries."}),
     [](const auto& p) { return std::string(p.param.name); });
 

@@ -91,6 +91,18 @@ class ShieldLinkTest : public ::testing::Test {
         }
         return 0;
     }
+    // The line speed in force at each rise of DTR.
+    std::vector<std::uint32_t> ResetPulseSpeeds() const {
+        std::vector<std::uint32_t> speeds;
+        std::uint32_t baud = 0;
+        for (const auto& entry : log.Entries()) {
+            if (entry.isEvent && entry.event.starts_with("line "))
+                baud = static_cast<std::uint32_t>(std::stoul(entry.event.substr(5)));
+            else if (entry.isEvent && entry.event == "DTR on")
+                speeds.push_back(baud);
+        }
+        return speeds;
+    }
     // Wire time of the first event `text` at or after `from`, in microseconds.
     std::int64_t EventAt(const std::string& text, std::int64_t from = 0) const {
         for (const auto& entry : log.Entries())
@@ -119,49 +131,61 @@ TEST_F(ShieldLinkTest, EachBoardIsNamedByItsBootLoaderAndLeftForTheSketch) {
         BoardKind kind;
         const char* name;
         const char* detail;
-        std::vector<Bytes> sent;  // what the board receives, in this order
-        std::uint32_t findBaud;   // the speed at which the module is looked for
+        std::vector<Bytes> sent;            // what the board receives, in this order
+        std::uint32_t findBaud;             // the speed at which the module is looked for
+        std::vector<std::uint32_t> pulses;  // the line speed at each reset pulse of Detect
     };
+    // The old boot loaders' two speeds first, 57600 before 19200. The 1200
+    // baud touch logs no rise: the board is gone by then.
+    const std::vector<std::uint32_t> kAllPulses = {57600, 19200, 115200, 115200};
     const Case cases[] = {
         {BoardKind::Atmega328,
          "AVR/Arduino",
          "(atmega328)",
          {kSignOn, kEepromExchange, kFindModule},
-         57600},
+         57600,
+         {57600}},
         {BoardKind::Atmega168,
          "AVR/Arduino",
          "(atmega168)",
          {kSignOn, kEepromExchange, kFindModule},
-         19200},
+         19200,
+         {57600, 19200}},
         {BoardKind::Uno,
          "AVR/Arduino UNO",
          "(optiboot)",
          {B("A\x81 "), B("Q "), kHandshake, kFindModule},
-         9600},
+         9600,
+         {57600, 19200, 115200}},
         {BoardKind::Mega,
          "AVR/Arduino Mega",
          "(stk500v2)",
          {kV2GetParameter, kV2Leave, kHandshake, kFindModule},
-         9600},
+         9600,
+         kAllPulses},
         {BoardKind::Leonardo,
          "AVR/Arduino Leonardo",
          "(caterina)",
          {kV2GetParameter, B("!S"), B("E"), kHandshake, kFindModule},
-         9600},
+         9600,
+         kAllPulses},
         {BoardKind::Due,
          "SAM3/Arduino Due",
          "(samba)",
          {B("!N#"), B("W400E0A04,5A00010B#W400E1A00,A500000D#"), kHandshake, kFindModule},
-         9600},
+         9600,
+         kAllPulses},
         {BoardKind::Zero,
          "SAMD21/Arduino Zero",
          "(zeroboot)",
          {B("!N#"), kV2GetParameter, kV2Leave, kHandshake, kFindModule},
-         9600},
+         9600,
+         kAllPulses},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.detail);
         OpenAndDetect(c.kind);
+        EXPECT_EQ(ResetPulseSpeeds(), c.pulses);
         EXPECT_EQ(proxy.GetDeviceName(), c.name);
         EXPECT_EQ(proxy.GetDeviceDetail(), c.detail);
         EXPECT_EQ(proxy.Port().ReadTimeout(), 500);
@@ -184,21 +208,27 @@ TEST_F(ShieldLinkTest, EachBoardIsNamedByItsBootLoaderAndLeftForTheSketch) {
 }
 
 // The old boot loaders' marker: "BB" is turned into "Bb" and the sketch, seeing
-// it, talks at the boot loader's speed without a handshake; any other marker
-// fails the check, and 'Q' with the handshake at 9600 is the way in instead.
+// it, talks at the boot loader's speed without a handshake; any other marker,
+// or a "Bb" that did not stick, fails the check, and 'Q' with the handshake at
+// 9600 is the way in instead.
 TEST_F(ShieldLinkTest, EepromMarkerDecidesTheWayToTheSketch) {
     struct Case {
         sim::EepromMarker marker;
+        bool writesTake;
         std::vector<Bytes> sent;
         bool handshake;
     };
     const Case cases[] = {
-        {{'B', 'B'}, {kEepromExchange, kFindModule}, false},
-        {{0xFF, 0xFF}, {kFailedCheck, kHandshake, kFindModule}, true},
+        {{'B', 'B'}, true, {kEepromExchange, kFindModule}, false},
+        {{0xFF, 0xFF}, true, {kFailedCheck, kHandshake, kFindModule}, true},
+        // The read-back after the write still finds "BB": its 'Q' is the way out.
+        {{'B', 'B'}, false, {kEepromExchange, kHandshake, kFindModule}, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(Hex(Bytes(c.marker.begin(), c.marker.end())));
+        SCOPED_TRACE(Hex(Bytes(c.marker.begin(), c.marker.end())) +
+                     (c.writesTake ? "" : "not taking writes"));
         boards[BoardKind::Atmega168]->SetMarker(c.marker);
+        boards[BoardKind::Atmega168]->SetEepromTakesWrites(c.writesTake);
         OpenAndDetect(BoardKind::Atmega168);
         ASSERT_TRUE(proxy.ConnectModule());
         const Bytes sent = HostBytes();
@@ -260,6 +290,7 @@ TEST_F(ShieldLinkTest, ResetPulseGivesTheBootLoaderItsTime) {
     }
 }
 
+// The '?' comes 200 ms after the last byte of leaving control mode.
 TEST_F(ShieldLinkTest, SessionKeepsItsPacingAndEndsWithTheSketchsQuestionMark) {
     OpenAndDetect(BoardKind::Mega);
     ASSERT_TRUE(proxy.ConnectModule());
@@ -277,6 +308,13 @@ TEST_F(ShieldLinkTest, SessionKeepsItsPacingAndEndsWithTheSketchsQuestionMark) {
     log.Clear();
     ASSERT_TRUE(proxy.LeaveControlMode());
     EXPECT_EQ(HostBytes(), B("bb?"));
+    // The sketch takes a '?' that follows another byte closely for a module byte.
+    std::vector<std::int64_t> sentAt;
+    for (const auto& entry : log.Entries())
+        if (!entry.isEvent && entry.direction == Direction::HostToDevice)
+            sentAt.push_back(entry.micros);
+    ASSERT_EQ(sentAt.size(), 3u);
+    EXPECT_GE(sentAt[2] - sentAt[1], 195'000);
     // The sketch relays no more until the next handshake.
     std::uint8_t reply = 0;
     EXPECT_FALSE(proxy.Port().Query('b', reply));

@@ -399,6 +399,42 @@ TEST_F(StampLinkTest, ControllerMailboxCarriesTheModuleProtocol) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 0xF7), 40);
 }
 
+// A status read polls the mailbox 2 x t + 1 times, 50 ms apart: a module
+// that answers late but within that time is heard; after it, the poll gives up.
+TEST_F(StampLinkTest, ControllerStatusWaitPollsTwiceATenth) {
+    struct Case {
+        int tenths;
+        int lateMs;  // the module's status comes this long after the command
+        bool heard;
+    };
+    const Case cases[] = {
+        {20, 1500, true},  // three quarters of the wait
+        {3, 1500, false},  // 7 polls, nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tenths);
+        ConnectHost(roboNova, "sim:mrc3024");
+        sim::ModuleFaults late;
+        late.slowReplyBytes = 1;
+        late.slowReplyMs = c.lateMs;
+        robot->Module().SetFaults(late);
+        ASSERT_TRUE(roboNova.SendCommand('x', {}));
+        log.Clear();
+        std::uint8_t status = 0;
+        const LinkResult r = roboNova.ReceiveStatus(status, c.tenths);
+        EXPECT_EQ(r.ok, c.heard);
+        if (c.heard) {
+            EXPECT_EQ(status, 'x');
+        } else {
+            EXPECT_EQ(r.reason, make_error_code(Status::WaitTimeout));
+            const Bytes sent = HostBytes();
+            EXPECT_EQ(std::count(sent.begin(), sent.end(), 0xF7), 2 * c.tenths + 1);
+        }
+        roboNova.CloseLink();
+        robot->Module().SetFaults({});
+    }
+}
+
 // Break set, DTR raised for 10 ms and cleared, the break held 50 ms more,
 // then 20 ms before the purge: the Stamp starts its monitor when DTR falls
 // under the break, and DTR must end cleared, since it holds the Stamp in reset.

@@ -42,6 +42,15 @@ bool LoaderLink::ReadByte(std::uint8_t& byte, int timeoutMs, bool& lost) {
     return !ec && got == 1;
 }
 
+bool LoaderLink::DropLateAnswers(int quietMs) {
+    port_.Purge();
+    std::uint8_t byte = 0;
+    bool lost = false;
+    while (ReadByte(byte, quietMs, lost)) {
+    }
+    return lost;
+}
+
 Outcome LoaderLink::Wake(int& version) {
     for (int attempt = 0; attempt < kTries; ++attempt) {
         port_.Purge();
@@ -79,8 +88,9 @@ Outcome LoaderLink::Exchange(char command, const std::vector<std::uint8_t>& payl
     const auto writeMs = static_cast<std::uint32_t>(WireMs(frame.size()) + kAnswerSlackMs);
     bool answered = false;
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        // A late answer to the try before must not pass for the answer to this one.
-        if (attempt > 0) port_.Purge();
+        // A late answer to the try before must not pass for the answer to
+        // this one, nor this one's for the next frame's.
+        if (attempt > 0 && DropLateAnswers(waitMs)) return Outcome::LineLost;
         std::uint32_t written = 0;
         if (port_.Write(frame.data(), static_cast<std::uint32_t>(frame.size()), &written, nullptr,
                         writeMs) ||

@@ -43,6 +43,9 @@ class LoaderLink {
     // The wire time of `bytes` bytes at the current rate, rounded up, in ms.
     int WireMs(std::size_t bytes) const;
     bool ReadByte(std::uint8_t& byte, int timeoutMs, bool& lost);
+    // Drops what has come and what comes until the line is quiet for
+    // `quietMs`; true when the line was lost.
+    bool DropLateAnswers(int quietMs);
 
     parlix::Serial& port_;
     std::uint32_t baud_ = kSlowBaud;
