@@ -3,6 +3,7 @@
 // error codes, and the mailbox.
 #include "app/AppSettings.h"
 #include "base/ProgressSink.h"
+#include "base/Trace.h"
 #include "link/BasicStampProxy.h"
 #include "link/DirectProxy.h"
 #include "link/RoboNovaProxy.h"
@@ -12,6 +13,7 @@
 #include "sim/SimServer.h"
 #include "sim/StampHost.h"
 #include "support/TempDir.h"
+#include "support/TraceRecords.h"
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -23,6 +25,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <sstream>
 
 namespace parlix::test {
 namespace {
@@ -439,27 +442,56 @@ TEST_F(StampLinkTest, ControllerStatusWaitPollsTwiceATenth) {
 // then 20 ms before the purge: the Stamp starts its monitor when DTR falls
 // under the break, and DTR must end cleared, since it holds the Stamp in reset.
 TEST_F(StampLinkTest, StampResetHoldsTheBreakAcrossTheDtrPulse) {
+    // The pauses are the host's: timed from its own trace, since the
+    // simulator logs line events only when they come over the socket, which
+    // a loaded machine delays.
+    const std::string tracePath = dir.File("reset.trace");
+    ASSERT_FALSE(OpenTrace(tracePath));
     ASSERT_TRUE(stamp.OpenLink("sim:bs2"));
     log.Clear();
-    ASSERT_TRUE(stamp.Detect());
-    const std::int64_t breakOn = EventAt("break on");
-    const std::int64_t dtrOn = EventAt("DTR on", breakOn);
-    const std::int64_t dtrOff = EventAt("DTR off", dtrOn);
-    const std::int64_t breakOff = EventAt("break off", dtrOff);
-    const std::int64_t purge = EventAt("purge", breakOff);
+    const bool detected = stamp.Detect().ok;
+    CloseTrace();
+    ASSERT_TRUE(detected);
+    std::vector<std::pair<double, std::string>> events;  // seconds, what
+    for (const std::string& line : ReadTraceLines(tracePath)) {
+        std::istringstream fields(line);
+        double seconds = 0;
+        std::string tag;
+        if (!(fields >> seconds >> tag) || tag != "LINE") continue;
+        std::string what;
+        std::getline(fields >> std::ws, what);
+        events.emplace_back(seconds, what);
+    }
+    auto at = [&](const std::string& what, double from) {
+        for (const auto& [seconds, event] : events)
+            if (event == what && seconds >= from) return seconds;
+        return -1.0;
+    };
+    const double breakOn = at("break on", 0);
+    const double dtrOn = at("DTR on", breakOn);
+    const double dtrOff = at("DTR off", dtrOn);
+    const double breakOff = at("break off", dtrOff);
+    const double purge = at("purge", breakOff);
     ASSERT_GE(breakOn, 0);
     ASSERT_GE(dtrOn, 0);
     ASSERT_GE(dtrOff, 0);
     ASSERT_GE(breakOff, 0);
     ASSERT_GE(purge, 0);
-    // Line events are logged when they arrive over the socket: a few
-    // milliseconds of its jitter are allowed, not a missing wait.
-    EXPECT_GE(dtrOff - dtrOn, 8'000);
-    EXPECT_GE(breakOff - dtrOff, 40'000);
-    EXPECT_GE(purge - breakOff, 15'000);
-    std::string lastDtr;
+    // A trace line is written after its call, so each gap may be a little short.
+    EXPECT_GE(dtrOff - dtrOn, 0.009);
+    EXPECT_GE(breakOff - dtrOff, 0.049);
+    EXPECT_GE(purge - breakOff, 0.019);
+    // The simulated Stamp saw the same order and DTR ends cleared.
+    std::vector<std::string> lineEvents;
     for (const auto& entry : log.Entries())
-        if (entry.isEvent && entry.event.starts_with("DTR ")) lastDtr = entry.event;
+        if (entry.isEvent && (entry.event.starts_with("DTR ") || entry.event.starts_with("break ")))
+            lineEvents.push_back(entry.event);
+    ASSERT_GE(lineEvents.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(lineEvents.begin(), lineEvents.begin() + 4),
+              (std::vector<std::string>{"break on", "DTR on", "DTR off", "break off"}));
+    std::string lastDtr;
+    for (const std::string& event : lineEvents)
+        if (event.starts_with("DTR ")) lastDtr = event;
     EXPECT_EQ(lastDtr, "DTR off");
 }
 
